@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QLabel>
+
+#include "app/Screens.h"
+#include "ui/Screen.h"
+
+class TForm5 : public ui::Screen {
+    Q_OBJECT
+public:
+    explicit TForm5(Screens& screens);
+    QLabel* lblKAPITEL;
+private:
+    Screens& screens_;
+};

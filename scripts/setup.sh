@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12, where it is missing.
+set -euo pipefail
+packages=(g++ make cmake qt6-base-dev libgtest-dev libbenchmark-dev
+          fonts-liberation fonts-dejavu-core xvfb xauth xdotool)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=; [ "$(id -u)" -eq 0 ] || sudo=sudo
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

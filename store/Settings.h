@@ -1,0 +1,39 @@
+#pragma once
+// The settings file agen.dat: one record of 112 bytes with the current language, the current
+// list of each language and the three language names.
+
+#include <array>
+#include <cstdint>
+
+#include "store/Records.h"
+
+namespace store {
+
+inline constexpr const char* kSettingsFileName = "agen.dat";
+inline constexpr int kSettingsSize = 112;
+inline constexpr int kLanguageCount = 3;
+
+struct Settings {
+    std::int32_t language = 1;                               // 1..3
+    std::array<std::int32_t, kLanguageCount> lists{1, 1, 1};  // 1..98 for each language
+    std::array<Text, kLanguageCount> names;
+
+    bool operator==(const Settings&) const = default;
+};
+
+using SettingsBytes = std::array<unsigned char, kSettingsSize>;
+SettingsBytes encode(const Settings& settings);
+// A language outside 1..3 or a list outside 1..98 is read as 1.
+Settings decode(const SettingsBytes& bytes);
+
+// Language 1, list 1 everywhere, "Språk A", "Språk B", "Språk C".
+Settings defaultSettings();
+
+bool settingsExist();
+Settings loadSettings();
+// Writes a complete new file with the defaults.
+void createSettings();
+// Overwrites the record of the existing file; a missing file is an error.
+void saveSettings(const Settings& settings);
+
+}  // namespace store

@@ -1,0 +1,104 @@
+#include "store/WordList.h"
+
+#include <algorithm>
+
+namespace store {
+namespace {
+
+constexpr int kFirstTextOffset = 4;
+constexpr int kSecondTextOffset = kFirstTextOffset + kShortStringSize;
+
+}  // namespace
+
+RecordBytes encode(const WordRecord& record) {
+    RecordBytes bytes{};
+    putInt32(bytes, record.number);
+    putShortString(std::span(bytes).subspan(kFirstTextOffset), record.first);
+    putShortString(std::span(bytes).subspan(kSecondTextOffset), record.second);
+    return bytes;
+}
+
+WordRecord decode(const RecordBytes& bytes) {
+    return {getInt32(bytes), getShortString(std::span(bytes).subspan(kFirstTextOffset)),
+            getShortString(std::span(bytes).subspan(kSecondTextOffset))};
+}
+
+int pairCount(const WordRecord& header) { return std::clamp(header.number, 0, kMaxPairCount); }
+
+int recordIndex(int list, int slot) { return list * kSlotsPerList + slot; }
+
+std::string wordListFileName(int language) { return "bu" + std::to_string(language) + ".dat"; }
+
+WordRecord WordListFile::read(int list, int slot) {
+    RecordBytes bytes{};
+    file_.seek(std::int64_t{recordIndex(list, slot)} * kRecordSize);
+    file_.read(bytes);
+    return decode(bytes);
+}
+
+void WordListFile::write(int list, int slot, const WordRecord& record) {
+    file_.seek(std::int64_t{recordIndex(list, slot)} * kRecordSize);
+    file_.write(encode(record));
+}
+
+bool wordListExists(int language) { return fileExists(wordListFileName(language)); }
+
+WordRecord readHeader(int language, int list) { return readPair(language, list, 0); }
+
+void writeHeader(int language, int list, const WordRecord& header) {
+    writePair(language, list, 0, header);
+}
+
+WordRecord readPair(int language, int list, int slot) {
+    WordListFile file(language);
+    WordRecord record = file.read(list, slot);
+    file.close();
+    return record;
+}
+
+void writePair(int language, int list, int slot, const WordRecord& pair) {
+    WordListFile file(language);
+    file.write(list, slot, pair);
+    file.close();
+}
+
+Text emptyListName(int list) { return "Tomt kapitel: " + std::to_string(list); }
+
+void createWordList(int language, const std::function<void(const Text& name)>& onUserList) {
+    std::vector<Text> userLists;
+    createFile(wordListFileName(language), [&](RecordFile& file) {
+        // One list at a time: its header, then 99 free slots holding the same texts.
+        std::vector<unsigned char> list(std::size_t{kSlotsPerList} * kRecordSize);
+        for (int l = 0; l < kListCount; ++l) {
+            WordRecord header{0, emptyListName(l), Text(kShortStringCapacity, ' ')};
+            const RecordBytes bytes = encode(header);
+            for (int s = 0; s < kSlotsPerList; ++s) {
+                std::copy(bytes.begin(), bytes.end(), list.begin() + s * kRecordSize);
+            }
+            file.write(list);
+            if (l >= kFirstUserList && l <= kLastUserList) {
+                userLists.push_back(header.first);
+            }
+        }
+    });
+    if (onUserList) {
+        for (const Text& name : userLists) {
+            onUserList(name);
+        }
+    }
+}
+
+ListOverview listOverview(int language, int currentList) {
+    ListOverview overview;
+    WordListFile file(language);
+    for (int l = kFirstUserList; l <= kLastUserList; ++l) {
+        const WordRecord header = file.readHeader(l);
+        overview.names.push_back(header.first);
+        overview.total += pairCount(header);
+    }
+    overview.currentCount = pairCount(file.readHeader(currentList));
+    file.close();
+    return overview;
+}
+
+}  // namespace store

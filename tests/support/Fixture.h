@@ -1,0 +1,69 @@
+#pragma once
+// A test of the whole program: a fresh working folder, the eight screens built as the program
+// builds them, scripted dialogs, and the means to act as the user.
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <array>
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/Screens.h"
+#include "app/program/Program.h"
+#include "store/File.h"
+#include "tests/support/ScriptedDialogs.h"
+
+class QAbstractButton;
+
+class ProgramTest : public ::testing::Test {
+protected:
+    ProgramTest();
+    ~ProgramTest() override;
+
+    Screens& screens() { return program_->screens; }
+
+    // Acting as the user.
+    static void click(QAbstractButton* button);
+    // Types each character as a key press with that text, as a keyboard would.
+    static void type(QWidget* widget, const QString& text);
+    static void press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // The bytes of a file in the working folder; empty when it is missing.
+    static QByteArray fileBytes(const QString& name);
+    static void writeFile(const QString& name, const QByteArray& bytes);
+
+    ScriptedDialogs dialogs;
+    int quitRequests = 0;
+
+private:
+    QTemporaryDir dir_;
+    QString previousDir_;
+    ui::Context context_{dialogs, [this] { ++quitRequests; }};
+    std::unique_ptr<Program> program_;
+};
+
+// Makes the chosen operations fail for as long as it lives: the `skip`-th matching operation
+// (counted from 0) and, with `all`, every later one too.
+class FaultInjection {
+public:
+    FaultInjection(store::FileOp op, int errorNumber, int skip = 0, bool all = false);
+    ~FaultInjection();
+    // How many matching operations were seen.
+    int seen() const { return *seen_; }
+
+private:
+    std::shared_ptr<int> seen_ = std::make_shared<int>(0);
+};
+
+// Counts the file operations of each kind while it lives.
+class FileOpCounter {
+public:
+    FileOpCounter();
+    ~FileOpCounter();
+    int count(store::FileOp op) const;
+
+private:
+    std::shared_ptr<std::array<int, 7>> counts_ = std::make_shared<std::array<int, 7>>();
+};

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Starts the built program in a real X window under Xvfb, presses "&Fortsätt", answers the
+# first-start notices, and ends it with "&Avsluta" and Yes. The program must exit 0.
+set -u
+program=$1
+for tool in Xvfb xdotool; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is not installed (apt-get install xvfb xauth xdotool)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+trap 'kill $xvfb_pid 2>/dev/null; kill $app_pid 2>/dev/null; rm -rf "$work"' EXIT
+display=:$(( 90 + RANDOM % 500 ))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+unset QT_QPA_PLATFORM
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+cd "$work"
+"$program" &
+app_pid=$!
+
+# Waits for a visible window with exactly this title and sends it the keys.
+send() {
+  local title=$1; shift
+  local id=
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  if [ -z "$id" ]; then echo "FAILED: no window \"$title\""; exit 1; fi
+  # Without a window manager the keyboard follows the pointer.
+  xdotool mousemove --window "$id" 20 20
+  sleep 0.2
+  xdotool key "$@"
+}
+
+send 'Ordlykta 2.0 ELV' Return              # "&Fortsätt" has the focus
+# The notices of a first start: "The file agen.dat is re-created", "the file bu1.dat re-created".
+for _ in 1 2; do
+  for _ in $(seq 20); do
+    id=$(xdotool search --onlyvisible --name '^ordlykta 2.00$' 2>/dev/null | head -n1)
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] && send 'ordlykta 2.00' Return
+  sleep 0.3
+done
+send 'ordlykta 2.0 ELV' alt+a               # "&Avsluta" on the menu
+send 'Confirm' Return                       # Yes is the default
+
+for _ in $(seq 100); do
+  kill -0 $app_pid 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 $app_pid 2>/dev/null; then echo "FAILED: the program is still running"; exit 1; fi
+wait $app_pid
+status=$?
+[ -f agen.dat ] && [ -f bu1.dat ] || { echo "FAILED: the data files were not created"; exit 1; }
+echo "program exited with $status"
+exit $status

@@ -1,0 +1,105 @@
+#include "ui/Widgets.h"
+
+#include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+#include "ui/Text.h"
+
+namespace ui {
+namespace {
+
+class LineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 21};
+    }
+};
+
+}  // namespace
+
+void ClickLabel::setBackgroundBgr(quint32 value) { setBackground(this, value); }
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+ClickLabel* label(QWidget* parent, const QRect& place, const QString& text, const QFont& font) {
+    auto* l = new ClickLabel(text, parent);
+    l->setGeometry(place);
+    l->setFont(font);
+    return l;
+}
+
+QLabel* hiddenLabel(QWidget* parent, const QRect& place, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(place);
+    l->hide();
+    return l;
+}
+
+QFrame* panel(QWidget* parent, const QRect& place, quint32 colour, Bevel bevel) {
+    auto* p = new QFrame(parent);
+    p->setGeometry(place);
+    setBackground(p, colour);
+    if (bevel != Bevel::None) {
+        p->setFrameShape(QFrame::Panel);
+        p->setFrameShadow(bevel == Bevel::Raised ? QFrame::Raised : QFrame::Sunken);
+        p->setLineWidth(1);
+    }
+    return p;
+}
+
+QFrame* outline(QWidget* parent, const QRect& place) {
+    auto* f = new QFrame(parent);
+    f->setGeometry(place);
+    f->setFrameStyle(QFrame::Box | QFrame::Plain);
+    f->setLineWidth(1);
+    QPalette palette = f->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    f->setPalette(palette);
+    f->setAttribute(Qt::WA_TransparentForMouseEvents);
+    f->lower();
+    return f;
+}
+
+QPushButton* button(QWidget* parent, const QRect& place, const QString& caption,
+                    const QFont& font) {
+    auto* b = new QPushButton(caption, parent);
+    b->setGeometry(place);
+    b->setFont(font);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QPushButton* glyphButton(QWidget* parent, const QRect& place, const QString& caption,
+                         const QFont& font, const QPixmap& glyph) {
+    QPushButton* b = button(parent, place, caption, font);
+    b->setIcon(QIcon(glyph));
+    b->setIconSize(QSize(16, 16));
+    return b;
+}
+
+QLineEdit* wordEdit(QWidget* parent, const QRect& place, int maxLength) {
+    auto* e = new QLineEdit(parent);
+    e->setGeometry(place);
+    e->setFont(typeface(Face::CourierNew, 19));
+    e->setMaxLength(maxLength);
+    e->setValidator(new CodePageValidator(e));
+    return e;
+}
+
+QListWidget* pairList(QWidget* parent, const QRect& place) {
+    auto* l = new QListWidget(parent);
+    l->setGeometry(place);
+    l->setFont(typeface(Face::CourierNew, 19));
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setUniformItemSizes(true);
+    l->setItemDelegate(new LineDelegate(l));
+    return l;
+}
+
+}  // namespace ui

@@ -1,0 +1,49 @@
+#pragma once
+// The controls of the screens, made with their place, caption, font and colour in one call.
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/Look.h"
+
+namespace ui {
+
+// A label that reports clicks and can carry a background colour.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    void setBackgroundBgr(quint32 value);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+ClickLabel* label(QWidget* parent, const QRect& place, const QString& text, const QFont& font);
+// A label that holds state and is never shown.
+QLabel* hiddenLabel(QWidget* parent, const QRect& place, const QString& text);
+
+enum class Bevel { None, Raised, Lowered };
+QFrame* panel(QWidget* parent, const QRect& place, quint32 colour, Bevel bevel = Bevel::None);
+// A one-pixel black outline that lets clicks through.
+QFrame* outline(QWidget* parent, const QRect& place);
+
+QPushButton* button(QWidget* parent, const QRect& place, const QString& caption,
+                    const QFont& font);
+QPushButton* glyphButton(QWidget* parent, const QRect& place, const QString& caption,
+                         const QFont& font, const QPixmap& glyph);
+
+// A one-line field for a word: fixed-pitch, at most `maxLength` characters, only characters
+// the files can hold.
+QLineEdit* wordEdit(QWidget* parent, const QRect& place, int maxLength = 30);
+
+// A list of pair lines: fixed-pitch, one line 21 pixels high, single selection.
+QListWidget* pairList(QWidget* parent, const QRect& place);
+
+}  // namespace ui
