@@ -19,8 +19,8 @@ TForm1::TForm1(Screens& screens)
     Label2 = label(Panel2, {168, 128, 540, 40}, QStringLiteral("ordlykta.invalid"),
                    typeface(Face::LucidaSans, 24));
     Panel1 = panel(this, {32, 440, 721, 97}, 16766955, Bevel::Lowered);
-    Button2 = button(Panel1, {364, 8, 348, 81}, QStringLiteral("&Avsluta"),
-                     typeface(Face::Verdana, 16));
+    Button2 =
+        button(Panel1, {364, 8, 348, 81}, QStringLiteral("&Avsluta"), typeface(Face::Verdana, 16));
     BitBtn1 = glyphButton(this, {40, 448, 348, 81}, QStringLiteral("&Fortsätt"),
                           typeface(Face::Verdana, 16), glyph(Glyph::Continue));
     BitBtn1->raise();
@@ -49,4 +49,6 @@ void TForm1::handOver(QWidget& from, QWidget& to) {
     to.activateWindow();
 }
 
-void TForm1::BitBtn1Click() { handOver(*this, *screens_.menu); }
+void TForm1::BitBtn1Click() {
+    handOver(*this, *screens_.menu);
+}

@@ -9,7 +9,7 @@
 
 class TForm1 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(Screens& screens);
 
     // Shows the start screen centred on its display.
@@ -31,6 +31,6 @@ public:
     QLabel* lblPOSY;
     QLabel* lblPOSX;
 
-private:
+  private:
     Screens& screens_;
 };

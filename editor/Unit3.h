@@ -7,10 +7,11 @@
 
 class TForm3 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm3(Screens& screens);
     QLabel* lblSsprak;
     QLabel* lblKAPITEL;
-private:
+
+  private:
     Screens& screens_;
 };

@@ -3,6 +3,4 @@
 #include "ui/Widgets.h"
 
 TForm8::TForm8(Screens& screens)
-    : Screen(screens.context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), screens_(screens) {
-
-}
+    : Screen(screens.context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), screens_(screens) {}

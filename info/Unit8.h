@@ -7,9 +7,9 @@
 
 class TForm8 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm8(Screens& screens);
 
-private:
+  private:
     Screens& screens_;
 };

@@ -7,9 +7,10 @@
 
 class TForm4 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm4(Screens& screens);
     QLabel* lblKAPITEL;
-private:
+
+  private:
     Screens& screens_;
 };

@@ -7,9 +7,10 @@
 
 class TForm6 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm6(Screens& screens);
     QLabel* lblKAPITEL;
-private:
+
+  private:
     Screens& screens_;
 };

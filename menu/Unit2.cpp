@@ -1,5 +1,8 @@
 #include "menu/Unit2.h"
 
+#include "store/Settings.h"
+#include "store/WordList.h"
+#include "ui/Text.h"
 #include "ui/Widgets.h"
 
 TForm2::TForm2(Screens& screens)
@@ -13,4 +16,22 @@ TForm2::TForm2(Screens& screens)
     buttEXIT = ui::button(this, {416, 477, 320, 60}, QStringLiteral("&Avsluta"),
                           ui::typeface(ui::Face::Verdana, 16));
     onClick(buttEXIT, [this] { buttEXITClick(); });
+}
+
+// Until the whole menu is built: load the state that the other screens read.
+void TForm2::FormShow() {
+    if (!store::settingsExist()) {
+        return;
+    }
+    const store::Settings settings = store::loadSettings();
+    lblSPRAK->setText(QString::number(settings.language));
+    lblKAP1->setText(QString::number(settings.lists[0]));
+    lblKAP2->setText(QString::number(settings.lists[1]));
+    lblKAP3->setText(QString::number(settings.lists[2]));
+    lblSsprak->setText(ui::fromStore(settings.names[settings.language - 1]));
+    if (store::wordListExists(settings.language)) {
+        const store::ListOverview overview =
+            store::listOverview(settings.language, settings.lists[settings.language - 1]);
+        lblTOTALANTAL->setText(QString::number(overview.total));
+    }
 }

@@ -8,7 +8,7 @@
 
 class TForm2 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm2(Screens& screens);
     QLabel* lblSPRAK;
     QLabel* lblKAP1;
@@ -17,6 +17,10 @@ public:
     QLabel* lblSsprak;
     QLabel* lblTOTALANTAL;
     QPushButton* buttEXIT;
-private:
+
+  protected:
+    void FormShow() override;
+
+  private:
     Screens& screens_;
 };

@@ -7,9 +7,10 @@
 
 class TForm5 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm5(Screens& screens);
     QLabel* lblKAPITEL;
-private:
+
+  private:
     Screens& screens_;
 };

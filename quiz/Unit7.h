@@ -7,9 +7,10 @@
 
 class TForm7 : public ui::Screen {
     Q_OBJECT
-public:
+  public:
     explicit TForm7(Screens& screens);
     QLabel* lblKAPITEL;
-private:
+
+  private:
     Screens& screens_;
 };

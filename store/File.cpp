@@ -20,7 +20,9 @@ int injected(FileOp op, const std::string& path) {
     return hook ? hook(op, path) : 0;
 }
 
-[[noreturn]] void raise(int errorNumber) { throw IoError(ioErrorText(errorNumber)); }
+[[noreturn]] void raise(int errorNumber) {
+    throw IoError(ioErrorText(errorNumber));
+}
 
 }  // namespace
 
@@ -46,7 +48,9 @@ std::string ioErrorText(int errorNumber) {
     }
 }
 
-void setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
+void setFaultHook(FaultHook hook) {
+    faultHook() = std::move(hook);
+}
 
 bool fileExists(const std::string& path) {
     struct stat st {};
@@ -71,7 +75,9 @@ RecordFile::~RecordFile() {
     }
 }
 
-void RecordFile::fail(int errorNumber) const { raise(errorNumber); }
+void RecordFile::fail(int errorNumber) const {
+    raise(errorNumber);
+}
 
 void RecordFile::seek(std::int64_t offset) {
     if (int e = injected(FileOp::Seek, path_)) {

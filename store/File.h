@@ -11,7 +11,7 @@
 namespace store {
 
 class IoError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -33,7 +33,7 @@ bool fileExists(const std::string& path);
 // An existing file opened for reading and writing. The destructor closes a file that is still
 // open without checking; call close() to have the close checked.
 class RecordFile {
-public:
+  public:
     explicit RecordFile(const std::string& path);
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
@@ -44,7 +44,7 @@ public:
     void write(std::span<const unsigned char> bytes);
     void close();
 
-private:
+  private:
     friend void createFile(const std::string&, const std::function<void(RecordFile&)>&);
     RecordFile(const std::string& path, int fd);
     [[noreturn]] void fail(int errorNumber) const;

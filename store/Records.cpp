@@ -4,7 +4,9 @@
 
 namespace store {
 
-Text cut(const Text& text) { return text.substr(0, kShortStringCapacity); }
+Text cut(const Text& text) {
+    return text.substr(0, kShortStringCapacity);
+}
 
 void putInt32(std::span<unsigned char> at, std::int32_t value) {
     auto u = static_cast<std::uint32_t>(value);

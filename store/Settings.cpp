@@ -41,7 +41,9 @@ Settings defaultSettings() {
     return {1, {1, 1, 1}, {"Spr\xE5k A", "Spr\xE5k B", "Spr\xE5k C"}};
 }
 
-bool settingsExist() { return fileExists(kSettingsFileName); }
+bool settingsExist() {
+    return fileExists(kSettingsFileName);
+}
 
 Settings loadSettings() {
     SettingsBytes bytes{};

@@ -14,7 +14,7 @@ inline constexpr int kSettingsSize = 112;
 inline constexpr int kLanguageCount = 3;
 
 struct Settings {
-    std::int32_t language = 1;                               // 1..3
+    std::int32_t language = 1;                                // 1..3
     std::array<std::int32_t, kLanguageCount> lists{1, 1, 1};  // 1..98 for each language
     std::array<Text, kLanguageCount> names;
 

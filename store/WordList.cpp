@@ -23,11 +23,17 @@ WordRecord decode(const RecordBytes& bytes) {
             getShortString(std::span(bytes).subspan(kSecondTextOffset))};
 }
 
-int pairCount(const WordRecord& header) { return std::clamp(header.number, 0, kMaxPairCount); }
+int pairCount(const WordRecord& header) {
+    return std::clamp(header.number, 0, kMaxPairCount);
+}
 
-int recordIndex(int list, int slot) { return list * kSlotsPerList + slot; }
+int recordIndex(int list, int slot) {
+    return list * kSlotsPerList + slot;
+}
 
-std::string wordListFileName(int language) { return "bu" + std::to_string(language) + ".dat"; }
+std::string wordListFileName(int language) {
+    return "bu" + std::to_string(language) + ".dat";
+}
 
 WordRecord WordListFile::read(int list, int slot) {
     RecordBytes bytes{};
@@ -41,9 +47,13 @@ void WordListFile::write(int list, int slot, const WordRecord& record) {
     file_.write(encode(record));
 }
 
-bool wordListExists(int language) { return fileExists(wordListFileName(language)); }
+bool wordListExists(int language) {
+    return fileExists(wordListFileName(language));
+}
 
-WordRecord readHeader(int language, int list) { return readPair(language, list, 0); }
+WordRecord readHeader(int language, int list) {
+    return readPair(language, list, 0);
+}
 
 void writeHeader(int language, int list, const WordRecord& header) {
     writePair(language, list, 0, header);
@@ -62,7 +72,9 @@ void writePair(int language, int list, int slot, const WordRecord& pair) {
     file.close();
 }
 
-Text emptyListName(int list) { return "Tomt kapitel: " + std::to_string(list); }
+Text emptyListName(int list) {
+    return "Tomt kapitel: " + std::to_string(list);
+}
 
 void createWordList(int language, const std::function<void(const Text& name)>& onUserList) {
     std::vector<Text> userLists;

@@ -46,7 +46,7 @@ std::string wordListFileName(int language);
 
 // One opening of an existing word-list file, for operations that touch several records.
 class WordListFile {
-public:
+  public:
     explicit WordListFile(int language) : file_(wordListFileName(language)) {}
 
     WordRecord read(int list, int slot);
@@ -55,7 +55,7 @@ public:
     void writeHeader(int list, const WordRecord& header) { write(list, 0, header); }
     void close() { file_.close(); }
 
-private:
+  private:
     RecordFile file_;
 };
 

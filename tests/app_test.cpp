@@ -18,7 +18,7 @@
 namespace {
 
 class StartTest : public ProgramTest {
-protected:
+  protected:
     // Files of an earlier run, so that the menu has nothing to announce.
     StartTest() {
         store::createSettings();
@@ -26,8 +26,8 @@ protected:
     }
     std::vector<QWidget*> all() {
         Screens& s = screens();
-        return {s.start, s.menu, s.editor, s.learnList, s.quizList, s.learnRandom, s.quizRandom,
-                s.info};
+        return {s.start,    s.menu,        s.editor,     s.learnList,
+                s.quizList, s.learnRandom, s.quizRandom, s.info};
     }
 };
 
@@ -35,10 +35,14 @@ protected:
 
 TEST_F(StartTest, EightFixedScreensWithTheirCaptionsAndColours) {
     const std::vector<std::pair<QString, QColor>> expected = {
-        {"Ordlykta 2.0 ELV", QColor(0xD2, 0xA6, 0xFF)}, {"ordlykta 2.0 ELV", QColor(0xCB, 0xFF, 0x97)},
-        {"ordlykta 2.0 ELV", QColor(0xFF, 0x80, 0x80)}, {"ordlykta 2.0 ELV", QColor(0xC4, 0xC4, 0xFF)},
-        {"Ordlykta 2.0 ELV", QColor(0xFF, 0xFF, 0xB3)}, {"Ordlykta 2.0 ELV", QColor(0xC4, 0xC4, 0xFF)},
-        {"Ordlykta 2.0  ELV", QColor(0xFF, 0xFF, 0xB3)}, {"Ordlykta 2.0 ELV", QColor(0xD2, 0xA6, 0xFF)},
+        {"Ordlykta 2.0 ELV", QColor(0xD2, 0xA6, 0xFF)},
+        {"ordlykta 2.0 ELV", QColor(0xCB, 0xFF, 0x97)},
+        {"ordlykta 2.0 ELV", QColor(0xFF, 0x80, 0x80)},
+        {"ordlykta 2.0 ELV", QColor(0xC4, 0xC4, 0xFF)},
+        {"Ordlykta 2.0 ELV", QColor(0xFF, 0xFF, 0xB3)},
+        {"Ordlykta 2.0 ELV", QColor(0xC4, 0xC4, 0xFF)},
+        {"Ordlykta 2.0  ELV", QColor(0xFF, 0xFF, 0xB3)},
+        {"Ordlykta 2.0 ELV", QColor(0xD2, 0xA6, 0xFF)},
     };
     const auto screensInOrder = all();
     for (std::size_t i = 0; i < screensInOrder.size(); ++i) {

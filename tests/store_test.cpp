@@ -20,7 +20,7 @@ namespace {
 
 // Each test runs in a fresh, empty working folder.
 class StoreTest : public ::testing::Test {
-protected:
+  protected:
     StoreTest() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
     ~StoreTest() override {
         setFaultHook({});
@@ -39,12 +39,14 @@ protected:
     }
     static QStringList folder() { return QDir().entryList(QDir::Files | QDir::NoDotAndDotDot); }
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previous_;
 };
 
-QByteArray shortString(const QByteArray& text) { return char(text.size()) + text; }
+QByteArray shortString(const QByteArray& text) {
+    return char(text.size()) + text;
+}
 
 }  // namespace
 
@@ -89,7 +91,9 @@ TEST_F(StoreTest, SettingsAreSavedFieldByField) {
     Settings s = defaultSettings();
     s.language = 2;
     s.lists = {3, 42, 98};
-    s.names = {Text(35, 'x'), "", "Fran\xE7" "ais"};
+    s.names = {Text(35, 'x'), "",
+               "Fran\xE7"
+               "ais"};
     saveSettings(s);
 
     const QByteArray file = bytes("agen.dat");
@@ -97,7 +101,8 @@ TEST_F(StoreTest, SettingsAreSavedFieldByField) {
     EXPECT_EQ(file.mid(0, 16), QByteArray::fromHex("02000000030000002a00000062000000"));
     EXPECT_EQ(file.mid(16, 31), shortString(QByteArray(30, 'x')));
     EXPECT_EQ(file[47], '\0');
-    EXPECT_EQ(file.mid(78, 9), shortString("Fran\xE7" "ais"));
+    EXPECT_EQ(file.mid(78, 9), shortString("Fran\xE7"
+                                           "ais"));
     s.names[0] = Text(30, 'x');
     EXPECT_EQ(loadSettings(), s);
 }
@@ -116,13 +121,17 @@ TEST_F(StoreTest, WordsAreStoredAsTheirFirstThirtyBytes) {
 TEST_F(StoreTest, RewritingAHeaderKeepsItsSecondTextByteForByte) {
     createWordList(1);
     // A second text as an older version may have left it: short, with bytes after its length.
-    patch("bu1.dat", 300 * 68 + 35, QByteArray("\x03" "abcXYZ", 7));
+    patch("bu1.dat", 300 * 68 + 35,
+          QByteArray("\x03"
+                     "abcXYZ",
+                     7));
     WordRecord header = readHeader(1, 3);
     header.number = 5;
     header.first = "";
     writeHeader(1, 3, header);
     const QByteArray file = bytes("bu1.dat");
-    EXPECT_EQ(file.mid(300 * 68 + 35, 4), QByteArray("\x03" "abc"));
+    EXPECT_EQ(file.mid(300 * 68 + 35, 4), QByteArray("\x03"
+                                                     "abc"));
     EXPECT_EQ(file.mid(300 * 68, 5), QByteArray::fromHex("0500000000"));
 }
 
@@ -241,7 +250,7 @@ TEST(CodePage, MapsTheWholeHighHalfBothWays) {
     EXPECT_EQ(cp1252::toUnicode(0x80), U'\u20AC');
     EXPECT_EQ(cp1252::fromUnicode(U'\u0160'), 0x8A);
     EXPECT_EQ(cp1252::fromUnicode(U'\u00E5'), 0xE5);
-    EXPECT_FALSE(cp1252::fromUnicode(U'\u0105'));   // ą
-    EXPECT_FALSE(cp1252::fromUnicode(U'\u4E2D'));   // 中
+    EXPECT_FALSE(cp1252::fromUnicode(U'\u0105'));  // ą
+    EXPECT_FALSE(cp1252::fromUnicode(U'\u4E2D'));  // 中
     EXPECT_FALSE(cp1252::fromUnicode(U'\U0001F600'));
 }

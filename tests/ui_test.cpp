@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -10,15 +11,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QtTest/qtestspontaneevent.h>
 
 #include "store/File.h"
+#include "tests/support/Fixture.h"
 #include "ui/Dialogs.h"
 #include "ui/Look.h"
 #include "ui/Screen.h"
 #include "ui/Text.h"
 #include "ui/Widgets.h"
-#include "tests/support/Fixture.h"
 
 using namespace ui;
 
@@ -143,11 +143,13 @@ namespace {
 
 // A screen with a field, two buttons and the bracket mapping, to drive the shared behaviour.
 class SampleScreen : public Screen {
-public:
+  public:
     explicit SampleScreen(Context& c) : Screen(c, QStringLiteral("Prov"), 8421631) {
         edit = wordEdit(this, {10, 10, 200, 29});
-        first = button(this, {10, 50, 100, 30}, QStringLiteral("&Spara"), typeface(Face::Verdana, 16));
-        second = button(this, {120, 50, 100, 30}, QStringLiteral("&Annan"), typeface(Face::Verdana, 16));
+        first =
+            button(this, {10, 50, 100, 30}, QStringLiteral("&Spara"), typeface(Face::Verdana, 16));
+        second =
+            button(this, {120, 50, 100, 30}, QStringLiteral("&Annan"), typeface(Face::Verdana, 16));
         onClick(first, [this] { ++firstClicks; });
         onClick(second, [this] {
             ++secondClicks;
@@ -164,7 +166,7 @@ public:
 };
 
 class ScreenTest : public ::testing::Test {
-protected:
+  protected:
     ScriptedDialogs dialogs;
     int quits = 0;
     Context context{dialogs, [this] { ++quits; }};

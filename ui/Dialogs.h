@@ -11,7 +11,7 @@ namespace ui {
 inline constexpr const char* kApplicationTitle = "ordlykta 2.00";
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A plain box with OK, titled with the application title.
     virtual void notice(const QString& text) = 0;
@@ -28,7 +28,7 @@ public:
 
 // The real boxes, modal over the active window.
 class QtDialogs : public Dialogs {
-public:
+  public:
     void notice(const QString& text) override;
     void information(const QString& text) override;
     bool confirm(const QString& text) override;

@@ -23,7 +23,7 @@ QFont typeface(Face face, int pixelSize);
 QFont screenFont(int points);
 
 enum class Glyph { Continue, Save, Learn, Quiz, Info, Menu };
-QPixmap glyph(Glyph kind);              // 16 x 16
+QPixmap glyph(Glyph kind);             // 16 x 16
 QPixmap arrowGlyph(bool pointsRight);  // 28 x 13, blue
 QPixmap emblem(int size);              // the program's emblem, square
 QIcon windowIcon();

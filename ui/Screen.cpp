@@ -14,7 +14,7 @@ namespace {
 
 // One filter for the whole program hands each key press to the screen it is meant for.
 class KeyRouter : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
@@ -52,10 +52,9 @@ QChar mappedCharacter(QChar typed) {
 }
 
 Screen::Screen(Context& context, const QString& caption, quint32 background, int fontPoints)
-    : QWidget(nullptr,
-              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                  Qt::WindowCloseButtonHint),
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
       context_(context) {
     setWindowTitle(caption);
     setWindowIcon(windowIcon());

@@ -27,7 +27,7 @@ QChar mappedCharacter(QChar typed);
 
 class Screen : public QWidget {
     Q_OBJECT
-public:
+  public:
     Screen(Context& context, const QString& caption, quint32 background, int fontPoints = 8);
 
     Dialogs& dialogs() const { return context_.dialogs; }
@@ -48,14 +48,14 @@ public:
     // Sees every key press meant for a widget of this screen before the widget does.
     bool previewKey(QWidget* receiver, QKeyEvent* event);
 
-protected:
+  protected:
     // The show handler: runs when the screen is shown by the program, not when it is
     // restored from the task bar.
     virtual void FormShow() {}
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Context& context_;
     QAbstractButton* defaultButton_ = nullptr;
     bool bracketMapping_ = false;

@@ -17,7 +17,7 @@ bool fitsCodePage(const QString& text);
 // Refuses any input holding a character Windows-1252 cannot represent.
 class CodePageValidator : public QValidator {
     Q_OBJECT
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override;
 };

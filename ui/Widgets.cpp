@@ -9,7 +9,7 @@ namespace ui {
 namespace {
 
 class LineDelegate : public QStyledItemDelegate {
-public:
+  public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return {QStyledItemDelegate::sizeHint(option, index).width(), 21};
@@ -18,7 +18,9 @@ public:
 
 }  // namespace
 
-void ClickLabel::setBackgroundBgr(quint32 value) { setBackground(this, value); }
+void ClickLabel::setBackgroundBgr(quint32 value) {
+    setBackground(this, value);
+}
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);

@@ -14,14 +14,14 @@ namespace ui {
 // A label that reports clicks and can carry a background colour.
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
     void setBackgroundBgr(quint32 value);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
@@ -34,8 +34,7 @@ QFrame* panel(QWidget* parent, const QRect& place, quint32 colour, Bevel bevel =
 // A one-pixel black outline that lets clicks through.
 QFrame* outline(QWidget* parent, const QRect& place);
 
-QPushButton* button(QWidget* parent, const QRect& place, const QString& caption,
-                    const QFont& font);
+QPushButton* button(QWidget* parent, const QRect& place, const QString& caption, const QFont& font);
 QPushButton* glyphButton(QWidget* parent, const QRect& place, const QString& caption,
                          const QFont& font, const QPixmap& glyph);
 

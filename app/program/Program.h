@@ -6,7 +6,7 @@
 #include "app/Screens.h"
 
 class Program {
-public:
+  public:
     explicit Program(ui::Context& context);
     ~Program();
     Program(const Program&) = delete;
@@ -14,7 +14,7 @@ public:
 
     Screens screens;
 
-private:
+  private:
     std::unique_ptr<TForm1> start_;
     std::unique_ptr<TForm2> menu_;
     std::unique_ptr<TForm3> editor_;

@@ -4,6 +4,12 @@
 #include <QFile>
 #include <QTest>
 
+#include "app/Unit1.h"
+#include "menu/Unit2.h"
+#include "store/Settings.h"
+#include "store/WordList.h"
+#include "ui/Text.h"
+
 ProgramTest::ProgramTest() : previousDir_(QDir::currentPath()) {
     EXPECT_TRUE(dir_.isValid());
     QDir::setCurrent(dir_.path());
@@ -15,6 +21,46 @@ ProgramTest::~ProgramTest() {
     store::setFaultHook({});
     dialogs.verifyAllShown();
     QDir::setCurrent(previousDir_);
+}
+
+void ProgramTest::givenSettings(int language, std::array<int, 3> lists) {
+    if (!store::settingsExist()) {
+        store::createSettings();
+    }
+    store::Settings settings = store::loadSettings();
+    settings.language = language;
+    settings.lists = lists;
+    store::saveSettings(settings);
+    for (int l = 1; l <= 3; ++l) {
+        if (!store::wordListExists(l)) {
+            store::createWordList(l);
+        }
+    }
+}
+
+void ProgramTest::givenList(int language, int list,
+                            const std::vector<std::pair<QString, QString>>& pairs) {
+    if (!store::wordListExists(language) || !store::settingsExist()) {
+        givenSettings();
+    }
+    const int count = static_cast<int>(pairs.size());
+    for (int slot = 1; slot <= count; ++slot) {
+        const auto& [swedish, other] = pairs[static_cast<std::size_t>(slot - 1)];
+        store::writePair(language, list, slot, {count, ui::toStore(swedish), ui::toStore(other)});
+    }
+    store::WordRecord header = store::readHeader(language, list);
+    header.number = count;
+    store::writeHeader(language, list, header);
+}
+
+void ProgramTest::showMenu() {
+    TForm1& start = *screens().start;
+    start.handOver(start.isVisible() ? static_cast<QWidget&>(start) : *screens().menu,
+                   *screens().menu);
+}
+
+void ProgramTest::openFromMenu(QWidget* target) {
+    screens().start->handOver(*screens().menu, *target);
 }
 
 void ProgramTest::click(QAbstractButton* button) {
@@ -54,7 +100,9 @@ FaultInjection::FaultInjection(store::FileOp op, int errorNumber, int skip, bool
     });
 }
 
-FaultInjection::~FaultInjection() { store::setFaultHook({}); }
+FaultInjection::~FaultInjection() {
+    store::setFaultHook({});
+}
 
 FileOpCounter::FileOpCounter() {
     store::setFaultHook([counts = counts_](store::FileOp op, const std::string&) {
@@ -63,7 +111,9 @@ FileOpCounter::FileOpCounter() {
     });
 }
 
-FileOpCounter::~FileOpCounter() { store::setFaultHook({}); }
+FileOpCounter::~FileOpCounter() {
+    store::setFaultHook({});
+}
 
 int FileOpCounter::count(store::FileOp op) const {
     return (*counts_)[static_cast<std::size_t>(op)];

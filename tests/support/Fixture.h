@@ -5,10 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
-#include <array>
 #include <QDir>
 #include <QTemporaryDir>
+#include <array>
 #include <memory>
+#include <vector>
 
 #include "app/Screens.h"
 #include "app/program/Program.h"
@@ -18,7 +19,7 @@
 class QAbstractButton;
 
 class ProgramTest : public ::testing::Test {
-protected:
+  protected:
     ProgramTest();
     ~ProgramTest() override;
 
@@ -30,6 +31,17 @@ protected:
     static void type(QWidget* widget, const QString& text);
     static void press(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+    // Files as an earlier run left them, so that nothing is announced: the settings with this
+    // current language and these current lists, and a new word-list file for every language.
+    void givenSettings(int language = 1, std::array<int, 3> lists = {1, 1, 1});
+    // Makes a list of a language hold exactly these pairs (Swedish word, other word), written
+    // as the editor writes them; creates the files first where they are missing.
+    void givenList(int language, int list, const std::vector<std::pair<QString, QString>>& pairs);
+    // As "&Fortsätt" does: the menu shows and loads its state from the files.
+    void showMenu();
+    // From the visible menu to another screen, as the menu's buttons hand over.
+    void openFromMenu(QWidget* target);
+
     // The bytes of a file in the working folder; empty when it is missing.
     static QByteArray fileBytes(const QString& name);
     static void writeFile(const QString& name, const QByteArray& bytes);
@@ -37,7 +49,7 @@ protected:
     ScriptedDialogs dialogs;
     int quitRequests = 0;
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previousDir_;
     ui::Context context_{dialogs, [this] { ++quitRequests; }};
@@ -47,23 +59,23 @@ private:
 // Makes the chosen operations fail for as long as it lives: the `skip`-th matching operation
 // (counted from 0) and, with `all`, every later one too.
 class FaultInjection {
-public:
+  public:
     FaultInjection(store::FileOp op, int errorNumber, int skip = 0, bool all = false);
     ~FaultInjection();
     // How many matching operations were seen.
     int seen() const { return *seen_; }
 
-private:
+  private:
     std::shared_ptr<int> seen_ = std::make_shared<int>(0);
 };
 
 // Counts the file operations of each kind while it lives.
 class FileOpCounter {
-public:
+  public:
     FileOpCounter();
     ~FileOpCounter();
     int count(store::FileOp op) const;
 
-private:
+  private:
     std::shared_ptr<std::array<int, 7>> counts_ = std::make_shared<std::array<int, 7>>();
 };

@@ -36,11 +36,10 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(BoxKind kind, con
     shown.push_back({kind, title, text});
     if (expected_.empty() || expected_.front().kind != kind || expected_.front().text != text) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << " \"" << text.toStdString() << "\""
-                      << (expected_.empty() ? std::string(" (none expected)")
-                                            : " (expected " +
-                                                  std::string(kindName(expected_.front().kind)) +
-                                                  " \"" + expected_.front().text.toStdString() +
-                                                  "\")");
+                      << (expected_.empty()
+                              ? std::string(" (none expected)")
+                              : " (expected " + std::string(kindName(expected_.front().kind)) +
+                                    " \"" + expected_.front().text.toStdString() + "\")");
         return std::nullopt;
     }
     Expected e = expected_.front();

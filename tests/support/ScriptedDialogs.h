@@ -17,7 +17,7 @@ struct Box {
 };
 
 class ScriptedDialogs : public ui::Dialogs {
-public:
+  public:
     void expectNotice(const QString& text) { expect(BoxKind::Notice, text); }
     void expectInformation(const QString& text) { expect(BoxKind::Information, text); }
     void expectError(const QString& text) { expect(BoxKind::Error, text); }
@@ -39,7 +39,7 @@ public:
                                     const QString& text) override;
     void error(const QString& text) override;
 
-private:
+  private:
     struct Expected {
         BoxKind kind;
         QString text;

@@ -1,0 +1,3 @@
+// The editor screen.
+
+#include "tests/support/Fixture.h"

@@ -1,0 +1,3 @@
+// The info screen.
+
+#include "tests/support/Fixture.h"

@@ -1,0 +1,3 @@
+// The learn screens.
+
+#include "tests/support/Fixture.h"

@@ -1,0 +1,3 @@
+// The menu screen.
+
+#include "tests/support/Fixture.h"

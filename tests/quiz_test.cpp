@@ -1,0 +1,3 @@
+// The quiz screens.
+
+#include "tests/support/Fixture.h"
