@@ -35,3 +35,18 @@ void TForm2::FormShow() {
         lblTOTALANTAL->setText(QString::number(overview.total));
     }
 }
+
+int TForm2::currentLanguage() const {
+    return lblSPRAK->text().toInt();
+}
+
+int TForm2::currentList() const {
+    switch (currentLanguage()) {
+        case 2:
+            return lblKAP2->text().toInt();
+        case 3:
+            return lblKAP3->text().toInt();
+        default:
+            return lblKAP1->text().toInt();
+    }
+}

@@ -41,6 +41,13 @@ TEST(Text, CrossesToTheCodePageAndBack) {
     EXPECT_FALSE(fitsCodePage(QStringLiteral("zażółć")));
 }
 
+TEST(Text, PairLinesLineUpTheirSeparators) {
+    EXPECT_EQ(pairLine(QString(30, u'a'), "x"), " " + QString(30, u'a') + " * x");
+    EXPECT_EQ(pairLine("a", "x"), QString(30, u' ') + "a * x");
+    EXPECT_EQ(pairLine("", "", " # "), QString(31, u' ') + " # ");
+    EXPECT_EQ(pairLine("hus", "house").indexOf('*'), pairLine("å", "").indexOf('*'));
+}
+
 namespace {
 
 // Answers the next modal box by reporting what it is and pressing a key on it.

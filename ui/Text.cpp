@@ -1,5 +1,7 @@
 #include "ui/Text.h"
 
+#include <algorithm>
+
 #include "store/Cp1252.h"
 
 namespace ui {
@@ -29,6 +31,11 @@ bool fitsCodePage(const QString& text) {
         }
     }
     return true;
+}
+
+QString pairLine(const QString& swedish, const QString& other, const QString& separator) {
+    const qsizetype pad = std::max<qsizetype>(0, 31 - swedish.size());
+    return QString(pad, u' ') + swedish + separator + other;
 }
 
 QValidator::State CodePageValidator::validate(QString& input, int&) const {

@@ -14,6 +14,11 @@ QString fromStore(const store::Text& text);
 store::Text toStore(const QString& text);
 bool fitsCodePage(const QString& text);
 
+// How a list box shows a pair: the Swedish word right-aligned to column 31 (31 - length spaces
+// in front, none when longer), the separator (" * " or " # "), then the other word, so that
+// the separators of all lines stand in one column of a fixed-pitch font.
+QString pairLine(const QString& swedish, const QString& other, const QString& separator = " * ");
+
 // Refuses any input holding a character Windows-1252 cannot represent.
 class CodePageValidator : public QValidator {
     Q_OBJECT
