@@ -2,7 +2,8 @@
 # Installs what building, running and testing need on Debian 12, where it is missing.
 set -euo pipefail
 packages=(g++ make cmake qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth xdotool)
+          fonts-liberation fonts-dejavu-core xvfb xauth xdotool
+          libxcb1-dev dpkg-dev appstream desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -7,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ui::kApplicationTitle));
+    QApplication::setDesktopFileName(QStringLiteral("invalid.ordlykta.Ordlykta"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     ui::QtDialogs dialogs;
