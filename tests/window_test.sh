@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Starts the built program in a real X window under Xvfb, presses "&Fortsätt", answers the
 # first-start notices, and ends it with "&Avsluta" and Yes. The program must exit 0.
+# Usage: window_test.sh PROGRAM [DATA_FOLDER]
+# The program starts in an empty folder; its data files must appear in DATA_FOLDER when one is
+# given (a launcher that chooses the folder) and in the folder it was started in otherwise.
 set -u
 program=$1
+data=${2:-}
 for tool in Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIPPED: $tool is not installed (apt-get install xvfb xauth xdotool)"
@@ -60,6 +64,10 @@ done
 if kill -0 $app_pid 2>/dev/null; then echo "FAILED: the program is still running"; exit 1; fi
 wait $app_pid
 status=$?
-[ -f agen.dat ] && [ -f bu1.dat ] || { echo "FAILED: the data files were not created"; exit 1; }
+if [ -n "$data" ]; then
+  [ -z "$(ls -A)" ] || { echo "FAILED: files in the start folder: $(ls -A)"; exit 1; }
+  cd "$data"
+fi
+[ -f agen.dat ] && [ -f bu1.dat ] || { echo "FAILED: the data files are not in $PWD"; exit 1; }
 echo "program exited with $status"
 exit $status

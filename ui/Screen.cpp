@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShowEvent>
@@ -108,8 +109,35 @@ bool Screen::previewKey(QWidget* receiver, QKeyEvent* event) {
     return false;
 }
 
+void Screen::nameControls() {
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (!w->accessibleName().isEmpty()) {
+            continue;
+        }
+        QString name;
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            name = QString(button->text()).remove(u'&').trimmed();
+        }
+        if (name.isEmpty()) {
+            name = w->toolTip();
+        }
+        if (name.isEmpty()) {
+            if (auto* group = qobject_cast<QGroupBox*>(w->parentWidget())) {
+                name = group->title();
+            }
+        }
+        if (!name.isEmpty()) {
+            w->setAccessibleName(name);
+        }
+    }
+}
+
 void Screen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!named_) {
+        named_ = true;
+        nameControls();
+    }
     if (!event->spontaneous()) {
         guard([this] { FormShow(); });
     }

@@ -45,6 +45,11 @@ class Screen : public QWidget {
     QAbstractButton* defaultButton() const { return defaultButton_; }
     void setBracketMapping(bool on) { bracketMapping_ = on; }
 
+    // Gives every control that has none an accessible name: a button its caption without the
+    // ampersand, another control its tool tip or the caption of the group it stands in.
+    // Runs when the screen is first shown.
+    void nameControls();
+
     // Sees every key press meant for a widget of this screen before the widget does.
     bool previewKey(QWidget* receiver, QKeyEvent* event);
 
@@ -59,6 +64,7 @@ class Screen : public QWidget {
     Context& context_;
     QAbstractButton* defaultButton_ = nullptr;
     bool bracketMapping_ = false;
+    bool named_ = false;
 };
 
 }  // namespace ui
