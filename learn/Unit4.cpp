@@ -1,8 +1,18 @@
 #include "learn/Unit4.h"
 
-#include "ui/Widgets.h"
+#include "menu/Unit2.h"
 
-TForm4::TForm4(Screens& screens)
-    : Screen(screens.context, QStringLiteral("ordlykta 2.0 ELV"), 16762052), screens_(screens) {
-    lblKAPITEL = ui::hiddenLabel(this, {24, 16, 737, 24}, QString());
+TForm4::TForm4(Screens& screens) : LearnScreen(screens, QStringLiteral("ordlykta 2.0 ELV")) {}
+
+void TForm4::prepareDrill(store::WordListFile& file) {
+    const int n = store::pairCount(file.readHeader(screens_.menu->currentList()));
+    lblNTAL->setText(QString::number(n));
+}
+
+void TForm4::prSLUMPAORDNING() {
+    order_.build(lblNTAL->text().toInt(), random());
+}
+
+store::WordRecord TForm4::pairOf(store::WordListFile& file, int step) {
+    return file.read(screens_.menu->currentList(), order_.entry[step]);
 }

@@ -1,16 +1,26 @@
 #pragma once
+// The learn screen for the current list: its pairs in a new random order at every start.
 
 #include <QLabel>
 
 #include "app/Screens.h"
-#include "ui/Screen.h"
+#include "learn/DrillOrder.h"
+#include "learn/LearnScreen.h"
 
-class TForm4 : public ui::Screen {
+class TForm4 : public learn::LearnScreen {
     Q_OBJECT
   public:
     explicit TForm4(Screens& screens);
-    QLabel* lblKAPITEL;
+
+    // The list order for the n in lblNTAL.
+    void prSLUMPAORDNING() override;
+    const drill::ListOrder& order() const { return order_; }
+
+  protected:
+    // n is the pair count in the current list's header.
+    void prepareDrill(store::WordListFile& file) override;
+    store::WordRecord pairOf(store::WordListFile& file, int step) override;
 
   private:
-    Screens& screens_;
+    drill::ListOrder order_;
 };

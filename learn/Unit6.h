@@ -1,16 +1,30 @@
 #pragma once
+// The learn screen for ten pairs drawn from all lists of the current language.
 
 #include <QLabel>
 
 #include "app/Screens.h"
-#include "ui/Screen.h"
+#include "learn/DrillOrder.h"
+#include "learn/LearnScreen.h"
 
-class TForm6 : public ui::Screen {
+class TForm6 : public learn::LearnScreen {
     Q_OBJECT
   public:
     explicit TForm6(Screens& screens);
-    QLabel* lblKAPITEL;
+
+    // Draws a new ten-random order from the list headers of the current language. lblNTAL
+    // then holds the number of pairs drawn: ten, or every pair there is when a damaged file
+    // holds fewer.
+    void prSLUMPAORDNING() override;
+    const drill::TenRandomOrder& order() const { return order_; }
+
+    // The menu's total pair count of the language, copied at every show.
+    QLabel* lblTOTALANTAL;
+
+  protected:
+    void prepareDrill(store::WordListFile& file) override;
+    store::WordRecord pairOf(store::WordListFile& file, int step) override;
 
   private:
-    Screens& screens_;
+    drill::TenRandomOrder order_;
 };
