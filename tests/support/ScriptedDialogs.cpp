@@ -22,17 +22,17 @@ const char* kindName(BoxKind kind) {
 
 }  // namespace
 
-void ScriptedDialogs::expect(BoxKind kind, const QString& text, bool yes,
-                             std::optional<QString> answer) {
-    expected_.push_back({kind, text, yes, std::move(answer)});
+void ScriptedDialogs::expect(BoxKind kind, const QString& text, bool yes, QString answer,
+                             bool cancel) {
+    expected_.push_back({kind, text, yes, std::move(answer), cancel});
 }
 
 void ScriptedDialogs::expectInput(const QString& prompt, std::optional<QString> answer) {
-    expect(BoxKind::Input, prompt, false, std::move(answer));
+    expect(BoxKind::Input, prompt, false, answer.value_or(QString()), !answer);
 }
 
-std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(BoxKind kind, const QString& title,
-                                                               const QString& text) {
+ScriptedDialogs::Expected ScriptedDialogs::take(BoxKind kind, const QString& title,
+                                                const QString& text) {
     shown.push_back({kind, title, text});
     if (expected_.empty() || expected_.front().kind != kind || expected_.front().text != text) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << " \"" << text.toStdString() << "\""
@@ -40,9 +40,9 @@ std::optional<ScriptedDialogs::Expected> ScriptedDialogs::take(BoxKind kind, con
                               ? std::string(" (none expected)")
                               : " (expected " + std::string(kindName(expected_.front().kind)) +
                                     " \"" + expected_.front().text.toStdString() + "\")");
-        return std::nullopt;
+        return {kind, text, false, {}, true};
     }
-    Expected e = expected_.front();
+    Expected e = std::move(expected_.front());
     expected_.pop_front();
     return e;
 }
@@ -64,15 +64,14 @@ void ScriptedDialogs::information(const QString& text) {
 }
 
 bool ScriptedDialogs::confirm(const QString& text) {
-    auto e = take(BoxKind::Confirm, QStringLiteral("Confirm"), text);
-    return e && e->yes;
+    return take(BoxKind::Confirm, QStringLiteral("Confirm"), text).yes;
 }
 
 std::optional<QString> ScriptedDialogs::inputBox(const QString& title, const QString& prompt,
                                                  const QString& text) {
     lastInputText = text;
-    auto e = take(BoxKind::Input, title, prompt);
-    return e ? e->answer : std::nullopt;
+    const Expected e = take(BoxKind::Input, title, prompt);
+    return e.cancel ? std::nullopt : std::optional<QString>(e.answer);
 }
 
 void ScriptedDialogs::error(const QString& text) {

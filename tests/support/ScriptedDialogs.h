@@ -43,12 +43,14 @@ class ScriptedDialogs : public ui::Dialogs {
     struct Expected {
         BoxKind kind;
         QString text;
-        bool yes = false;
-        std::optional<QString> answer;
+        bool yes = false;     // a confirmation's answer
+        QString answer;       // an input box's answer,
+        bool cancel = false;  // unless it is cancelled
     };
-    void expect(BoxKind kind, const QString& text, bool yes = false,
-                std::optional<QString> answer = std::nullopt);
-    std::optional<Expected> take(BoxKind kind, const QString& title, const QString& text);
+    void expect(BoxKind kind, const QString& text, bool yes = false, QString answer = {},
+                bool cancel = false);
+    // The announced box this one must be, or a default answer (No, Cancel) when it was not.
+    Expected take(BoxKind kind, const QString& title, const QString& text);
 
     std::deque<Expected> expected_;
 };
