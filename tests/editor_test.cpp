@@ -477,6 +477,17 @@ TEST_F(EditorTest, WorksOnTheMenusLanguageAndListAndQuitsOnYes) {
     EXPECT_EQ(recordIn(words(2), 5, 0).number, 3);
     EXPECT_EQ(words(1), first);
 
+    // It opens where the menu stood and the menu comes back to where it stands.
+    click(editor().bitbuttMENY);
+    screens().menu->move(150, 90);
+    openFromMenu(screens().editor);
+    EXPECT_EQ(editor().pos(), QPoint(150, 90));
+    EXPECT_EQ(lines().size(), 3);
+    editor().move(60, 40);
+    click(editor().bitbuttMENY);
+    EXPECT_EQ(screens().menu->pos(), QPoint(60, 40));
+    openFromMenu(screens().editor);
+
     dialogs.expectConfirm(QStringLiteral("Avsluta programmet"), false);
     click(editor().buttEXIT);
     EXPECT_EQ(quitRequests, 0);
@@ -497,6 +508,17 @@ TEST_F(EditorTest, AListChangedUnderneathIsReadAgainNotWrittenPastItsCount) {
     EXPECT_EQ(words(), original);
     EXPECT_EQ(lines(), pairLines(numbered(1)));
     EXPECT_EQ(editor().lblNTAL->text(), "1");
+
+    givenList(1, 1, numbered(3));
+    reopen();
+    givenList(1, 1, numbered(1));
+    original = words();
+    chooseLine(2);
+    fill("a", "b");
+    dialogs.expectConfirm(kInsertQuestion, true);
+    click(editor().buttINSERT);
+    EXPECT_EQ(words(), original);
+    EXPECT_EQ(lines(), pairLines(numbered(1)));
 
     givenList(1, 1, numbered(3));
     reopen();
