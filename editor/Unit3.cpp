@@ -1,9 +1,257 @@
 #include "editor/Unit3.h"
 
-#include "ui/Widgets.h"
+#include <QSignalBlocker>
+
+#include "app/Unit1.h"
+#include "editor/ListEdits.h"
+#include "menu/Unit2.h"
+#include "store/File.h"
+#include "ui/Look.h"
+#include "ui/Text.h"
+
+using namespace ui;
+
+namespace {
+
+constexpr quint32 kTitleColour = 14277119;  // light pink, hex D9D9FF
+// With this many pairs the buttons no longer let the list grow.
+constexpr int kButtonLimit = 98;
+
+const QString kFullList = QStringLiteral("Nu får det inte plats fler ord i det här kapitlet!");
+const QString kEmptyField = QStringLiteral(
+    "Man måste fylla i rutorna för både svenska och för det andra språket för att posten skall "
+    "kunna sparas!");
+
+}  // namespace
 
 TForm3::TForm3(Screens& screens)
-    : Screen(screens.context, QStringLiteral("ordlykta 2.0 ELV"), 8421631), screens_(screens) {
-    lblSsprak = ui::hiddenLabel(this, {421, 83, 89, 18}, QString());
-    lblKAPITEL = ui::hiddenLabel(this, {24, 16, 737, 24}, QString());
+    : Screen(screens.context, QStringLiteral("ordlykta 2.0 ELV"), 8421631, 11), screens_(screens) {
+    const QFont words = typeface(Face::CourierNew, 19);
+    const QFont captions = typeface(Face::Verdana, 15);
+    const QFont buttons = typeface(Face::Verdana, 16);
+
+    Shape1 = outline(this, {23, 15, 739, 26});
+    Shape1->setEnabled(false);
+    lblKAPITEL = label(this, {24, 16, 737, 24}, QString(), words);
+    lblKAPITEL->setBackgroundBgr(kTitleColour);
+    edtSVE = wordEdit(this, {24, 48, 340, 29});
+    edtSVE->setToolTip(QStringLiteral("svenska"));
+    edtFOR = wordEdit(this, {421, 48, 340, 29});
+    edtFOR->setToolTip(QStringLiteral("språk ett"));
+    lblSVENSKA = label(this, {24, 83, 73, 18}, QStringLiteral(" Svenska "), captions);
+    lblSVENSKA->setBackgroundBgr(kTitleColour);
+    lblSsprak = label(this, {421, 83, 89, 18}, QStringLiteral("Annat språk"), captions);
+    lblSsprak->setBackgroundBgr(kTitleColour);
+    ListBox1 = pairList(this, {24, 112, 732, 323});
+
+    Panel1 = panel(this, {24, 448, 732, 105}, kTitleColour);
+    buttSPARA = button(Panel1, {8, 8, 140, 87}, QStringLiteral("&Spara"), buttons);
+    buttTABORT = button(Panel1, {152, 8, 140, 87}, QStringLiteral("&Ta bort"), buttons);
+    buttINSERT = button(Panel1, {296, 8, 140, 87}, QStringLiteral("S&kjut in"), buttons);
+    bitbuttMENY = glyphButton(Panel1, {440, 8, 140, 87}, QStringLiteral("&Meny"), buttons,
+                              glyph(Glyph::Menu));
+    buttEXIT = button(Panel1, {584, 8, 140, 87}, QStringLiteral("&Avsluta"), buttons);
+    lblNTAL = hiddenLabel(this, {768, 80, 38, 13}, QStringLiteral("0"));
+
+    setTabOrder(edtSVE, edtFOR);
+    setTabOrder(edtFOR, buttSPARA);
+    setTabOrder(buttSPARA, buttTABORT);
+    setTabOrder(buttTABORT, buttINSERT);
+    setTabOrder(buttINSERT, bitbuttMENY);
+    setTabOrder(bitbuttMENY, buttEXIT);
+    setTabOrder(buttEXIT, ListBox1);
+
+    setDefaultButton(buttSPARA);
+    setBracketMapping(true);
+    onClick(buttSPARA, [this] { buttSPARAClick(); });
+    onClick(buttTABORT, [this] { buttTABORTClick(); });
+    onClick(buttINSERT, [this] { buttINSERTClick(); });
+    onClick(bitbuttMENY, [this] { bitbuttMENYClick(); });
+    onClick(buttEXIT, [this] { buttEXITClick(); });
+}
+
+void TForm3::FormShow() {
+    move(screens_.start->lblPOSX->text().toInt(), screens_.start->lblPOSY->text().toInt());
+    reload();
+    const int count = pairCountShown();
+    applyButtonState(count);
+    selectLine(count - 1);
+    edtSVE->clear();
+    edtFOR->clear();
+}
+
+void TForm3::buttSPARAClick() {
+    if (pairCountShown() >= store::kMaxPairCount) {
+        refuseFullList();
+        return;
+    }
+    const QString swedish = edtSVE->text();
+    const QString other = edtFOR->text();
+    if (refuseEmptyField(kEmptyField)) {
+        return;
+    }
+    std::optional<int> count;
+    rereadOnFailure([&] {
+        count = listedit::appendPair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
+                                     toStore(swedish), toStore(other));
+    });
+    if (!count) {
+        showListAsItIs();
+        return;
+    }
+    setPairCount(*count);
+    ListBox1->addItem(pairLine(swedish, other));
+    edtSVE->clear();
+    edtFOR->clear();
+    edtSVE->setFocus();
+    applyButtonState(*count);
+    selectLine(*count - 1);
+}
+
+void TForm3::buttTABORTClick() {
+    const int slot = selectedSlot();
+    if (slot == 0) {
+        dialogs().notice(QStringLiteral("Du har inte valt något ordpar att ta bort!!"));
+        ListBox1->setFocus();
+        return;
+    }
+    if (!dialogs().confirm(QStringLiteral("Ta bort det markerade ordparet"))) {
+        ListBox1->setFocus();
+        return;
+    }
+    std::optional<int> count;
+    rereadOnFailure([&] {
+        count = listedit::removePair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
+                                     slot);
+    });
+    if (!count) {
+        showListAsItIs();
+        return;
+    }
+    setPairCount(*count);
+    edtSVE->clear();
+    edtFOR->clear();
+    rereadOnFailure([this] { reload(); });
+    applyButtonState(*count);
+    if (*count >= 1 && *count < kButtonLimit) {
+        selectLine(slot - 1);
+    } else {
+        selectLine(-1);
+    }
+    ListBox1->setFocus();
+}
+
+void TForm3::buttINSERTClick() {
+    if (pairCountShown() >= store::kMaxPairCount) {
+        refuseFullList();
+        return;
+    }
+    if (refuseEmptyField(kEmptyField + u'!')) {
+        return;
+    }
+    const int slot = selectedSlot();
+    if (slot == 0) {
+        dialogs().notice(QStringLiteral("Du har inte markerat var du vill skjuta in ordparet!"));
+        ListBox1->setFocus();
+        return;
+    }
+    if (!dialogs().confirm(QStringLiteral("Skjut in det nya ordparet här"))) {
+        return;
+    }
+    std::optional<int> count;
+    rereadOnFailure([&] {
+        count = listedit::insertPair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
+                                     slot, toStore(edtSVE->text()), toStore(edtFOR->text()));
+    });
+    if (!count) {
+        showListAsItIs();
+        return;
+    }
+    setPairCount(*count);
+    edtSVE->clear();
+    edtFOR->clear();
+    rereadOnFailure([this] { reload(); });
+    applyButtonState(*count);
+    selectLine(slot - 1);
+}
+
+void TForm3::bitbuttMENYClick() {
+    screens_.start->handOver(*this, *screens_.menu);
+}
+
+void TForm3::prCENTRERA(const QString& f, const QString& s) {
+    ListBox1->addItem(pairLine(s, f));
+}
+
+void TForm3::setPairCount(int count) {
+    lblNTAL->setText(QString::number(count));
+}
+
+int TForm3::selectedSlot() const {
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    return selected.isEmpty() ? 0 : ListBox1->row(selected.first()) + 1;
+}
+
+void TForm3::selectLine(int index) {
+    const QSignalBlocker blocker(ListBox1);
+    if (index >= 0 && index < ListBox1->count()) {
+        ListBox1->setCurrentRow(index);
+    } else {
+        ListBox1->setCurrentRow(-1);
+        ListBox1->clearSelection();
+    }
+}
+
+void TForm3::reload() {
+    const std::vector<store::WordRecord> pairs =
+        listedit::readPairs(screens_.menu->currentLanguage(), screens_.menu->currentList());
+    setPairCount(static_cast<int>(pairs.size()));
+    ListBox1->clear();
+    for (const store::WordRecord& pair : pairs) {
+        prCENTRERA(fromStore(pair.second), fromStore(pair.first));
+    }
+}
+
+void TForm3::applyButtonState(int count) {
+    buttSPARA->setEnabled(count < kButtonLimit);
+    buttTABORT->setEnabled(count >= 1);
+    buttINSERT->setEnabled(count >= 1 && count < kButtonLimit);
+    if (count < kButtonLimit) {
+        edtSVE->setFocus();
+    }
+}
+
+void TForm3::refuseFullList() {
+    dialogs().notice(kFullList);
+    edtSVE->clear();
+    edtFOR->clear();
+    edtSVE->setFocus();
+}
+
+bool TForm3::refuseEmptyField(const QString& text) {
+    if (!edtSVE->text().isEmpty() && !edtFOR->text().isEmpty()) {
+        return false;
+    }
+    dialogs().notice(text);
+    edtSVE->setFocus();
+    return true;
+}
+
+void TForm3::rereadOnFailure(const std::function<void()>& change) {
+    try {
+        change();
+    } catch (const store::IoError&) {
+        try {
+            showListAsItIs();
+        } catch (const store::IoError&) {
+            // The first error is the one the user is told of.
+        }
+        throw;
+    }
+}
+
+void TForm3::showListAsItIs() {
+    reload();
+    applyButtonState(pairCountShown());
+    selectLine(-1);
 }

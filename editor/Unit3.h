@@ -1,17 +1,66 @@
 #pragma once
+// The list editor: the pairs of the current list, with append, insertion and removal written
+// straight to the word-list file.
 
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <functional>
 
 #include "app/Screens.h"
 #include "ui/Screen.h"
+#include "ui/Widgets.h"
 
 class TForm3 : public ui::Screen {
     Q_OBJECT
   public:
     explicit TForm3(Screens& screens);
-    QLabel* lblSsprak;
-    QLabel* lblKAPITEL;
+
+    void FormShow() override;
+    void buttSPARAClick();
+    void buttTABORTClick();
+    void buttINSERTClick();
+    void bitbuttMENYClick();
+
+    // Adds the pair line of Swedish word `s` and other word `f` at the end of the list box.
+    void prCENTRERA(const QString& f, const QString& s);
+
+    QFrame* Shape1;
+    // Written by the menu before it opens the editor; the editor never changes them.
+    ui::ClickLabel* lblKAPITEL;
+    ui::ClickLabel* lblSsprak;
+    QLineEdit* edtSVE;
+    QLineEdit* edtFOR;
+    ui::ClickLabel* lblSVENSKA;
+    QListWidget* ListBox1;
+    QFrame* Panel1;
+    QPushButton* buttSPARA;
+    QPushButton* buttTABORT;
+    QPushButton* buttINSERT;
+    QPushButton* bitbuttMENY;
+    QPushButton* buttEXIT;
+    // The pair count of the list on display.
+    QLabel* lblNTAL;
 
   private:
+    int pairCountShown() const { return lblNTAL->text().toInt(); }
+    void setPairCount(int count);
+    // Slot of the selected pair, 0 when no line is selected.
+    int selectedSlot() const;
+    void selectLine(int index);
+    // Reads the list from the file into the list box and the pair count.
+    void reload();
+    void applyButtonState(int count);
+    void refuseFullList();
+    bool refuseEmptyField(const QString& text);
+    // Runs a file operation. Should it fail, the list is read again, so that the lines shown
+    // are the pairs in the file (a removal then takes out the pair the user sees), and the
+    // error goes on to the error box.
+    void rereadOnFailure(const std::function<void()>& change);
+    // The list is not what the list box showed: show it as it is.
+    void showListAsItIs();
+
     Screens& screens_;
 };
