@@ -1,16 +1,10 @@
 #pragma once
+// The quiz on the chosen list: every pair of the current list, in a new random order each pass.
 
-#include <QLabel>
+#include "quiz/QuizScreen.h"
 
-#include "app/Screens.h"
-#include "ui/Screen.h"
-
-class TForm5 : public ui::Screen {
+class TForm5 : public quiz::QuizScreen {
     Q_OBJECT
   public:
     explicit TForm5(Screens& screens);
-    QLabel* lblKAPITEL;
-
-  private:
-    Screens& screens_;
 };

@@ -1,16 +1,16 @@
 #pragma once
+// The quiz on ten pairs drawn at random from all lists of the current language, drawn anew for
+// every full pass.
 
-#include <QLabel>
+#include "quiz/QuizScreen.h"
 
-#include "app/Screens.h"
-#include "ui/Screen.h"
-
-class TForm7 : public ui::Screen {
+class TForm7 : public quiz::QuizScreen {
     Q_OBJECT
   public:
     explicit TForm7(Screens& screens);
-    QLabel* lblKAPITEL;
 
-  private:
-    Screens& screens_;
+    QLabel* lblTOTALANTAL;  // the menu's total pair count, copied when the screen is shown
+
+  protected:
+    void FormShow() override;
 };

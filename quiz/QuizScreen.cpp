@@ -1,0 +1,341 @@
+#include "quiz/QuizScreen.h"
+
+#include <QEvent>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "app/Unit1.h"
+#include "menu/Unit2.h"
+#include "ui/Look.h"
+#include "ui/Text.h"
+
+namespace quiz {
+namespace {
+
+constexpr quint32 kQuizYellow = 11796479;
+constexpr quint32 kPanelYellow = 14811135;
+constexpr quint32 kLightBlue = 16768991;
+constexpr quint32 kLightRed = 14277119;
+constexpr quint32 kLightGreen = 13303780;
+constexpr quint32 kWhite = 16777215;
+
+const QString kInstruction =
+    QStringLiteral("Svara på ALLA frågorna. Sedan får du veta hur det gick.");
+const QString kAnswerAllFirst =
+    QStringLiteral("Svara först på ALLA frågorna, sedan får du veta hur det gick.");
+const QString kOfferFullPass = QStringLiteral("Förhör glosorna igen");
+const QString kOfferRepeat = QStringLiteral("Förhör felsvarade glosor");
+const QString kAllRight = QStringLiteral(" Bra gjort! Alla rätt!");
+const QString kReviewRight = QStringLiteral("Korrekt svarat!");
+const QString kReviewWrong = QStringLiteral("Fel svarat. Rätt svar ovan.");
+const QString kWrongSeparator = QStringLiteral(" # ");
+
+// " 3 av 10 ord förhörda."
+QString progressLine(int asked, int questions) {
+    return QStringLiteral(" %1 av %2 ord förhörda.").arg(asked).arg(questions);
+}
+
+// " Klart: 7 av 10 rätt. Klicka på # för att se rätt svar."
+QString resultLine(int right, int questions) {
+    return QStringLiteral(" Klart: %1 av %2 rätt. Klicka på # för att se rätt svar.")
+        .arg(right)
+        .arg(questions);
+}
+
+// The one-pixel frame just around a control.
+QRect around(const QWidget* widget) {
+    return widget->geometry().adjusted(-1, -1, 1, 1);
+}
+
+}  // namespace
+
+const store::Text QuizScreen::kBlankAnswer(store::kShortStringCapacity, ' ');
+
+store::Text answerOf(const QString& typed) {
+    return store::cut(ui::toStore(typed));
+}
+
+bool isRight(const store::Text& answer, const store::Text& stored) {
+    return !answer.empty() && answer == stored;
+}
+
+QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr<PairSource> source)
+    : Screen(screens.context, variant.caption, kQuizYellow),
+      screens_(screens),
+      variant_(variant),
+      source_(std::move(source)) {
+    const QFont words = ui::typeface(ui::Face::CourierNew, 19);
+    const QFont large = ui::typeface(ui::Face::Verdana, 16);
+
+    ui::ClickLabel* title = ui::label(this, {24, 16, 737, 24}, QString(), words);
+    title->setBackgroundBgr(kLightBlue);
+    lblKAPITEL = title;
+    lblSVE = ui::label(this, {28, 60, 335, 24}, QString(), words);
+    lblSVE->setBackgroundBgr(kWhite);
+    edtFOR = ui::wordEdit(this, {424, 56, 340, 29}, store::kShortStringCapacity);
+    lblMESS = ui::label(this, {24, 96, 737, 24}, QString(), words);
+    lblMESS->setAlignment(Qt::AlignCenter);
+    ListBox1 = ui::pairList(this, {24, 136, 737, 314});
+
+    Panel1 = ui::panel(this, {24, 464, 737, 97}, kPanelYellow);
+    const int height = variant.buttonHeight;
+    buttNEXT = ui::button(Panel1, {40, 16, 200, height}, QStringLiteral("&Fortsätt"),
+                          ui::typeface(ui::Face::SansSerif, 16));
+    buttMENU = ui::glyphButton(Panel1, {272, 16, 200, height}, QStringLiteral("&Meny"), large,
+                               ui::glyph(ui::Glyph::Menu));
+    buttEXIT = ui::button(Panel1, {504, 16, 200, height}, QStringLiteral("&Avsluta"), large);
+
+    lblNTAL = ui::hiddenLabel(this, variant.ntalPlace, QStringLiteral("0"));
+    Shape1 = ui::outline(this, around(lblKAPITEL));
+    Shape2 = ui::outline(this, around(lblMESS));
+    Shape4 = ui::outline(this, around(lblSVE));
+
+    if (variant.buttonsFirstInTabOrder) {
+        setTabOrder(buttNEXT, buttMENU);
+        setTabOrder(buttMENU, buttEXIT);
+        setTabOrder(buttEXIT, edtFOR);
+        setTabOrder(edtFOR, ListBox1);
+    } else {
+        setTabOrder(edtFOR, buttNEXT);
+        setTabOrder(buttNEXT, buttMENU);
+        setTabOrder(buttMENU, buttEXIT);
+        setTabOrder(buttEXIT, ListBox1);
+    }
+
+    setDefaultButton(buttNEXT);
+    setBracketMapping(true);
+    onClick(buttNEXT, [this] { buttNEXTClick(); });
+    onClick(buttMENU, [this] { buttMENUClick(); });
+    onClick(buttEXIT, [this] { buttEXITClick(); });
+
+    // A review follows the user only: a click on a line, or a move of the selection with the
+    // keys. A mouse press also moves the selection; its click that follows does the review.
+    ListBox1->viewport()->installEventFilter(this);
+    connect(ListBox1, &QAbstractItemView::clicked, this,
+            [this] { guard([this] { ListBox1Click(); }); });
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && !mouseDown_) {
+            guard([this] { ListBox1Click(); });
+        }
+    });
+}
+
+QuizScreen::~QuizScreen() = default;
+
+bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBox1->viewport()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+                mouseDown_ = true;
+                break;
+            case QEvent::MouseButtonRelease:
+                mouseDown_ = false;
+                break;
+            default:
+                break;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void QuizScreen::FormShow() {
+    const int language = screens_.menu->currentLanguage();
+    const int list = screens_.menu->currentList();
+    store::WordListFile file(language);
+    lblNTAL->setText(QString::number(source_->countOnShow(file, list)));
+    prSLUMPAORDNING();
+    const int count = lblNTAL->text().toInt();
+    beginPass(file, count);
+    file.close();
+    repeatWrong_ = false;
+    setMessage(kLightBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
+    edtFOR->setFocus();
+}
+
+void QuizScreen::prSLUMPAORDNING() {
+    answers_.fill(kBlankAnswer);
+    const int count =
+        source_->build(screens_.menu->currentLanguage(), lblNTAL->text().toInt(), random_);
+    lblNTAL->setText(QString::number(std::clamp(count, 0, store::kMaxPairCount)));
+}
+
+void QuizScreen::prCENTRERA(const QString& answer, const QString& swedish) {
+    ListBox1->addItem(ui::pairLine(swedish, answer));
+    const int row = position_ - 1;
+    if (variant_.selectsAnsweredLine && row >= 0 && row < ListBox1->count()) {
+        selectLine(row);
+    }
+}
+
+void QuizScreen::prLISTAFELSVAR(const QString& answer, const QString& swedish) {
+    ListBox1->addItem(ui::pairLine(swedish, answer, kWrongSeparator));
+}
+
+void QuizScreen::buttNEXTClick() {
+    store::WordListFile file(screens_.menu->currentLanguage());
+    if (phase_ == Phase::Asking) {
+        askStep(file);
+    } else if (!repeatWrong_) {
+        if (dialogs().confirm(kOfferFullPass)) {
+            startFullPass(file);
+        }
+    } else if (dialogs().confirm(kOfferRepeat)) {
+        startRepeat(file);
+    }
+    file.close();
+}
+
+void QuizScreen::ListBox1Click() {
+    if (phase_ == Phase::Asking) {
+        dialogs().information(kAnswerAllFirst);
+        selectLine(passSelection());
+        edtFOR->setFocus();
+        return;
+    }
+    reviewLine(ListBox1->currentRow());
+}
+
+void QuizScreen::buttMENUClick() {
+    screens_.start->handOver(*this, *screens_.menu);
+}
+
+store::WordRecord QuizScreen::readPosition(store::WordListFile& file, int position) {
+    const PairPlace place = source_->place(screens_.menu->currentList(), position);
+    return file.read(place.list, place.slot);
+}
+
+void QuizScreen::askStep(store::WordListFile& file) {
+    const int p = position_;
+    if (p < 1 || p > questions_) {
+        return;  // a pass without pairs has nothing to ask
+    }
+    const store::WordRecord pair = readPosition(file, p);
+    const QString typed = edtFOR->text();
+    prCENTRERA(typed, ui::fromStore(pair.first));
+    answers_[static_cast<std::size_t>(p)] = answerOf(typed);
+    position_ = p + 1;
+    if (p < questions_) {
+        const store::WordRecord next = readPosition(file, position_);
+        edtFOR->clear();
+        lblSVE->setText(ui::fromStore(next.first));
+        edtFOR->setFocus();
+        lblMESS->setText(progressLine(p, questions_));
+    } else {
+        scorePass(file);
+    }
+}
+
+void QuizScreen::scorePass(store::WordListFile& file) {
+    {
+        const QSignalBlocker quiet(ListBox1);
+        ListBox1->clear();
+    }
+    int right = 0;
+    int lastWrong = 0;
+    for (int k = 1; k <= questions_; ++k) {
+        const store::WordRecord pair = readPosition(file, k);
+        const store::Text& answer = answers_[static_cast<std::size_t>(k)];
+        if (isRight(answer, pair.second)) {
+            ++right;
+            prCENTRERA(ui::fromStore(pair.second), ui::fromStore(pair.first));
+        } else {
+            prLISTAFELSVAR(ui::fromStore(answer), ui::fromStore(pair.first));
+            lastWrong = k;
+        }
+    }
+    if (right < questions_) {
+        setMessage(kLightRed, resultLine(right, questions_));
+        const store::WordRecord pair = readPosition(file, lastWrong);
+        edtFOR->setText(ui::fromStore(pair.second));
+        lblSVE->setText(ui::fromStore(pair.first));
+        // Selected before the list takes the focus, which would otherwise make its first line
+        // the current one.
+        selectLine(lastWrong - 1);
+        ListBox1->setFocus();
+        repeatWrong_ = true;
+        wrongCount_ = questions_ - right;
+    } else {
+        edtFOR->clear();
+        lblSVE->clear();
+        setMessage(kLightGreen, kAllRight);
+        buttNEXT->setFocus();
+        repeatWrong_ = false;
+    }
+    position_ = drill::kFinished;
+    phase_ = Phase::Finished;
+}
+
+void QuizScreen::startFullPass(store::WordListFile& file) {
+    prSLUMPAORDNING();
+    const int count = lblNTAL->text().toInt();
+    beginPass(file, count);
+    setMessage(kLightBlue, progressLine(0, count));
+    edtFOR->setFocus();
+}
+
+void QuizScreen::startRepeat(store::WordListFile& file) {
+    // Every position of the pass just scored is looked at, so that the repeat asks exactly
+    // the wrongly answered pairs, in the order they were asked.
+    int to = 1;
+    for (int k = 1; k <= questions_; ++k) {
+        if (!isRight(answers_[static_cast<std::size_t>(k)], readPosition(file, k).second)) {
+            source_->copyEntry(k, to);
+            ++to;
+        }
+    }
+    wrongCount_ = to - 1;
+    answers_.fill(kBlankAnswer);
+    beginPass(file, wrongCount_);
+    setMessage(kLightBlue, progressLine(0, wrongCount_));
+    edtFOR->setFocus();
+}
+
+void QuizScreen::beginPass(store::WordListFile& file, int questions) {
+    questions_ = questions;
+    if (questions > 0) {
+        lblSVE->setText(ui::fromStore(readPosition(file, 1).first));
+    } else {
+        lblSVE->clear();
+    }
+    edtFOR->clear();
+    {
+        const QSignalBlocker quiet(ListBox1);
+        ListBox1->clear();
+    }
+    position_ = 1;
+    phase_ = Phase::Asking;
+}
+
+void QuizScreen::reviewLine(int row) {
+    if (row < 0 || row >= questions_ || row >= ListBox1->count()) {
+        return;
+    }
+    store::WordListFile file(screens_.menu->currentLanguage());
+    const int position = row + 1;
+    const store::WordRecord pair = readPosition(file, position);
+    lblSVE->setText(ui::fromStore(pair.first));
+    edtFOR->setText(ui::fromStore(pair.second));
+    if (isRight(answers_[static_cast<std::size_t>(position)], pair.second)) {
+        setMessage(kLightGreen, kReviewRight);
+    } else {
+        setMessage(kLightRed, kReviewWrong);
+    }
+    file.close();
+}
+
+void QuizScreen::setMessage(quint32 colour, const QString& text) {
+    lblMESS->setBackgroundBgr(colour);
+    lblMESS->setText(text);
+}
+
+void QuizScreen::selectLine(int row) {
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->setCurrentRow(row);
+}
+
+int QuizScreen::passSelection() const {
+    return variant_.selectsAnsweredLine ? position_ - 2 : -1;
+}
+
+}  // namespace quiz

@@ -1,0 +1,140 @@
+#pragma once
+// The quiz both quiz screens run: every pair of a pass is asked without a word on whether the
+// answer was right; the last answer scores the pass, lists each pair with " * " (right) or " # "
+// (wrong) and lets the user review any line; then the whole pass again, or only the wrongly
+// answered pairs in the order they were asked, until a pass is all right. A screen gives the
+// quiz its pairs through a PairSource and keeps its own quiz state.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <array>
+#include <memory>
+
+#include "app/Screens.h"
+#include "learn/DrillOrder.h"
+#include "store/WordList.h"
+#include "ui/Screen.h"
+#include "ui/Widgets.h"
+
+namespace quiz {
+
+// Where a pair stands in the word-list file of the current language.
+struct PairPlace {
+    int list = 0;
+    int slot = 0;
+};
+
+// Which pairs a quiz asks and in which order; one per screen, built anew for every full pass.
+class PairSource {
+  public:
+    virtual ~PairSource() = default;
+    // The pair count of a full pass as the screen takes it when it is shown; `list` is the
+    // current list, `file` the open word-list file of the current language.
+    virtual int countOnShow(store::WordListFile& file, int list) = 0;
+    // A new order for a full pass over `count` pairs; returns how many pairs it holds
+    // (0..99), which is what the pass asks.
+    virtual int build(int language, int count, drill::Random& random) = 0;
+    // The pair asked at position p (1..that count); `list` is the current list.
+    virtual PairPlace place(int list, int position) const = 0;
+    // Order entry `from` becomes entry `to` (to <= from): how a repeat gathers the wrongly
+    // answered pairs at the front of the order.
+    virtual void copyEntry(int from, int to) = 0;
+};
+
+// Where the two quiz screens differ in their frame and their show handler.
+struct Variant {
+    QString caption;
+    int buttonHeight = 60;
+    QRect ntalPlace;
+    bool buttonsFirstInTabOrder = false;  // else the answer box comes first
+    bool instructionOnShow = true;        // else the progress line for 0 questions
+    bool selectsAnsweredLine = true;      // during a pass the newest line is selected
+};
+
+// The answer as it is compared and kept: the typed text in Windows-1252, cut to 30 characters.
+store::Text answerOf(const QString& typed);
+// Right exactly when the answer equals the stored word byte for byte; case, spaces and accents
+// count, and an empty answer is wrong.
+bool isRight(const store::Text& answer, const store::Text& stored);
+
+class QuizScreen : public ui::Screen {
+    Q_OBJECT
+  public:
+    QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr<PairSource> source);
+    ~QuizScreen() override;
+
+    // One quiz step: record an answer and ask the next question, score the pass after the
+    // last one, or offer the next pass once a pass is scored.
+    void buttNEXTClick();
+    // The user clicked a line or moved to it with the keys: during a pass the information box,
+    // after scoring the review of that line.
+    void ListBox1Click();
+    void buttMENUClick();
+    // Blanks the answer slots and builds a new order for a full pass over the count in lblNTAL.
+    void prSLUMPAORDNING();
+    // Appends the pair line of the two texts; on the chosen-list screen it also selects the
+    // line of the current position when there is one.
+    void prCENTRERA(const QString& answer, const QString& swedish);
+    // Appends the pair line with " # " for a wrong answer; the selection stays.
+    void prLISTAFELSVAR(const QString& answer, const QString& swedish);
+
+    // The random source of this screen's orders; a test may put a fixed clock into it.
+    drill::Random& random() { return random_; }
+
+    QLabel* lblKAPITEL;  // the title line, written by the menu before it opens the screen
+    ui::ClickLabel* lblSVE;
+    QLineEdit* edtFOR;
+    ui::ClickLabel* lblMESS;
+    QListWidget* ListBox1;
+    QFrame* Panel1;
+    QPushButton* buttNEXT;
+    QPushButton* buttMENU;
+    QPushButton* buttEXIT;
+    QLabel* lblNTAL;
+    QFrame* Shape1;
+    QFrame* Shape2;
+    QFrame* Shape4;
+
+  protected:
+    void FormShow() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    Screens& screens_;
+
+  private:
+    enum class Phase { Asking, Finished };
+
+    // The blank answer: 30 spaces.
+    static const store::Text kBlankAnswer;
+
+    store::WordRecord readPosition(store::WordListFile& file, int position);
+    void askStep(store::WordListFile& file);
+    void scorePass(store::WordListFile& file);
+    void startFullPass(store::WordListFile& file);
+    void startRepeat(store::WordListFile& file);
+    void reviewLine(int row);
+    // Shows the question of position 1 and opens the pass of `questions` questions.
+    void beginPass(store::WordListFile& file, int questions);
+    void setMessage(quint32 colour, const QString& text);
+    // Selects a line, or none with -1, without the list reporting it as the user's move.
+    void selectLine(int row);
+    // The line a pass keeps selected: the newest answered one on the chosen-list screen.
+    int passSelection() const;
+
+    const Variant variant_;
+    std::unique_ptr<PairSource> source_;
+    drill::Random random_;
+
+    // The quiz state of this screen.
+    std::array<store::Text, drill::kTableSize + 1> answers_;  // answers_[p]: the answer at p
+    int position_ = 1;          // 1..questions_ while asking; drill::kFinished after scoring
+    int questions_ = 0;         // the question count of the running (or last scored) pass
+    int wrongCount_ = 0;        // W: the wrong answers of the last pass that had any
+    bool repeatWrong_ = false;  // the next pass repeats the wrong answers
+    Phase phase_ = Phase::Asking;
+
+    bool mouseDown_ = false;  // a mouse button is down on the list's lines
+};
+
+}  // namespace quiz
