@@ -1,39 +1,171 @@
 #include "menu/Unit2.h"
 
+#include <QButtonGroup>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include "app/Unit1.h"
+#include "editor/Unit3.h"
+#include "info/Unit8.h"
+#include "learn/Unit4.h"
+#include "learn/Unit6.h"
+#include "quiz/Unit5.h"
+#include "quiz/Unit7.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
+#include "ui/Look.h"
 #include "ui/Text.h"
-#include "ui/Widgets.h"
 
-TForm2::TForm2(Screens& screens)
-    : Screen(screens.context, QStringLiteral("ordlykta 2.0 ELV"), 9961419), screens_(screens) {
-    lblSPRAK = ui::hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblKAP1 = ui::hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblKAP2 = ui::hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblKAP3 = ui::hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblSsprak = ui::hiddenLabel(this, {0, 0, 20, 13}, QString());
-    lblTOTALANTAL = ui::hiddenLabel(this, {42, 104, 57, 18}, QStringLiteral("0"));
-    buttEXIT = ui::button(this, {416, 477, 320, 60}, QStringLiteral("&Avsluta"),
-                          ui::typeface(ui::Face::Verdana, 16));
-    onClick(buttEXIT, [this] { buttEXITClick(); });
+using namespace ui;
+
+namespace {
+
+constexpr quint32 kMenuColour = 9961419;
+constexpr quint32 kPanelColour = 13303780;
+constexpr quint32 kCounterColour = 9961436;
+constexpr int kEntryHeight = 21;
+constexpr int kVisibleEntries = 15;
+// Below this total the language cannot fill a drill of ten random pairs.
+constexpr int kRandomDrillSize = 10;
+
+// The drop-down's entries are 21 pixels high, as the pair lines of the list boxes.
+class EntryDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kEntryHeight};
+    }
+};
+
+// A radio button that takes a click anywhere in its place, not only on its circle and text.
+class RadioButton : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+QRadioButton* radio(QWidget* parent, const QRect& place, const QString& caption,
+                    const QFont& font) {
+    auto* r = new RadioButton(caption, parent);
+    r->setGeometry(place);
+    r->setFont(font);
+    return r;
 }
 
-// Until the whole menu is built: load the state that the other screens read.
-void TForm2::FormShow() {
-    if (!store::settingsExist()) {
-        return;
+// An auto-exclusive radio button refuses to be unchecked directly.
+void uncheck(QRadioButton* button) {
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+
+QGroupBox* groupBox(QWidget* parent, const QRect& place, const QString& caption) {
+    auto* g = new QGroupBox(caption, parent);
+    g->setGeometry(place);
+    g->setFont(typeface(Face::Verdana, 16));
+    return g;
+}
+
+ClickLabel* counter(QWidget* parent, const QRect& place, const QString& hint) {
+    ClickLabel* l = label(parent, place, QStringLiteral("0"), typeface(Face::Verdana, 16));
+    l->setAlignment(Qt::AlignCenter);
+    l->setBackgroundBgr(kCounterColour);
+    l->setToolTip(hint);
+    return l;
+}
+
+}  // namespace
+
+TForm2::TForm2(Screens& screens)
+    : Screen(screens.context, QStringLiteral("ordlykta 2.0 ELV"), kMenuColour), screens_(screens) {
+    const QFont large = typeface(Face::Verdana, 16);
+
+    Panel2 = panel(this, {40, 56, 233, 97}, kPanelColour, Bevel::Raised);
+    bitbtnSAVE =
+        glyphButton(Panel2, {24, 16, 180, 60}, QStringLiteral("&Spara"), large, glyph(Glyph::Save));
+
+    Panel3 = panel(this, {40, 168, 233, 265}, kPanelColour, Bevel::Raised);
+    buttLEARN = glyphButton(Panel3, {24, 16, 180, 60}, QStringLiteral("&Lär in"), large,
+                            glyph(Glyph::Learn));
+    buttREHEARSE = glyphButton(Panel3, {24, 88, 180, 60}, QStringLiteral("&Förhör"), large,
+                               glyph(Glyph::Quiz));
+    optKAP = radio(Panel3, {24, 176, 145, 25}, QStringLiteral("Vald lista "), large);
+    optKAP->setChecked(true);
+    optKAP->setEnabled(false);
+    optRANDOM = radio(Panel3, {24, 208, 153, 33}, QStringLiteral("10 Slumpade"), large);
+    optRANDOM->setEnabled(false);
+
+    GroupBox1 = groupBox(this, {304, 55, 449, 145}, QStringLiteral("Listor"));
+    setBackground(GroupBox1, kMenuColour);
+    ComboBox1 = new QComboBox(GroupBox1);
+    ComboBox1->setFont(typeface(Face::CourierNew, 19));
+    ComboBox1->setItemDelegate(new EntryDelegate(ComboBox1));
+    ComboBox1->setMaxVisibleItems(kVisibleEntries);
+    ComboBox1->setGeometry(40, 40, 385, ComboBox1->sizeHint().height());
+    lblNTALiKAP = counter(GroupBox1, {42, 80, 57, 18},
+                          QStringLiteral("Antal sparade poster i den valda listan"));
+    lblTOTALANTAL = counter(GroupBox1, {42, 104, 57, 18},
+                            QStringLiteral("Totalt antal sparade poster i det valda språket"));
+    QPalette navy = lblTOTALANTAL->palette();
+    navy.setColor(QPalette::WindowText, bgr(0x800000));
+    lblTOTALANTAL->setPalette(navy);
+    Shape1 = outline(GroupBox1, {41, 79, 59, 20});
+    Shape2 = outline(GroupBox1, {41, 103, 59, 20});
+    buttKAPITEL = button(GroupBox1, {184, 88, 240, 40}, QStringLiteral("Ä&ndra..."), large);
+    buttKAPITEL->setToolTip(QStringLiteral("Ange ny beteckning på listan"));
+
+    // Only a frame behind the language buttons, which belong to the screen itself.
+    RadioGroup2 = groupBox(this, {304, 224, 449, 209}, QStringLiteral("Språk"));
+    const QFont words = typeface(Face::CourierNew, 19);
+    opt1 = radio(this, {344, 256, 377, 41}, QStringLiteral("Språk ett"), words);
+    opt2 = radio(this, {344, 296, 385, 33}, QStringLiteral("Språk två"), words);
+    opt3 = radio(this, {344, 328, 377, 41}, QStringLiteral("Språk tre"), words);
+    opt1->setChecked(true);
+    // Their own group: left to themselves, buttons on the screen would also exclude the
+    // drill options inside Panel3.
+    auto* languages = new QButtonGroup(this);
+    for (QRadioButton* button : {opt1, opt2, opt3}) {
+        languages->addButton(button);
     }
-    const store::Settings settings = store::loadSettings();
-    lblSPRAK->setText(QString::number(settings.language));
-    lblKAP1->setText(QString::number(settings.lists[0]));
-    lblKAP2->setText(QString::number(settings.lists[1]));
-    lblKAP3->setText(QString::number(settings.lists[2]));
-    lblSsprak->setText(ui::fromStore(settings.names[settings.language - 1]));
-    if (store::wordListExists(settings.language)) {
-        const store::ListOverview overview =
-            store::listOverview(settings.language, settings.lists[settings.language - 1]);
-        lblTOTALANTAL->setText(QString::number(overview.total));
+    buttSPRAK = button(this, {488, 376, 240, 40}, QStringLiteral("Än&dra..."), large);
+    buttSPRAK->setToolTip(QStringLiteral("Ange önskat namn för språket"));
+
+    Panel1 = panel(this, {40, 461, 721, 97}, kPanelColour, Bevel::Raised);
+    bitbutINFO =
+        glyphButton(Panel1, {24, 16, 320, 60}, QStringLiteral("&Info"), large, glyph(Glyph::Info));
+    buttEXIT = button(Panel1, {376, 16, 320, 60}, QStringLiteral("&Avsluta"), large);
+
+    lblSPRAK = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblKAP1 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblKAP2 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblKAP3 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblSsprak = hiddenLabel(this, {0, 0, 20, 13}, QString());
+
+    // The language choice runs when a button becomes checked, by the user or from code; a
+    // click on the checked one changes nothing and so runs nothing.
+    for (int language = 1; language <= store::kLanguageCount; ++language) {
+        connect(languageButton(language), &QRadioButton::toggled, this,
+                [this, language](bool checked) {
+                    if (checked) {
+                        guard([this, language] { languageChoice(language); });
+                    }
+                });
     }
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this] { guard([this] { ComboBox1Change(); }); });
+    connect(lblNTALiKAP, &ClickLabel::clicked, this,
+            [this] { guard([this] { lblNTALiKAPClick(); }); });
+    connect(lblTOTALANTAL, &ClickLabel::clicked, this,
+            [this] { guard([this] { lblTOTALANTALClick(); }); });
+    onClick(buttSPRAK, [this] { buttSPRAKClick(); });
+    onClick(buttKAPITEL, [this] { buttKAPITELClick(); });
+    onClick(bitbtnSAVE, [this] { bitbtnSAVEClick(); });
+    onClick(buttLEARN, [this] { buttLEARNClick(); });
+    onClick(buttREHEARSE, [this] { buttREHEARSEClick(); });
+    onClick(bitbutINFO, [this] { bitbutINFOClick(); });
+    onClick(buttEXIT, [this] { buttEXITClick(); });
 }
 
 int TForm2::currentLanguage() const {
@@ -41,12 +173,237 @@ int TForm2::currentLanguage() const {
 }
 
 int TForm2::currentList() const {
-    switch (currentLanguage()) {
+    return listLabel(currentLanguage())->text().toInt();
+}
+
+QRadioButton* TForm2::languageButton(int language) const {
+    switch (language) {
         case 2:
-            return lblKAP2->text().toInt();
+            return opt2;
         case 3:
-            return lblKAP3->text().toInt();
+            return opt3;
         default:
-            return lblKAP1->text().toInt();
+            return opt1;
     }
+}
+
+QLabel* TForm2::listLabel(int language) const {
+    switch (language) {
+        case 2:
+            return lblKAP2;
+        case 3:
+            return lblKAP3;
+        default:
+            return lblKAP1;
+    }
+}
+
+// Any error here only marks the window title: the menu still shows, with what it holds, and
+// the user can leave the program from it.
+void TForm2::FormShow() {
+    try {
+        loadState();
+        prBUDAT();
+    } catch (...) {
+        setWindowTitle(QStringLiteral("Files missing? something is wrong"));
+    }
+}
+
+void TForm2::loadState() {
+    ComboBox1->clear();
+    store::Settings settings;
+    if (store::settingsExist()) {
+        settings = store::loadSettings();
+    } else {
+        store::createSettings();
+        settings = store::defaultSettings();
+        dialogs().notice(QStringLiteral("The file agen.dat is re-created"));
+    }
+    lblKAP1->setText(QString::number(settings.lists[0]));
+    lblKAP2->setText(QString::number(settings.lists[1]));
+    lblKAP3->setText(QString::number(settings.lists[2]));
+    lblSPRAK->setText(QString::number(settings.language));
+    for (int language = 1; language <= store::kLanguageCount; ++language) {
+        languageButton(language)->setText(fromStore(settings.names[language - 1]));
+    }
+    // Checking the stored language's button is a language choice when it was not checked yet.
+    // It runs here rather than through the button's signal, so that its errors stay with the
+    // show handler.
+    QRadioButton* current = languageButton(settings.language);
+    if (!current->isChecked()) {
+        {
+            const QSignalBlocker blocker(current);
+            current->setChecked(true);
+        }
+        languageChoice(settings.language);
+    }
+    lblSsprak->setText(fromStore(settings.names[settings.language - 1]));
+}
+
+void TForm2::applyListCount(int count) {
+    const bool pairs = count > 0;
+    buttLEARN->setEnabled(pairs);
+    buttREHEARSE->setEnabled(pairs);
+    optKAP->setEnabled(pairs);
+    if (pairs) {
+        optKAP->setChecked(true);
+    } else {
+        uncheck(optKAP);
+    }
+}
+
+void TForm2::prBUDAT() {
+    const int language = currentLanguage();
+    const int list = currentList();
+    int count = 0;
+    int total = 0;
+    ComboBox1->clear();
+    if (store::wordListExists(language)) {
+        const store::ListOverview overview = store::listOverview(language, list);
+        for (const store::Text& name : overview.names) {
+            ComboBox1->addItem(fromStore(name));
+        }
+        count = overview.currentCount;
+        total = overview.total;
+    } else {
+        store::createWordList(
+            language, [this](const store::Text& name) { ComboBox1->addItem(fromStore(name)); });
+        dialogs().notice(QStringLiteral("the file bu%1.dat re-created").arg(language));
+    }
+    applyListCount(count);
+    lblNTALiKAP->setText(QString::number(count));
+    ComboBox1->setCurrentIndex(list - 1);
+    lblTOTALANTAL->setText(QString::number(total));
+    if (total >= kRandomDrillSize) {
+        optRANDOM->setEnabled(true);
+        buttLEARN->setEnabled(true);
+        buttREHEARSE->setEnabled(true);
+        optRANDOM->setChecked(true);
+    }
+    if (count > 0) {
+        optKAP->setChecked(true);
+    }
+    if (total < kRandomDrillSize) {
+        optRANDOM->setEnabled(false);
+        uncheck(optRANDOM);
+    }
+}
+
+void TForm2::prUPPDATKAPITELBOX() {
+    ComboBox1->clear();
+    prBUDAT();
+}
+
+void TForm2::prSPARA() {
+    store::Settings settings;
+    settings.language = lblSPRAK->text().toInt();
+    settings.lists = {lblKAP1->text().toInt(), lblKAP2->text().toInt(), lblKAP3->text().toInt()};
+    for (int language = 1; language <= store::kLanguageCount; ++language) {
+        settings.names[language - 1] = store::cut(toStore(languageButton(language)->text()));
+    }
+    store::saveSettings(settings);
+}
+
+void TForm2::languageChoice(int language) {
+    lblSsprak->setText(languageButton(language)->text());
+    lblSPRAK->setText(QString::number(language));
+    prSPARA();
+    prUPPDATKAPITELBOX();
+}
+
+void TForm2::ComboBox1Change() {
+    const int language = currentLanguage();
+    const int list = ComboBox1->currentIndex() + 1;
+    listLabel(language)->setText(QString::number(list));
+    prSPARA();
+    const int count = store::pairCount(store::readHeader(language, list));
+    applyListCount(count);
+    if (count == 0 && optRANDOM->isEnabled()) {
+        optRANDOM->setChecked(true);
+        buttLEARN->setEnabled(true);
+        buttREHEARSE->setEnabled(true);
+    }
+    lblNTALiKAP->setText(QString::number(count));
+}
+
+void TForm2::buttSPRAKClick() {
+    const std::optional<QString> name =
+        dialogs().inputBox(QStringLiteral("Input Box"),
+                           QStringLiteral("Ange önskat namn för språket"), lblSsprak->text());
+    if (!name) {
+        return;
+    }
+    for (int language = 1; language <= store::kLanguageCount; ++language) {
+        if (languageButton(language)->isChecked()) {
+            languageButton(language)->setText(*name);
+        }
+    }
+    prSPARA();
+    lblSsprak->setText(*name);
+}
+
+void TForm2::buttKAPITELClick() {
+    const int language = currentLanguage();
+    const int list = currentList();
+    store::WordRecord header = store::readHeader(language, list);
+    const std::optional<QString> name = dialogs().inputBox(
+        QStringLiteral("Input Box"), QStringLiteral("Ange önskad beteckning på listan"),
+        fromStore(header.first));
+    if (!name) {
+        return;
+    }
+    header.first = store::cut(toStore(*name));
+    store::writeHeader(language, list, header);
+    prUPPDATKAPITELBOX();
+}
+
+void TForm2::lblNTALiKAPClick() {
+    dialogs().information(QStringLiteral("Här visas antal sparade poster i den valda listan."));
+}
+
+void TForm2::lblTOTALANTALClick() {
+    dialogs().information(
+        QStringLiteral("Här visas totalt antal sparade poster i det valda språket."));
+}
+
+// A drop-down without a selected entry (which no refresh leaves) would give an empty list
+// name here, never an error.
+QString TForm2::chosenListTitle() const {
+    return QStringLiteral(" ") + lblSsprak->text() + QStringLiteral(": ") +
+           ComboBox1->currentText();
+}
+
+QString TForm2::randomTitle() const {
+    return QStringLiteral(" ") + lblSsprak->text() + QStringLiteral(": 10 Slumpade.");
+}
+
+void TForm2::bitbtnSAVEClick() {
+    TForm3& editor = *screens_.editor;
+    editor.lblSsprak->setText(QStringLiteral(" ") + lblSsprak->text() + QStringLiteral(" "));
+    editor.lblKAPITEL->setText(chosenListTitle());
+    screens_.start->handOver(*this, editor);
+}
+
+void TForm2::buttLEARNClick() {
+    if (optKAP->isChecked()) {
+        screens_.learnList->lblKAPITEL->setText(chosenListTitle());
+        screens_.start->handOver(*this, *screens_.learnList);
+    } else {
+        screens_.learnRandom->lblKAPITEL->setText(randomTitle());
+        screens_.start->handOver(*this, *screens_.learnRandom);
+    }
+}
+
+void TForm2::buttREHEARSEClick() {
+    if (optKAP->isChecked()) {
+        screens_.quizList->lblKAPITEL->setText(chosenListTitle());
+        screens_.start->handOver(*this, *screens_.quizList);
+    } else {
+        screens_.quizRandom->lblKAPITEL->setText(randomTitle());
+        screens_.start->handOver(*this, *screens_.quizRandom);
+    }
+}
+
+void TForm2::bitbutINFOClick() {
+    screens_.start->handOver(*this, *screens_.info);
 }
