@@ -54,9 +54,24 @@ void ProgramTest::givenList(int language, int list,
 }
 
 void ProgramTest::showMenu() {
-    TForm1& start = *screens().start;
-    start.handOver(start.isVisible() ? static_cast<QWidget&>(start) : *screens().menu,
-                   *screens().menu);
+    Screens& s = screens();
+    QWidget* from = s.start;
+    QWidget* const screensAfterStart[] = {s.menu,        s.editor,     s.learnList, s.quizList,
+                                          s.learnRandom, s.quizRandom, s.info};
+    for (QWidget* w : screensAfterStart) {
+        if (w->isVisible()) {
+            from = w;
+        }
+    }
+    if (from == s.menu) {
+        // Shown again in its place, as when coming back from another screen.
+        const QPoint place = s.menu->pos();
+        s.menu->hide();
+        s.menu->show();
+        s.menu->move(place);
+        return;
+    }
+    s.start->handOver(*from, *s.menu);
 }
 
 void ProgramTest::openFromMenu(QWidget* target) {
