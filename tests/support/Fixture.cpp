@@ -5,7 +5,13 @@
 #include <QTest>
 
 #include "app/Unit1.h"
+#include "editor/Unit3.h"
+#include "info/Unit8.h"
+#include "learn/Unit4.h"
+#include "learn/Unit6.h"
 #include "menu/Unit2.h"
+#include "quiz/Unit5.h"
+#include "quiz/Unit7.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "ui/Text.h"
