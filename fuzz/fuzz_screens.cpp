@@ -35,7 +35,7 @@ namespace {
 
 // Reads the input front to back; an exhausted input reads as zeros.
 class Input {
-public:
+  public:
     Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     int byte() { return at_ < size_ ? data_[at_++] : 0; }
     int number(int bytes) {
@@ -62,7 +62,7 @@ public:
         return t;
     }
 
-private:
+  private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t at_ = 0;
@@ -70,21 +70,21 @@ private:
 
 // Answers every box from the input.
 class FuzzDialogs : public ui::Dialogs {
-public:
-    explicit FuzzDialogs(Input& in) : in_(in) {}
+  public:
+    explicit FuzzDialogs(Input*& in) : in_(in) {}
     void notice(const QString&) override {}
     void information(const QString&) override {}
     void error(const QString&) override {}
-    bool confirm(const QString&) override { return in_.byte() & 1; }
+    bool confirm(const QString&) override { return in_->byte() & 1; }
     std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
-        if (in_.byte() & 1) {
+        if (in_->byte() & 1) {
             return std::nullopt;
         }
-        return in_.text();
+        return in_->text();
     }
 
-private:
-    Input& in_;
+  private:
+    Input*& in_;
 };
 
 void writeFile(const char* name, const QByteArray& bytes) {
@@ -112,8 +112,8 @@ void makeSettings(Input& in) {
             for (int n = in.byte() % 16; n > 0; --n) {
                 b[std::size_t(in.byte() % store::kSettingsSize)] = std::uint8_t(in.byte());
             }
-            writeFile(store::kSettingsFileName, QByteArray(reinterpret_cast<char*>(b.data()),
-                                                           qsizetype(b.size())));
+            writeFile(store::kSettingsFileName,
+                      QByteArray(reinterpret_cast<char*>(b.data()), qsizetype(b.size())));
         }
     }
 }
@@ -159,9 +159,15 @@ void makeWordList(Input& in, int language) {
     writeFile(name.c_str(), bytes);
 }
 
-int openFiles() {
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::System)
-                   .size());
+// How many of the data files (or their temporary files) this process holds open.
+int openDataFiles() {
+    int open = 0;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::System)) {
+        const QString target = QFile::symLinkTarget(fds.filePath(fd));
+        open += target.endsWith(QLatin1String(".dat")) || target.endsWith(QLatin1String(".new"));
+    }
+    return open;
 }
 
 void press(QAbstractButton* b) {
@@ -208,7 +214,7 @@ void editor(Input& in, TForm3& e) {
 }
 
 template <class Learn>
-void learn(Input& in, Learn& l) {
+void drillLearn(Input& in, Learn& l) {
     for (int n = in.byte() + 1; n > 0; --n) {
         press(l.buttNEXT);
     }
@@ -216,7 +222,7 @@ void learn(Input& in, Learn& l) {
 }
 
 template <class Quiz>
-void quiz(Input& in, Quiz& q) {
+void drillQuiz(Input& in, Quiz& q) {
     for (int n = in.byte() % 64 + 1; n > 0; --n) {
         switch (in.byte() % 4) {
             case 0:
@@ -238,9 +244,13 @@ void quiz(Input& in, Quiz& q) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QApplication application(*argc, *argv);
-    static QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
+    // Never destroyed: the process ends with the fuzzer, with no teardown order to get wrong.
+    new QApplication(*argc, *argv);
+    static const QString folder = QDir::temp().filePath(
+        QStringLiteral("ordlykta-fuzz-%1").arg(QCoreApplication::applicationPid()));
+    QDir().mkpath(folder);
+    QDir::setCurrent(folder);
+    std::atexit([] { QDir(folder).removeRecursively(); });
     return 0;
 }
 
@@ -254,14 +264,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         makeWordList(in, language);
     }
 
-    FuzzDialogs dialogs(in);
-    ui::Context context{dialogs, [] {}};
-    Program program(context);
-    Screens& s = program.screens;
+    // One program serves every input, as one run serves a user: each input starts on the start
+    // screen and moves to the menu, whose show handler reloads everything from the files.
+    static Input* current = nullptr;
+    current = &in;
+    static FuzzDialogs dialogs(current);
+    static ui::Context context{dialogs, [] {}};
+    static Program* program = new Program(context);
+    Screens& s = program->screens;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        w->hide();
+    }
+    s.start->show();
     TForm2& menu = *s.menu;
     s.start->handOver(*s.start, menu);
 
-    const int filesBefore = openFiles();
     for (int steps = 0; steps < 24 && !in.done(); ++steps) {
         switch (in.byte() % 10) {
             case 0:
@@ -292,9 +309,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
                 press(menu.buttLEARN);
                 if (s.learnList->isVisible()) {
-                    learn(in, *s.learnList);
+                    drillLearn(in, *s.learnList);
                 } else if (s.learnRandom->isVisible()) {
-                    learn(in, *s.learnRandom);
+                    drillLearn(in, *s.learnRandom);
                 }
                 break;
             case 6:
@@ -303,9 +320,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
                 press(menu.buttREHEARSE);
                 if (s.quizList->isVisible()) {
-                    quiz(in, *s.quizList);
+                    drillQuiz(in, *s.quizList);
                 } else if (s.quizRandom->isVisible()) {
-                    quiz(in, *s.quizRandom);
+                    drillQuiz(in, *s.quizRandom);
                 }
                 break;
             case 7:
@@ -328,7 +345,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
         // No file stays open between events.
-        if (openFiles() > filesBefore) {
+        if (openDataFiles() > 0) {
             std::abort();
         }
     }
