@@ -1,39 +1,15 @@
 // The ten-random draw on a full word-list file: 98 lists of 99 pairs.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
+#include "bench/BenchSupport.h"
 #include "learn/DrillOrder.h"
 #include "store/WordList.h"
 
 namespace {
 
-// Runs the benchmarks of this file in a fresh folder under the system's temporary folder.
-struct ScratchFolder {
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ordlykta-bench-XXXXXX");
-        path = mkdtemp(pattern.data());
-        std::filesystem::current_path(path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
-
-void fillAllLists(int language) {
-    store::createWordList(language);
-    store::WordListFile file(language);
-    for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
-        for (int slot = 1; slot <= store::kMaxPairCount; ++slot) {
-            file.write(list, slot, {99, "svenska ord " + std::to_string(slot), "annat ord"});
-        }
-        file.writeHeader(list, {99, "Lista " + std::to_string(list), std::string(30, ' ')});
-    }
-    file.close();
-}
+using bench::fillAllLists;
+using bench::ScratchFolder;
 
 // What the ten-random screens do at every start: read the 98 headers, fill the pool, draw ten.
 void TenRandomDrawOfFullFile(benchmark::State& state) {

@@ -2,26 +2,14 @@
 // moves every pair one slot on.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-
+#include "bench/BenchSupport.h"
 #include "editor/ListEdits.h"
 #include "store/WordList.h"
 
 namespace {
 
-struct ScratchFolder {
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "ordlykta-bench-XXXXXX");
-        path = mkdtemp(pattern.data());
-        std::filesystem::current_path(path);
-    }
-    ~ScratchFolder() { std::filesystem::remove_all(path); }
-    std::filesystem::path path;
-};
+using bench::ScratchFolder;
 
 constexpr int kList = 42;
 constexpr int kFullByButtons = 98;
