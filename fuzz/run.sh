@@ -12,7 +12,7 @@ jobs=${2:-1}
 top=$PWD
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORDLYKTA_FUZZ=ON -DORDLYKTA_TESTS=OFF -DORDLYKTA_BENCH=OFF >/dev/null
+  -DORDLYKTA_FUZZ=ON -DORDLYKTA_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j2 --target fuzz_screens
 python3 fuzz/make_seeds.py build-fuzz/seeds
 mkdir -p build-fuzz/corpus
