@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
 
 #include "app/Unit1.h"
 #include "editor/Unit3.h"
@@ -23,19 +22,9 @@ namespace {
 constexpr quint32 kMenuColour = 9961419;
 constexpr quint32 kPanelColour = 13303780;
 constexpr quint32 kCounterColour = 9961436;
-constexpr int kEntryHeight = 21;
 constexpr int kVisibleEntries = 15;
 // Below this total the language cannot fill a drill of ten random pairs.
 constexpr int kRandomDrillSize = 10;
-
-// The drop-down's entries are 21 pixels high, as the pair lines of the list boxes.
-class EntryDelegate : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kEntryHeight};
-    }
-};
 
 // A radio button that takes a click anywhere in its place, not only on its circle and text.
 class RadioButton : public QRadioButton {
@@ -101,7 +90,7 @@ TForm2::TForm2(Screens& screens)
     setBackground(GroupBox1, kMenuColour);
     ComboBox1 = new QComboBox(GroupBox1);
     ComboBox1->setFont(typeface(Face::CourierNew, 19));
-    ComboBox1->setItemDelegate(new EntryDelegate(ComboBox1));
+    setPairLineHeight(ComboBox1->view());
     ComboBox1->setMaxVisibleItems(kVisibleEntries);
     ComboBox1->setGeometry(40, 40, 385, ComboBox1->sizeHint().height());
     lblNTALiKAP = counter(GroupBox1, {42, 80, 57, 18},

@@ -100,8 +100,12 @@ QListWidget* pairList(QWidget* parent, const QRect& place) {
     l->setFont(typeface(Face::CourierNew, 19));
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     l->setUniformItemSizes(true);
-    l->setItemDelegate(new LineDelegate(l));
+    setPairLineHeight(l);
     return l;
+}
+
+void setPairLineHeight(QAbstractItemView* view) {
+    view->setItemDelegate(new LineDelegate(view));
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 // The controls of the screens, made with their place, caption, font and colour in one call.
 
+#include <QAbstractItemView>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,5 +45,7 @@ QLineEdit* wordEdit(QWidget* parent, const QRect& place, int maxLength = 30);
 
 // A list of pair lines: fixed-pitch, one line 21 pixels high, single selection.
 QListWidget* pairList(QWidget* parent, const QRect& place);
+// Makes every line of a list view, or of a drop-down's list, as high as a pair line.
+void setPairLineHeight(QAbstractItemView* view);
 
 }  // namespace ui
