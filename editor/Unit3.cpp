@@ -38,11 +38,13 @@ TForm3::TForm3(Screens& screens)
     edtSVE->setToolTip(QStringLiteral("svenska"));
     edtFOR = wordEdit(this, {421, 48, 340, 29});
     edtFOR->setToolTip(QStringLiteral("språk ett"));
+    edtFOR->setAccessibleName(QStringLiteral("annat språk"));  // its tip names language one only
     lblSVENSKA = label(this, {24, 83, 73, 18}, QStringLiteral(" Svenska "), captions);
     lblSVENSKA->setBackgroundBgr(kTitleColour);
     lblSsprak = label(this, {421, 83, 89, 18}, QStringLiteral("Annat språk"), captions);
     lblSsprak->setBackgroundBgr(kTitleColour);
     ListBox1 = pairList(this, {24, 112, 732, 323});
+    ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
     Panel1 = panel(this, {24, 448, 732, 105}, kTitleColour);
     buttSPARA = button(Panel1, {8, 8, 140, 87}, QStringLiteral("&Spara"), buttons);

@@ -27,12 +27,15 @@ LearnScreen::LearnScreen(Screens& screens, const QString& caption)
 
     lblSVE = label(this, {28, 60, 335, 24}, QString(), words);
     lblSVE->setBackgroundBgr(kWordColour);
+    // A word label's name is the word it shows; what it is goes into its description.
+    lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
     Shape4 = outline(this, {24, 56, 340, 29});
     setBackground(Shape4, kWordColour);
 
     lblFOR = label(this, {428, 60, 335, 24}, QString(), words);
     lblFOR->setBackgroundBgr(kWordColour);
     lblFOR->setToolTip(QStringLiteral("Inlärning - tryck 'Fortsätt'"));
+    lblFOR->setAccessibleDescription(QStringLiteral("annat språk"));
     Shape3 = outline(this, {424, 56, 340, 29});
     setBackground(Shape3, kWordColour);
 
@@ -42,6 +45,7 @@ LearnScreen::LearnScreen(Screens& screens, const QString& caption)
 
     ListBox1 = pairList(this, {24, 136, 738, 314});
     ListBox1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+    ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
     Panel1 = panel(this, {24, 464, 737, 97}, kPanelColour);
     buttNEXT = button(Panel1, {40, 16, 200, 60}, QStringLiteral("&Fortsätt"), buttons);
@@ -66,6 +70,9 @@ int LearnScreen::currentLanguage() const {
 }
 
 void LearnScreen::FormShow() {
+    // The first show has named the other word's label by its tool tip, which would hide the
+    // word from a screen reader: the label is named by the word it shows.
+    lblFOR->setAccessibleName(QString());
     store::WordListFile file(currentLanguage());
     prepareDrill(file);
     startDrill(file);

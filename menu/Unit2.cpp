@@ -57,6 +57,19 @@ QGroupBox* groupBox(QWidget* parent, const QRect& place, const QString& caption)
     return g;
 }
 
+// A counter is named by its hint; its count is read out as its description, since a label's
+// own text is only read where the label has no name.
+void showCount(ClickLabel* counter, int count) {
+    counter->setText(QString::number(count));
+    counter->setAccessibleDescription(counter->text());
+}
+
+// A language button is named by the language name it shows, whenever that changes.
+void showLanguageName(QRadioButton* button, const QString& name) {
+    button->setText(name);
+    button->setAccessibleName(name);
+}
+
 ClickLabel* counter(QWidget* parent, const QRect& place, const QString& hint) {
     ClickLabel* l = label(parent, place, QStringLiteral("0"), typeface(Face::Verdana, 16));
     l->setAlignment(Qt::AlignCenter);
@@ -213,7 +226,7 @@ void TForm2::loadState() {
     lblKAP3->setText(QString::number(settings.lists[2]));
     lblSPRAK->setText(QString::number(settings.language));
     for (int language = 1; language <= store::kLanguageCount; ++language) {
-        languageButton(language)->setText(fromStore(settings.names[language - 1]));
+        showLanguageName(languageButton(language), fromStore(settings.names[language - 1]));
     }
     // Checking the stored language's button is a language choice when it was not checked yet.
     // It runs here rather than through the button's signal, so that its errors stay with the
@@ -260,9 +273,9 @@ void TForm2::prBUDAT() {
         dialogs().notice(QStringLiteral("the file bu%1.dat re-created").arg(language));
     }
     applyListCount(count);
-    lblNTALiKAP->setText(QString::number(count));
+    showCount(lblNTALiKAP, count);
     ComboBox1->setCurrentIndex(list - 1);
-    lblTOTALANTAL->setText(QString::number(total));
+    showCount(lblTOTALANTAL, total);
     if (total >= kRandomDrillSize) {
         optRANDOM->setEnabled(true);
         buttLEARN->setEnabled(true);
@@ -312,7 +325,7 @@ void TForm2::ComboBox1Change() {
         buttLEARN->setEnabled(true);
         buttREHEARSE->setEnabled(true);
     }
-    lblNTALiKAP->setText(QString::number(count));
+    showCount(lblNTALiKAP, count);
 }
 
 void TForm2::buttSPRAKClick() {
@@ -324,7 +337,7 @@ void TForm2::buttSPRAKClick() {
     }
     for (int language = 1; language <= store::kLanguageCount; ++language) {
         if (languageButton(language)->isChecked()) {
-            languageButton(language)->setText(*name);
+            showLanguageName(languageButton(language), *name);
         }
     }
     prSPARA();

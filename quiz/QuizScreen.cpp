@@ -72,10 +72,14 @@ QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr
     lblKAPITEL = title;
     lblSVE = ui::label(this, {28, 60, 335, 24}, QString(), words);
     lblSVE->setBackgroundBgr(kWhite);
+    // The label's name is the word it asks; what it is goes into its description.
+    lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
     edtFOR = ui::wordEdit(this, {424, 56, 340, 29}, store::kShortStringCapacity);
+    edtFOR->setAccessibleName(QStringLiteral("svar"));
     lblMESS = ui::label(this, {24, 96, 737, 24}, QString(), words);
     lblMESS->setAlignment(Qt::AlignCenter);
     ListBox1 = ui::pairList(this, {24, 136, 737, 314});
+    ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
     Panel1 = ui::panel(this, {24, 464, 737, 97}, kPanelYellow);
     const int height = variant.buttonHeight;
