@@ -70,9 +70,6 @@ int LearnScreen::currentLanguage() const {
 }
 
 void LearnScreen::FormShow() {
-    // The first show has named the other word's label by its tool tip, which would hide the
-    // word from a screen reader: the label is named by the word it shows.
-    lblFOR->setAccessibleName(QString());
     store::WordListFile file(currentLanguage());
     prepareDrill(file);
     startDrill(file);

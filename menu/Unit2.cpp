@@ -64,17 +64,12 @@ void showCount(ClickLabel* counter, int count) {
     counter->setAccessibleDescription(counter->text());
 }
 
-// A language button is named by the language name it shows, whenever that changes.
-void showLanguageName(QRadioButton* button, const QString& name) {
-    button->setText(name);
-    button->setAccessibleName(name);
-}
-
 ClickLabel* counter(QWidget* parent, const QRect& place, const QString& hint) {
     ClickLabel* l = label(parent, place, QStringLiteral("0"), typeface(Face::Verdana, 16));
     l->setAlignment(Qt::AlignCenter);
     l->setBackgroundBgr(kCounterColour);
     l->setToolTip(hint);
+    l->setAccessibleName(hint);
     return l;
 }
 
@@ -94,6 +89,7 @@ TForm2::TForm2(Screens& screens)
     buttREHEARSE = glyphButton(Panel3, {24, 88, 180, 60}, QStringLiteral("&Förhör"), large,
                                glyph(Glyph::Quiz));
     optKAP = radio(Panel3, {24, 176, 145, 25}, QStringLiteral("Vald lista "), large);
+    optKAP->setAccessibleName(QStringLiteral("Vald lista"));  // its caption ends in a space
     optKAP->setChecked(true);
     optKAP->setEnabled(false);
     optRANDOM = radio(Panel3, {24, 208, 153, 33}, QStringLiteral("10 Slumpade"), large);
@@ -226,7 +222,7 @@ void TForm2::loadState() {
     lblKAP3->setText(QString::number(settings.lists[2]));
     lblSPRAK->setText(QString::number(settings.language));
     for (int language = 1; language <= store::kLanguageCount; ++language) {
-        showLanguageName(languageButton(language), fromStore(settings.names[language - 1]));
+        languageButton(language)->setText(fromStore(settings.names[language - 1]));
     }
     // Checking the stored language's button is a language choice when it was not checked yet.
     // It runs here rather than through the button's signal, so that its errors stay with the
@@ -337,7 +333,7 @@ void TForm2::buttSPRAKClick() {
     }
     for (int language = 1; language <= store::kLanguageCount; ++language) {
         if (languageButton(language)->isChecked()) {
-            showLanguageName(languageButton(language), *name);
+            languageButton(language)->setText(*name);
         }
     }
     prSPARA();

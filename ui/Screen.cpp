@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -111,16 +112,12 @@ bool Screen::previewKey(QWidget* receiver, QKeyEvent* event) {
 
 void Screen::nameControls() {
     for (QWidget* w : findChildren<QWidget*>()) {
-        if (!w->accessibleName().isEmpty()) {
+        // Buttons and labels are named by their current caption already.
+        if (!w->accessibleName().isEmpty() || qobject_cast<QAbstractButton*>(w) ||
+            qobject_cast<QLabel*>(w)) {
             continue;
         }
-        QString name;
-        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            name = QString(button->text()).remove(u'&').trimmed();
-        }
-        if (name.isEmpty()) {
-            name = w->toolTip();
-        }
+        QString name = w->toolTip();
         if (name.isEmpty()) {
             if (auto* group = qobject_cast<QGroupBox*>(w->parentWidget())) {
                 name = group->title();

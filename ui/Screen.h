@@ -45,9 +45,9 @@ class Screen : public QWidget {
     QAbstractButton* defaultButton() const { return defaultButton_; }
     void setBracketMapping(bool on) { bracketMapping_ = on; }
 
-    // Gives every control that has none an accessible name: a button its caption without the
-    // ampersand, another control its tool tip or the caption of the group it stands in.
-    // Runs when the screen is first shown.
+    // Gives every control that has no accessible name its tool tip or the caption of the group
+    // it stands in as one. Buttons and labels are left alone: their caption names them, and
+    // stays current when it changes. Runs when the screen is first shown.
     void nameControls();
 
     // Sees every key press meant for a widget of this screen before the widget does.
