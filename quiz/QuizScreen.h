@@ -117,6 +117,8 @@ class QuizScreen : public ui::Screen {
     // Shows the question of position 1 and opens the pass of `questions` questions.
     void beginPass(store::WordListFile& file, int questions);
     void setMessage(quint32 colour, const QString& text);
+    // Empties the list without the list reporting it as the user's move.
+    void clearLines();
     // Selects a line, or none with -1, without the list reporting it as the user's move.
     void selectLine(int row);
     // The line a pass keeps selected: the newest answered one on the chosen-list screen.
