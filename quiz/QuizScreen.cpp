@@ -157,7 +157,7 @@ void QuizScreen::FormShow() {
     lblNTAL->setText(QString::number(source_->countOnShow(file, list)));
     prSLUMPAORDNING();
     const int count = lblNTAL->text().toInt();
-    beginPass(file, count);
+    beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     file.close();
     repeatWrong_ = false;
     setMessage(kLightBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
@@ -286,7 +286,7 @@ void QuizScreen::startFullPass(store::WordListFile& file) {
     clearLines();
     prSLUMPAORDNING();
     const int count = lblNTAL->text().toInt();
-    beginPass(file, count);
+    beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     setMessage(kLightBlue, progressLine(0, count));
     edtFOR->setFocus();
 }
@@ -296,8 +296,13 @@ void QuizScreen::startRepeat(store::WordListFile& file) {
     // the wrongly answered pairs, in the order they were asked. The order changes only once
     // all are read, so that a failed read leaves the scored pass as it was.
     std::vector<int> wrong;
+    store::WordRecord first;  // the first question of the repeat
     for (int k = 1; k <= questions_; ++k) {
-        if (!isRight(answers_[static_cast<std::size_t>(k)], readPosition(file, k).second)) {
+        const store::WordRecord pair = readPosition(file, k);
+        if (!isRight(answers_[static_cast<std::size_t>(k)], pair.second)) {
+            if (wrong.empty()) {
+                first = pair;
+            }
             wrong.push_back(k);
         }
     }
@@ -308,19 +313,15 @@ void QuizScreen::startRepeat(store::WordListFile& file) {
     }
     wrongCount_ = to - 1;
     answers_.fill(kBlankAnswer);
-    beginPass(file, wrongCount_);
+    beginPass(wrongCount_, first);
     setMessage(kLightBlue, progressLine(0, wrongCount_));
     edtFOR->setFocus();
 }
 
-void QuizScreen::beginPass(store::WordListFile& file, int questions) {
-    clearLines();  // before the read: no line may stand for a position of the new order
+void QuizScreen::beginPass(int questions, const store::WordRecord& first) {
+    clearLines();
     questions_ = questions;
-    if (questions > 0) {
-        lblSVE->setText(ui::fromStore(readPosition(file, 1).first));
-    } else {
-        lblSVE->clear();
-    }
+    lblSVE->setText(ui::fromStore(first.first));
     edtFOR->clear();
     position_ = 1;
     phase_ = Phase::Asking;
