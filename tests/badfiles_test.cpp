@@ -14,10 +14,8 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <cerrno>
 #include <map>
 
-#include "app/Unit1.h"
 #include "editor/Unit3.h"
 #include "learn/Unit4.h"
 #include "menu/Unit2.h"
@@ -25,7 +23,6 @@
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "tests/support/Fixture.h"
-#include "ui/Text.h"
 
 // Test output shows texts as texts.
 void PrintTo(const QString& text, std::ostream* out) {

@@ -17,7 +17,6 @@
 #include <optional>
 #include <set>
 
-#include "app/Unit1.h"
 #include "editor/Unit3.h"
 #include "learn/Unit4.h"
 #include "learn/Unit6.h"
