@@ -74,6 +74,11 @@ TForm3::TForm3(Screens& screens)
 
 void TForm3::FormShow() {
     move(screens_.start->lblPOSX->text().toInt(), screens_.start->lblPOSY->text().toInt());
+    // Should the list not be read, no line of the list shown before stays to be removed or
+    // inserted at: a line must always stand for the pair in its slot.
+    ListBox1->clear();
+    setPairCount(0);
+    applyButtonState(0);
     reload();
     const int count = pairCountShown();
     applyButtonState(count);
@@ -102,7 +107,11 @@ void TForm3::buttSPARAClick() {
         return;
     }
     setPairCount(*count);
-    ListBox1->addItem(pairLine(swedish, other));
+    if (ListBox1->count() == *count - 1) {
+        ListBox1->addItem(pairLine(swedish, other));
+    } else {
+        reload();  // the lines were not the list in the file, as after a show that failed
+    }
     edtSVE->clear();
     edtFOR->clear();
     edtSVE->setFocus();

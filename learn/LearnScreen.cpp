@@ -70,9 +70,20 @@ int LearnScreen::currentLanguage() const {
 }
 
 void LearnScreen::FormShow() {
-    store::WordListFile file(currentLanguage());
-    prepareDrill(file);
-    startDrill(file);
+    try {
+        store::WordListFile file(currentLanguage());
+        prepareDrill(file);
+        startDrill(file);
+    } catch (const store::IoError&) {
+        // A drill that could not be read is no drill: nothing of it, or of the drill shown
+        // before, is left for "&Fortsätt" to go on with.
+        lblNTAL->setText(QStringLiteral("0"));
+        ListBox1->clear();
+        lblSVE->clear();
+        lblFOR->clear();
+        lblMESS->clear();
+        throw;
+    }
     buttNEXT->setFocus();
 }
 
@@ -123,8 +134,9 @@ void LearnScreen::buttNEXTClick() {
     }
 
     if (stepState_ == kPairShown && position_ <= n) {
+        // Read before the step moves on, so that a failed read leaves the pair to come.
+        const store::WordRecord pair = pairOf(file, position_ + 1);
         ++position_;
-        const store::WordRecord pair = pairOf(file, position_);
         lblFOR->clear();
         lblSVE->setText(fromStore(pair.first));
         stepState_ = kNextWordShown;

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <vector>
 
 #include "app/Unit1.h"
 #include "menu/Unit2.h"
@@ -144,13 +145,23 @@ bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void QuizScreen::FormShow() {
+    // Nothing of the pass before stays: should the new one not be read, there is no pass to
+    // answer or review.
+    questions_ = 0;
+    position_ = 1;
+    phase_ = Phase::Asking;
+    lblNTAL->setText(QStringLiteral("0"));
+    lblSVE->clear();
+    edtFOR->clear();
+    clearLines();
+    lblMESS->clear();
     const int language = screens_.menu->currentLanguage();
     const int list = screens_.menu->currentList();
     store::WordListFile file(language);
     lblNTAL->setText(QString::number(source_->countOnShow(file, list)));
     prSLUMPAORDNING();
     const int count = lblNTAL->text().toInt();
-    beginPass(file, count);
+    beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     file.close();
     repeatWrong_ = false;
     setMessage(kLightBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
@@ -211,16 +222,22 @@ store::WordRecord QuizScreen::readPosition(store::WordListFile& file, int positi
 
 void QuizScreen::askStep(store::WordListFile& file) {
     const int p = position_;
+    if (questions_ > 0 && p == questions_ + 1) {
+        scorePass(file);  // the last answer is in, but its scoring failed: it is tried again
+        return;
+    }
     if (p < 1 || p > questions_) {
         return;  // a pass without pairs has nothing to ask
     }
     const store::WordRecord pair = readPosition(file, p);
+    // The next question is read before the answer is recorded, so that a failed read leaves
+    // this question on screen, still to be answered.
+    const store::WordRecord next = p < questions_ ? readPosition(file, p + 1) : store::WordRecord{};
     const QString typed = edtFOR->text();
     prCENTRERA(typed, ui::fromStore(pair.first));
     answers_[static_cast<std::size_t>(p)] = answerOf(typed);
     position_ = p + 1;
     if (p < questions_) {
-        const store::WordRecord next = readPosition(file, position_);
         edtFOR->clear();
         lblSVE->setText(ui::fromStore(next.first));
         edtFOR->setFocus();
@@ -231,10 +248,7 @@ void QuizScreen::askStep(store::WordListFile& file) {
 }
 
 void QuizScreen::scorePass(store::WordListFile& file) {
-    {
-        const QSignalBlocker quiet(ListBox1);
-        ListBox1->clear();
-    }
+    clearLines();
     int right = 0;
     int lastWrong = 0;
     for (int k = 1; k <= questions_; ++k) {
@@ -271,42 +285,48 @@ void QuizScreen::scorePass(store::WordListFile& file) {
 }
 
 void QuizScreen::startFullPass(store::WordListFile& file) {
+    // The lines of the scored pass go first: once its answers are blanked they could no longer
+    // be reviewed, should the new pass fail to start.
+    clearLines();
     prSLUMPAORDNING();
     const int count = lblNTAL->text().toInt();
-    beginPass(file, count);
+    beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     setMessage(kLightBlue, progressLine(0, count));
     edtFOR->setFocus();
 }
 
 void QuizScreen::startRepeat(store::WordListFile& file) {
     // Every position of the pass just scored is looked at, so that the repeat asks exactly
-    // the wrongly answered pairs, in the order they were asked.
-    int to = 1;
+    // the wrongly answered pairs, in the order they were asked. The order changes only once
+    // all are read, so that a failed read leaves the scored pass as it was.
+    std::vector<int> wrong;
+    store::WordRecord first;  // the first question of the repeat
     for (int k = 1; k <= questions_; ++k) {
-        if (!isRight(answers_[static_cast<std::size_t>(k)], readPosition(file, k).second)) {
-            source_->copyEntry(k, to);
-            ++to;
+        const store::WordRecord pair = readPosition(file, k);
+        if (!isRight(answers_[static_cast<std::size_t>(k)], pair.second)) {
+            if (wrong.empty()) {
+                first = pair;
+            }
+            wrong.push_back(k);
         }
+    }
+    int to = 1;
+    for (int k : wrong) {
+        source_->copyEntry(k, to);
+        ++to;
     }
     wrongCount_ = to - 1;
     answers_.fill(kBlankAnswer);
-    beginPass(file, wrongCount_);
+    beginPass(wrongCount_, first);
     setMessage(kLightBlue, progressLine(0, wrongCount_));
     edtFOR->setFocus();
 }
 
-void QuizScreen::beginPass(store::WordListFile& file, int questions) {
+void QuizScreen::beginPass(int questions, const store::WordRecord& first) {
+    clearLines();
     questions_ = questions;
-    if (questions > 0) {
-        lblSVE->setText(ui::fromStore(readPosition(file, 1).first));
-    } else {
-        lblSVE->clear();
-    }
+    lblSVE->setText(ui::fromStore(first.first));
     edtFOR->clear();
-    {
-        const QSignalBlocker quiet(ListBox1);
-        ListBox1->clear();
-    }
     position_ = 1;
     phase_ = Phase::Asking;
 }
@@ -331,6 +351,11 @@ void QuizScreen::reviewLine(int row) {
 void QuizScreen::setMessage(quint32 colour, const QString& text) {
     lblMESS->setBackgroundBgr(colour);
     lblMESS->setText(text);
+}
+
+void QuizScreen::clearLines() {
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->clear();
 }
 
 void QuizScreen::selectLine(int row) {

@@ -114,9 +114,12 @@ class QuizScreen : public ui::Screen {
     void startFullPass(store::WordListFile& file);
     void startRepeat(store::WordListFile& file);
     void reviewLine(int row);
-    // Shows the question of position 1 and opens the pass of `questions` questions.
-    void beginPass(store::WordListFile& file, int questions);
+    // Opens the pass of `questions` questions and shows the first, whose pair is `first`. It
+    // reads nothing, so that a pass is opened only once its first pair has been read.
+    void beginPass(int questions, const store::WordRecord& first);
     void setMessage(quint32 colour, const QString& text);
+    // Empties the list without the list reporting it as the user's move.
+    void clearLines();
     // Selects a line, or none with -1, without the list reporting it as the user's move.
     void selectLine(int row);
     // The line a pass keeps selected: the newest answered one on the chosen-list screen.
