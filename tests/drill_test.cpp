@@ -64,10 +64,11 @@ TEST(ListOrder, EverySlotLandsEverywhereEquallyOften) {
             ++seen[p][order.entry[p]];
         }
     }
-    // 1500 expected per cell; a biased shuffle is off by hundreds.
+    // 6000 expected per cell with a standard deviation of 67; the naive swap-with-any shuffle
+    // is off by over 1000 in some cells.
     for (int p = 1; p <= 4; ++p) {
         for (int s = 1; s <= 4; ++s) {
-            EXPECT_NEAR(seen[p][s], kBuilds / 4, 200) << "slot " << s << " at " << p;
+            EXPECT_NEAR(seen[p][s], kBuilds / 4, 400) << "slot " << s << " at " << p;
         }
     }
 }
