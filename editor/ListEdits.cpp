@@ -4,6 +4,16 @@ namespace listedit {
 
 using store::WordRecord;
 
+namespace {
+
+// A free slot is read before a pair is written into it: in a file cut short the read fails, so
+// no write reaches past the end, where it would leave a gap that reads back as empty pairs.
+void requireSlot(store::WordListFile& file, int list, int slot) {
+    file.read(list, slot);
+}
+
+}  // namespace
+
 std::vector<WordRecord> readPairs(int language, int list) {
     store::WordListFile file(language);
     const int count = store::pairCount(file.readHeader(list));
@@ -26,6 +36,7 @@ std::optional<int> appendPair(int language, int list, const store::Text& swedish
         return std::nullopt;
     }
     const int newCount = count + 1;
+    requireSlot(file, list, newCount);
     file.write(list, newCount, {newCount, swedish, other});
     header.number = newCount;
     file.writeHeader(list, header);
@@ -46,6 +57,7 @@ std::optional<int> insertPair(int language, int list, int slot, const store::Tex
     // The last pair first goes to the free slot, so that the new count never shows an unwritten
     // record; from here on each move leaves its pair twice at worst.
     const WordRecord last = file.read(list, count);
+    requireSlot(file, list, newCount);
     file.write(list, newCount, {newCount, last.first, last.second});
     header.number = newCount;
     file.writeHeader(list, header);

@@ -254,6 +254,30 @@ TEST_F(BadFilesTest, WordListCutInTheMiddleOfARecord) {
     EXPECT_EQ(folder().at("bu1.dat"), headerCut.at("bu1.dat"));
 }
 
+// A file that ends right after a list's last pair: the pairs are all there, but a new one has
+// no slot to go into, and nothing is written past the end.
+TEST_F(BadFilesTest, WordListEndingAfterTheLastPairTakesNoMore) {
+    givenSettings(1, {98, 1, 1});
+    givenList(1, 98, numbered(5));
+    const QByteArray whole = fileBytes(QStringLiteral("bu1.dat"));
+    writeFile(QStringLiteral("bu1.dat"), whole.left(store::recordIndex(98, 6) * 68));
+    const auto cut = folder();
+    showMenu();
+    click(menu().bitbtnSAVE);
+    ASSERT_EQ(editor().ListBox1->count(), 5);
+
+    type(editor().edtSVE, QStringLiteral("ny"));
+    type(editor().edtFOR, QStringLiteral("new"));
+    dialogs.expectError(kBeyondEnd);
+    click(editor().buttSPARA);
+    editor().ListBox1->setCurrentRow(2);
+    dialogs.expectConfirm(QStringLiteral("Skjut in det nya ordparet här"), true);
+    dialogs.expectError(kBeyondEnd);
+    click(editor().buttINSERT);
+    EXPECT_EQ(folder(), cut);
+    EXPECT_EQ(editor().ListBox1->count(), 5);
+}
+
 // A name taken by a folder cannot be opened: the menu's title, or "File access denied"; nothing
 // is created beside it, and the folder is left alone.
 TEST_F(BadFilesTest, NamesTakenByFolders) {
