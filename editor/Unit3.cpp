@@ -76,9 +76,13 @@ void TForm3::FormShow() {
     move(screens_.start->lblPOSX->text().toInt(), screens_.start->lblPOSY->text().toInt());
     // Should the list not be read, no line of the list shown before stays to be removed or
     // inserted at: a line must always stand for the pair in its slot.
+    // The buttons are set as for an empty list, but the focus moves only once the count is
+    // known: with 98 pairs or more it stays where the user left it.
     ListBox1->clear();
     setPairCount(0);
-    applyButtonState(0);
+    buttSPARA->setEnabled(true);
+    buttTABORT->setEnabled(false);
+    buttINSERT->setEnabled(false);
     reload();
     const int count = pairCountShown();
     applyButtonState(count);

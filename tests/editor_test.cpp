@@ -301,6 +301,11 @@ TEST_F(EditorTest, ButtonStateFocusAndSelectionFollowTheCount) {
     EXPECT_EQ(editor().lblNTAL->text(), "98");
     EXPECT_EQ(selectedLine(), -1);
     EXPECT_EQ(focus(), editor().ListBox1);
+
+    // Shown again with 98 pairs, the focus stays where the user left it.
+    reopen();
+    EXPECT_EQ(enabled(), (State{false, true, false}));
+    EXPECT_EQ(focus(), editor().bitbuttMENY);
 }
 
 TEST_F(EditorTest, AppendWritesThePairThenTheCountAndNothingElse) {
