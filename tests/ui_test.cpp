@@ -183,6 +183,16 @@ class ScreenTest : public ::testing::Test {
 
 }  // namespace
 
+TEST(Widgets, LabelsShowTheirTextAsTyped) {
+    // A list or language name that looks like markup is shown as it is, sign for sign: in the
+    // fixed-pitch font it takes as much room as a text of as many signs that is no markup.
+    QWidget parent;
+    const QFont words = typeface(Face::CourierNew, 19);
+    QLabel* tagged = label(&parent, {0, 0, 300, 24}, QStringLiteral(" <b>hus</b>"), words);
+    QLabel* plain = label(&parent, {0, 30, 300, 24}, QStringLiteral(" <c>hus</c>"), words);
+    EXPECT_EQ(tagged->sizeHint(), plain->sizeHint());
+}
+
 TEST_F(ScreenTest, FrameIsFixedWithCaptionAndNoMaximise) {
     EXPECT_EQ(screen.size(), QSize(792, 573));
     EXPECT_EQ(screen.minimumSize(), screen.maximumSize());

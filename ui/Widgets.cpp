@@ -31,6 +31,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 ClickLabel* label(QWidget* parent, const QRect& place, const QString& text, const QFont& font) {
     auto* l = new ClickLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);  // names and words are shown as typed, never as markup
     l->setGeometry(place);
     l->setFont(font);
     return l;
