@@ -356,11 +356,15 @@ void QuizScreen::setMessage(quint32 colour, const QString& text) {
 void QuizScreen::clearLines() {
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
+    selectLine(-1);
 }
 
 void QuizScreen::selectLine(int row) {
     const QSignalBlocker quiet(ListBox1);
-    ListBox1->setCurrentRow(row);
+    // Set through the view, so that the list knows its current line was chosen: it then does
+    // not make its first line the current one when the Tab key brings the focus to it, which
+    // would review that line (or bring the information box) without the user moving to it.
+    ListBox1->setCurrentIndex(ListBox1->model()->index(row, 0));
 }
 
 int QuizScreen::passSelection() const {
