@@ -481,3 +481,12 @@ TEST_F(QuizTest, TabbingIntoTheListSelectsNoLine) {
     EXPECT_EQ(c.lblMESS->text(), "Korrekt svarat!");
     EXPECT_TRUE(dialogs.shown.empty());
 }
+
+// The Swedish word is shown exactly as stored, also when it looks like markup.
+TEST_F(QuizTest, TheQuestionIsShownAsItIsStored) {
+    openChosen({{"<b>bil</b>", "car"}});
+    QLabel* shown = chosen().lblSVE;
+    EXPECT_EQ(shown->text(), "<b>bil</b>");
+    EXPECT_GE(shown->sizeHint().width(),
+              QFontMetrics(shown->font()).horizontalAdvance(shown->text()));
+}
