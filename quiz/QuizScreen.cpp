@@ -73,6 +73,9 @@ QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr
     lblKAPITEL = title;
     lblSVE = ui::label(this, {28, 60, 335, 24}, QString(), words);
     lblSVE->setBackgroundBgr(kWhite);
+    // Names and words are shown as they are stored, never read as markup.
+    title->setTextFormat(Qt::PlainText);
+    lblSVE->setTextFormat(Qt::PlainText);
     // The label's name is the word it asks; what it is goes into its description.
     lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
     edtFOR = ui::wordEdit(this, {424, 56, 340, 29}, store::kShortStringCapacity);
@@ -356,11 +359,15 @@ void QuizScreen::setMessage(quint32 colour, const QString& text) {
 void QuizScreen::clearLines() {
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
+    selectLine(-1);
 }
 
 void QuizScreen::selectLine(int row) {
     const QSignalBlocker quiet(ListBox1);
-    ListBox1->setCurrentRow(row);
+    // Set through the view, so that the list knows its current line was chosen: it then does
+    // not make its first line the current one when the Tab key brings the focus to it, which
+    // would review that line (or bring the information box) without the user moving to it.
+    ListBox1->setCurrentIndex(ListBox1->model()->index(row, 0));
 }
 
 int QuizScreen::passSelection() const {

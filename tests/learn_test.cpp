@@ -405,3 +405,17 @@ TEST_F(LearnTest, FewerThanTenPairsAreDrilledAsTheyAre) {
     EXPECT_EQ(next(learnList()), " 0 av 0 ordpar visade.");
     EXPECT_TRUE(dialogs.shown.empty());
 }
+
+// Words are shown exactly as stored, also when they look like markup.
+TEST_F(LearnTest, WordsAreShownAsTheyAreStored) {
+    const QString swedish = "<b>hus</b>", foreign = "<i>house</i>";
+    givenList(1, 1, {{swedish, foreign}});
+    openLearnList();
+    TForm4& s = learnList();
+    next(s);
+    for (QLabel* shown : {static_cast<QLabel*>(s.lblSVE), static_cast<QLabel*>(s.lblFOR)}) {
+        EXPECT_GE(shown->sizeHint().width(),
+                  QFontMetrics(shown->font()).horizontalAdvance(shown->text()));
+    }
+    EXPECT_EQ(s.lblFOR->text(), foreign);
+}

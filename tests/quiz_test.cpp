@@ -446,3 +446,47 @@ TEST_F(QuizTest, DamagedCountsNeverReachPastTheTables) {
     EXPECT_EQ(chosen().ListBox1->count(), 0);
     EXPECT_TRUE(dialogs.shown.empty());
 }
+
+// Tab only brings the focus to the list: no line becomes selected, so nothing is reviewed and no
+// information box comes; the arrow keys then select, and review, as a click does.
+TEST_F(QuizTest, TabbingIntoTheListSelectsNoLine) {
+    givenList(1, 7, kTen);
+    openTen();
+    TForm7& t = ten();
+    QApplication::setActiveWindow(&t);
+    type(t.edtFOR, "fel");
+    click(t.buttNEXT);
+    t.edtFOR->setFocus(Qt::TabFocusReason);
+    press(t.edtFOR, Qt::Key_Tab);
+    EXPECT_EQ(t.focusWidget(), t.ListBox1);
+    EXPECT_EQ(t.ListBox1->currentRow(), -1);
+    EXPECT_EQ(t.lblMESS->text(), " 1 av 10 ord förhörda.");
+    click(t.buttMENU);
+
+    const Pairs pairs = {{"hus", "house"}, {"bil", "car"}};
+    openChosen(pairs);
+    TForm5& c = chosen();
+    QApplication::setActiveWindow(&c);
+    answerAll(c, 2, rightAnswers(pairs));
+    ASSERT_EQ(c.lblMESS->text(), " Bra gjort! Alla rätt!");
+    c.buttEXIT->setFocus(Qt::TabFocusReason);
+    press(c.buttEXIT, Qt::Key_Tab);
+    EXPECT_EQ(c.focusWidget(), c.ListBox1);
+    EXPECT_EQ(c.ListBox1->currentRow(), -1);
+    EXPECT_EQ(c.lblMESS->text(), " Bra gjort! Alla rätt!");
+    EXPECT_TRUE(c.lblSVE->text().isEmpty());
+    EXPECT_TRUE(c.edtFOR->text().isEmpty());
+    press(c.ListBox1, Qt::Key_Down);
+    EXPECT_EQ(c.ListBox1->currentRow(), 0);
+    EXPECT_EQ(c.lblMESS->text(), "Korrekt svarat!");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// The Swedish word is shown exactly as stored, also when it looks like markup.
+TEST_F(QuizTest, TheQuestionIsShownAsItIsStored) {
+    openChosen({{"<b>bil</b>", "car"}});
+    QLabel* shown = chosen().lblSVE;
+    EXPECT_EQ(shown->text(), "<b>bil</b>");
+    EXPECT_GE(shown->sizeHint().width(),
+              QFontMetrics(shown->font()).horizontalAdvance(shown->text()));
+}
