@@ -24,12 +24,9 @@ LearnScreen::LearnScreen(Screens& screens, const QString& caption)
     title->setBackgroundBgr(kTitleColour);
     lblKAPITEL = title;
     Shape1 = outline(this, {23, 15, 739, 26});
-    // Names and words are shown as they are stored, never read as markup.
-    title->setTextFormat(Qt::PlainText);
 
     lblSVE = label(this, {28, 60, 335, 24}, QString(), words);
     lblSVE->setBackgroundBgr(kWordColour);
-    lblSVE->setTextFormat(Qt::PlainText);
     // A word label's name is the word it shows; what it is goes into its description.
     lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
     Shape4 = outline(this, {24, 56, 340, 29});
@@ -37,7 +34,6 @@ LearnScreen::LearnScreen(Screens& screens, const QString& caption)
 
     lblFOR = label(this, {428, 60, 335, 24}, QString(), words);
     lblFOR->setBackgroundBgr(kWordColour);
-    lblFOR->setTextFormat(Qt::PlainText);
     lblFOR->setToolTip(QStringLiteral("Inlärning - tryck 'Fortsätt'"));
     lblFOR->setAccessibleDescription(QStringLiteral("annat språk"));
     Shape3 = outline(this, {424, 56, 340, 29});

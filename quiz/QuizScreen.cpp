@@ -73,9 +73,6 @@ QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr
     lblKAPITEL = title;
     lblSVE = ui::label(this, {28, 60, 335, 24}, QString(), words);
     lblSVE->setBackgroundBgr(kWhite);
-    // Names and words are shown as they are stored, never read as markup.
-    title->setTextFormat(Qt::PlainText);
-    lblSVE->setTextFormat(Qt::PlainText);
     // The label's name is the word it asks; what it is goes into its description.
     lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
     edtFOR = ui::wordEdit(this, {424, 56, 340, 29}, store::kShortStringCapacity);
