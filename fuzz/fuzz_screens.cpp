@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <cstdint>
 #include <cstdlib>
@@ -242,19 +241,31 @@ void drillQuiz(Input& in, Quiz& q) {
 
 }  // namespace
 
+// The folder the inputs' files are written to, one per process.
+const QString& workFolder() {
+    static const QString folder = QDir::temp().filePath(
+        QStringLiteral("ordlykta-fuzz-%1").arg(QCoreApplication::applicationPid()));
+    return folder;
+}
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Never destroyed: the process ends with the fuzzer, with no teardown order to get wrong.
     new QApplication(*argc, *argv);
-    static const QString folder = QDir::temp().filePath(
-        QStringLiteral("ordlykta-fuzz-%1").arg(QCoreApplication::applicationPid()));
-    QDir().mkpath(folder);
-    QDir::setCurrent(folder);
-    std::atexit([] { QDir(folder).removeRecursively(); });
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Entered at the first input, so that a parent process running several jobs stays where
+    // it writes their logs.
+    static const bool entered = [] {
+        QDir().mkpath(workFolder());
+        std::atexit([] { QDir(workFolder()).removeRecursively(); });
+        return QDir::setCurrent(workFolder());
+    }();
+    if (!entered) {
+        std::abort();
+    }
     for (const QString& f : QDir().entryList(QDir::Files | QDir::NoDotAndDotDot)) {
         QFile::remove(f);
     }

@@ -17,6 +17,8 @@ cmake --build build-fuzz -j2 --target fuzz_screens
 python3 fuzz/make_seeds.py build-fuzz/seeds
 mkdir -p build-fuzz/corpus
 
+# A smaller quarantine and shorter allocation stacks keep a long run within the memory limit.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=64:malloc_context_size=10
 export LSAN_OPTIONS=suppressions=$top/.ci/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-fuzz
