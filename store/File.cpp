@@ -20,6 +20,9 @@ int injected(FileOp op, const std::string& path) {
     return hook ? hook(op, path) : 0;
 }
 
+// How many temporary names a creation tries before it gives up.
+constexpr int kTemporaryNames = 100;
+
 [[noreturn]] void raise(int errorNumber) {
     throw IoError(ioErrorText(errorNumber));
 }
@@ -141,15 +144,21 @@ void RecordFile::close() {
 }
 
 void createFile(const std::string& path, const std::function<void(RecordFile&)>& fill) {
-    const std::string temp = path + ".new";
-    try {
-        if (int e = injected(FileOp::Create, temp)) {
-            raise(e);
-        }
-        int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0) {
+    if (int e = injected(FileOp::Create, path)) {
+        raise(e);
+    }
+    // A temporary name of our own beside the file: "bu1.dat.new", or the first of
+    // "bu1.dat.new1", "bu1.dat.new2", ... that nothing else holds.
+    std::string temp;
+    int fd = -1;
+    for (int n = 0; fd < 0; ++n) {
+        temp = path + ".new" + (n > 0 ? std::to_string(n) : std::string());
+        fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && (errno != EEXIST || n == kTemporaryNames)) {
             raise(errno);
         }
+    }
+    try {
         RecordFile file(temp, fd);
         fill(file);
         file.close();

@@ -53,9 +53,10 @@ class RecordFile {
     int fd_ = -1;
 };
 
-// Writes a complete new file: `fill` writes into a temporary file in the same folder, which is
-// then renamed to `path`. On any failure the temporary file is removed and the error rethrown,
-// so `path` either does not change or holds the whole new file.
+// Writes a complete new file: `fill` writes into a temporary file of its own in the same folder
+// (one that did not exist before), which is then renamed to `path`. On any failure that
+// temporary file is removed and the error rethrown, so `path` either does not change or holds
+// the whole new file, and nothing else in the folder is touched.
 void createFile(const std::string& path, const std::function<void(RecordFile&)>& fill);
 
 }  // namespace store

@@ -10,10 +10,12 @@
 
 #include <fcntl.h>
 #include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 #include <map>
 
 #include "editor/Unit3.h"
@@ -320,14 +322,21 @@ TEST_F(BadFilesTest, NamesTakenByFolders) {
     click(menu().opt2);
     EXPECT_EQ(folder().at("bu2.dat"), "<folder>");
 
-    // The name a new file is made under first: the creation fails and leaves that folder be.
+    // The names a new file is made under first, taken by a folder and by a file of the user's:
+    // the creation takes the next free name and leaves both be.
     QFile::remove(QStringLiteral("bu3.dat"));
     ASSERT_TRUE(QDir::current().mkdir(QStringLiteral("bu3.dat.new")));
+    writeFile(QStringLiteral("bu3.dat.new1"), "mine");
     before = folder();
-    dialogs.expectError(kDenied);
+    dialogs.expectNotice(QStringLiteral("the file bu3.dat re-created"));
     click(menu().opt3);
-    EXPECT_EQ(names(folder()), names(before));
+    std::vector<QString> expected = names(before);
+    expected.push_back(QStringLiteral("bu3.dat"));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names(folder()), expected);
     EXPECT_EQ(folder().at("bu3.dat.new"), "<folder>");
+    EXPECT_EQ(fileBytes(QStringLiteral("bu3.dat.new1")), "mine");
+    EXPECT_EQ(fileBytes(QStringLiteral("bu3.dat")).size(), 680000);
 }
 
 TEST_F(BadFilesTest, ReadOnlySettingsFileFailsLoadAndEverySave) {
