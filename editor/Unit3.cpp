@@ -139,15 +139,9 @@ void TForm3::buttTABORTClick() {
         count = listedit::removePair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
                                      slot);
     });
-    if (!count) {
-        showListAsItIs();
+    if (!showChange(count)) {
         return;
     }
-    setPairCount(*count);
-    edtSVE->clear();
-    edtFOR->clear();
-    rereadOnFailure([this] { reload(); });
-    applyButtonState(*count);
     if (*count >= 1 && *count < kButtonLimit) {
         selectLine(slot - 1);
     } else {
@@ -178,15 +172,9 @@ void TForm3::buttINSERTClick() {
         count = listedit::insertPair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
                                      slot, toStore(edtSVE->text()), toStore(edtFOR->text()));
     });
-    if (!count) {
-        showListAsItIs();
+    if (!showChange(count)) {
         return;
     }
-    setPairCount(*count);
-    edtSVE->clear();
-    edtFOR->clear();
-    rereadOnFailure([this] { reload(); });
-    applyButtonState(*count);
     selectLine(slot - 1);
 }
 
@@ -263,6 +251,19 @@ void TForm3::rereadOnFailure(const std::function<void()>& change) {
         }
         throw;
     }
+}
+
+bool TForm3::showChange(const std::optional<int>& count) {
+    if (!count) {
+        showListAsItIs();
+        return false;
+    }
+    setPairCount(*count);
+    edtSVE->clear();
+    edtFOR->clear();
+    rereadOnFailure([this] { reload(); });
+    applyButtonState(*count);
+    return true;
 }
 
 void TForm3::showListAsItIs() {

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <functional>
+#include <optional>
+#include <optional>
 
 #include "app/Screens.h"
 #include "ui/Screen.h"
@@ -61,6 +63,10 @@ class TForm3 : public ui::Screen {
     void rereadOnFailure(const std::function<void()>& change);
     // The list is not what the list box showed: show it as it is.
     void showListAsItIs();
+    // After a removal or insertion that left `count` pairs: the count, empty fields, the list
+    // read anew and the buttons set. With no count the change was refused and the list is
+    // shown as the file has it; then false.
+    bool showChange(const std::optional<int>& count);
 
     Screens& screens_;
 };

@@ -31,8 +31,6 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-using Pairs = std::vector<std::pair<QString, QString>>;
-
 const Pairs kAnimals = {{"hund", "dog"},   {"katt", "cat"}, {"häst", "horse"},
                         {"fågel", "bird"}, {"ko", "cow"},   {"får", "sheep"}};
 const Pairs kFood = {{"bröd", "bread"}, {"smör", "butter"}, {"ost", "cheese"},

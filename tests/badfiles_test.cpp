@@ -42,8 +42,8 @@ const QString kDenied = QStringLiteral("File access denied");
 const QString kBeyondEnd = QStringLiteral("Read beyond end of file");
 const char* const kChildMark = "ORDLYKTA_WITHOUT_OVERRIDE";
 
-std::vector<std::pair<QString, QString>> numbered(int n) {
-    std::vector<std::pair<QString, QString>> pairs;
+Pairs numbered(int n) {
+    Pairs pairs;
     for (int i = 1; i <= n; ++i) {
         pairs.emplace_back(QStringLiteral("ord %1").arg(i), QStringLiteral("word %1").arg(i));
     }

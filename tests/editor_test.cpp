@@ -16,8 +16,6 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<QString, QString>>;
-
 const QString kFull = QStringLiteral("Nu får det inte plats fler ord i det här kapitlet!");
 const QString kEmptyField = QStringLiteral(
     "Man måste fylla i rutorna för både svenska och för det andra språket för att posten skall "
@@ -78,14 +76,6 @@ Pairs pairsIn(const QByteArray& file, int list) {
         pairs.emplace_back(ui::fromStore(r.first), ui::fromStore(r.second));
     }
     return pairs;
-}
-
-QStringList pairLines(const Pairs& pairs) {
-    QStringList lines;
-    for (const auto& [swedish, other] : pairs) {
-        lines << ui::pairLine(swedish, other);
-    }
-    return lines;
 }
 
 class EditorTest : public ProgramTest {

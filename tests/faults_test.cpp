@@ -35,7 +35,6 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-using Pairs = std::vector<std::pair<QString, QString>>;
 using store::FileOp;
 
 const QString kBrokenTitle = QStringLiteral("Files missing? something is wrong");
@@ -97,22 +96,6 @@ Pairs numbered(int language, int list, int n) {
                            (language == 1 ? "word " : "wort ") + tag);
     }
     return pairs;
-}
-
-QStringList pairLines(const Pairs& pairs) {
-    QStringList lines;
-    for (const auto& [swedish, other] : pairs) {
-        lines << ui::pairLine(swedish, other);
-    }
-    return lines;
-}
-
-QStringList linesOf(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i) {
-        lines << list->item(i)->text();
-    }
-    return lines;
 }
 
 // The files of the working folder by name; a folder is listed with no bytes.

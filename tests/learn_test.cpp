@@ -14,8 +14,6 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<QString, QString>>;
-
 const QColor kLightBlue(0xDF, 0xDF, 0xFF);    // 16768991
 const QColor kLightYellow(0xFF, 0xFF, 0xB3);  // 11796479
 const QString kAgain = QStringLiteral("Visa glosorna igen");
@@ -33,23 +31,17 @@ Pairs numbered(int n, const QString& prefix = QString()) {
     return pairs;
 }
 
-// The pair lines of these pairs.
+// The pair lines of these groups of pairs, one after the other.
 QStringList pairLines(std::initializer_list<Pairs> groups) {
     QStringList all;
     for (const Pairs& pairs : groups) {
-        for (const auto& [swedish, other] : pairs) {
-            all << ui::pairLine(swedish, other);
-        }
+        all << ::pairLines(pairs);
     }
     return all;
 }
 
 QStringList lines(const learn::LearnScreen& s) {
-    QStringList all;
-    for (int i = 0; i < s.ListBox1->count(); ++i) {
-        all << s.ListBox1->item(i)->text();
-    }
-    return all;
+    return linesOf(s.ListBox1);
 }
 
 QColor progressColour(const learn::LearnScreen& s) {

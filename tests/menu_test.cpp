@@ -49,8 +49,8 @@ constexpr Drill kRandomOnly{false, false, true, true, true};
 constexpr Drill kListOnly{true, true, false, false, true};
 constexpr Drill kListAndRandom{true, true, true, false, true};
 
-std::vector<std::pair<QString, QString>> pairs(int n) {
-    std::vector<std::pair<QString, QString>> result;
+Pairs pairs(int n) {
+    Pairs result;
     for (int i = 0; i < n; ++i) {
         result.emplace_back(QStringLiteral("ord%1").arg(i), QStringLiteral("word%1").arg(i));
     }

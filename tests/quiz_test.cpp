@@ -14,7 +14,6 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<QString, QString>>;
 using quiz::QuizScreen;
 
 const QString kLong30 = QStringLiteral("abcdefghijklmnopqrstuvwxyzåäöé");
@@ -28,11 +27,7 @@ QColor messageColour(const QuizScreen& s) {
 }
 
 QStringList lines(const QuizScreen& s) {
-    QStringList out;
-    for (int i = 0; i < s.ListBox1->count(); ++i) {
-        out << s.ListBox1->item(i)->text();
-    }
-    return out;
+    return linesOf(s.ListBox1);
 }
 
 std::map<QString, QString> rightAnswers(const Pairs& pairs) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QFile>
+#include <QListWidget>
 #include <QTest>
 
 #include "app/Unit1.h"
@@ -15,6 +16,22 @@
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "ui/Text.h"
+
+QStringList pairLines(const Pairs& pairs) {
+    QStringList lines;
+    for (const auto& [swedish, other] : pairs) {
+        lines << ui::pairLine(swedish, other);
+    }
+    return lines;
+}
+
+QStringList linesOf(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i) {
+        lines << list->item(i)->text();
+    }
+    return lines;
+}
 
 ProgramTest::ProgramTest() : previousDir_(QDir::currentPath()) {
     EXPECT_TRUE(dir_.isValid());
@@ -44,8 +61,7 @@ void ProgramTest::givenSettings(int language, std::array<int, 3> lists) {
     }
 }
 
-void ProgramTest::givenList(int language, int list,
-                            const std::vector<std::pair<QString, QString>>& pairs) {
+void ProgramTest::givenList(int language, int list, const Pairs& pairs) {
     if (!store::wordListExists(language) || !store::settingsExist()) {
         givenSettings();
     }

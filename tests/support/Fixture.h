@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <array>
 #include <memory>
@@ -17,6 +18,15 @@
 #include "tests/support/ScriptedDialogs.h"
 
 class QAbstractButton;
+class QListWidget;
+
+// Word pairs as a test writes them: the Swedish word and the other word.
+using Pairs = std::vector<std::pair<QString, QString>>;
+
+// The pair lines a list box shows for these pairs, in order.
+QStringList pairLines(const Pairs& pairs);
+// The lines a list box shows.
+QStringList linesOf(const QListWidget* list);
 
 class ProgramTest : public ::testing::Test {
   protected:
@@ -36,7 +46,7 @@ class ProgramTest : public ::testing::Test {
     void givenSettings(int language = 1, std::array<int, 3> lists = {1, 1, 1});
     // Makes a list of a language hold exactly these pairs (Swedish word, other word), written
     // as the editor writes them; creates the files first where they are missing.
-    void givenList(int language, int list, const std::vector<std::pair<QString, QString>>& pairs);
+    void givenList(int language, int list, const Pairs& pairs);
     // As "&Fortsätt" does: the menu shows and loads its state from the files.
     void showMenu();
     // From the visible menu to another screen, as the menu's buttons hand over.
