@@ -8,14 +8,12 @@ runs=${2:-15}
 program=$(readlink -f "$build/app/program/ordlykta")
 probe=$(readlink -f "$build/bench/startup/map_time")
 
-display=:$(( 600 + RANDOM % 300 ))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+xvfb_pid=
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
+trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT
+. "$(dirname "$0")/../scripts/xvfb.sh"
+start_xvfb
 unset QT_QPA_PLATFORM
-sleep 1
 cd "$work"
 
 "$probe" "$program" >/dev/null 2>&1 || true   # warm-up: caches of fonts and libraries

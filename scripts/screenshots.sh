@@ -16,13 +16,10 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" --target screenshots -j2 >/dev/null
 
-# A display nobody uses yet.
-n=90
-while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+xvfb_pid=
+trap 'kill $xvfb_pid 2>/dev/null' EXIT
+. "$top/scripts/xvfb.sh"
+start_xvfb
 
 mkdir -p "$out"
-DISPLAY=:$n QT_QPA_PLATFORM=xcb "$build/app/desktop/screenshots" "$out"
+QT_QPA_PLATFORM=xcb "$build/app/desktop/screenshots" "$out"

@@ -15,47 +15,51 @@ for tool in Xvfb xdotool; do
 done
 
 work=$(mktemp -d)
+xvfb_pid= app_pid=
 trap 'kill $xvfb_pid 2>/dev/null; kill $app_pid 2>/dev/null; rm -rf "$work"' EXIT
-display=:$(( 90 + RANDOM % 500 ))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
+. "$(dirname "$0")/../scripts/xvfb.sh"
+start_xvfb || exit 1
 unset QT_QPA_PLATFORM
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
 cd "$work"
 "$program" &
 app_pid=$!
 
-# Waits for a visible window with exactly this title and sends it the keys.
+# Waits for a visible window with exactly this title and sends it the keys; prints its id. A
+# loaded machine can take seconds for each step.
 send() {
   local title=$1; shift
   local id=
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
     [ -n "$id" ] && break
     sleep 0.1
   done
-  if [ -z "$id" ]; then echo "FAILED: no window \"$title\""; exit 1; fi
+  if [ -z "$id" ]; then echo "FAILED: no window \"$title\"" >&2; return 1; fi
   # Without a window manager the keyboard follows the pointer.
   xdotool mousemove --window "$id" 20 20
   sleep 0.2
   xdotool key "$@"
+  echo "$id"
 }
 
-send 'Ordlykta 2.0 ELV' Return              # "&Fortsätt" has the focus
-# The notices of a first start: "The file agen.dat is re-created", "the file bu1.dat re-created".
-for _ in 1 2; do
-  for _ in $(seq 20); do
-    id=$(xdotool search --onlyvisible --name '^ordlykta 2.00$' 2>/dev/null | head -n1)
-    [ -n "$id" ] && break
+# Answers a message box and waits until it is gone, so that the next step never finds it again.
+answer() {
+  local title=$1 id
+  id=$(send "$@") || exit 1
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | grep -qx "$id" || return 0
     sleep 0.1
   done
-  [ -n "$id" ] && send 'ordlykta 2.00' Return
-  sleep 0.3
-done
-send 'ordlykta 2.0 ELV' alt+a               # "&Avsluta" on the menu
-send 'Confirm' Return                       # Yes is the default
+  echo "FAILED: the box \"$title\" is still on the screen"; exit 1
+}
+
+send 'Ordlykta 2.0 ELV' Return >/dev/null || exit 1   # "&Fortsätt" has the focus
+# The notices of a first start: "The file agen.dat is re-created", "the file bu1.dat re-created".
+answer 'ordlykta 2.00' Return
+answer 'ordlykta 2.00' Return
+send 'ordlykta 2.0 ELV' alt+a >/dev/null || exit 1    # "&Avsluta" on the menu
+answer 'Confirm' Return                               # Yes is the default
 
 for _ in $(seq 100); do
   kill -0 $app_pid 2>/dev/null || break

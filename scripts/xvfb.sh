@@ -1,0 +1,23 @@
+# Sourced by the scripts that need an X display. start_xvfb starts Xvfb on a display nobody
+# uses, waits until it accepts clients, exports DISPLAY and sets xvfb_pid.
+# -noreset: without it the server resets whenever its last client leaves, and a client that
+# connects during the reset is refused.
+start_xvfb() {
+  local ready
+  ready=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    if [ -s "$ready" ]; then
+      DISPLAY=:$(head -n1 "$ready")
+      export DISPLAY
+      rm -f "$ready"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  rm -f "$ready"
+  echo "Xvfb did not start" >&2
+  return 1
+}
