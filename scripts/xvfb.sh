@@ -3,21 +3,23 @@
 # -noreset: without it the server resets whenever its last client leaves, and a client that
 # connects during the reset is refused.
 start_xvfb() {
-  local ready
+  local ready log
   ready=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
+  log=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$ready" >"$log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     if [ -s "$ready" ]; then
       DISPLAY=:$(head -n1 "$ready")
       export DISPLAY
-      rm -f "$ready"
+      rm -f "$ready" "$log"
       return 0
     fi
     kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.1
   done
-  rm -f "$ready"
-  echo "Xvfb did not start" >&2
+  echo "Xvfb did not start:" >&2
+  cat "$log" >&2
+  rm -f "$ready" "$log"
   return 1
 }
