@@ -1,6 +1,7 @@
 #include "quiz/QuizScreen.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <vector>
@@ -113,8 +114,9 @@ QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr
     onClick(buttMENU, [this] { buttMENUClick(); });
     onClick(buttEXIT, [this] { buttEXITClick(); });
 
-    // A review follows the user only: a click on a line, or a move of the selection with the
-    // keys. A mouse press also moves the selection; its click that follows does the review.
+    // A review follows the user only: a click on a line, a drag to another line, or a move of
+    // the selection with the keys. A mouse press also moves the selection; the click or the
+    // end of the drag that follows does the review.
     ListBox1->viewport()->installEventFilter(this);
     connect(ListBox1, &QAbstractItemView::clicked, this,
             [this] { guard([this] { ListBox1Click(); }); });
@@ -132,11 +134,24 @@ bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::MouseButtonPress:
             case QEvent::MouseButtonDblClick:
+                if (!mouseDown_) {
+                    rowBeforePress_ = ListBox1->currentRow();
+                    pressedLine_ = ListBox1->indexAt(static_cast<QMouseEvent*>(event)->pos());
+                }
                 mouseDown_ = true;
                 break;
-            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonRelease: {
                 mouseDown_ = false;
+                // The list sends its click only when the button comes up on the line it went
+                // down on; a drag that ended elsewhere on another line is reviewed here.
+                const QModelIndex line = ListBox1->indexAt(static_cast<QMouseEvent*>(event)->pos());
+                const bool clickFollows = line.isValid() && line == pressedLine_;
+                if (!clickFollows && ListBox1->currentRow() >= 0 &&
+                    ListBox1->currentRow() != rowBeforePress_) {
+                    guard([this] { ListBox1Click(); });
+                }
                 break;
+            }
             default:
                 break;
         }

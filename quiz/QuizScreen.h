@@ -138,6 +138,8 @@ class QuizScreen : public ui::Screen {
     Phase phase_ = Phase::Asking;
 
     bool mouseDown_ = false;  // a mouse button is down on the list's lines
+    int rowBeforePress_ = -1;
+    QPersistentModelIndex pressedLine_;
 };
 
 }  // namespace quiz

@@ -70,6 +70,15 @@ class QuizTest : public ProgramTest {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
+    // The button goes down on one line and comes up on another.
+    void dragLine(QuizScreen& s, int from, int to) {
+        QListWidget* list = s.ListBox1;
+        const QPoint start = list->visualItemRect(list->item(from)).center();
+        const QPoint end = list->visualItemRect(list->item(to)).center();
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(list->viewport(), end);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, end);
+    }
 };
 
 }  // namespace
@@ -282,14 +291,17 @@ TEST_F(QuizTest, LinesAreReviewedOnlyWhenTheUserMovesToThem) {
     dialogs.expectInformation(info);
     clickLine(s, 1);
     dialogs.expectInformation(info);
+    dragLine(s, 1, 0);
+    EXPECT_EQ(s.ListBox1->currentRow(), 1);
+    dialogs.expectInformation(info);
     s.ListBox1->setFocus();
     press(s.ListBox1, Qt::Key_Up);
     EXPECT_EQ(s.ListBox1->currentRow(), 1);
-    EXPECT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown.size(), 4u);
     s.edtFOR->clear();
     type(s.edtFOR, right.at(last));
     click(s.buttNEXT);
-    EXPECT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown.size(), 4u);
 
     // After scoring: the line the user reaches shows its pair and whether it was right.
     EXPECT_EQ(s.lblMESS->text(), " Klart: 2 av 3 rätt. Klicka på # för att se rätt svar.");
@@ -306,8 +318,11 @@ TEST_F(QuizTest, LinesAreReviewedOnlyWhenTheUserMovesToThem) {
     s.lblMESS->clear();
     clickLine(s, 1);  // the selected line again
     EXPECT_EQ(s.lblMESS->text(), "Fel svarat. Rätt svar ovan.");
+    dragLine(s, 1, 2);
+    EXPECT_EQ(s.lblMESS->text(), "Korrekt svarat!");
+    EXPECT_EQ(s.edtFOR->text(), right.at(last));
     EXPECT_EQ(lines(s).size(), 3);
-    EXPECT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown.size(), 4u);
 
     // A failing read ends the review with the error box and changes nothing.
     dialogs.expectError("Read beyond end of file");
@@ -315,7 +330,7 @@ TEST_F(QuizTest, LinesAreReviewedOnlyWhenTheUserMovesToThem) {
         FaultInjection fault(store::FileOp::Read, store::kShortRead);
         clickLine(s, 0);
     }
-    EXPECT_EQ(s.lblMESS->text(), "Fel svarat. Rätt svar ovan.");
+    EXPECT_EQ(s.lblMESS->text(), "Korrekt svarat!");
 }
 
 TEST_F(QuizTest, TheFileIsClosedBeforeEveryHandlerReturns) {
