@@ -855,6 +855,8 @@ TEST_F(FaultTest, QuizScreens) {
                   .recover =
                       [&] {
                           if (!asking(list)) {
+                              EXPECT_EQ(list.ListBox1->count(), 3);
+                              EXPECT_TRUE(list.lblMESS->text().startsWith(" Klart"));
                               reviewsMatchTheLines(list);
                           }
                           passToTheEnd(list, 1, kOfferRepeat);
