@@ -193,10 +193,15 @@ TEST(Widgets, LabelsShowTheirTextAsTyped) {
     EXPECT_EQ(tagged->sizeHint(), plain->sizeHint());
 }
 
-TEST_F(ScreenTest, FrameIsFixedWithCaptionAndNoMaximise) {
+TEST_F(ScreenTest, FrameIsFixedWithCaptionIconAndNoMaximise) {
     EXPECT_EQ(screen.size(), QSize(792, 573));
     EXPECT_EQ(screen.minimumSize(), screen.maximumSize());
     EXPECT_EQ(screen.windowTitle(), "Prov");
+    const QList<QSize> sizes = screen.windowIcon().availableSizes();
+    for (int side : {16, 32, 48, 64}) {
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+    }
+    EXPECT_EQ(screen.windowIcon().cacheKey(), ui::windowIcon().cacheKey());
     EXPECT_TRUE(screen.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(screen.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(screen.palette().color(QPalette::Window), QColor(255, 128, 128));

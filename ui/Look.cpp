@@ -174,10 +174,12 @@ QPixmap emblem(int size) {
 }
 
 QIcon windowIcon() {
+    // Drawn once and scaled down: each size drawn anew would load the font again at its scale.
     static const QIcon icon = [] {
-        QIcon i;
-        for (int size : {16, 32, 48, 64}) {
-            i.addPixmap(emblem(size));
+        const QPixmap large = emblem(64);
+        QIcon i(large);
+        for (int size : {48, 32, 16}) {
+            i.addPixmap(large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
         return i;
     }();
