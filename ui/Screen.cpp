@@ -59,7 +59,7 @@ Screen::Screen(Context& context, const QString& caption, quint32 background, int
                            Qt::WindowCloseButtonHint),
       context_(context) {
     setWindowTitle(caption);
-    setWindowIcon(ui::windowIcon());  // unqualified, QWidget's own getter would answer
+    setWindowIcon(ui::windowIcon());  // qualified: unqualified, QWidget's own getter answers
     setFixedSize(kClientWidth, kClientHeight);
     setBackground(this, background);
     setFont(screenFont(fontPoints));
