@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -176,13 +177,21 @@ void press(QAbstractButton* b) {
 }
 
 // The user's row choice in a list box: selected and clicked, as a click does.
+// A click on a line, as the mouse gives it.
 void chooseRow(QListWidget* list, int row) {
     if (list->count() == 0) {
         return;
     }
-    row %= list->count();
-    list->setCurrentRow(row);
-    emit list->clicked(list->model()->index(row, 0));
+    QListWidgetItem* line = list->item(row % list->count());
+    list->scrollToItem(line);
+    const QPointF at = list->visualItemRect(line).center();
+    const QPointF global = list->viewport()->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &release);
 }
 
 void editor(Input& in, TForm3& e) {

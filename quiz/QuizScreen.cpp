@@ -114,12 +114,10 @@ QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr
     onClick(buttMENU, [this] { buttMENUClick(); });
     onClick(buttEXIT, [this] { buttEXITClick(); });
 
-    // A review follows the user only: a click on a line, a drag to another line, or a move of
-    // the selection with the keys. A mouse press also moves the selection; the click or the
-    // end of the drag that follows does the review.
+    // A review follows the user only: a click on a line or a drag to another line, reviewed
+    // when the button comes up, or a move of the selection with the keys. A mouse press also
+    // moves the selection, which is not yet the user's choice.
     ListBox1->viewport()->installEventFilter(this);
-    connect(ListBox1, &QAbstractItemView::clicked, this,
-            [this] { guard([this] { ListBox1Click(); }); });
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && !mouseDown_) {
             guard([this] { ListBox1Click(); });
@@ -136,18 +134,15 @@ bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::MouseButtonDblClick:
                 if (!mouseDown_) {
                     rowBeforePress_ = ListBox1->currentRow();
-                    pressedLine_ = ListBox1->indexAt(static_cast<QMouseEvent*>(event)->pos());
                 }
                 mouseDown_ = true;
                 break;
             case QEvent::MouseButtonRelease: {
                 mouseDown_ = false;
-                // The list sends its click only when the button comes up on the line it went
-                // down on; a drag that ended elsewhere on another line is reviewed here.
-                const QModelIndex line = ListBox1->indexAt(static_cast<QMouseEvent*>(event)->pos());
-                const bool clickFollows = line.isValid() && line == pressedLine_;
-                if (!clickFollows && ListBox1->currentRow() >= 0 &&
-                    ListBox1->currentRow() != rowBeforePress_) {
+                // Up on a line, or after the selection followed a drag: the selected line.
+                const QPoint at = static_cast<QMouseEvent*>(event)->pos();
+                const int row = ListBox1->currentRow();
+                if (row >= 0 && (ListBox1->indexAt(at).isValid() || row != rowBeforePress_)) {
                     guard([this] { ListBox1Click(); });
                 }
                 break;

@@ -137,9 +137,8 @@ class QuizScreen : public ui::Screen {
     bool repeatWrong_ = false;  // the next pass repeats the wrong answers
     Phase phase_ = Phase::Asking;
 
-    bool mouseDown_ = false;  // a mouse button is down on the list's lines
-    int rowBeforePress_ = -1;
-    QPersistentModelIndex pressedLine_;
+    bool mouseDown_ = false;   // a mouse button is down on the list's lines
+    int rowBeforePress_ = -1;  // the selected line when the button went down
 };
 
 }  // namespace quiz
