@@ -10,6 +10,7 @@
 
 #include "store/Cp1252.h"
 #include "store/File.h"
+#include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "tests/support/Fixture.h"
@@ -253,4 +254,17 @@ TEST(CodePage, MapsTheWholeHighHalfBothWays) {
     EXPECT_FALSE(cp1252::fromUnicode(U'\u0105'));  // ą
     EXPECT_FALSE(cp1252::fromUnicode(U'\u4E2D'));  // 中
     EXPECT_FALSE(cp1252::fromUnicode(U'\U0001F600'));
+}
+
+TEST(FolderLockTest, OneHolderAtATimeAndReleasedWithIt) {
+    QTemporaryDir dir;
+    const std::string folder = dir.path().toStdString();
+    {
+        FolderLock first(folder);
+        ASSERT_EQ(first.state(), FolderLock::State::Held);
+        EXPECT_TRUE(FolderLock(folder).taken());
+    }
+    EXPECT_EQ(FolderLock(folder).state(), FolderLock::State::Held);
+    EXPECT_EQ(FolderLock(folder + "/missing").state(), FolderLock::State::Unsupported);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
