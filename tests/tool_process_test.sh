@@ -16,7 +16,7 @@ expect() {  # expect STATUS PATTERN COMMAND...: the status, and PATTERN in stdou
     fi
 }
 export LANG=C.UTF-8 LC_ALL=
-expect 0 'ordlykta where' env -u DISPLAY -u WAYLAND_DISPLAY "$tool" --help
+expect 0 'ordlykta export' env -u DISPLAY -u WAYLAND_DISPLAY "$tool" --help
 expect 0 'delete that folder' env -u DISPLAY "$tool" --help
 expect 0 '^ordlykta 2' "$tool" --version
 expect 2 'Usage' "$tool" frobnicate

@@ -16,6 +16,26 @@ namespace {
 const std::array kCommands = {
     Command{"where", "[--data DIR]", QT_TRANSLATE_NOOP("Tr", "print the data folder"),
             "ordlykta where", where},
+    Command{"show", "[--data DIR] [--language L [--list N]]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "list the languages; with --language its 98 lists, with "
+                              "--list that list's pairs"),
+            "ordlykta show --language 1 --list 3", show},
+    Command{"export",
+            "[--data DIR] --language L [--list N] --format kvtml|anki|csv|html [--exam] "
+            "[--output FILE]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "write a language's lists (or one list) for another trainer, "
+                              "a spreadsheet or print; --exam leaves the answers out"),
+            "ordlykta export --language Engelska --format kvtml --output engelska.kvtml",
+            exportLists},
+    Command{"import",
+            "FILE [--data DIR] --language L --list N [--format kvtml|anki|csv] "
+            "[--swedish-column K] [--cut] [--skip-unsupported] [--dry-run]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "add the pairs of a KVTML, Anki text or CSV file: one list is "
+                              "appended to list N, several go to the empty lists from N on"),
+            "ordlykta import ord.csv --language 1 --list 5 --dry-run", importLists},
 };
 
 const Command* findCommand(const QString& name) {
