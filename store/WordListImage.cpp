@@ -64,16 +64,14 @@ WordListImage WordListImage::load(const std::string& path) {
     if (file.fd() < 0) {
         throw IoError(path + ": " + ioErrorText(errno));
     }
-    WordListImage image;
     // One byte more than a whole file shows a file that is too long.
-    std::vector<unsigned char> bytes(image.bytes_.size() + 1);
-    if (readAll(file.fd(), bytes) != image.bytes_.size()) {
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(kWordListFileSize) + 1);
+    if (readAll(file.fd(), bytes) != static_cast<std::size_t>(kWordListFileSize)) {
         throw IoError(path + ": not a word-list file of " + std::to_string(kWordListFileSize) +
                       " bytes");
     }
     bytes.pop_back();
-    image.bytes_ = std::move(bytes);
-    return image;
+    return WordListImage(std::move(bytes));
 }
 
 std::span<unsigned char> WordListImage::record(int list, int slot) {

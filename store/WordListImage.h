@@ -34,6 +34,7 @@ class WordListImage {
     std::span<const unsigned char> bytes() const { return bytes_; }
 
   private:
+    explicit WordListImage(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
     std::span<unsigned char> record(int list, int slot);
     std::span<const unsigned char> record(int list, int slot) const;
 

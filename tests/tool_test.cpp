@@ -313,12 +313,14 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
         {"t.kvtml", "<kvtml version=\"2.0\"><entries><entry id=\"1\">", {}, "line 1:"},
         {"n.csv", "Svenska,X,Lista\na,b,A\nc,d,B\ne,f,C\n", {"--list", "2"}, "not enough"},
         {"e.csv", "Svenska,X\n,b\n", {}, "holds no pairs"},
+        {"line.csv", QByteArray(8 << 20, 'a') + ",b", {}, "is 8388608 characters long"},
     };
     const auto before = snapshot(data());
     for (const Case& c : cases) {
         const Result result = import(c.name, c.content, c.options);
         EXPECT_EQ(result.status, 1) << c.name;
         EXPECT_TRUE(contains(result.err, c.message)) << c.name << ": " << result.err;
+        EXPECT_LT(result.err.size(), 1000u) << c.name;
         EXPECT_TRUE(snapshot(data()) == before) << c.name;
     }
     makeLanguage(full);

@@ -1,5 +1,7 @@
 #include "tool/Delimited.h"
 
+#include <algorithm>
+
 #include "tool/Tool.h"
 
 namespace tool {
@@ -107,8 +109,11 @@ std::vector<Row> readDelimited(QStringView text, QChar separator, bool skipComme
 }
 
 QString delimitedField(const QString& field, QChar separator) {
-    if (!field.contains(separator) && !field.contains(QLatin1Char('"')) &&
-        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'))) {
+    const auto plain = [separator](QChar c) {
+        return c != separator && c != QLatin1Char('"') && c != QLatin1Char('\n') &&
+               c != QLatin1Char('\r');
+    };
+    if (std::all_of(field.begin(), field.end(), plain)) {
         return field;
     }
     QString quoted = field;

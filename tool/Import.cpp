@@ -105,8 +105,8 @@ QString report(const std::vector<Placement>& placements, const CheckedSource& so
     QString text;
     for (const Placement& p : placements) {
         const QString count = QString::number(p.countBefore + std::ssize(p.pairs));
-        text += (dryRun ? Tr::tr("would write %1 pairs into list %2 \"%3\", which then holds %4")
-                        : Tr::tr("wrote %1 pairs into list %2 \"%3\", which now holds %4"))
+        text += (dryRun ? Tr::tr("list %2 \"%3\": %1 to add, %4 in all")
+                        : Tr::tr("list %2 \"%3\": %1 added, %4 in all"))
                     .arg(QString::number(p.pairs.size()), QString::number(p.list), p.name, count) +
                 QLatin1Char('\n');
     }

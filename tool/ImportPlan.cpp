@@ -19,6 +19,11 @@ std::optional<char32_t> unfit(const QString& word) {
     return unsupportedCharacter(word);
 }
 
+// A word as a message shows it: a very long one is shortened.
+QString shown(const QString& word) {
+    return word.size() <= 40 ? word : word.left(40) + QStringLiteral("...");
+}
+
 QString clean(const QString& word) {
     return word.normalized(QString::NormalizationForm_C).trimmed();
 }
@@ -48,7 +53,7 @@ class Checker {
     bool fits(QString& word, int line) {
         if (const std::optional<char32_t> c = unfit(word)) {
             const QString text = Tr::tr("line %1: \"%2\" holds %3, which a word list cannot hold")
-                                     .arg(QString::number(line), word, codePoint(*c));
+                                     .arg(QString::number(line), shown(word), codePoint(*c));
             (rules_.skipUnsupported ? result_.leftOut : result_.refused) += text;
             return false;
         }
@@ -57,14 +62,15 @@ class Checker {
             return true;
         }
         if (!rules_.cut) {
-            result_.refused += Tr::tr("line %1: \"%2\" is %3 characters long; 30 fit")
-                                   .arg(QString::number(line), word, QString::number(length));
+            result_.refused +=
+                Tr::tr("line %1: \"%2\" is %3 characters long; 30 fit")
+                    .arg(QString::number(line), shown(word), QString::number(length));
             return false;
         }
         const QString whole = word;
         word.truncate(store::kShortStringCapacity);
-        result_.cut +=
-            Tr::tr("line %1: \"%2\" was cut to \"%3\"").arg(QString::number(line), whole, word);
+        result_.cut += Tr::tr("line %1: \"%2\" was cut to \"%3\"")
+                           .arg(QString::number(line), shown(whole), word);
         return true;
     }
 

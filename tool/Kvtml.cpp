@@ -224,11 +224,12 @@ class Reader {
 }  // namespace
 
 QByteArray writeKvtml(const Lists& lists) {
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
-    xml.setAutoFormatting(true);
+    // Written to a string (a byte array would take every piece through a QBuffer), so the
+    // declaration is written here.
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    QXmlStreamWriter xml(&text);
+    xml.setAutoFormatting(false);
     xml.setAutoFormattingIndent(1);
-    xml.writeStartDocument();
     xml.writeDTD(QStringLiteral(
         "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
     xml.writeStartElement(QStringLiteral("kvtml"));
@@ -272,7 +273,7 @@ QByteArray writeKvtml(const Lists& lists) {
     xml.writeEndElement();
 
     xml.writeEndDocument();
-    return bytes;
+    return text.toUtf8();
 }
 
 Source readKvtml(const QByteArray& bytes, SwedishColumn swedishColumn) {

@@ -12,12 +12,17 @@ namespace {
 const QString kSwedish = QStringLiteral("Svenska");
 const QString kList = QStringLiteral("Lista");
 
-QString row(const QStringList& fields, QChar separator, const char* end) {
-    QStringList written;
-    for (const QString& field : fields) {
-        written += delimitedField(field, separator);
+void appendRow(QString& text, std::initializer_list<const QString*> fields, QChar separator,
+               QLatin1String end) {
+    bool first = true;
+    for (const QString* field : fields) {
+        if (!first) {
+            text += separator;
+        }
+        first = false;
+        text += delimitedField(*field, separator);
     }
-    return written.join(separator) + QLatin1String(end);
+    text += end;
 }
 
 // Which field holds what, counted from 0.
@@ -135,7 +140,7 @@ QByteArray writeAnki(const Lists& lists) {
     for (const WordList& list : lists.lists) {
         const QString deck = lists.language + QStringLiteral("::") + list.name;
         for (const Pair& pair : list.pairs) {
-            text += row({pair.swedish, pair.other, deck}, tab, "\n");
+            appendRow(text, {&pair.swedish, &pair.other, &deck}, tab, QLatin1String("\n"));
         }
     }
     return text.toUtf8();
@@ -143,10 +148,12 @@ QByteArray writeAnki(const Lists& lists) {
 
 QByteArray writeCsv(const Lists& lists) {
     const QChar comma = QLatin1Char(',');
-    QString text = row({kSwedish, lists.language, kList}, comma, "\r\n");
+    const QLatin1String end("\r\n");
+    QString text;
+    appendRow(text, {&kSwedish, &lists.language, &kList}, comma, end);
     for (const WordList& list : lists.lists) {
         for (const Pair& pair : list.pairs) {
-            text += row({pair.swedish, pair.other, list.name}, comma, "\r\n");
+            appendRow(text, {&pair.swedish, &pair.other, &list.name}, comma, end);
         }
     }
     return text.toUtf8();

@@ -8,10 +8,10 @@
 namespace tool {
 
 QString fromStore(const store::Text& text) {
-    QString result;
-    result.reserve(static_cast<qsizetype>(text.size()));
+    QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
+    QChar* at = result.data();
     for (const char c : text) {
-        result +=
+        *at++ =
             QChar(static_cast<char16_t>(store::cp1252::toUnicode(static_cast<unsigned char>(c))));
     }
     return result;
