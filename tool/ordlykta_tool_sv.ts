@@ -4,23 +4,38 @@
 <context>
     <name>Tr</name>
     <message>
-        <location filename="Tool.cpp" line="17" />
+        <location filename="Tool.cpp" line="+17" />
         <source>print the data folder</source>
         <translation>skriv ut datamappen</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="32" />
+        <location line="+3" />
+        <source>list the languages; with --language its 98 lists, with --list that list's pairs</source>
+        <translation>visa språken; med --language dess 98 listor, med --list listans ordpar</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>write a language's lists (or one list) for another trainer, a spreadsheet or print; --exam leaves the answers out</source>
+        <translation>skriv ut ett språks listor (eller en lista) till ett annat övningsprogram, ett kalkylark eller för utskrift; --exam utelämnar svaren</translation>
+    </message>
+    <message>
+        <location line="+8" />
+        <source>add the pairs of a KVTML, Anki text or CSV file: one list is appended to list N, several go to the empty lists from N on</source>
+        <translation>lägg till ordparen i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
+    </message>
+    <message>
+        <location line="+17" />
         <source>Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help</source>
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="34" />
-        <location filename="Options.cpp" line="19" />
+        <location filename="Options.cpp" line="+20" />
+        <location filename="Tool.cpp" line="+3" />
         <source>Usage: ordlykta %1 %2</source>
         <translation>Användning: ordlykta %1 %2</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="39" />
+        <location filename="Tool.cpp" line="+5" />
         <source>ordlykta: a vocabulary trainer for Swedish-speaking learners.
 
   ordlykta [--data DIR]   start the program
@@ -37,13 +52,13 @@ Kommandon:
 </translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="46" />
-        <location filename="Options.cpp" line="22" />
+        <location filename="Options.cpp" line="+2" />
+        <location filename="Tool.cpp" line="+8" />
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="49" />
+        <location filename="Tool.cpp" line="+3" />
         <source>
 The words are kept in the data folder: --data DIR, else %1.
 Removing the package keeps them; to remove them too, delete that folder.
@@ -54,35 +69,218 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="65" />
+        <location line="+17" />
         <source>Unknown command: %1</source>
         <translation>Okänt kommando: %1</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="110" />
+        <location line="+45" />
         <source>ordlykta: out of memory
 </source>
         <translation>ordlykta: minnet räcker inte
 </translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="28" />
+        <location filename="Options.cpp" line="+6" />
         <source>Unexpected argument: %1</source>
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="31" />
+        <location filename="Start.cpp" line="+31" />
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
 </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="38" />
+        <location line="+8" />
         <source>ordlykta: cannot start %1: %2
 </source>
         <translation>ordlykta: kan inte starta %1: %2
 </translation>
+    </message>
+    <message>
+        <location filename="Delimited.cpp" line="+59" />
+        <source>line %1: a quoted field is not closed</source>
+        <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
+    </message>
+    <message>
+        <location filename="Export.cpp" line="+52" />
+        <source>export needs --language and --format</source>
+        <translation>export behöver --language och --format</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>Unknown format %1: give kvtml, anki, csv or html</source>
+        <translation>Okänt format %1: ange kvtml, anki, csv eller html</translation>
+    </message>
+    <message>
+        <location line="+5" />
+        <source>--exam goes with --format html</source>
+        <translation>--exam hör ihop med --format html</translation>
+    </message>
+    <message>
+        <location line="+23" />
+        <source>the output could not be written</source>
+        <translation>utdata kunde inte skrivas</translation>
+    </message>
+    <message>
+        <location filename="Import.cpp" line="+21" />
+        <source>%1: no such file</source>
+        <translation>%1: filen finns inte</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>%1: not a regular file</source>
+        <translation>%1: inte en vanlig fil</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <location line="+8" />
+        <source>%1: larger than 16 MB, too large for word lists</source>
+        <translation>%1: större än 16 MB, för stor för ordlistor</translation>
+    </message>
+    <message>
+        <location line="-4" />
+        <location filename="Words.cpp" line="+71" />
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kan inte läsas: %2</translation>
+    </message>
+    <message>
+        <location line="+26" />
+        <source>line %1 is not UTF-8 text; save the file as UTF-8</source>
+        <translation>rad %1 är inte UTF-8-text; spara filen som UTF-8</translation>
+    </message>
+    <message>
+        <location line="+38" />
+        <source>html is written, never read</source>
+        <translation>html kan bara skrivas, aldrig läsas</translation>
+    </message>
+    <message>
+        <location line="+13" />
+        <source>list %2 "%3": %1 to add, %4 in all</source>
+        <translation>lista %2 "%3": %1 att lägga till, %4 totalt</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <source>list %2 "%3": %1 added, %4 in all</source>
+        <translation>lista %2 "%3": %1 tillagda, %4 totalt</translation>
+    </message>
+    <message>
+        <location line="+4" />
+        <source>Words cut to 30 characters:</source>
+        <translation>Ord som kortats till 30 tecken:</translation>
+    </message>
+    <message>
+        <location line="+1" />
+        <location line="+84" />
+        <source>Pairs left out:</source>
+        <translation>Ordpar som utelämnats:</translation>
+    </message>
+    <message>
+        <location line="-76" />
+        <source>the data folder %1 cannot be made</source>
+        <translation>datamappen %1 kan inte skapas</translation>
+    </message>
+    <message>
+        <location line="+28" />
+        <source>import needs FILE, --language and --list</source>
+        <translation>import behöver FIL, --language och --list</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>Unknown format %1: give kvtml, anki or csv</source>
+        <translation>Okänt format %1: ange kvtml, anki eller csv</translation>
+    </message>
+    <message>
+        <location line="+9" />
+        <source>--swedish-column needs a column number from 1</source>
+        <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
+    </message>
+    <message>
+        <location line="+10" />
+        <source>ordlykta is running in %1; end it first, then import</source>
+        <translation>ordlykta körs i %1; avsluta programmet först och importera sedan</translation>
+    </message>
+    <message>
+        <location line="+15" />
+        <source>nothing was imported: these words do not fit a word list (--skip-unsupported leaves such pairs out, --cut cuts long words to 30 characters)</source>
+        <translation>ingenting importerades: de här orden passar inte i en ordlista (--skip-unsupported utelämnar sådana ordpar, --cut kortar långa ord till 30 tecken)</translation>
+    </message>
+    <message>
+        <location line="+7" />
+        <source>%1 holds no pairs to import</source>
+        <translation>%1 innehåller inga ordpar att importera</translation>
+    </message>
+    <message>
+        <location filename="ImportPlan.cpp" line="+39" />
+        <source>line %1: a side is empty</source>
+        <translation>rad %1: en sida är tom</translation>
+    </message>
+    <message>
+        <location line="+16" />
+        <source>line %1: "%2" holds %3, which a word list cannot hold</source>
+        <translation>rad %1: "%2" innehåller %3, som en ordlista inte kan lagra</translation>
+    </message>
+    <message>
+        <location line="+11" />
+        <source>line %1: "%2" is %3 characters long; 30 fit</source>
+        <translation>rad %1: "%2" är %3 tecken långt; 30 får plats</translation>
+    </message>
+    <message>
+        <location line="+6" />
+        <source>line %1: "%2" was cut to "%3"</source>
+        <translation>rad %1: "%2" kortades till "%3"</translation>
+    </message>
+    <message>
+        <location line="+98" />
+        <source>not enough empty lists: %1 needed from list %2 on, %3 there</source>
+        <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
+    </message>
+    <message>
+        <location filename="Kvtml.cpp" line="+54" />
+        <source>not a KVTML file</source>
+        <translation>inte en KVTML-fil</translation>
+    </message>
+    <message>
+        <location line="+3" />
+        <source>KVTML 1 is not read; save the file as KVTML 2</source>
+        <translation>KVTML 1 läses inte; spara filen som KVTML 2</translation>
+    </message>
+    <message>
+        <location line="+55" />
+        <source>line %1: %2</source>
+        <translation>rad %1: %2</translation>
+    </message>
+    <message>
+        <location line="+48" />
+        <source>lessons nested too deeply</source>
+        <translation>lektionerna ligger i för många nivåer</translation>
+    </message>
+    <message>
+        <location filename="Output.cpp" line="+17" />
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kan inte skrivas: %2</translation>
+    </message>
+    <message>
+        <location filename="Show.cpp" line="+26" />
+        <source>--list needs --language</source>
+        <translation>--list behöver --language</translation>
+    </message>
+    <message>
+        <location filename="TextFormats.cpp" line="+109" />
+        <source>unknown separator: %1</source>
+        <translation>okänd avgränsare: %1</translation>
+    </message>
+    <message>
+        <location filename="Words.cpp" line="+16" />
+        <source>No language %1: give 1, 2, 3 or one of %2, %3, %4</source>
+        <translation>Inget språk %1: ange 1, 2, 3 eller något av %2, %3, %4</translation>
+    </message>
+    <message>
+        <location line="+15" />
+        <source>No list %1: give 1 to 98 or a list's name</source>
+        <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
 </context>
 </TS>
