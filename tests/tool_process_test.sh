@@ -3,7 +3,7 @@
 # locale, and the start path (the program runs in the data folder, which is created).
 # Usage: tool_process_test.sh TOOL
 set -u
-tool=$1
+tool=$(readlink -f "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
@@ -30,5 +30,6 @@ expect 2 'Okänt kommando' env LANG=sv_SE.UTF-8 "$tool" frobnicate
 
 # The start path: the program starts in the data folder, created on the way.
 expect 0 "^$work/new/data\$" env ORDLYKTA_PROGRAM=/bin/pwd "$tool" --data "$work/new/data"
+(cd "$work" && ln -s /bin/pwd mypwd && expect 0 "^$work/rel\$" env ORDLYKTA_PROGRAM=./mypwd "$tool" --data rel && exit $failed) || failed=1
 expect 1 'cannot start' env ORDLYKTA_PROGRAM="$work/missing" "$tool" --data "$work/d2"
 exit $failed

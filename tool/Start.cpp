@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
@@ -21,24 +22,35 @@ QString ownFolder() {
 QString programPath() {
     const QString set = qEnvironmentVariable("ORDLYKTA_PROGRAM");
     if (!set.isEmpty()) {
-        return set;
+        return QFileInfo(set).absoluteFilePath();
     }
     return QDir::cleanPath(ownFolder() + QStringLiteral("/" ORDLYKTA_PROGRAM_FROM_BINDIR));
 }
 
-int startProgram(const QString& dataFolder, std::ostream& err) {
-    if (!QDir().mkpath(dataFolder) || !QDir::setCurrent(dataFolder)) {
-        print(err, Tr::tr("ordlykta: cannot use the data folder %1\n").arg(dataFolder));
-        return kRefused;
+bool enterDataFolder(const QString& dataFolder, std::ostream& err) {
+    if (QDir().mkpath(dataFolder) && QDir::setCurrent(dataFolder)) {
+        return true;
     }
-    const QByteArray program = programPath().toLocal8Bit();
+    print(err, Tr::tr("ordlykta: cannot use the data folder %1\n").arg(dataFolder));
+    return false;
+}
+
+int execProgram(const QString& path, std::ostream& err) {
+    const QByteArray program = QFile::encodeName(path);
     char* const argv[] = {const_cast<char*>(program.constData()), nullptr};
     ::execv(program.constData(), argv);
     const int error = errno;
-    print(err,
-          Tr::tr("ordlykta: cannot start %1: %2\n")
-              .arg(QString::fromLocal8Bit(program), QString::fromLocal8Bit(std::strerror(error))));
+    print(err, Tr::tr("ordlykta: cannot start %1: %2\n")
+                   .arg(path, QString::fromLocal8Bit(std::strerror(error))));
     return kRefused;
+}
+
+int startProgram(const QString& dataFolder, std::ostream& err) {
+    const QString program = programPath();  // before the working folder changes
+    if (!enterDataFolder(dataFolder, err)) {
+        return kRefused;
+    }
+    return execProgram(program, err);
 }
 
 }  // namespace tool
