@@ -298,6 +298,13 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
     const QString fifo = file("fifo");
     ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     writeFile(file("big.csv"), QByteArray(17 * 1024 * 1024, 'a'));
+    QByteArray entities = "<!DOCTYPE kvtml [<!ENTITY e0 \"aaaaaaaaaa\">";
+    for (int i = 1; i < 9; ++i) {
+        entities += "<!ENTITY e" + QByteArray::number(i) + " \"" +
+                    QByteArray("&e" + QByteArray::number(i - 1) + ";").repeated(10) + "\">";
+    }
+    const QByteArray nested = "<kvtml version=\"2.0\"><lessons>" +
+                              QByteArray("<container><name>x</name>").repeated(10000);
     struct Case {
         const char* name;
         QByteArray content;
@@ -314,6 +321,12 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
         {"n.csv", "Svenska,X,Lista\na,b,A\nc,d,B\ne,f,C\n", {"--list", "2"}, "not enough"},
         {"e.csv", "Svenska,X\n,b\n", {}, "holds no pairs"},
         {"line.csv", QByteArray(8 << 20, 'a') + ",b", {}, "is 8388608 characters long"},
+        {"lol.kvtml",
+         entities + "]><kvtml version=\"2.0\"><entries><entry id=\"1\"><translation "
+                    "id=\"0\"><text>&e8;</text></translation></entry></entries></kvtml>",
+         {},
+         "entity expansion limit"},
+        {"deep.kvtml", nested, {}, "nested too deeply"},
     };
     const auto before = snapshot(data());
     for (const Case& c : cases) {
