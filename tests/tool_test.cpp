@@ -391,3 +391,62 @@ TEST_F(ToolTest, HtmlEscapesWordsAndExamLeavesAnswersOut) {
 }
 
 }  // namespace
+
+namespace {
+
+// Without --format and without a known extension, the content tells the format.
+TEST_F(ToolTest, FormatComesFromTheContentWhenTheNameDoesNotTell) {
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"\xEF\xBB\xBF<?xml version=\"1.0\"?><kvtml version=\"2.0\"><entries><entry id=\"1\">"
+         "<translation id=\"0\"><text>hund</text></translation><translation id=\"1\"><text>dog"
+         "</text></translation></entry></entries></kvtml>",
+         "1\thund\tdog\n"},
+        {"#html:false\nhund;dog\n", "1\thund\tdog\n"},
+        {"\"hund, en\",dog\n", "1\thund, en\tdog\n"},
+    };
+    for (const auto& [content, pairs] : cases) {
+        makeLanguage({});
+        EXPECT_EQ(import("words", content).status, 0) << content.constData();
+        EXPECT_EQ(shown(1), pairs) << content.constData();
+    }
+}
+
+// One lesson, or none, is appended to list N after its pairs, whatever the lesson is called.
+TEST_F(ToolTest, KvtmlWithOneLessonIsAppendedToListN) {
+    makeLanguage({{"Mina ord", pairs(2, "m")}});
+    const QByteArray kvtml =
+        "<kvtml version=\"2.0\"><identifiers><identifier id=\"0\"><name>Engelska</name>"
+        "</identifier><identifier id=\"1\"><name>Svenska</name></identifier></identifiers>"
+        "<entries><entry id=\"a\"><translation id=\"0\"><text>dog</text></translation>"
+        "<translation id=\"1\"><text>hund</text></translation></entry></entries><lessons>"
+        "<container><name>Djur</name><entry id=\"a\"/></container></lessons></kvtml>";
+    ASSERT_EQ(import("one.kvtml", kvtml).status, 0);
+    EXPECT_EQ(shown(1), "1\tmsw1\tmot1\n2\tmsw2\tmot2\n3\thund\tdog\n");
+    // The user's column wins over the identifier's name.
+    ASSERT_EQ(import("one.kvtml", kvtml, {"--swedish-column", "1"}).status, 0);
+    EXPECT_TRUE(contains(shown(1), "4\tdog\thund\n"));
+    EXPECT_TRUE(
+        contains(runTool({"show", "--data", data(), "--language", "1"}).out, "1\tMina ord\t4\n"));
+}
+
+// A damaged word-list file is never read into an export or written over by an import; an
+// output that cannot be written leaves nothing behind.
+TEST_F(ToolTest, DamagedFilesAndUnwritableOutputFail) {
+    makeLanguage({{"Djur", pairs(1, "d")}});
+    const QString output = file("missing-folder/out.csv");
+    const Result unwritten = runTool(
+        {"export", "--data", data(), "--language", "1", "--format", "csv", "--output", output});
+    EXPECT_EQ(unwritten.status, 1);
+    EXPECT_FALSE(QFile::exists(output));
+
+    QFile::resize(wordList(), 1000);
+    const auto before = snapshot(data());
+    EXPECT_EQ(runTool({"export", "--data", data(), "--language", "1", "--format", "csv"}).status,
+              1);
+    const Result result = import("w.csv", "hund,dog\n");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(contains(result.err, "bu1.dat")) << result.err;
+    EXPECT_TRUE(snapshot(data()) == before);
+}
+
+}  // namespace
