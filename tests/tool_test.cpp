@@ -234,6 +234,7 @@ TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
     const Case cases[] = {
         {"hund\tdog\nkatt\tcat\n", "1\thund\tdog\n2\tkatt\tcat\n", ""},
         {"hund;dog\n\"a;b\";\"say \"\"hi\"\"\"\n", "1\thund\tdog\n2\ta;b\tsay \"hi\"\n", ""},
+        {"ba\xCC\x8At\tboat\n", "1\tb\xC3\xA5t\tboat\n", ""},  // a + combining ring: one å
         {"#separator:Pipe\n#html:true\n#columns:English|Svenska\nkatt &amp; co|<b>hund</b>\n",
          "1\thund\tkatt & co\n", ""},
         {"#separator:tab\n#deck column:3\n#tags column:4\nhund\tdog\tX::Djur\ttag\n"

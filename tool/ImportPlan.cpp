@@ -24,6 +24,7 @@ QString shown(const QString& word) {
     return word.size() <= 40 ? word : word.left(40) + QStringLiteral("...");
 }
 
+// Trimmed and composed: "a" and a combining ring become one "å", which a word list can hold.
 QString clean(const QString& word) {
     return word.normalized(QString::NormalizationForm_C).trimmed();
 }
