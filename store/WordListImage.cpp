@@ -11,10 +11,11 @@ namespace {
 
 constexpr int kNameOffset = 4;
 
+// Opened without waiting: a FIFO in a file's place reads as empty instead of blocking.
 class ReadOnlyFile {
   public:
     explicit ReadOnlyFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
     ~ReadOnlyFile() {
         if (fd_ >= 0) {
             ::close(fd_);

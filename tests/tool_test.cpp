@@ -441,6 +441,8 @@ TEST_F(ToolTest, DamagedFilesAndUnwritableOutputFail) {
     EXPECT_FALSE(QFile::exists(output));
 
     QFile::resize(wordList(), 1000);
+    ASSERT_EQ(::mkfifo((data() + "/bu2.dat").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_EQ(runTool({"show", "--data", data()}).status, 1);
     const auto before = snapshot(data());
     EXPECT_EQ(runTool({"export", "--data", data(), "--language", "1", "--format", "csv"}).status,
               1);

@@ -1,6 +1,7 @@
 #include "tool/Words.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "store/Cp1252.h"
 #include "tool/Tool.h"
@@ -36,10 +37,9 @@ store::Text toStore(const QString& text) {
 
 DataFolder::DataFolder(const QString& path) : path_(path), settings_(store::defaultSettings()) {
     QFile file(QString::fromStdString(this->file(store::kSettingsFileName)));
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
         return;
     }
-    hasSettings_ = true;
     const QByteArray bytes = file.read(store::kSettingsSize);
     if (bytes.size() == store::kSettingsSize) {
         store::SettingsBytes record{};

@@ -43,7 +43,6 @@ class DataFolder {
 
     // agen.dat, or the defaults the program would create when it is missing or damaged.
     const store::Settings& settings() const { return settings_; }
-    bool hasSettings() const { return hasSettings_; }
     QString languageName(int language) const;
 
     bool hasWordList(int language) const;
@@ -57,7 +56,6 @@ class DataFolder {
   private:
     QString path_;
     store::Settings settings_;
-    bool hasSettings_ = false;
 };
 
 // A list by number (1..98) or by name, without regard to case; throws UsageError.
