@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 
+#include "editor/ListEdits.h"
 #include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordListImage.h"
@@ -70,7 +71,8 @@ class ToolTest : public ::testing::Test {
     QString file(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
     QString wordList() const { return data() + QStringLiteral("/bu1.dat"); }
 
-    // Language 1, "Engelska", with the given lists from list 1 on.
+    // Language 1, "Engelska", with the given lists from list 1 on, written as the menu names a
+    // list and the list editor appends to it.
     store::WordListImage makeLanguage(
         const std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>>&
             lists) {
@@ -80,17 +82,21 @@ class ToolTest : public ::testing::Test {
         const store::SettingsBytes bytes = store::encode(settings);
         writeFile(data() + QStringLiteral("/agen.dat"),
                   QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        store::WordListImage image;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(data());
+        store::createWordList(1);
         int list = 1;
         for (const auto& [name, words] : lists) {
-            image.rename(list, name);
+            store::WordRecord header = store::readHeader(1, list);
+            header.first = name;
+            store::writeHeader(1, list, header);
             for (const auto& [swedish, other] : words) {
-                EXPECT_TRUE(image.append(list, swedish, other));
+                EXPECT_TRUE(listedit::appendPair(1, list, swedish, other));
             }
             ++list;
         }
-        image.save(wordList().toStdString());
-        return image;
+        QDir::setCurrent(previous);
+        return store::WordListImage::load(wordList().toStdString());
     }
 
     Result import(const QString& name, const QByteArray& content, QStringList options = {}) {
