@@ -289,10 +289,15 @@ TEST_F(ToolTest, OneListSpillsIntoTheNextEmptyLists) {
 
 TEST_F(ToolTest, SeveralListsGoToEmptyListsFromN) {
     makeLanguage({{"Full", pairs(1, "f")}, {"Tom", {}}, {"Full2", pairs(1, "g")}});
-    const Result result = import("lists.csv", "Svenska,X,Lista\na,b,Ett\nc,d,Två\n");
+    const Result result = import(
+        "lists.csv", "Svenska,X,Lista\na,b,Ett\nc,d,Två ✓ och ett mycket långt namn på en lista\n");
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string lists = runTool({"show", "--data", data(), "--language", "1"}).out;
-    EXPECT_TRUE(contains(lists, "1\tFull\t1\n2\tEtt\t1\n3\tFull2\t1\n4\tTv\xC3\xA5\t1\n")) << lists;
+    EXPECT_TRUE(contains(
+        lists,
+        "1\tFull\t1\n2\tEtt\t1\n3\tFull2\t1\n4\tTv\xC3\xA5 ? och ett mycket l\xC3\xA5ngt nam\t1\n"))
+        << lists;
+    EXPECT_TRUE(contains(result.out, "list name \"Två ✓ och")) << result.out;
 }
 
 // Every refusal leaves every byte of the folder as it was.

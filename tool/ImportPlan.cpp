@@ -125,6 +125,10 @@ CheckedSource check(const Source& source, const WordRules& rules, const QString&
     Checker checker(result, rules);
     for (const SourceList& list : source.lists) {
         const QString name = listName(list.name);
+        if (name != clean(list.name)) {
+            result.cut +=
+                Tr::tr("list name \"%1\" is written as \"%2\"").arg(shown(clean(list.name)), name);
+        }
         WordList checked{name.isEmpty() ? listName(fallbackName) : name, {}};
         for (const SourcePair& sourcePair : list.pairs) {
             if (std::optional<Pair> pair = checker.pair(sourcePair)) {

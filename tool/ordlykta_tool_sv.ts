@@ -86,14 +86,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="+31" />
+        <location filename="Start.cpp" line="+34" />
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
 </translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+9" />
         <source>ordlykta: cannot start %1: %2
 </source>
         <translation>ordlykta: kan inte starta %1: %2
@@ -213,7 +213,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga ordpar att importera</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="+39" />
+        <location filename="ImportPlan.cpp" line="+40" />
         <source>line %1: a side is empty</source>
         <translation>rad %1: en sida är tom</translation>
     </message>
@@ -233,7 +233,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: "%2" kortades till "%3"</translation>
     </message>
     <message>
-        <location line="+98" />
+        <location line="+57" />
+        <source>list name "%1" is written as "%2"</source>
+        <translation>listnamnet "%1" skrivs som "%2"</translation>
+    </message>
+    <message>
+        <location line="+45" />
         <source>not enough empty lists: %1 needed from list %2 on, %3 there</source>
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
