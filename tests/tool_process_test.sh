@@ -27,6 +27,7 @@ expect 0 "^$work/xdg/ordlykta\$" env XDG_DATA_HOME="$work/xdg" "$tool" where
 expect 0 "^$work/home/.local/share/ordlykta\$" env XDG_DATA_HOME= HOME="$work/home" "$tool" where
 expect 0 'Användning\|Kommandon' env LANG=sv_SE.UTF-8 "$tool" --help
 expect 2 'Okänt kommando' env LANG=sv_SE.UTF-8 "$tool" frobnicate
+expect 2 'Okänd flagga: --frobnicate' env LANG=sv_SE.UTF-8 "$tool" show --frobnicate
 
 # The start path: the program starts in the data folder, created on the way.
 expect 0 "^$work/new/data\$" env ORDLYKTA_PROGRAM=/bin/pwd "$tool" --data "$work/new/data"

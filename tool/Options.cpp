@@ -9,10 +9,21 @@ Options::Options(Call& call) : call_(call) {
     parser_.addOption(QCommandLineOption(QStringList{"h", "help"}));
 }
 
-bool Options::parse(int positionals) {
-    if (!parser_.parse(call_.arguments)) {
-        throw UsageError(parser_.errorText());
+void parseArguments(QCommandLineParser& parser, const QStringList& arguments) {
+    if (parser.parse(arguments)) {
+        return;
     }
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+        const QString dashes =
+            unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        throw UsageError(Tr::tr("Unknown option: %1").arg(dashes + unknown.first()));
+    }
+    throw UsageError(parser.errorText());
+}
+
+bool Options::parse(int positionals) {
+    parseArguments(parser_, call_.arguments);
     if (parser_.isSet(QStringLiteral("help"))) {
         const Command& command = call_.command;
         print(call_.out,

@@ -28,6 +28,9 @@ class Options {
     QCommandLineParser parser_;
 };
 
+// Parses `arguments` (the first is the command's name); throws UsageError.
+void parseArguments(QCommandLineParser& parser, const QStringList& arguments);
+
 // Where the words are kept without --data: $XDG_DATA_HOME/ordlykta, else
 // ~/.local/share/ordlykta.
 QString defaultDataFolder();

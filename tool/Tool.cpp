@@ -81,9 +81,7 @@ int runLauncher(const QStringList& arguments, std::ostream& out, std::ostream& e
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption version(QStringLiteral("version"));
     parser.addOptions({dataOption(), help, version});
-    if (!parser.parse(QStringList{"ordlykta"} + arguments)) {
-        throw UsageError(parser.errorText());
-    }
+    parseArguments(parser, QStringList{"ordlykta"} + arguments);
     if (!parser.positionalArguments().isEmpty()) {
         throw UsageError(Tr::tr("Unknown command: %1").arg(parser.positionalArguments().first()));
     }

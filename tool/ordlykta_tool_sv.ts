@@ -29,7 +29,12 @@
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+20" />
+        <location filename="Options.cpp" line="+19" />
+        <source>Unknown option: %1</source>
+        <translation>Okänd flagga: %1</translation>
+    </message>
+    <message>
+        <location line="+11" />
         <location filename="Tool.cpp" line="+3" />
         <source>Usage: ordlykta %1 %2</source>
         <translation>Användning: ordlykta %1 %2</translation>
@@ -69,7 +74,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+15" />
         <source>Unknown command: %1</source>
         <translation>Okänt kommando: %1</translation>
     </message>
