@@ -339,6 +339,7 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
          {},
          "entity expansion limit"},
         {"deep.kvtml", nested, {}, "nested too deeply"},
+        {"rows.txt", QByteArray("a\tb\n").repeated(98 * 98 + 1), {}, "line 9605: more rows"},
     };
     const auto before = snapshot(data());
     for (const Case& c : cases) {

@@ -93,17 +93,24 @@ class Reader {
 
 }  // namespace
 
-std::vector<Row> readDelimited(QStringView text, QChar separator, bool skipComments,
-                               int firstLine) {
+std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimits& limits) {
     std::vector<Row> rows;
-    Reader reader(text, separator, firstLine);
+    Reader reader(text, separator, limits.firstLine);
     while (!reader.atEnd()) {
-        if (skipComments && reader.startsComment()) {
+        if (limits.skipComments && reader.startsComment()) {
             reader.skipLine();
             continue;
         }
         const int line = reader.line();
-        rows.push_back({line, reader.row()});
+        QStringList fields = reader.row();
+        if (fields.join(QString()).trimmed().isEmpty()) {
+            continue;  // a blank line
+        }
+        if (rows.size() == limits.most) {
+            throw Refusal(Tr::tr("line %1: more rows than a language has room for")
+                              .arg(QString::number(line)));
+        }
+        rows.push_back({line, std::move(fields)});
     }
     return rows;
 }

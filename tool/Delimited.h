@@ -13,10 +13,15 @@ struct Row {
     QStringList fields;
 };
 
-// Throws Refusal for a quoted field that is never closed. With `skipComments`, a row that
-// starts with an unquoted '#' is left out.
-std::vector<Row> readDelimited(QStringView text, QChar separator, bool skipComments = false,
-                               int firstLine = 1);
+struct RowLimits {
+    std::size_t most = 0;       // rows beyond this many are refused
+    bool skipComments = false;  // leave out rows that start with an unquoted '#'
+    int firstLine = 1;          // the line `text` starts on
+};
+
+// The rows of `text`, blank ones left out. Throws Refusal for a quoted field that is never
+// closed and for more rows than `limits.most`, so that memory stays bounded.
+std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimits& limits);
 
 // `field` as written between separators: in double quotes, with its quotes doubled, when it
 // holds the separator, a quote or a line break.

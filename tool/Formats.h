@@ -20,6 +20,10 @@ QByteArray writeCsv(const Lists& lists);
 // One printable page; `exam` leaves the other language's column empty.
 QByteArray writeHtml(const Lists& lists, bool exam);
 
+// The most pairs a language holds; a file with more is refused as it is read.
+inline constexpr std::size_t kMostPairs =
+    std::size_t{store::kMaxPairsPerList} * (store::kLastUserList - store::kFirstUserList + 1);
+
 // A pair as read, with the line it starts on.
 struct SourcePair {
     QString swedish;

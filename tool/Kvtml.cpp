@@ -149,6 +149,9 @@ class Reader {
             each(QLatin1String("text"), [&] { entry.texts[translation] = xml_.readElementText(); });
         });
         if (!entries_.count(id)) {
+            if (static_cast<std::size_t>(order_.size()) == kMostPairs) {
+                fail(Tr::tr("more entries than a language has room for"));
+            }
             order_.push_back(id);
         }
         entries_[id] = std::move(entry);
@@ -165,6 +168,9 @@ class Reader {
             if (xml_.name() == QLatin1String("name")) {
                 lessons_[at].name = xml_.readElementText();
             } else if (xml_.name() == QLatin1String("entry")) {
+                if (++references_ > kMostPairs) {
+                    fail(Tr::tr("more entries than a language has room for"));
+                }
                 lessons_[at].entries += xml_.attributes().value(QLatin1String("id")).toString();
                 xml_.skipCurrentElement();
             } else if (xml_.name() == QLatin1String("container")) {
@@ -219,6 +225,7 @@ class Reader {
     std::map<QString, Entry> entries_;
     QStringList order_;
     std::vector<Lesson> lessons_;
+    std::size_t references_ = 0;  // entries named in lessons
 };
 
 }  // namespace

@@ -77,9 +77,6 @@ Source collect(const std::vector<Row>& rows, const Columns& columns) {
         source.lists.emplace_back();
     }
     for (const Row& row : rows) {
-        if (row.fields.join(QString()).trimmed().isEmpty()) {
-            continue;  // a blank line
-        }
         const SourcePair pair{field(row.fields, columns.swedish), field(row.fields, columns.other),
                               row.line};
         if (source.named) {
@@ -160,7 +157,8 @@ QByteArray writeCsv(const Lists& lists) {
 }
 
 Source readCsv(const QString& text, SwedishColumn swedishColumn) {
-    std::vector<Row> rows = readDelimited(text, QLatin1Char(','));
+    // One row more than a language holds, for a header.
+    std::vector<Row> rows = readDelimited(text, QLatin1Char(','), {kMostPairs + 1});
     QStringList names;
     const auto isSwedish = [](const QString& name) {
         return name.trimmed().compare(kSwedish, Qt::CaseInsensitive) == 0;
@@ -205,7 +203,7 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
             names = names[0].split(*separator);
         }
     }
-    std::vector<Row> rows = readDelimited(body, *separator, true, line);
+    std::vector<Row> rows = readDelimited(body, *separator, {kMostPairs, true, line});
     if (html) {
         for (Row& row : rows) {
             for (QString& field : row.fields) {
