@@ -29,7 +29,7 @@
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+19" />
+        <location filename="Options.cpp" line="+20" />
         <source>Unknown option: %1</source>
         <translation>Okänd flagga: %1</translation>
     </message>
@@ -108,6 +108,11 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location filename="Delimited.cpp" line="+59" />
         <source>line %1: a quoted field is not closed</source>
         <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
+    </message>
+    <message>
+        <location line="+51" />
+        <source>line %1: more rows than a language has room for</source>
+        <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
     <message>
         <location filename="Export.cpp" line="+52" />
@@ -263,7 +268,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: %2</translation>
     </message>
     <message>
-        <location line="+48" />
+        <location line="+41" />
+        <location line="+19" />
+        <source>more entries than a language has room for</source>
+        <translation>fler poster än ett språk har plats för</translation>
+    </message>
+    <message>
+        <location line="-9" />
         <source>lessons nested too deeply</source>
         <translation>lektionerna ligger i för många nivåer</translation>
     </message>
@@ -278,7 +289,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--list behöver --language</translation>
     </message>
     <message>
-        <location filename="TextFormats.cpp" line="+109" />
+        <location filename="TextFormats.cpp" line="+106" />
         <source>unknown separator: %1</source>
         <translation>okänd avgränsare: %1</translation>
     </message>
