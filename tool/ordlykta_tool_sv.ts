@@ -4,43 +4,43 @@
 <context>
     <name>Tr</name>
     <message>
-        <location filename="Tool.cpp" line="+17" />
+        <location filename="Tool.cpp" line="+17"/>
         <source>print the data folder</source>
         <translation>skriv ut datamappen</translation>
     </message>
     <message>
-        <location line="+3" />
-        <source>list the languages; with --language its 98 lists, with --list that list's pairs</source>
+        <location line="+3"/>
+        <source>list the languages; with --language its 98 lists, with --list that list&apos;s pairs</source>
         <translation>visa språken; med --language dess 98 listor, med --list listans ordpar</translation>
     </message>
     <message>
-        <location line="+7" />
-        <source>write a language's lists (or one list) for another trainer, a spreadsheet or print; --exam leaves the answers out</source>
+        <location line="+7"/>
+        <source>write a language&apos;s lists (or one list) for another trainer, a spreadsheet or print; --exam leaves the answers out</source>
         <translation>skriv ut ett språks listor (eller en lista) till ett annat övningsprogram, ett kalkylark eller för utskrift; --exam utelämnar svaren</translation>
     </message>
     <message>
-        <location line="+8" />
+        <location line="+8"/>
         <source>add the pairs of a KVTML, Anki text or CSV file: one list is appended to list N, several go to the empty lists from N on</source>
         <translation>lägg till ordparen i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
     </message>
     <message>
-        <location line="+17" />
+        <location line="+17"/>
         <source>Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help</source>
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+20" />
+        <location filename="Options.cpp" line="+20"/>
         <source>Unknown option: %1</source>
         <translation>Okänd flagga: %1</translation>
     </message>
     <message>
-        <location line="+11" />
-        <location filename="Tool.cpp" line="+3" />
+        <location line="+11"/>
+        <location filename="Tool.cpp" line="+3"/>
         <source>Usage: ordlykta %1 %2</source>
         <translation>Användning: ordlykta %1 %2</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="+5" />
+        <location filename="Tool.cpp" line="+5"/>
         <source>ordlykta: a vocabulary trainer for Swedish-speaking learners.
 
   ordlykta [--data DIR]   start the program
@@ -57,13 +57,13 @@ Kommandon:
 </translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+2" />
-        <location filename="Tool.cpp" line="+8" />
+        <location filename="Options.cpp" line="+2"/>
+        <location filename="Tool.cpp" line="+8"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="+3" />
+        <location filename="Tool.cpp" line="+3"/>
         <source>
 The words are kept in the data folder: --data DIR, else %1.
 Removing the package keeps them; to remove them too, delete that folder.
@@ -74,233 +74,233 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location line="+15" />
+        <location line="+15"/>
         <source>Unknown command: %1</source>
         <translation>Okänt kommando: %1</translation>
     </message>
     <message>
-        <location line="+45" />
+        <location line="+45"/>
         <source>ordlykta: out of memory
 </source>
         <translation>ordlykta: minnet räcker inte
 </translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+6" />
+        <location filename="Options.cpp" line="+6"/>
         <source>Unexpected argument: %1</source>
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="+34" />
+        <location filename="Start.cpp" line="+34"/>
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
 </translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>ordlykta: cannot start %1: %2
 </source>
         <translation>ordlykta: kan inte starta %1: %2
 </translation>
     </message>
     <message>
-        <location filename="Delimited.cpp" line="+59" />
+        <location filename="Delimited.cpp" line="+59"/>
         <source>line %1: a quoted field is not closed</source>
         <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
     </message>
     <message>
-        <location line="+51" />
+        <location line="+51"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
     <message>
-        <location filename="Export.cpp" line="+52" />
+        <location filename="Export.cpp" line="+52"/>
         <source>export needs --language and --format</source>
         <translation>export behöver --language och --format</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Unknown format %1: give kvtml, anki, csv or html</source>
         <translation>Okänt format %1: ange kvtml, anki, csv eller html</translation>
     </message>
     <message>
-        <location line="+5" />
+        <location line="+5"/>
         <source>--exam goes with --format html</source>
         <translation>--exam hör ihop med --format html</translation>
     </message>
     <message>
-        <location line="+23" />
+        <location line="+23"/>
         <source>the output could not be written</source>
         <translation>utdata kunde inte skrivas</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+21" />
+        <location filename="Import.cpp" line="+21"/>
         <source>%1: no such file</source>
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location line="+3" />
-        <location line="+8" />
+        <location line="+3"/>
+        <location line="+8"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
     <message>
-        <location line="-4" />
-        <location filename="Words.cpp" line="+71" />
+        <location line="-4"/>
+        <location filename="Words.cpp" line="+71"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location line="+26" />
+        <location line="+26"/>
         <source>line %1 is not UTF-8 text; save the file as UTF-8</source>
         <translation>rad %1 är inte UTF-8-text; spara filen som UTF-8</translation>
     </message>
     <message>
-        <location line="+38" />
+        <location line="+38"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
     <message>
-        <location line="+13" />
-        <source>list %2 "%3": %1 to add, %4 in all</source>
-        <translation>lista %2 "%3": %1 att lägga till, %4 totalt</translation>
+        <location line="+13"/>
+        <source>list %2 &quot;%3&quot;: %1 to add, %4 in all</source>
+        <translation>lista %2 &quot;%3&quot;: %1 att lägga till, %4 totalt</translation>
     </message>
     <message>
-        <location line="+1" />
-        <source>list %2 "%3": %1 added, %4 in all</source>
-        <translation>lista %2 "%3": %1 tillagda, %4 totalt</translation>
+        <location line="+1"/>
+        <source>list %2 &quot;%3&quot;: %1 added, %4 in all</source>
+        <translation>lista %2 &quot;%3&quot;: %1 tillagda, %4 totalt</translation>
     </message>
     <message>
-        <location line="+4" />
+        <location line="+4"/>
         <source>Words cut to 30 characters:</source>
         <translation>Ord som kortats till 30 tecken:</translation>
     </message>
     <message>
-        <location line="+1" />
-        <location line="+84" />
+        <location line="+1"/>
+        <location line="+84"/>
         <source>Pairs left out:</source>
         <translation>Ordpar som utelämnats:</translation>
     </message>
     <message>
-        <location line="-76" />
+        <location line="-76"/>
         <source>the data folder %1 cannot be made</source>
         <translation>datamappen %1 kan inte skapas</translation>
     </message>
     <message>
-        <location line="+28" />
+        <location line="+28"/>
         <source>import needs FILE, --language and --list</source>
         <translation>import behöver FIL, --language och --list</translation>
     </message>
     <message>
-        <location line="+6" />
+        <location line="+6"/>
         <source>Unknown format %1: give kvtml, anki or csv</source>
         <translation>Okänt format %1: ange kvtml, anki eller csv</translation>
     </message>
     <message>
-        <location line="+9" />
+        <location line="+9"/>
         <source>--swedish-column needs a column number from 1</source>
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location line="+10" />
+        <location line="+10"/>
         <source>ordlykta is running in %1; end it first, then import</source>
         <translation>ordlykta körs i %1; avsluta programmet först och importera sedan</translation>
     </message>
     <message>
-        <location line="+15" />
+        <location line="+15"/>
         <source>nothing was imported: these words do not fit a word list (--skip-unsupported leaves such pairs out, --cut cuts long words to 30 characters)</source>
         <translation>ingenting importerades: de här orden passar inte i en ordlista (--skip-unsupported utelämnar sådana ordpar, --cut kortar långa ord till 30 tecken)</translation>
     </message>
     <message>
-        <location line="+7" />
+        <location line="+7"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga ordpar att importera</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="+40" />
+        <location filename="ImportPlan.cpp" line="+40"/>
         <source>line %1: a side is empty</source>
         <translation>rad %1: en sida är tom</translation>
     </message>
     <message>
-        <location line="+16" />
-        <source>line %1: "%2" holds %3, which a word list cannot hold</source>
-        <translation>rad %1: "%2" innehåller %3, som en ordlista inte kan lagra</translation>
+        <location line="+16"/>
+        <source>line %1: &quot;%2&quot; holds %3, which a word list cannot hold</source>
+        <translation>rad %1: &quot;%2&quot; innehåller %3, som en ordlista inte kan lagra</translation>
     </message>
     <message>
-        <location line="+11" />
-        <source>line %1: "%2" is %3 characters long; 30 fit</source>
-        <translation>rad %1: "%2" är %3 tecken långt; 30 får plats</translation>
+        <location line="+11"/>
+        <source>line %1: &quot;%2&quot; is %3 characters long; 30 fit</source>
+        <translation>rad %1: &quot;%2&quot; är %3 tecken långt; 30 får plats</translation>
     </message>
     <message>
-        <location line="+6" />
-        <source>line %1: "%2" was cut to "%3"</source>
-        <translation>rad %1: "%2" kortades till "%3"</translation>
+        <location line="+6"/>
+        <source>line %1: &quot;%2&quot; was cut to &quot;%3&quot;</source>
+        <translation>rad %1: &quot;%2&quot; kortades till &quot;%3&quot;</translation>
     </message>
     <message>
-        <location line="+57" />
-        <source>list name "%1" is written as "%2"</source>
-        <translation>listnamnet "%1" skrivs som "%2"</translation>
+        <location line="+57"/>
+        <source>list name &quot;%1&quot; is written as &quot;%2&quot;</source>
+        <translation>listnamnet &quot;%1&quot; skrivs som &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+45" />
+        <location line="+45"/>
         <source>not enough empty lists: %1 needed from list %2 on, %3 there</source>
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
     <message>
-        <location filename="Kvtml.cpp" line="+54" />
+        <location filename="Kvtml.cpp" line="+54"/>
         <source>not a KVTML file</source>
         <translation>inte en KVTML-fil</translation>
     </message>
     <message>
-        <location line="+3" />
+        <location line="+3"/>
         <source>KVTML 1 is not read; save the file as KVTML 2</source>
         <translation>KVTML 1 läses inte; spara filen som KVTML 2</translation>
     </message>
     <message>
-        <location line="+55" />
+        <location line="+55"/>
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
     <message>
-        <location line="+41" />
-        <location line="+19" />
+        <location line="+41"/>
+        <location line="+19"/>
         <source>more entries than a language has room for</source>
         <translation>fler poster än ett språk har plats för</translation>
     </message>
     <message>
-        <location line="-9" />
+        <location line="-9"/>
         <source>lessons nested too deeply</source>
         <translation>lektionerna ligger i för många nivåer</translation>
     </message>
     <message>
-        <location filename="Output.cpp" line="+17" />
+        <location filename="Output.cpp" line="+17"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
     <message>
-        <location filename="Show.cpp" line="+26" />
+        <location filename="Show.cpp" line="+26"/>
         <source>--list needs --language</source>
         <translation>--list behöver --language</translation>
     </message>
     <message>
-        <location filename="TextFormats.cpp" line="+106" />
+        <location filename="TextFormats.cpp" line="+106"/>
         <source>unknown separator: %1</source>
         <translation>okänd avgränsare: %1</translation>
     </message>
     <message>
-        <location filename="Words.cpp" line="+16" />
+        <location filename="Words.cpp" line="+16"/>
         <source>No language %1: give 1, 2, 3 or one of %2, %3, %4</source>
         <translation>Inget språk %1: ange 1, 2, 3 eller något av %2, %3, %4</translation>
     </message>
     <message>
-        <location line="+15" />
-        <source>No list %1: give 1 to 98 or a list's name</source>
+        <location line="+15"/>
+        <source>No list %1: give 1 to 98 or a list&apos;s name</source>
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
 </context>
