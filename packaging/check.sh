@@ -24,7 +24,15 @@ while IFS= read -r -d '' file; do
   [ "$(head -c 4 "$file" | od -An -tx1 | tr -d ' ')" = 7f454c46 ] && programs+=("$file")
 done < <(find "$work/root" -type f -print0)
 [ ${#programs[@]} -gt 0 ] || { echo "no programs in the package"; exit 1; }
-hardening-check "${programs[@]}"
+# Fortified calls replace only libc calls whose buffer size the compiler knows; where a program
+# has none, hardening-check reports "only unprotected functions found" although the flag was
+# used. So it checks the rest, and the compile commands show that every file was fortified.
+# Control-flow protection is not among Debian 12's hardening flags, and its C library's start
+# files lack the marking, so no program of Debian 12 has it.
+hardening-check --nofortify --nocfprotection "${programs[@]}"
+if grep '"command"' "$build/compile_commands.json" | grep -v -e '-D_FORTIFY_SOURCE=2 '; then
+  echo "compiled without -D_FORTIFY_SOURCE=2"; exit 1
+fi
 
 echo "== manual pages"
 for page in "$top"/packaging/man/*.1; do
