@@ -9,6 +9,7 @@ build=$(realpath "$1")
 top=$(realpath "$(dirname "$0")/..")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+is_program() { [ "$(head -c 4 "$1" | od -An -tx1 | tr -d ' ')" = 7f454c46 ]; }
 
 (cd "$build" && cpack -G DEB >/dev/null && cpack --config CPackSourceConfig.cmake >/dev/null)
 deb=$(ls -t "$build"/ordlykta_*_amd64.deb | sed -n 1p)
@@ -21,7 +22,7 @@ echo "== hardening-check"
 dpkg-deb -x "$deb" "$work/root"
 programs=()
 while IFS= read -r -d '' file; do
-  [ "$(head -c 4 "$file" | od -An -tx1 | tr -d ' ')" = 7f454c46 ] && programs+=("$file")
+  if is_program "$file"; then programs+=("$file"); fi
 done < <(find "$work/root" -type f -print0)
 [ ${#programs[@]} -gt 0 ] || { echo "no programs in the package"; exit 1; }
 # Fortified calls replace only libc calls whose buffer size the compiler knows; where a program
@@ -60,7 +61,7 @@ echo "== installed with apt"
 export LC_ALL=C.UTF-8
 apt-get install -y -q --reinstall "$deb" >/dev/null
 # The launcher is a shell script until the command-line tool becomes /usr/bin/ordlykta.
-if [ "$(head -c 4 /usr/bin/ordlykta | od -An -tx1 | tr -d ' ')" = 7f454c46 ]; then
+if is_program /usr/bin/ordlykta; then
   ordlykta --help
 fi
 MANWIDTH=80 man ordlykta | col -b >"$work/ordlykta.txt"
