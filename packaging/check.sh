@@ -43,7 +43,9 @@ for page in "$top"/packaging/man/*.1; do
 done
 
 echo "== metainfo"
-report=$(appstreamcli validate --pedantic --no-net "$work"/root/usr/share/metainfo/*.xml)
+# The metainfo alone, then with the menu entry and icons it names.
+report=$(appstreamcli validate --pedantic --no-net "$work"/root/usr/share/metainfo/*.xml
+         appstreamcli validate-tree --pedantic --no-net "$work/root")
 echo "$report"
 if grep -q '^[EWP]:' <<<"$report"; then exit 1; fi
 
