@@ -7,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ui::kApplicationTitle));
-    QApplication::setDesktopFileName(QStringLiteral("invalid.ordlykta.Ordlykta"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.ordlykta"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     ui::QtDialogs dialogs;
