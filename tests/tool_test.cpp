@@ -1,0 +1,378 @@
+// The command-line tool, run in-process on temporary data folders.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <map>
+#include <sstream>
+
+#include "store/FolderLock.h"
+#include "store/Settings.h"
+#include "store/WordListImage.h"
+#include "tool/Tool.h"
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result runTool(const QStringList& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tool::run(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+bool contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file of a folder with its bytes.
+std::map<QString, QByteArray> snapshot(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[path] = readFile(path);
+    }
+    return files;
+}
+
+// Pairs "sw1/ot1", "sw2/ot2", ... with a prefix, so that every pair is told apart.
+std::vector<std::pair<store::Text, store::Text>> pairs(int count, const std::string& prefix) {
+    std::vector<std::pair<store::Text, store::Text>> result;
+    for (int i = 1; i <= count; ++i) {
+        result.emplace_back(prefix + "sw" + std::to_string(i), prefix + "ot" + std::to_string(i));
+    }
+    return result;
+}
+
+class ToolTest : public ::testing::Test {
+  protected:
+    QString data() const { return dir_.path() + QStringLiteral("/data"); }
+    QString file(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+    QString wordList() const { return data() + QStringLiteral("/bu1.dat"); }
+
+    // Language 1, "Engelska", with the given lists from list 1 on.
+    store::WordListImage makeLanguage(
+        const std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>>&
+            lists) {
+        QDir().mkpath(data());
+        store::Settings settings = store::defaultSettings();
+        settings.names[0] = "Engelska";
+        const store::SettingsBytes bytes = store::encode(settings);
+        writeFile(data() + QStringLiteral("/agen.dat"),
+                  QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        store::WordListImage image;
+        int list = 1;
+        for (const auto& [name, words] : lists) {
+            image.rename(list, name);
+            for (const auto& [swedish, other] : words) {
+                EXPECT_TRUE(image.append(list, swedish, other));
+            }
+            ++list;
+        }
+        image.save(wordList().toStdString());
+        return image;
+    }
+
+    Result import(const QString& name, const QByteArray& content, QStringList options = {}) {
+        writeFile(file(name), content);
+        return runTool(QStringList{"import", file(name), "--data", data(), "--language", "1"} +
+                       (options.contains("--list") ? QStringList{} : QStringList{"--list", "1"}) +
+                       options);
+    }
+
+    // The pairs of list N as `show` prints them.
+    std::string shown(int list) {
+        return runTool(
+                   {"show", "--data", data(), "--language", "1", "--list", QString::number(list)})
+            .out;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST(WordListImage, EmptyImageIsTheFileCreateWordListWrites) {
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    store::createWordList(1);
+    QDir::setCurrent(previous);
+    const QByteArray created = readFile(dir.path() + "/bu1.dat");
+    const store::WordListImage image;
+    EXPECT_EQ(created, QByteArray(reinterpret_cast<const char*>(image.bytes().data()),
+                                  static_cast<qsizetype>(image.bytes().size())));
+}
+
+TEST(Tool, UsageErrorsEndWithTwoAndAUsageLine) {
+    for (const QStringList& arguments :
+         {QStringList{"frobnicate"}, QStringList{"--frobnicate"}, QStringList{"where", "extra"},
+          QStringList{"show", "--list", "2"}, QStringList{"export", "--language", "1"},
+          QStringList{"export", "--language", "1", "--format", "pdf"},
+          QStringList{"export", "--language", "4", "--format", "csv"},
+          QStringList{"export", "--language", "1", "--list", "99", "--format", "csv"},
+          QStringList{"export", "--language", "1", "--list", "Ingen sådan", "--format", "csv"},
+          QStringList{"import", "x.csv", "--language", "1"},
+          QStringList{"import", "x.csv", "--language", "1", "--list", "1", "--format", "html"},
+          QStringList{"import", "x.csv", "--language", "1", "--list", "1", "--swedish-column",
+                      "0"}}) {
+        const Result result = runTool(arguments + QStringList{"--data", "/nonexistent/folder"});
+        EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString() << result.err;
+        EXPECT_TRUE(contains(result.err, "Usage: ordlykta")) << result.err;
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST(Tool, HelpNamesEveryCommandAndWhereTheWordsAre) {
+    const Result result = runTool({"--help"});
+    EXPECT_EQ(result.status, 0);
+    for (const tool::Command& command : tool::commands()) {
+        EXPECT_TRUE(contains(result.out, (std::string("ordlykta ") + command.name + " ").c_str()))
+            << command.name;
+        EXPECT_TRUE(contains(result.out, command.example)) << command.name;
+    }
+    EXPECT_TRUE(contains(result.out, "Removing the package keeps them"));
+}
+
+TEST_F(ToolTest, ShowFindsLanguagesAndListsByNameWithoutRegardToCase) {
+    makeLanguage({{"Djur", pairs(2, "d")}, {"F\xE4rger", pairs(1, "f")}});
+    EXPECT_EQ(runTool({"show", "--data", data()}).out,
+              "1\tEngelska\t3\n2\tSpr\xC3\xA5k B\t0\n3\tSpr\xC3\xA5k C\t0\n");
+    const Result lists = runTool({"show", "--data", data(), "--language", "engelska"});
+    EXPECT_TRUE(contains(lists.out, "1\tDjur\t2\n2\tF\xC3\xA4rger\t1\n3\tTomt kapitel: 3\t0\n"));
+    EXPECT_EQ(runTool({"show", "--data", data(), "--language", "1", "--list", "F\xC3\x84RGER"}).out,
+              "1\tfsw1\tfot1\n");
+}
+
+// Export, then import into an empty folder: the same lists, names and records, byte for byte.
+TEST_F(ToolTest, EveryFormatRoundTripsAFullLanguageByteForByte) {
+    const store::WordListImage original = makeLanguage(
+        {{"Djur", pairs(98, "d")},
+         {"Tecken",
+          {{"\x80 euro", "a, b"}, {"\"citat\"", "semi;colon"}, {"\xE5\xE4\xF6", "#hash"}}},
+         {"Lista med l\xE5ngt namn som fyller 30", pairs(3, "x")}});
+    for (const char* format : {"kvtml", "anki", "csv"}) {
+        const QString exported = file(QStringLiteral("export.") + format);
+        ASSERT_EQ(runTool({"export", "--data", data(), "--language", "1", "--format", format,
+                           "--output", exported})
+                      .status,
+                  0);
+        const QString target = file(QStringLiteral("target-") + format);
+        const Result imported = runTool({"import", exported, "--data", target, "--language", "1",
+                                         "--list", "1", "--format", format});
+        ASSERT_EQ(imported.status, 0) << format << imported.err;
+        const store::WordListImage copy =
+            store::WordListImage::load((target + "/bu1.dat").toStdString());
+        EXPECT_TRUE(std::ranges::equal(copy.bytes(), original.bytes())) << format;
+        EXPECT_TRUE(QFile::exists(target + "/agen.dat"));
+    }
+}
+
+TEST_F(ToolTest, KvtmlAsAnotherTrainerWritesIt) {
+    makeLanguage({});
+    const QByteArray kvtml = R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">
+<kvtml version="2.0">
+  <information><generator>other</generator><title>Resa</title><date>2020-01-01</date></information>
+  <identifiers>
+    <identifier id="0"><name>English</name><locale>en</locale></identifier>
+    <identifier id="1"><name>Swedish</name><locale>sv</locale><article/></identifier>
+  </identifiers>
+  <entries>
+    <entry id="5"><translation id="0"><text>dog</text><grade currentgrade="2"/></translation>
+      <translation id="1"><text> hund </text><comparison><comparative>x</comparative></comparison></translation></entry>
+    <entry id="7"><translation id="0"><text>cat</text></translation></entry>
+    <entry id="9"><translation id="1"><text>bil</text></translation><translation id="0"><text>car</text></translation></entry>
+    <entry id="11"><translation id="0"><text>boat</text></translation><translation id="1"><text>b&#229;t</text></translation></entry>
+  </entries>
+  <lessons>
+    <container><name>Djur</name><inpractice>true</inpractice><entry id="5"/><entry id="7"/>
+      <container><name>Fordon</name><entry id="9"/></container>
+    </container>
+  </lessons>
+  <wordtypes><container><name>Noun</name></container></wordtypes>
+</kvtml>
+)";
+    const Result result = import("trip.kvtml", kvtml);
+    ASSERT_EQ(result.status, 0) << result.err;
+    // The lesson without a translation of "cat" loses that pair; the entry outside every
+    // lesson gets a list named after the document's title.
+    EXPECT_EQ(shown(1), "1\thund\tdog\n");
+    EXPECT_EQ(shown(2), "1\tbil\tcar\n");
+    EXPECT_EQ(shown(3), "1\tb\xC3\xA5t\tboat\n");
+    EXPECT_TRUE(contains(runTool({"show", "--data", data(), "--language", "1"}).out,
+                         "1\tDjur\t1\n2\tFordon\t1\n3\tResa\t1\n"));
+    EXPECT_TRUE(contains(result.out, "Pairs left out:"));
+}
+
+// Anki text: header lines are read and never taken as pairs; without them the first line
+// shows the separator.
+TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
+    struct Case {
+        const char* text;
+        const char* list1;
+        const char* list2;
+    };
+    const Case cases[] = {
+        {"hund\tdog\nkatt\tcat\n", "1\thund\tdog\n2\tkatt\tcat\n", ""},
+        {"hund;dog\n\"a;b\";\"say \"\"hi\"\"\"\n", "1\thund\tdog\n2\ta;b\tsay \"hi\"\n", ""},
+        {"#separator:Pipe\n#html:true\n#columns:English|Svenska\nkatt &amp; co|<b>hund</b>\n",
+         "1\thund\tkatt & co\n", ""},
+        {"#separator:tab\n#deck column:3\n#tags column:4\nhund\tdog\tX::Djur\ttag\n"
+         "# a comment\nbil\tcar\tX::Fordon\ttag\n",
+         "1\thund\tdog\n", "1\tbil\tcar\n"},
+        {"\xEF\xBB\xBFhund,dog\r\n\r\n\"x,y\",z\r\n", "1\thund\tdog\n2\tx,y\tz\n", ""},
+    };
+    for (const Case& c : cases) {
+        makeLanguage({});
+        const Result result = import("words.txt", c.text);
+        EXPECT_EQ(result.status, 0) << c.text << result.err;
+        EXPECT_EQ(shown(1), c.list1) << c.text;
+        EXPECT_EQ(shown(2), c.list2) << c.text;
+    }
+}
+
+TEST_F(ToolTest, CsvHeaderPicksColumnsAndSwedishColumnOverrides) {
+    makeLanguage({});
+    ASSERT_EQ(import("a.csv", "Engelska,Svenska\ndog,hund\n").status, 0);
+    EXPECT_EQ(shown(1), "1\thund\tdog\n");
+    makeLanguage({});
+    ASSERT_EQ(import("b.csv", "cat,katt\n", {"--swedish-column", "2"}).status, 0);
+    EXPECT_EQ(shown(1), "1\tkatt\tcat\n");
+}
+
+// One list is appended to list N; what does not fit continues in the next empty lists, which
+// take its name. Lists that hold pairs are passed over.
+TEST_F(ToolTest, OneListSpillsIntoTheNextEmptyLists) {
+    makeLanguage({{"Bas", pairs(50, "b")}, {"Upptagen", pairs(1, "u")}});
+    QByteArray csv;
+    for (int i = 1; i <= 150; ++i) {
+        csv += "ny" + QByteArray::number(i) + ",new" + QByteArray::number(i) + "\n";
+    }
+    const Result result = import("many.csv", csv);
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string lists = runTool({"show", "--data", data(), "--language", "1"}).out;
+    EXPECT_TRUE(contains(lists, "1\tBas\t98\n2\tUpptagen\t1\n3\tBas\t98\n4\tBas\t4\n5\tTomt"))
+        << lists;
+    EXPECT_TRUE(contains(shown(1), "50\tbsw50\tbot50\n51\tny1\tnew1\n"));
+    EXPECT_TRUE(contains(shown(1), "98\tny48\tnew48\n"));
+    EXPECT_TRUE(contains(shown(4), "4\tny150\tnew150\n"));
+    const store::WordListImage image = store::WordListImage::load(wordList().toStdString());
+    EXPECT_EQ(image.read(1, 51).number, 51);  // each pair carries the count it was written with
+    EXPECT_EQ(image.header(1).second, std::string(30, ' '));
+}
+
+TEST_F(ToolTest, SeveralListsGoToEmptyListsFromN) {
+    makeLanguage({{"Full", pairs(1, "f")}, {"Tom", {}}, {"Full2", pairs(1, "g")}});
+    const Result result = import("lists.csv", "Svenska,X,Lista\na,b,Ett\nc,d,Två\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string lists = runTool({"show", "--data", data(), "--language", "1"}).out;
+    EXPECT_TRUE(contains(lists, "1\tFull\t1\n2\tEtt\t1\n3\tFull2\t1\n4\tTv\xC3\xA5\t1\n")) << lists;
+}
+
+// Every refusal leaves every byte of the folder as it was.
+TEST_F(ToolTest, RefusalsWriteNothing) {
+    std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>> full;
+    for (int l = 1; l <= 96; ++l) {
+        full.push_back({"L" + std::to_string(l), pairs(1, "p")});
+    }
+    makeLanguage(full);  // lists 97 and 98 are empty
+    const QString fifo = file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    writeFile(file("big.csv"), QByteArray(17 * 1024 * 1024, 'a'));
+    struct Case {
+        const char* name;
+        QByteArray content;
+        QStringList options;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"u.csv", "hund,dog\n\xE2\x9C\x93 ok,x\n", {}, "line 2: \"\xE2\x9C\x93 ok\" holds U+2713"},
+        {"l.csv", "hund,dog\ncat,abcdefghijklmnopqrstuvwxyz12345\n", {}, "line 2:"},
+        {"b.csv", "hund,dog\n\xFF\xFE,x\n", {}, "line 2 is not UTF-8"},
+        {"q.csv", "hund,dog\n\"open,x\n", {}, "line 2: a quoted field is not closed"},
+        {"m.kvtml", "<kvtml version=\"2.0\"><entries><entry></kvtml>", {}, "line 1:"},
+        {"t.kvtml", "<kvtml version=\"2.0\"><entries><entry id=\"1\">", {}, "line 1:"},
+        {"n.csv", "Svenska,X,Lista\na,b,A\nc,d,B\ne,f,C\n", {"--list", "2"}, "not enough"},
+        {"e.csv", "Svenska,X\n,b\n", {}, "holds no pairs"},
+    };
+    const auto before = snapshot(data());
+    for (const Case& c : cases) {
+        const Result result = import(c.name, c.content, c.options);
+        EXPECT_EQ(result.status, 1) << c.name;
+        EXPECT_TRUE(contains(result.err, c.message)) << c.name << ": " << result.err;
+        EXPECT_TRUE(snapshot(data()) == before) << c.name;
+    }
+    makeLanguage(full);
+    for (const QString& path : {dir_.path(), fifo, file("big.csv"), file("missing.csv")}) {
+        const Result result = runTool({"import", path, "--data", data(), "--language", "1",
+                                       "--list", "1", "--format", "csv"});
+        EXPECT_EQ(result.status, 1) << path.toStdString();
+        EXPECT_TRUE(snapshot(data()) == before) << path.toStdString();
+    }
+    {
+        const store::FolderLock program(data().toStdString());
+        const Result result = import("ok.csv", "a,b\n", {"--list", "97"});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(contains(result.err, "is running"));
+        EXPECT_TRUE(snapshot(data()) == before);
+        EXPECT_EQ(import("ok.csv", "a,b\n", {"--list", "97", "--dry-run"}).status, 0);
+        EXPECT_EQ(runTool({"show", "--data", data()}).status, 0);
+        EXPECT_TRUE(snapshot(data()) == before);
+    }
+}
+
+TEST_F(ToolTest, CutAndSkipUnsupportedAreReported) {
+    makeLanguage({});
+    const Result result =
+        import("w.csv", "hund,dog\nkatt,abcdefghijklmnopqrstuvwxyz12345\n\xE2\x9C\x93,x\n",
+               {"--cut", "--skip-unsupported"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(shown(1), "1\thund\tdog\n2\tkatt\tabcdefghijklmnopqrstuvwxyz1234\n");
+    EXPECT_TRUE(contains(result.out, "Words cut to 30 characters:\n  line 2:"));
+    EXPECT_TRUE(contains(result.out, "Pairs left out:\n  line 3:"));
+}
+
+TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
+    const Result result = import("w.csv", "hund,dog\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const store::SettingsBytes settings = store::encode(store::defaultSettings());
+    EXPECT_EQ(readFile(data() + "/agen.dat"),
+              QByteArray(reinterpret_cast<const char*>(settings.data()), settings.size()));
+    store::WordListImage expected;
+    expected.append(1, "hund", "dog");
+    EXPECT_TRUE(std::ranges::equal(store::WordListImage::load(wordList().toStdString()).bytes(),
+                                   expected.bytes()));
+}
+
+TEST_F(ToolTest, HtmlEscapesWordsAndExamLeavesAnswersOut) {
+    makeLanguage({{"<b>Lista</b>", {{"a<b", "x&y"}, {"hund", "dog"}}}});
+    const Result page =
+        runTool({"export", "--data", data(), "--language", "1", "--format", "html"});
+    EXPECT_TRUE(contains(page.out, "<h1>&lt;b&gt;Lista&lt;/b&gt;</h1>"));
+    EXPECT_TRUE(contains(page.out, "<td>a&lt;b</td><td>x&amp;y</td>"));
+    const Result exam =
+        runTool({"export", "--data", data(), "--language", "1", "--format", "html", "--exam"});
+    EXPECT_TRUE(contains(exam.out, "<td>hund</td><td></td>"));
+    EXPECT_FALSE(contains(exam.out, "dog"));
+}
+
+}  // namespace

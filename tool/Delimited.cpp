@@ -1,0 +1,119 @@
+#include "tool/Delimited.h"
+
+#include "tool/Tool.h"
+
+namespace tool {
+namespace {
+
+class Reader {
+  public:
+    Reader(QStringView text, QChar separator, int line)
+        : text_(text), separator_(separator), line_(line) {}
+
+    bool atEnd() const { return at_ >= text_.size(); }
+    int line() const { return line_; }
+    bool startsComment() const { return !atEnd() && text_[at_] == QLatin1Char('#'); }
+
+    void skipLine() {
+        while (!atEnd() && !isBreak(text_[at_])) {
+            ++at_;
+        }
+        if (!atEnd()) {
+            lineBreak(text_[at_++]);
+        }
+    }
+
+    // Reads one row and the line break after it.
+    QStringList row() {
+        QStringList fields;
+        for (;;) {
+            fields += field();
+            if (atEnd()) {
+                return fields;
+            }
+            const QChar c = text_[at_++];
+            if (c == separator_) {
+                continue;
+            }
+            lineBreak(c);
+            return fields;
+        }
+    }
+
+  private:
+    QString field() {
+        if (atEnd() || text_[at_] != QLatin1Char('"')) {
+            const qsizetype start = at_;
+            while (!atEnd() && text_[at_] != separator_ && !isBreak(text_[at_])) {
+                ++at_;
+            }
+            return text_.mid(start, at_ - start).toString();
+        }
+        const int opened = line_;
+        QString value;
+        ++at_;
+        for (;;) {
+            if (atEnd()) {
+                throw Refusal(Tr::tr("line %1: a quoted field is not closed").arg(opened));
+            }
+            const QChar c = text_[at_++];
+            if (c == QLatin1Char('"')) {
+                if (atEnd() || text_[at_] != QLatin1Char('"')) {
+                    break;
+                }
+                ++at_;
+            } else if (c == QLatin1Char('\n')) {
+                ++line_;
+            }
+            value += c;
+        }
+        // Text between the closing quote and the separator is kept, as lenient readers do.
+        while (!atEnd() && text_[at_] != separator_ && !isBreak(text_[at_])) {
+            value += text_[at_++];
+        }
+        return value;
+    }
+
+    static bool isBreak(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
+
+    void lineBreak(QChar c) {
+        if (c == QLatin1Char('\r') && !atEnd() && text_[at_] == QLatin1Char('\n')) {
+            ++at_;
+        }
+        ++line_;
+    }
+
+    QStringView text_;
+    QChar separator_;
+    qsizetype at_ = 0;
+    int line_;
+};
+
+}  // namespace
+
+std::vector<Row> readDelimited(QStringView text, QChar separator, bool skipComments,
+                               int firstLine) {
+    std::vector<Row> rows;
+    Reader reader(text, separator, firstLine);
+    while (!reader.atEnd()) {
+        if (skipComments && reader.startsComment()) {
+            reader.skipLine();
+            continue;
+        }
+        const int line = reader.line();
+        rows.push_back({line, reader.row()});
+    }
+    return rows;
+}
+
+QString delimitedField(const QString& field, QChar separator) {
+    if (!field.contains(separator) && !field.contains(QLatin1Char('"')) &&
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r'))) {
+        return field;
+    }
+    QString quoted = field;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+}  // namespace tool

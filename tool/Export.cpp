@@ -1,0 +1,90 @@
+#include <QDir>
+
+#include "tool/Commands.h"
+#include "tool/Formats.h"
+#include "tool/Options.h"
+#include "tool/Output.h"
+
+namespace tool {
+
+std::optional<Format> formatNamed(const QString& name) {
+    static const std::pair<const char*, Format> kNames[] = {{"kvtml", Format::Kvtml},
+                                                            {"anki", Format::Anki},
+                                                            {"csv", Format::Csv},
+                                                            {"html", Format::Html}};
+    for (const auto& [word, format] : kNames) {
+        if (name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+QByteArray write(Format format, const Lists& lists, bool exam) {
+    switch (format) {
+        case Format::Kvtml:
+            return writeKvtml(lists);
+        case Format::Anki:
+            return writeAnki(lists);
+        case Format::Csv:
+            return writeCsv(lists);
+        case Format::Html:
+            return writeHtml(lists, exam);
+    }
+    return {};
+}
+
+}  // namespace
+
+int exportLists(Call& call) {
+    Options options(call);
+    options.add(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("L")));
+    options.add(QCommandLineOption(QStringLiteral("list"), QString(), QStringLiteral("N")));
+    options.add(QCommandLineOption(QStringLiteral("format"), QString(), QStringLiteral("FORMAT")));
+    options.add(QCommandLineOption(QStringLiteral("exam")));
+    options.add(QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("FILE")));
+    if (!options.parse()) {
+        return kDone;
+    }
+    if (!options.isSet(QStringLiteral("language")) || !options.isSet(QStringLiteral("format"))) {
+        throw UsageError(Tr::tr("export needs --language and --format"));
+    }
+    const std::optional<Format> format = formatNamed(options.value(QStringLiteral("format")));
+    if (!format) {
+        throw UsageError(Tr::tr("Unknown format %1: give kvtml, anki, csv or html")
+                             .arg(options.value(QStringLiteral("format"))));
+    }
+    const bool exam = options.isSet(QStringLiteral("exam"));
+    if (exam && *format != Format::Html) {
+        throw UsageError(Tr::tr("--exam goes with --format html"));
+    }
+
+    const DataFolder folder(options.dataFolder());
+    const int language = folder.language(options.value(QStringLiteral("language")));
+    const store::WordListImage image = folder.wordList(language);
+    Lists lists{folder.languageName(language), {}};
+    if (options.isSet(QStringLiteral("list"))) {
+        lists.lists.push_back(readList(image, findList(image, options.value("list"))));
+    } else {
+        for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
+            if (image.count(list) > 0) {
+                lists.lists.push_back(readList(image, list));
+            }
+        }
+    }
+    const QByteArray bytes = write(*format, lists, exam);
+    if (options.isSet(QStringLiteral("output"))) {
+        writeWhole(options.value(QStringLiteral("output")), bytes);
+    } else {
+        call.out.write(bytes.constData(), bytes.size());
+        call.out.flush();
+        if (!call.out) {
+            throw Refusal(Tr::tr("the output could not be written"));
+        }
+    }
+    return kDone;
+}
+
+}  // namespace tool

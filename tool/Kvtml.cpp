@@ -1,0 +1,284 @@
+// KVTML 2.0, the vocabulary format of KDE's trainers: identifiers (the languages), entries
+// with one translation per identifier, and lessons that refer to entries by id.
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <map>
+
+#include "tool/Formats.h"
+#include "tool/Tool.h"
+
+namespace tool {
+namespace {
+
+const QString kSwedish = QStringLiteral("Svenska");
+constexpr int kDeepestLesson = 64;
+
+void writeTranslation(QXmlStreamWriter& xml, int id, const QString& text) {
+    xml.writeStartElement(QStringLiteral("translation"));
+    xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+    xml.writeTextElement(QStringLiteral("text"), text);
+    xml.writeEndElement();
+}
+
+void writeIdentifier(QXmlStreamWriter& xml, int id, const QString& name, const QString& locale) {
+    xml.writeStartElement(QStringLiteral("identifier"));
+    xml.writeAttribute(QStringLiteral("id"), QString::number(id));
+    xml.writeTextElement(QStringLiteral("name"), name);
+    xml.writeTextElement(QStringLiteral("locale"), locale);
+    xml.writeEndElement();
+}
+
+struct Entry {
+    int line = 0;
+    std::map<QString, QString> texts;  // by translation id
+};
+
+struct Lesson {
+    QString name;
+    QStringList entries;  // ids, in order
+};
+
+struct Identifier {
+    QString id;
+    QString name;
+    QString locale;
+};
+
+class Reader {
+  public:
+    explicit Reader(const QByteArray& bytes) : xml_(bytes) {}
+
+    void read() {
+        if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("kvtml")) {
+            fail(Tr::tr("not a KVTML file"));
+        }
+        if (xml_.attributes().value(QLatin1String("version")).startsWith(QLatin1Char('1'))) {
+            fail(Tr::tr("KVTML 1 is not read; save the file as KVTML 2"));
+        }
+        while (xml_.readNextStartElement()) {
+            if (xml_.name() == QLatin1String("information")) {
+                information();
+            } else if (xml_.name() == QLatin1String("identifiers")) {
+                each(QLatin1String("identifier"), [this] { identifier(); });
+            } else if (xml_.name() == QLatin1String("entries")) {
+                each(QLatin1String("entry"), [this] { entry(); });
+            } else if (xml_.name() == QLatin1String("lessons")) {
+                each(QLatin1String("container"), [this] { container(1); });
+            } else {
+                xml_.skipCurrentElement();
+            }
+        }
+        if (xml_.hasError()) {
+            fail(xml_.errorString());
+        }
+    }
+
+    Source source(SwedishColumn swedishColumn) const {
+        const QString swedish = swedishId(swedishColumn);
+        QString other;
+        for (const Identifier& identifier : identifiers_) {
+            if (identifier.id != swedish) {
+                other = identifier.id;
+                break;
+            }
+        }
+        if (identifiers_.empty()) {
+            other = swedish == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("0");
+        }
+        std::vector<Lesson> lessons = lessons_;
+        const QStringList loose = entriesOutsideLessons();
+        if (!loose.isEmpty()) {
+            lessons.push_back({title_, loose});
+        }
+        Source source;
+        source.named = lessons.size() > 1;
+        for (const Lesson& lesson : lessons) {
+            SourceList list{lesson.name.trimmed(), {}};
+            for (const QString& id : lesson.entries) {
+                const auto entry = entries_.find(id);
+                if (entry != entries_.end()) {
+                    list.pairs.push_back({text(entry->second, swedish), text(entry->second, other),
+                                          entry->second.line});
+                }
+            }
+            source.lists.push_back(std::move(list));
+        }
+        return source;
+    }
+
+  private:
+    [[noreturn]] void fail(const QString& reason) const {
+        throw Refusal(Tr::tr("line %1: %2").arg(QString::number(xml_.lineNumber()), reason));
+    }
+
+    template <typename Read>
+    void each(QLatin1String element, Read read) {
+        while (xml_.readNextStartElement()) {
+            if (xml_.name() == element) {
+                read();
+            } else {
+                xml_.skipCurrentElement();
+            }
+        }
+    }
+
+    void information() {
+        each(QLatin1String("title"), [this] { title_ = xml_.readElementText().trimmed(); });
+    }
+
+    void identifier() {
+        Identifier identifier{xml_.attributes().value(QLatin1String("id")).toString(), {}, {}};
+        while (xml_.readNextStartElement()) {
+            if (xml_.name() == QLatin1String("name")) {
+                identifier.name = xml_.readElementText().trimmed();
+            } else if (xml_.name() == QLatin1String("locale")) {
+                identifier.locale = xml_.readElementText().trimmed();
+            } else {
+                xml_.skipCurrentElement();
+            }
+        }
+        identifiers_.push_back(identifier);
+    }
+
+    void entry() {
+        const QString id = xml_.attributes().value(QLatin1String("id")).toString();
+        Entry entry{static_cast<int>(xml_.lineNumber()), {}};
+        each(QLatin1String("translation"), [&] {
+            const QString translation = xml_.attributes().value(QLatin1String("id")).toString();
+            each(QLatin1String("text"), [&] { entry.texts[translation] = xml_.readElementText(); });
+        });
+        if (!entries_.count(id)) {
+            order_.push_back(id);
+        }
+        entries_[id] = std::move(entry);
+    }
+
+    // A lesson and, after it, the lessons inside it.
+    void container(int depth) {
+        if (depth > kDeepestLesson) {
+            fail(Tr::tr("lessons nested too deeply"));
+        }
+        const std::size_t at = lessons_.size();
+        lessons_.emplace_back();
+        while (xml_.readNextStartElement()) {
+            if (xml_.name() == QLatin1String("name")) {
+                lessons_[at].name = xml_.readElementText();
+            } else if (xml_.name() == QLatin1String("entry")) {
+                lessons_[at].entries += xml_.attributes().value(QLatin1String("id")).toString();
+                xml_.skipCurrentElement();
+            } else if (xml_.name() == QLatin1String("container")) {
+                container(depth + 1);
+            } else {
+                xml_.skipCurrentElement();
+            }
+        }
+        if (lessons_[at].entries.isEmpty()) {
+            lessons_.erase(lessons_.begin() + static_cast<std::ptrdiff_t>(at));
+        }
+    }
+
+    QString swedishId(SwedishColumn swedishColumn) const {
+        if (swedishColumn) {
+            return QString::number(*swedishColumn - 1);
+        }
+        for (const Identifier& identifier : identifiers_) {
+            if (identifier.name.compare(kSwedish, Qt::CaseInsensitive) == 0 ||
+                identifier.locale.section(QLatin1Char('_'), 0, 0)
+                        .compare(QLatin1String("sv"), Qt::CaseInsensitive) == 0) {
+                return identifier.id;
+            }
+        }
+        return QStringLiteral("0");
+    }
+
+    QStringList entriesOutsideLessons() const {
+        QSet<QString> inLessons;
+        for (const Lesson& lesson : lessons_) {
+            for (const QString& id : lesson.entries) {
+                inLessons.insert(id);
+            }
+        }
+        QStringList loose;
+        for (const QString& id : order_) {
+            if (!inLessons.contains(id)) {
+                loose += id;
+            }
+        }
+        return loose;
+    }
+
+    static QString text(const Entry& entry, const QString& id) {
+        const auto found = entry.texts.find(id);
+        return found == entry.texts.end() ? QString() : found->second;
+    }
+
+    QXmlStreamReader xml_;
+    QString title_;
+    std::vector<Identifier> identifiers_;
+    std::map<QString, Entry> entries_;
+    QStringList order_;
+    std::vector<Lesson> lessons_;
+};
+
+}  // namespace
+
+QByteArray writeKvtml(const Lists& lists) {
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral(
+        "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
+    xml.writeStartElement(QStringLiteral("kvtml"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+
+    xml.writeStartElement(QStringLiteral("information"));
+    xml.writeTextElement(QStringLiteral("generator"), QStringLiteral("ordlykta"));
+    xml.writeTextElement(QStringLiteral("title"), lists.language);
+    xml.writeEndElement();
+
+    xml.writeStartElement(QStringLiteral("identifiers"));
+    writeIdentifier(xml, 0, kSwedish, QStringLiteral("sv"));
+    writeIdentifier(xml, 1, lists.language, QString());
+    xml.writeEndElement();
+
+    xml.writeStartElement(QStringLiteral("entries"));
+    int id = 0;
+    for (const WordList& list : lists.lists) {
+        for (const Pair& pair : list.pairs) {
+            xml.writeStartElement(QStringLiteral("entry"));
+            xml.writeAttribute(QStringLiteral("id"), QString::number(id++));
+            writeTranslation(xml, 0, pair.swedish);
+            writeTranslation(xml, 1, pair.other);
+            xml.writeEndElement();
+        }
+    }
+    xml.writeEndElement();
+
+    xml.writeStartElement(QStringLiteral("lessons"));
+    id = 0;
+    for (const WordList& list : lists.lists) {
+        xml.writeStartElement(QStringLiteral("container"));
+        xml.writeTextElement(QStringLiteral("name"), list.name);
+        xml.writeTextElement(QStringLiteral("inpractice"), QStringLiteral("true"));
+        for (std::size_t i = 0; i < list.pairs.size(); ++i) {
+            xml.writeEmptyElement(QStringLiteral("entry"));
+            xml.writeAttribute(QStringLiteral("id"), QString::number(id++));
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+
+    xml.writeEndDocument();
+    return bytes;
+}
+
+Source readKvtml(const QByteArray& bytes, SwedishColumn swedishColumn) {
+    Reader reader(bytes);
+    reader.read();
+    return reader.source(swedishColumn);
+}
+
+}  // namespace tool

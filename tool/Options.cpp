@@ -1,0 +1,49 @@
+#include "tool/Options.h"
+
+#include <QDir>
+
+namespace tool {
+
+Options::Options(Call& call) : call_(call) {
+    parser_.addOption(dataOption());
+    parser_.addOption(QCommandLineOption(QStringList{"h", "help"}));
+}
+
+bool Options::parse(int positionals) {
+    if (!parser_.parse(call_.arguments)) {
+        throw UsageError(parser_.errorText());
+    }
+    if (parser_.isSet(QStringLiteral("help"))) {
+        const Command& command = call_.command;
+        print(call_.out,
+              QStringLiteral("%1\n%2\n%3: %4\n")
+                  .arg(Tr::tr("Usage: ordlykta %1 %2")
+                           .arg(QLatin1String(command.name), QLatin1String(command.usage)),
+                       Tr::tr(command.summary), Tr::tr("for example"),
+                       QLatin1String(command.example)));
+        return false;
+    }
+    if (parser_.positionalArguments().size() > positionals) {
+        throw UsageError(
+            Tr::tr("Unexpected argument: %1").arg(parser_.positionalArguments().at(positionals)));
+    }
+    return true;
+}
+
+QString Options::dataFolder() const {
+    return parser_.isSet(QStringLiteral("data")) ? parser_.value(QStringLiteral("data"))
+                                                 : defaultDataFolder();
+}
+
+QString defaultDataFolder() {
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString base =
+        xdg.isEmpty() ? qEnvironmentVariable("HOME") + QStringLiteral("/.local/share") : xdg;
+    return QDir::cleanPath(base + QStringLiteral("/ordlykta"));
+}
+
+QCommandLineOption dataOption() {
+    return QCommandLineOption(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
+}
+
+}  // namespace tool

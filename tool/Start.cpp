@@ -1,0 +1,44 @@
+#include "tool/Start.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+#include "tool/Tool.h"
+
+namespace tool {
+namespace {
+
+QString ownFolder() {
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
+}
+
+}  // namespace
+
+QString programPath() {
+    const QString set = qEnvironmentVariable("ORDLYKTA_PROGRAM");
+    if (!set.isEmpty()) {
+        return set;
+    }
+    return QDir::cleanPath(ownFolder() + QStringLiteral("/" ORDLYKTA_PROGRAM_FROM_BINDIR));
+}
+
+int startProgram(const QString& dataFolder, std::ostream& err) {
+    if (!QDir().mkpath(dataFolder) || !QDir::setCurrent(dataFolder)) {
+        print(err, Tr::tr("ordlykta: cannot use the data folder %1\n").arg(dataFolder));
+        return kRefused;
+    }
+    const QByteArray program = programPath().toLocal8Bit();
+    char* const argv[] = {const_cast<char*>(program.constData()), nullptr};
+    ::execv(program.constData(), argv);
+    const int error = errno;
+    print(err,
+          Tr::tr("ordlykta: cannot start %1: %2\n")
+              .arg(QString::fromLocal8Bit(program), QString::fromLocal8Bit(std::strerror(error))));
+    return kRefused;
+}
+
+}  // namespace tool

@@ -1,0 +1,212 @@
+// Anki's text format and CSV: one row per pair, a third column naming its list.
+
+#include <QRegularExpression>
+
+#include "tool/Delimited.h"
+#include "tool/Formats.h"
+#include "tool/Tool.h"
+
+namespace tool {
+namespace {
+
+const QString kSwedish = QStringLiteral("Svenska");
+const QString kList = QStringLiteral("Lista");
+
+QString row(const QStringList& fields, QChar separator, const char* end) {
+    QStringList written;
+    for (const QString& field : fields) {
+        written += delimitedField(field, separator);
+    }
+    return written.join(separator) + QLatin1String(end);
+}
+
+// Which field holds what, counted from 0.
+struct Columns {
+    int swedish = 0;
+    int other = 1;
+    int list = -1;
+};
+
+// Columns from their names (a header row, Anki's #columns) and the user's choice. Other
+// columns (tags, note type, guid) are passed over for the other word.
+Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int list) {
+    Columns columns;
+    columns.list = list;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString name = names[i].trimmed();
+        if (name.compare(kSwedish, Qt::CaseInsensitive) == 0) {
+            columns.swedish = i;
+        } else if (columns.list < 0 && name.compare(kList, Qt::CaseInsensitive) == 0) {
+            columns.list = i;
+        }
+    }
+    if (swedishColumn) {
+        columns.swedish = *swedishColumn - 1;
+    }
+    static const QRegularExpression notAWord(
+        QStringLiteral("^(tags|notetype|note type|guid|deck)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    columns.other = -1;
+    for (int i = 0; columns.other < 0; ++i) {
+        const bool passedOver = i < names.size() && notAWord.match(names[i].trimmed()).hasMatch();
+        if (i != columns.swedish && i != columns.list && !passedOver) {
+            columns.other = i;
+        }
+    }
+    return columns;
+}
+
+QString field(const QStringList& fields, int column) {
+    return column >= 0 && column < fields.size() ? fields[column] : QString();
+}
+
+// Anki names nested decks "Parent::Child"; the list takes the last part.
+QString listName(const QString& deck) {
+    return deck.section(QStringLiteral("::"), -1);
+}
+
+Source collect(const std::vector<Row>& rows, const Columns& columns) {
+    Source source;
+    source.named = columns.list >= 0;
+    if (!source.named) {
+        source.lists.emplace_back();
+    }
+    for (const Row& row : rows) {
+        if (row.fields.join(QString()).trimmed().isEmpty()) {
+            continue;  // a blank line
+        }
+        const SourcePair pair{field(row.fields, columns.swedish), field(row.fields, columns.other),
+                              row.line};
+        if (source.named) {
+            const QString name = listName(field(row.fields, columns.list)).trimmed();
+            if (source.lists.empty() || source.lists.back().name != name) {
+                source.lists.push_back({name, {}});
+            }
+        }
+        source.lists.back().pairs.push_back(pair);
+    }
+    return source;
+}
+
+QChar separatorNamed(const QString& name) {
+    static const std::pair<const char*, char> kNames[] = {
+        {"tab", '\t'},  {"comma", ','}, {"semicolon", ';'},
+        {"space", ' '}, {"pipe", '|'},  {"colon", ':'},
+    };
+    for (const auto& [word, c] : kNames) {
+        if (name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) {
+            return QLatin1Char(c);
+        }
+    }
+    if (name.size() == 1) {
+        return name[0];
+    }
+    throw Refusal(Tr::tr("unknown separator: %1").arg(name));
+}
+
+QChar guessSeparator(QStringView firstLine) {
+    for (const char c : {'\t', ',', ';'}) {
+        if (firstLine.contains(QLatin1Char(c))) {
+            return QLatin1Char(c);
+        }
+    }
+    return QLatin1Char('\t');
+}
+
+// With #html:true a field is markup: tags go, the common entities become their characters.
+QString plainText(QString html) {
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    html.remove(tag);
+    html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
+    html.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    html.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    html.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    html.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    html.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return html;
+}
+
+}  // namespace
+
+QByteArray writeAnki(const Lists& lists) {
+    const QChar tab = QLatin1Char('\t');
+    QString text = QStringLiteral("#separator:tab\n#html:false\n#columns:%1\n#deck column:3\n")
+                       .arg(QStringList{kSwedish, lists.language, kList}.join(tab));
+    for (const WordList& list : lists.lists) {
+        const QString deck = lists.language + QStringLiteral("::") + list.name;
+        for (const Pair& pair : list.pairs) {
+            text += row({pair.swedish, pair.other, deck}, tab, "\n");
+        }
+    }
+    return text.toUtf8();
+}
+
+QByteArray writeCsv(const Lists& lists) {
+    const QChar comma = QLatin1Char(',');
+    QString text = row({kSwedish, lists.language, kList}, comma, "\r\n");
+    for (const WordList& list : lists.lists) {
+        for (const Pair& pair : list.pairs) {
+            text += row({pair.swedish, pair.other, list.name}, comma, "\r\n");
+        }
+    }
+    return text.toUtf8();
+}
+
+Source readCsv(const QString& text, SwedishColumn swedishColumn) {
+    std::vector<Row> rows = readDelimited(text, QLatin1Char(','));
+    QStringList names;
+    const auto isSwedish = [](const QString& name) {
+        return name.trimmed().compare(kSwedish, Qt::CaseInsensitive) == 0;
+    };
+    if (!rows.empty() && std::any_of(rows[0].fields.begin(), rows[0].fields.end(), isSwedish)) {
+        names = rows[0].fields;
+        rows.erase(rows.begin());
+    }
+    return collect(rows, pickColumns(names, swedishColumn, -1));
+}
+
+Source readAnki(const QString& text, SwedishColumn swedishColumn) {
+    std::optional<QChar> separator;
+    bool html = false;
+    QStringList names;
+    int deckColumn = -1;
+    qsizetype at = 0;
+    int line = 1;
+    // The header: lines "#key:value" before the first pair.
+    while (at < text.size() && text[at] == QLatin1Char('#')) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), at);
+        end = end < 0 ? text.size() : end;
+        const QString header = text.mid(at + 1, end - at - 1).trimmed();
+        const QString key = header.section(QLatin1Char(':'), 0, 0).trimmed().toLower();
+        const QString value = header.section(QLatin1Char(':'), 1);
+        if (key == QLatin1String("separator")) {
+            separator = separatorNamed(value.trimmed());
+        } else if (key == QLatin1String("html")) {
+            html = value.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+        } else if (key == QLatin1String("columns")) {
+            names = value.split(separator.value_or(QLatin1Char('\t')));
+        } else if (key == QLatin1String("deck column")) {
+            deckColumn = value.trimmed().toInt() - 1;
+        }
+        at = end + 1;
+        ++line;
+    }
+    const QStringView body = QStringView(text).mid(std::min(at, text.size()));
+    if (!separator) {
+        separator = guessSeparator(body.left(body.indexOf(QLatin1Char('\n'))));
+        if (names.size() == 1) {
+            names = names[0].split(*separator);
+        }
+    }
+    std::vector<Row> rows = readDelimited(body, *separator, true, line);
+    if (html) {
+        for (Row& row : rows) {
+            for (QString& field : row.fields) {
+                field = plainText(field);
+            }
+        }
+    }
+    return collect(rows, pickColumns(names, swedishColumn, deckColumn));
+}
+
+}  // namespace tool

@@ -1,0 +1,138 @@
+#include "tool/Tool.h"
+
+#include <QCommandLineParser>
+#include <array>
+#include <new>
+
+#include "store/File.h"
+#include "tool/Commands.h"
+#include "tool/Options.h"
+#include "tool/Start.h"
+
+namespace tool {
+namespace {
+
+// One entry per command, in the order --help lists them.
+const std::array kCommands = {
+    Command{"where", "[--data DIR]", QT_TRANSLATE_NOOP("Tr", "print the data folder"),
+            "ordlykta where", where},
+    Command{"show", "[--data DIR] [--language L [--list N]]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "list the languages; with --language its 98 lists, with "
+                              "--list that list's pairs"),
+            "ordlykta show --language 1 --list 3", show},
+    Command{"export",
+            "[--data DIR] --language L [--list N] --format kvtml|anki|csv|html [--exam] "
+            "[--output FILE]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "write a language's lists (or one list) for another trainer, "
+                              "a spreadsheet or print; --exam leaves the answers out"),
+            "ordlykta export --language Engelska --format kvtml --output engelska.kvtml",
+            exportLists},
+    Command{"import",
+            "FILE [--data DIR] --language L --list N [--format kvtml|anki|csv] "
+            "[--swedish-column K] [--cut] [--skip-unsupported] [--dry-run]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "add the pairs of a KVTML, Anki text or CSV file: one list is "
+                              "appended to list N, several go to the empty lists from N on"),
+            "ordlykta import ord.csv --language 1 --list 5 --dry-run", importLists},
+};
+
+const Command* findCommand(const QString& name) {
+    for (const Command& command : kCommands) {
+        if (name == QLatin1String(command.name)) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+QString usageLine(const Command* command) {
+    if (command == nullptr) {
+        return Tr::tr(
+            "Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help");
+    }
+    return Tr::tr("Usage: ordlykta %1 %2")
+        .arg(QLatin1String(command->name), QLatin1String(command->usage));
+}
+
+void printHelp(std::ostream& out) {
+    QString text = Tr::tr(
+        "ordlykta: a vocabulary trainer for Swedish-speaking learners.\n\n"
+        "  ordlykta [--data DIR]   start the program\n"
+        "  ordlykta --help | --version\n\n"
+        "Commands:\n");
+    for (const Command& command : kCommands) {
+        text += QStringLiteral("  ordlykta %1 %2\n      %3\n      %4: %5\n")
+                    .arg(QLatin1String(command.name), QLatin1String(command.usage),
+                         Tr::tr(command.summary), Tr::tr("for example"),
+                         QLatin1String(command.example));
+    }
+    text += Tr::tr(
+                "\nThe words are kept in the data folder: --data DIR, else %1.\n"
+                "Removing the package keeps them; to remove them too, delete that folder.\n")
+                .arg(defaultDataFolder());
+    print(out, text);
+}
+
+// The launcher's own options: --data, --help, --version.
+int runLauncher(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringLiteral("version"));
+    parser.addOptions({dataOption(), help, version});
+    if (!parser.parse(QStringList{"ordlykta"} + arguments)) {
+        throw UsageError(parser.errorText());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        throw UsageError(Tr::tr("Unknown command: %1").arg(parser.positionalArguments().first()));
+    }
+    if (parser.isSet(help)) {
+        printHelp(out);
+        return kDone;
+    }
+    if (parser.isSet(version)) {
+        print(out, QStringLiteral("ordlykta " ORDLYKTA_VERSION "\n"));
+        return kDone;
+    }
+    const QString data =
+        parser.isSet(dataOption()) ? parser.value(dataOption()) : defaultDataFolder();
+    return startProgram(data, err);
+}
+
+}  // namespace
+
+std::span<const Command> commands() {
+    return kCommands;
+}
+
+void print(std::ostream& stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    stream.write(bytes.constData(), bytes.size());
+    stream.flush();
+}
+
+int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+    const Command* command = arguments.isEmpty() ? nullptr : findCommand(arguments.first());
+    try {
+        if (command == nullptr) {
+            return runLauncher(arguments, out, err);
+        }
+        Call call{*command, arguments, out, err};
+        return command->run(call);
+    } catch (const UsageError& e) {
+        print(err, QStringLiteral("ordlykta: %1\n%2\n").arg(e.message(), usageLine(command)));
+        return kUsage;
+    } catch (const Refusal& e) {
+        print(err, QStringLiteral("ordlykta: %1\n").arg(e.message()));
+        return kRefused;
+    } catch (const store::IoError& e) {
+        print(err, QStringLiteral("ordlykta: %1\n").arg(QString::fromUtf8(e.what())));
+        return kRefused;
+    } catch (const std::bad_alloc&) {
+        print(err, Tr::tr("ordlykta: out of memory\n"));
+        return kRefused;
+    }
+}
+
+}  // namespace tool

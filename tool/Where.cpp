@@ -1,0 +1,15 @@
+#include "tool/Commands.h"
+#include "tool/Options.h"
+
+namespace tool {
+
+int where(Call& call) {
+    Options options(call);
+    if (!options.parse()) {
+        return kDone;
+    }
+    print(call.out, options.dataFolder() + QLatin1Char('\n'));
+    return kDone;
+}
+
+}  // namespace tool

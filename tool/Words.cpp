@@ -1,0 +1,114 @@
+#include "tool/Words.h"
+
+#include <QFile>
+
+#include "store/Cp1252.h"
+#include "tool/Tool.h"
+
+namespace tool {
+
+QString fromStore(const store::Text& text) {
+    QString result;
+    result.reserve(static_cast<qsizetype>(text.size()));
+    for (const char c : text) {
+        result +=
+            QChar(static_cast<char16_t>(store::cp1252::toUnicode(static_cast<unsigned char>(c))));
+    }
+    return result;
+}
+
+std::optional<char32_t> unsupportedCharacter(const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        if (!store::cp1252::fromUnicode(c)) {
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
+store::Text toStore(const QString& text) {
+    store::Text result;
+    for (const char32_t c : text.toUcs4()) {
+        result += static_cast<char>(store::cp1252::fromUnicode(c).value_or('?'));
+    }
+    return result;
+}
+
+DataFolder::DataFolder(const QString& path) : path_(path), settings_(store::defaultSettings()) {
+    QFile file(QString::fromStdString(this->file(store::kSettingsFileName)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    hasSettings_ = true;
+    const QByteArray bytes = file.read(store::kSettingsSize);
+    if (bytes.size() == store::kSettingsSize) {
+        store::SettingsBytes record{};
+        std::copy(bytes.begin(), bytes.end(), record.begin());
+        settings_ = store::decode(record);
+    }
+}
+
+std::string DataFolder::file(const std::string& name) const {
+    return (path_ + QLatin1Char('/')).toStdString() + name;
+}
+
+QString DataFolder::languageName(int language) const {
+    return fromStore(settings_.names[static_cast<std::size_t>(language - 1)]);
+}
+
+bool DataFolder::hasWordList(int language) const {
+    return store::fileExists(file(store::wordListFileName(language)));
+}
+
+store::WordListImage DataFolder::wordList(int language) const {
+    if (!hasWordList(language)) {
+        return {};
+    }
+    const std::string name = store::wordListFileName(language);
+    try {
+        return store::WordListImage::load(file(name));
+    } catch (const store::IoError& e) {
+        throw Refusal(Tr::tr("%1 cannot be read: %2")
+                          .arg(QString::fromStdString(file(name)), QString::fromUtf8(e.what())));
+    }
+}
+
+int DataFolder::language(const QString& given) const {
+    for (int l = 1; l <= store::kLanguageCount; ++l) {
+        if (given == QString::number(l)) {
+            return l;
+        }
+    }
+    for (int l = 1; l <= store::kLanguageCount; ++l) {
+        if (given.compare(languageName(l), Qt::CaseInsensitive) == 0) {
+            return l;
+        }
+    }
+    throw UsageError(Tr::tr("No language %1: give 1, 2, 3 or one of %2, %3, %4")
+                         .arg(given, languageName(1), languageName(2), languageName(3)));
+}
+
+int findList(const store::WordListImage& image, const QString& given) {
+    bool isNumber = false;
+    const int number = given.toInt(&isNumber);
+    if (isNumber && number >= store::kFirstUserList && number <= store::kLastUserList) {
+        return number;
+    }
+    for (int l = store::kFirstUserList; l <= store::kLastUserList; ++l) {
+        if (given.compare(fromStore(image.header(l).first), Qt::CaseInsensitive) == 0) {
+            return l;
+        }
+    }
+    throw UsageError(Tr::tr("No list %1: give 1 to 98 or a list's name").arg(given));
+}
+
+WordList readList(const store::WordListImage& image, int list) {
+    WordList result{fromStore(image.header(list).first), {}};
+    for (int slot = 1; slot <= image.count(list); ++slot) {
+        const store::WordRecord pair = image.read(list, slot);
+        result.pairs.push_back({fromStore(pair.first), fromStore(pair.second)});
+    }
+    return result;
+}
+
+}  // namespace tool

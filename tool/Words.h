@@ -1,0 +1,68 @@
+#pragma once
+// The data folder as the tool sees it: language names, word-list files and the texts in them,
+// converted between the files' Windows-1252 and Unicode.
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/Settings.h"
+#include "store/WordListImage.h"
+
+namespace tool {
+
+struct Pair {
+    QString swedish;
+    QString other;
+};
+
+struct WordList {
+    QString name;
+    std::vector<Pair> pairs;
+};
+
+// A language's lists, as exported.
+struct Lists {
+    QString language;
+    std::vector<WordList> lists;
+};
+
+QString fromStore(const store::Text& text);
+// The first character that Windows-1252 cannot hold, or nothing when `text` fits.
+std::optional<char32_t> unsupportedCharacter(const QString& text);
+// `text` in Windows-1252; characters it cannot hold become '?'.
+store::Text toStore(const QString& text);
+
+class DataFolder {
+  public:
+    explicit DataFolder(const QString& path);
+
+    const QString& path() const { return path_; }
+    std::string file(const std::string& name) const;
+
+    // agen.dat, or the defaults the program would create when it is missing or damaged.
+    const store::Settings& settings() const { return settings_; }
+    bool hasSettings() const { return hasSettings_; }
+    QString languageName(int language) const;
+
+    bool hasWordList(int language) const;
+    // The language's word-list file, or the empty one the program would create when it is
+    // missing. Throws store::IoError for a file that cannot be read or is damaged.
+    store::WordListImage wordList(int language) const;
+
+    // A language by number (1..3) or by name, without regard to case; throws UsageError.
+    int language(const QString& given) const;
+
+  private:
+    QString path_;
+    store::Settings settings_;
+    bool hasSettings_ = false;
+};
+
+// A list by number (1..98) or by name, without regard to case; throws UsageError.
+int findList(const store::WordListImage& image, const QString& given);
+
+WordList readList(const store::WordListImage& image, int list);
+
+}  // namespace tool
