@@ -3,12 +3,15 @@
 # folder: at start it removes what interrupted creations left, and nothing of the user's. The
 # second, in a real X window under Xvfb, shows the error box "Programmet körs redan i den här
 # mappen.", ends with status 0 after OK (a real key press) and writes nothing; the first runs on.
-# Usage: lock_test.sh PROGRAM
+# The tool's writing commands refuse there with status 1 and write nothing; its reading ones
+# work. And the launcher starts the program even where it cannot take its snapshot.
+# Usage: lock_test.sh PROGRAM TOOL
 set -u
 program=$1
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (apt-get install xvfb xauth xdotool)"
+tool=$2
+for needed in Xvfb xdotool; do
+  if ! command -v "$needed" >/dev/null; then
+    echo "SKIPPED: $needed is not installed (apt-get install xvfb xauth xdotool)"
     exit 77
   fi
 done
@@ -24,6 +27,9 @@ cd "$work"
 printf 'leftover' >.bu1.dat.Q7x2Kp.tmp
 printf 'mine' >.bu1.dat.tmp
 printf 'mine' >notes.txt
+{ printf '\1\0\0\0%.0s' 1 2 3 4; head -c 96 /dev/zero; } >agen.dat  # language 1, lists 1
+"$tool" backup --data "$work" --output "$work.tar.gz" >/dev/null || fail "no backup"
+trap 'kill $xvfb_pid $first $second 2>/dev/null; rm -rf "$work" "$work.tar.gz"' EXIT
 QT_QPA_PLATFORM=offscreen "$program" &
 first=$!
 for _ in $(seq 200); do
@@ -31,8 +37,18 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 [ -e .bu1.dat.Q7x2Kp.tmp ] && fail "the first program left the leftover"
-[ "$(ls -A)" = "$(printf '.bu1.dat.tmp\nnotes.txt')" ] || fail "folder holds: $(ls -A)"
+[ "$(ls -A)" = "$(printf '.bu1.dat.tmp\nagen.dat\nnotes.txt')" ] || fail "folder holds: $(ls -A)"
 before=$(state)
+
+for command in "restore $work.tar.gz" "restore --latest" "check --fix"; do
+  output=$("$tool" $command --data "$work" 2>&1)
+  status=$?
+  [ $status -eq 1 ] || fail "$command ended with $status while the program runs: $output"
+  grep -q 'is running in' <<<"$output" || fail "$command: $output"
+done
+"$tool" check --data "$work" >/dev/null || fail "check does not read while the program runs"
+"$tool" backups --data "$work" >/dev/null || fail "backups does not read while the program runs"
+[ "$(state)" = "$before" ] || fail "the tool changed the folder: $(state)"
 
 . "$(dirname "$0")/../scripts/xvfb.sh"
 start_xvfb || exit 1
@@ -63,4 +79,13 @@ second=
 [ $status -eq 0 ] || fail "the second program ended with status $status"
 [ "$(state)" = "$before" ] || fail "the folder changed: $(state)"
 kill -0 $first 2>/dev/null || fail "the first program ended"
-echo "the second program ended with 0 and wrote nothing; the first runs on"
+kill $first
+wait $first 2>/dev/null
+first=
+
+# A file where the snapshots' folder should be: no snapshot, and the program starts all the same.
+printf 'mine' >backups
+output=$(ORDLYKTA_PROGRAM=/bin/pwd "$tool" --data "$work" 2>&1) || fail "no start: $output"
+grep -q 'no snapshot was taken' <<<"$output" || fail "no word of the snapshot: $output"
+grep -qx "$work" <<<"$output" || fail "the program did not start in $work: $output"
+echo "the second program ended with 0 and wrote nothing; the first ran on; the tool kept out"

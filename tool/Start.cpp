@@ -7,10 +7,28 @@
 #include <cerrno>
 #include <cstring>
 
+#include "store/FolderLock.h"
+#include "tool/Snapshots.h"
 #include "tool/Tool.h"
 
 namespace tool {
 namespace {
+
+// A snapshot of the data files before the program may change them. While another program holds
+// the folder its files may be mid-change, and that program's start took the snapshot already.
+// A snapshot that cannot be written never keeps the program from starting.
+void snapshotBeforeStart(const QString& dataFolder, std::ostream& err) {
+    const store::FolderLock lock(dataFolder.toStdString());
+    if (lock.taken()) {
+        return;
+    }
+    try {
+        takeSnapshot(dataFolder);
+    } catch (const std::exception& e) {
+        print(err, Tr::tr("ordlykta: no snapshot was taken (%1); starting all the same\n")
+                       .arg(QString::fromUtf8(e.what())));
+    }
+}
 
 QString ownFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
@@ -31,6 +49,7 @@ int startProgram(const QString& dataFolder, std::ostream& err) {
         print(err, Tr::tr("ordlykta: cannot use the data folder %1\n").arg(dataFolder));
         return kRefused;
     }
+    snapshotBeforeStart(QDir::currentPath(), err);
     const QByteArray program = programPath().toLocal8Bit();
     char* const argv[] = {const_cast<char*>(program.constData()), nullptr};
     ::execv(program.constData(), argv);
