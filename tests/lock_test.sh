@@ -46,6 +46,8 @@ for command in "restore $work.tar.gz" "restore --latest" "check --fix"; do
   [ $status -eq 1 ] || fail "$command ended with $status while the program runs: $output"
   grep -q 'is running in' <<<"$output" || fail "$command: $output"
 done
+output=$(LANG=sv_SE.UTF-8 "$tool" check --fix --data "$work" 2>&1)
+grep -q 'ordlykta körs i' <<<"$output" || fail "not in Swedish: $output"
 "$tool" check --data "$work" >/dev/null || fail "check does not read while the program runs"
 "$tool" backups --data "$work" >/dev/null || fail "backups does not read while the program runs"
 [ "$(state)" = "$before" ] || fail "the tool changed the folder: $(state)"

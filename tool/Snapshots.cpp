@@ -68,7 +68,10 @@ QStringList snapshots(const QString& dataFolder) {
 }
 
 QString takeSnapshot(const QString& dataFolder) {
-    const FileSet files = readDataFiles(dataFolder);
+    return takeSnapshot(dataFolder, readDataFiles(dataFolder));
+}
+
+QString takeSnapshot(const QString& dataFolder, const FileSet& files) {
     if (files.empty() || sameAsNewest(dataFolder, files)) {
         return {};
     }

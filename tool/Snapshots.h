@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "tool/Archive.h"
+
 namespace tool {
 
 inline constexpr int kSnapshotsKept = 20;
@@ -19,5 +21,7 @@ QStringList snapshots(const QString& dataFolder);
 // those of the newest snapshot, then removes all but the newest 20. Returns the new snapshot's
 // path, or nothing when none was needed; throws Refusal when it cannot be written.
 QString takeSnapshot(const QString& dataFolder);
+// The same with the data files as they were read before.
+QString takeSnapshot(const QString& dataFolder, const FileSet& files);
 
 }  // namespace tool
