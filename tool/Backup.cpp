@@ -1,5 +1,6 @@
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include "tool/Archive.h"
 #include "tool/Commands.h"
@@ -25,6 +26,9 @@ int backup(Call& call) {
                              ? options.value(QStringLiteral("output"))
                              : QDateTime::currentDateTime().toString(
                                    QStringLiteral("'ordlykta-'yyyyMMdd-HHmmss'.tar.gz'"));
+    if (!options.isSet(QStringLiteral("output")) && QFileInfo::exists(path)) {
+        throw Refusal(Tr::tr("%1 exists already; name another file with --output").arg(path));
+    }
     writeWhole(path, packArchive(files));
     QStringList names;
     for (const auto& entry : files) {

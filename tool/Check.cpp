@@ -31,7 +31,7 @@ QString describe(const Finding& f) {
                      : Tr::tr("the language's name");
     switch (f.kind) {
         case Finding::WrongSize:
-            return Tr::tr("%1 bytes instead of %2; the program cannot use this file")
+            return Tr::tr("%1 bytes instead of %2")
                 .arg(f.value)
                 .arg(f.file == QLatin1String("agen.dat") ? 112 : 680000);
         case Finding::CountOutOfRange:

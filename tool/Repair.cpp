@@ -119,15 +119,15 @@ class Walk {
 
 // Walks every file of the right size; returns them mended.
 FileSet walk(FileSet files, std::vector<Finding>* found) {
-    Walk walk(found);
+    Walk walker(found);
     for (auto& [name, bytes] : files) {
         if (name == QLatin1String(store::kSettingsFileName)) {
             if (bytes.size() == store::kSettingsSize) {
-                walk.settings(name, bytesOf(bytes));
+                walker.settings(name, bytesOf(bytes));
                 continue;
             }
         } else if (bytes.size() == store::kWordListFileSize) {
-            walk.wordList(name, name.mid(2, 1).toInt(), bytesOf(bytes));
+            walker.wordList(name, name.mid(2, 1).toInt(), bytesOf(bytes));
             continue;
         }
         if (found) {

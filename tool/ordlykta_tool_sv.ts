@@ -157,6 +157,11 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Backup.cpp" line="22" />
+        <source>%1 exists already; name another file with --output</source>
+        <translation>%1 finns redan; ange en annan fil med --output</translation>
+    </message>
+    <message>
+        <location filename="Backup.cpp" line="25" />
         <source>%1 holds no data files to back up</source>
         <translation>%1 innehåller inga datafiler att säkerhetskopiera</translation>
     </message>
@@ -236,8 +241,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Check.cpp" line="34" />
-        <source>%1 bytes instead of %2; the program cannot use this file</source>
-        <translation>%1 byte i stället för %2; programmet kan inte använda filen</translation>
+        <source>%1 bytes instead of %2</source>
+        <translation>%1 byte i stället för %2</translation>
     </message>
     <message>
         <location filename="Check.cpp" line="38" />
