@@ -37,9 +37,11 @@ std::optional<int> appendPair(int language, int list, const store::Text& swedish
     }
     const int newCount = count + 1;
     requireSlot(file, list, newCount);
+    file.requireSpace(list);
     file.write(list, newCount, {newCount, swedish, other});
     header.number = newCount;
     file.writeHeader(list, header);
+    file.sync();
     file.close();
     return newCount;
 }
@@ -58,6 +60,7 @@ std::optional<int> insertPair(int language, int list, int slot, const store::Tex
     // record; from here on each move leaves its pair twice at worst.
     const WordRecord last = file.read(list, count);
     requireSlot(file, list, newCount);
+    file.requireSpace(list);
     file.write(list, newCount, {newCount, last.first, last.second});
     header.number = newCount;
     file.writeHeader(list, header);
@@ -66,6 +69,7 @@ std::optional<int> insertPair(int language, int list, int slot, const store::Tex
         file.write(list, s + 1, {newCount, pair.first, pair.second});
     }
     file.write(list, slot, {newCount, swedish, other});
+    file.sync();
     file.close();
     return newCount;
 }
@@ -79,6 +83,7 @@ std::optional<int> removePair(int language, int list, int slot) {
         return std::nullopt;
     }
     const int newCount = count - 1;
+    file.requireSpace(list);
     // The later pairs move up while the old count still covers the last of them.
     for (int s = slot; s < count; ++s) {
         const WordRecord pair = file.read(list, s + 1);
@@ -86,6 +91,7 @@ std::optional<int> removePair(int language, int list, int slot) {
     }
     header.number = newCount;
     file.writeHeader(list, header);
+    file.sync();
     file.close();
     return newCount;
 }

@@ -6,7 +6,10 @@
 // The writes are ordered so that a failure at any single read, write or close leaves every
 // pair of the list within its count and nothing that never was a pair of it (at worst one pair
 // counted twice): a pair is in its slot before the header counts it, and the header stops
-// counting a slot only after its pair has moved out of it.
+// counting a slot only after its pair has moved out of it. A write cut short puts back the
+// record it was writing (see store::RecordFile::write), and a change starts only when the disk
+// has room for the pages of the list. Each change is flushed to the disk before the file is
+// closed.
 
 #include <optional>
 #include <vector>

@@ -165,7 +165,7 @@ int openDataFiles() {
     const QDir fds(QStringLiteral("/proc/self/fd"));
     for (const QString& fd : fds.entryList(QDir::NoDotAndDotDot | QDir::System)) {
         const QString target = QFile::symLinkTarget(fds.filePath(fd));
-        open += target.endsWith(QLatin1String(".dat")) || target.endsWith(QLatin1String(".new"));
+        open += target.endsWith(QLatin1String(".dat")) || target.endsWith(QLatin1String(".tmp"));
     }
     return open;
 }

@@ -1,5 +1,6 @@
 #include "info/Pages.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
 #include <vector>
@@ -15,7 +16,8 @@ struct Block {
     const char* text;
     const char* label = "";
     int column = 0;
-    bool strongLabel = false;  // a larger, bold label, for a key and the character it gives
+    bool strongLabel = false;    // a larger, bold label, for a key and the character it gives
+    bool workingFolder = false;  // the text is the path of the folder the program works in
 };
 
 struct PageText {
@@ -96,18 +98,24 @@ const std::vector<PageText>& pages() {
          }},
         {"Filerna",
          {
-             {"Allt du sparar skrivs direkt till fyra filer i programmets arbetsmapp:"},
+             {"Allt du sparar skrivs direkt till fyra filer i den mapp som programmet arbetar i:"},
+             {"", "", 0, false, true},
              {"listorna och glosorna för det första språket i menyn", "bu1.dat", kFile},
              {"listorna och glosorna för det andra språket i menyn", "bu2.dat", kFile},
              {"listorna och glosorna för det tredje språket i menyn", "bu3.dat", kFile},
              {"språkens namn samt valt språk och vald lista", "agen.dat", kFile},
-             {"Om filerna försvinner eller skadas förlorar du alla sparade glosor. Ta därför gärna "
-              "en säkerhetskopia av dem då och då. Saknas en fil skapar programmet en ny, tom fil "
-              "och talar om det."},
+             {"Kommandot ”ordlykta backup” kopierar filerna till ett arkiv, och ”ordlykta restore” "
+              "lägger tillbaka dem därifrån. Saknas en fil skapar programmet en ny, tom fil och "
+              "talar om det."},
          },
          "Lycka till med språkstudierna!"},
     };
     return texts;
+}
+
+QString textOf(const Block& block) {
+    return block.workingFolder ? QDir::toNativeSeparators(QDir::currentPath())
+                               : QString::fromUtf8(block.text);
 }
 
 constexpr int kMargin = 24;
@@ -144,10 +152,14 @@ void paintPage(QPainter& p, int page, const PageText& text) {
         p.setFont(block.strongLabel ? strong : body);
         p.drawText(QPoint(kMargin, y + ascent), QString::fromUtf8(block.label));
         p.setFont(body);
+        QString shown = textOf(block);
+        if (block.workingFolder) {
+            // A path has no spaces to wrap at: a long one loses its middle, never its ends.
+            shown = QFontMetrics(body).elidedText(shown, Qt::ElideMiddle, width - block.column);
+        }
         QRect used;
         p.drawText(QRect(kMargin + block.column, y, width - block.column, 200),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(block.text),
-                   &used);
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown, &used);
         y += used.height() + kGap;
     }
     if (*text.closing != '\0') {
@@ -186,7 +198,7 @@ QString pageText(int page) {
         if (*block.label != '\0') {
             plain += QString::fromUtf8(block.label) + u' ';
         }
-        plain += QString::fromUtf8(block.text);
+        plain += textOf(block);
     }
     if (*text.closing != '\0') {
         plain += u'\n' + QString::fromUtf8(text.closing);

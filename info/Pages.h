@@ -14,7 +14,8 @@ inline constexpr QSize kPageSize{680, 333};
 // black and 1 white.
 QImage renderPage(int page);
 
-// What page 1 to 5 says, as plain text, for those who cannot see the picture.
+// What page 1 to 5 says, as plain text, for those who cannot see the picture. The page about
+// the files names the folder the program works in, as it is when the page is made.
 QString pageText(int page);
 
 // The picture of one page, drawn the first time it is shown, so that building the screen at

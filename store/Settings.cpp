@@ -60,6 +60,7 @@ void createSettings() {
 
 void saveSettings(const Settings& settings) {
     RecordFile file(kSettingsFileName);
+    file.requireSpace(0, kSettingsSize);
     file.seek(0);
     file.write(encode(settings));
     file.close();

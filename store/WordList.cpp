@@ -47,6 +47,11 @@ void WordListFile::write(int list, int slot, const WordRecord& record) {
     file_.write(encode(record));
 }
 
+void WordListFile::requireSpace(int list) {
+    file_.requireSpace(std::int64_t{recordIndex(list, 0)} * kRecordSize,
+                       std::int64_t{kSlotsPerList} * kRecordSize);
+}
+
 bool wordListExists(int language) {
     return fileExists(wordListFileName(language));
 }
@@ -68,7 +73,9 @@ WordRecord readPair(int language, int list, int slot) {
 
 void writePair(int language, int list, int slot, const WordRecord& pair) {
     WordListFile file(language);
+    file.requireSpace(list);
     file.write(list, slot, pair);
+    file.sync();
     file.close();
 }
 

@@ -53,13 +53,16 @@ class WordListFile {
     void write(int list, int slot, const WordRecord& record);
     WordRecord readHeader(int list) { return read(list, 0); }
     void writeHeader(int list, const WordRecord& header) { write(list, 0, header); }
+    // Fails with "Disk full" unless the disk has room for every page of the list's records.
+    void requireSpace(int list);
+    void sync() { file_.sync(); }
     void close() { file_.close(); }
 
   private:
     RecordFile file_;
 };
 
-// Single operations: each opens the file, does its work and closes it.
+// Single operations: each opens the file, does its work and closes it; a write is flushed.
 bool wordListExists(int language);
 WordRecord readHeader(int language, int list);
 void writeHeader(int language, int list, const WordRecord& header);

@@ -233,3 +233,19 @@ TEST_F(InfoTest, EachPageIsAOneBitPictureOfTextWithinItsMargins) {
         }
     }
 }
+
+// The page about the files says where they are, as the program sees its folder when the page
+// is made, even a folder whose path is wider than the page, and how to back them up.
+TEST_F(InfoTest, FilesPageNamesTheWorkingFolderAndTheBackupCommands) {
+    const QString deep = QDir::current().filePath(QString(60, u'm') + u'/' + QString(60, u'n'));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    for (const QString& folder : {QDir::currentPath(), deep}) {
+        ASSERT_TRUE(QDir::setCurrent(folder));
+        const QString text = info::pageText(5);
+        EXPECT_TRUE(text.contains(QStringLiteral("\n") + QDir::currentPath() + u'\n'))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("”ordlykta backup”")));
+        EXPECT_TRUE(text.contains(QStringLiteral("”ordlykta restore”")));
+        EXPECT_TRUE(marginsBlank(info::renderPage(5), 12)) << "text runs into the margin";
+    }
+}

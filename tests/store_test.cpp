@@ -9,6 +9,7 @@
 #include <cerrno>
 
 #include "store/Cp1252.h"
+#include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
 #include "store/Settings.h"
@@ -38,7 +39,9 @@ class StoreTest : public ::testing::Test {
         f.seek(offset);
         f.write(data);
     }
-    static QStringList folder() { return QDir().entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    static QStringList folder() {
+        return QDir().entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
 
   private:
     QTemporaryDir dir_;
@@ -219,6 +222,85 @@ TEST_F(StoreTest, FailedCreationLeavesNoFileAndTheNextOneIsWhole) {
     EXPECT_EQ(bytes("bu1.dat").size(), 680000);
     EXPECT_EQ(bytes("agen.dat").size(), 112);
     EXPECT_EQ(folder(), (QStringList{"agen.dat", "bu1.dat"}));
+}
+
+// A write cut short by a full disk puts back what it overwrote: no record is left half old and
+// half new, and a file it made longer ends where it ended.
+TEST_F(StoreTest, WriteCutShortLeavesTheFileAsItWas) {
+    createWordList(1);
+    createSettings();
+    const WordRecord pair{3, "katt", "cat"};
+    writePair(1, 5, 1, pair);
+    Settings changed = defaultSettings();
+    changed.language = 2;
+    changed.names[1] = "Engelska";
+    const struct {
+        const char* file;
+        int cutTo;  // bytes the file is cut to first; 0 leaves it whole
+        std::function<void()> change;
+    } cases[] = {
+        {"bu1.dat", 0,
+         [] {
+             writePair(1, 5, 1, {3, "hund", "dog"});
+         }},
+        {"bu1.dat", 0,
+         [] {
+             writeHeader(1, 5, {7, "Djur", ""});
+         }},
+        {"agen.dat", 0, [&] { saveSettings(changed); }},
+        {"agen.dat", 40, [&] { saveSettings(changed); }},  // less than the half that is written
+    };
+    for (const auto& c : cases) {
+        if (c.cutTo > 0) {
+            ASSERT_TRUE(QFile::resize(QString::fromLatin1(c.file), c.cutTo));
+        }
+        const QByteArray before = bytes(c.file);
+        try {
+            FaultInjection cut(FileOp::Write, kShortWrite);
+            c.change();
+            ADD_FAILURE() << "no error from a write cut short";
+        } catch (const IoError& e) {
+            EXPECT_STREQ(e.what(), "Disk full");
+        }
+        EXPECT_EQ(bytes(c.file), before) << c.file << " cut to " << c.cutTo;
+    }
+    EXPECT_EQ(readPair(1, 5, 1), pair);
+}
+
+// New files are made under hidden names with a random part; only names of that kind are taken
+// for leftovers of interrupted creations.
+TEST_F(StoreTest, TemporaryFilesAreHiddenAndOnlyTheyAreRemovedAsLeftovers) {
+    std::vector<std::string> written;
+    setFaultHook([&](FileOp op, const std::string& path) {
+        if (op == FileOp::Write) {
+            written.push_back(path);
+        }
+        return 0;
+    });
+    createSettings();
+    createSettings();
+    setFaultHook({});
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_TRUE(isTemporaryNameOf(written[0], "agen.dat")) << written[0];
+    EXPECT_TRUE(isTemporaryNameOf(written[1], "agen.dat")) << written[1];
+    EXPECT_NE(written[0], written[1]);
+
+    const QStringList leftovers = {".bu1.dat.Q7x2Kp.tmp", ".agen.dat.000000.tmp",
+                                   ".bu3.dat.zzzzzz.tmp"};
+    const QStringList others = {
+        ".bu1.dat.tmp",        ".bu1.dat.Q7x2K.tmp",  ".bu1.dat.Q7x2K!.tmp",
+        ".bu4.dat.Q7x2Kp.tmp", "bu1.dat.Q7x2Kp.tmp",  ".bu1.dat.Q7x2Kp.tmp~",
+        "bu1.dat.new",         ".bu1.dat.Q7x2Kp.TMP", "agen.dat"};
+    for (const QString& name : leftovers + others) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Append));
+    }
+    EXPECT_EQ(removeTemporaryFiles(".", kDataFileNames), leftovers.size());
+    QStringList expected = others;
+    QStringList left = folder();
+    expected.sort();
+    left.sort();
+    EXPECT_EQ(left, expected);
 }
 
 TEST_F(StoreTest, DamagedRecordsAreReadWithinBounds) {

@@ -9,5 +9,9 @@ int where(Call& call);
 int show(Call& call);
 int exportLists(Call& call);
 int importLists(Call& call);
+int backup(Call& call);
+int backups(Call& call);
+int restore(Call& call);
+int check(Call& call);
 
 }  // namespace tool

@@ -1,5 +1,6 @@
 #include "tool/Start.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -8,10 +9,60 @@
 #include <cerrno>
 #include <cstring>
 
+#include "store/FolderLock.h"
+#include "tool/Archive.h"
+#include "tool/Snapshots.h"
 #include "tool/Tool.h"
 
 namespace tool {
 namespace {
+
+void reportNoSnapshot(const std::exception& e, std::ostream& err) {
+    print(err, Tr::tr("ordlykta: no snapshot was taken (%1); starting all the same\n")
+                   .arg(QString::fromUtf8(e.what())));
+}
+
+// A snapshot of the data files before the program may change them. The files are read here,
+// under the folder's lock (while another program holds the folder its files may be mid-change,
+// and that program's start took the snapshot already); the rest (comparing, packing, writing,
+// pruning) runs in a process of its own, so that the program's start does not wait for it. A
+// snapshot that cannot be written never keeps the program from starting.
+void snapshotBeforeStart(const QString& dataFolder, std::ostream& err) {
+    FileSet files;
+    try {
+        const store::FolderLock lock(dataFolder.toStdString());
+        if (lock.taken()) {
+            return;
+        }
+        files = readDataFiles(dataFolder);
+    } catch (const std::exception& e) {
+        reportNoSnapshot(e, err);
+        return;
+    }
+    if (files.empty()) {
+        return;
+    }
+    const auto keep = [&] {
+        try {
+            takeSnapshot(dataFolder, files);
+        } catch (const std::exception& e) {
+            reportNoSnapshot(e, err);
+        }
+    };
+    // Twice forked, so that the program is not the parent of a process it does not know.
+    const pid_t child = ::fork();
+    if (child < 0) {
+        keep();
+        return;
+    }
+    if (child == 0) {
+        if (::fork() == 0) {
+            keep();
+        }
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+}
 
 QString ownFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
@@ -50,6 +101,7 @@ int startProgram(const QString& dataFolder, std::ostream& err) {
     if (!enterDataFolder(dataFolder, err)) {
         return kRefused;
     }
+    snapshotBeforeStart(QDir::currentPath(), err);
     return execProgram(program, err);
 }
 

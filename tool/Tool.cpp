@@ -36,6 +36,24 @@ const std::array kCommands = {
                               "add the pairs of a KVTML, Anki text or CSV file: one list is "
                               "appended to list N, several go to the empty lists from N on"),
             "ordlykta import ord.csv --language 1 --list 5 --dry-run", importLists},
+    Command{"backup", "[--data DIR] [--output FILE]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "write the data files into one .tar.gz (by default "
+                              "ordlykta-DATE-TIME.tar.gz in the current folder)"),
+            "ordlykta backup --output ~/ordlykta.tar.gz", backup},
+    Command{"backups", "[--data DIR]",
+            QT_TRANSLATE_NOOP("Tr", "list the snapshots taken at each start, newest first"),
+            "ordlykta backups", backups},
+    Command{"restore", "FILE | --latest [--data DIR]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "bring the data files back from a backup or the newest snapshot; "
+                              "the files replaced go into a snapshot first"),
+            "ordlykta restore ordlykta-20261207-101500.tar.gz", restore},
+    Command{"check", "[--data DIR] [--fix]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "look for damage in the data files; --fix mends what can be "
+                              "mended without changing what the program shows"),
+            "ordlykta check --fix", check},
 };
 
 const Command* findCommand(const QString& name) {

@@ -24,7 +24,7 @@
         <translation>lägg till ordparen i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+35"/>
         <source>Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help</source>
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
@@ -91,7 +91,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="+34"/>
+        <location filename="Start.cpp" line="+85"/>
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
@@ -135,29 +135,32 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>utdata kunde inte skrivas</translation>
     </message>
     <message>
+        <location filename="Archive.cpp" line="+101"/>
         <location filename="Import.cpp" line="+21"/>
         <source>%1: no such file</source>
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location filename="Import.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="Import.cpp" line="+3"/>
         <location line="+8"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location filename="Archive.cpp" line="-50"/>
+        <location filename="Import.cpp" line="-4"/>
         <location filename="Words.cpp" line="+71"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="Import.cpp" line="+26"/>
         <source>line %1 is not UTF-8 text; save the file as UTF-8</source>
         <translation>rad %1 är inte UTF-8-text; spara filen som UTF-8</translation>
     </message>
@@ -302,6 +305,222 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location line="+15"/>
         <source>No list %1: give 1 to 98 or a list&apos;s name</source>
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
+    </message>
+    <message>
+        <location filename="Archive.cpp" line="+3"/>
+        <source>%1 has %2 bytes, far more than a data file of ordlykta</source>
+        <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>%1: larger than 4 MB, too large for a backup</source>
+        <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not a gzip-compressed tar archive</source>
+        <translation>%1 är inte ett gzip-komprimerat tar-arkiv</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 holds %2, which is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, without folders)</source>
+        <translation>%1 innehåller %2, som inte är någon datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, utan mappar)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2 is a link or a device, not a plain file</source>
+        <translation>%1: %2 är en länk eller en enhet, ingen vanlig fil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 holds %2 twice</source>
+        <translation>%1 innehåller %2 två gånger</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2 has %3 bytes, not %4</source>
+        <translation>%1: %2 har %3 byte, inte %4</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 holds more than 4 MB</source>
+        <translation>%1 innehåller mer än 4 MB</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 holds no data files</source>
+        <translation>%1 innehåller inga datafiler</translation>
+    </message>
+    <message>
+        <location filename="Locking.cpp" line="+11"/>
+        <location filename="Snapshots.cpp" line="+80"/>
+        <source>the folder %1 cannot be made</source>
+        <translation>mappen %1 kan inte skapas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ordlykta is running in %1; end it first, then %2</source>
+        <translation>ordlykta körs i %1; avsluta programmet först och kör sedan %2</translation>
+    </message>
+    <message>
+        <location filename="Backup.cpp" line="+30"/>
+        <source>%1 exists already; name another file with --output</source>
+        <translation>%1 finns redan; ange en annan fil med --output</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>%1 holds no data files to back up</source>
+        <translation>%1 innehåller inga datafiler att säkerhetskopiera</translation>
+    </message>
+    <message>
+        <location filename="Backups.cpp" line="+22"/>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <location filename="Restore.cpp" line="+23"/>
+        <source>give either an archive or --latest</source>
+        <translation>ange antingen ett arkiv eller --latest</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 holds no snapshots</source>
+        <translation>%1 innehåller inga ögonblicksbilder</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>nothing was restored: the files as they are cannot be kept in a snapshot first: %1</source>
+        <translation>ingenting återställdes: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the files as they were are in %1
+</source>
+        <translation>filerna som de var finns i %1
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>restored %1 from %2
+</source>
+        <translation>återställde %1 från %2
+</translation>
+    </message>
+    <message>
+        <location filename="Check.cpp" line="+15"/>
+        <source>, language %1</source>
+        <translation>, språk %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>, list %1</source>
+        <translation>, lista %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>, pair %1</source>
+        <translation>, ordpar %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the Swedish word</source>
+        <translation>det svenska ordet</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the other word</source>
+        <translation>det andra ordet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the list&apos;s name</source>
+        <translation>listans namn</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the list&apos;s second text</source>
+        <translation>listans andra text</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the language&apos;s name</source>
+        <translation>språkets namn</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 bytes instead of %2</source>
+        <translation>%1 byte i stället för %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the list counts %1 pairs, outside 0 to 99</source>
+        <translation>listan räknar %1 ordpar, utanför 0 till 99</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the length byte of %1 is %2, above 30</source>
+        <translation>längdbyten för %1 är %2, över 30</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the current language is %1, outside 1 to 3</source>
+        <translation>valt språk är %1, utanför 1 till 3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the current list is %1, outside 1 to 98</source>
+        <translation>vald lista är %1, utanför 1 till 98</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 begins or ends with a space, so that a right answer counts as wrong</source>
+        <translation>%1 börjar eller slutar med ett mellanslag, så att ett rätt svar räknas som fel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the same Swedish word as pair %1</source>
+        <translation>samma svenska ord som ordpar %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1: all is well
+</source>
+        <translation>%1: allt är i ordning
+</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>mended %1; the files as they were are in %2
+</source>
+        <translation>lagade %1; filerna som de var finns i %2
+</translation>
+    </message>
+    <message>
+        <location filename="Start.cpp" line="-73"/>
+        <source>ordlykta: no snapshot was taken (%1); starting all the same
+</source>
+        <translation>ordlykta: ingen ögonblicksbild togs (%1); programmet startar ändå
+</translation>
+    </message>
+    <message>
+        <location filename="Tool.cpp" line="-109"/>
+        <source>write the data files into one .tar.gz (by default ordlykta-DATE-TIME.tar.gz in the current folder)</source>
+        <translation>skriv datafilerna till en .tar.gz (som standard ordlykta-DATUM-TID.tar.gz i aktuell mapp)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>list the snapshots taken at each start, newest first</source>
+        <translation>visa ögonblicksbilderna från varje start, den nyaste först</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bring the data files back from a backup or the newest snapshot; the files replaced go into a snapshot first</source>
+        <translation>hämta tillbaka datafilerna från en säkerhetskopia eller den nyaste ögonblicksbilden; filerna som ersätts sparas först i en ögonblicksbild</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>look for damage in the data files; --fix mends what can be mended without changing what the program shows</source>
+        <translation>leta efter skador i datafilerna; --fix lagar det som går att laga utan att ändra det programmet visar</translation>
     </message>
 </context>
 </TS>

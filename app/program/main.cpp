@@ -2,6 +2,9 @@
 
 #include "app/Unit1.h"
 #include "app/program/Program.h"
+#include "store/DataFiles.h"
+#include "store/File.h"
+#include "store/FolderLock.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +14,17 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     ui::QtDialogs dialogs;
+    // One program per working folder: a second one would overwrite the first one's changes.
+    const store::FolderLock lock(".");
+    if (lock.taken()) {
+        dialogs.error(QStringLiteral("Programmet körs redan i den här mappen."));
+        return 0;
+    }
+    if (lock.state() == store::FolderLock::State::Held) {
+        // Only the holder may tell an interrupted creation's file from one under way.
+        store::removeTemporaryFiles(".", store::kDataFileNames);
+    }
+
     ui::Context context{dialogs, [] { QApplication::exit(0); }};
     Program program(context);
     program.screens.start->showCentred();

@@ -87,5 +87,6 @@ class FileOpCounter {
     int count(store::FileOp op) const;
 
   private:
-    std::shared_ptr<std::array<int, 7>> counts_ = std::make_shared<std::array<int, 7>>();
+    using Counts = std::array<int, store::kFileOpCount>;
+    std::shared_ptr<Counts> counts_ = std::make_shared<Counts>();
 };

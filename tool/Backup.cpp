@@ -1,0 +1,42 @@
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include "tool/Archive.h"
+#include "tool/Commands.h"
+#include "tool/Options.h"
+#include "tool/Output.h"
+
+namespace tool {
+
+// Reads only: it works while the program runs, and copies the files as they are on disk.
+int backup(Call& call) {
+    Options options(call);
+    const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
+    options.add(output);
+    if (!options.parse()) {
+        return kDone;
+    }
+    const QString data = options.dataFolder();
+    const FileSet files = readDataFiles(data);
+    if (files.empty()) {
+        throw Refusal(Tr::tr("%1 holds no data files to back up").arg(data));
+    }
+    const QString path = options.isSet(QStringLiteral("output"))
+                             ? options.value(QStringLiteral("output"))
+                             : QDateTime::currentDateTime().toString(
+                                   QStringLiteral("'ordlykta-'yyyyMMdd-HHmmss'.tar.gz'"));
+    if (!options.isSet(QStringLiteral("output")) && QFileInfo::exists(path)) {
+        throw Refusal(Tr::tr("%1 exists already; name another file with --output").arg(path));
+    }
+    writeWhole(path, packArchive(files));
+    QStringList names;
+    for (const auto& entry : files) {
+        names.append(entry.first);
+    }
+    print(call.out,
+          QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(path), names.join(u' ')));
+    return kDone;
+}
+
+}  // namespace tool

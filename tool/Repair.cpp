@@ -1,0 +1,159 @@
+#include "tool/Repair.h"
+
+#include <algorithm>
+#include <map>
+#include <span>
+
+#include "store/Records.h"
+#include "store/Settings.h"
+#include "store/WordList.h"
+
+namespace tool {
+namespace {
+
+using Bytes = std::span<unsigned char>;
+
+constexpr int kFirstText = 4;
+constexpr int kSecondText = kFirstText + store::kShortStringSize;
+constexpr int kSettingsLists = 4;
+constexpr int kSettingsNames = 16;
+
+Bytes bytesOf(QByteArray& file) {
+    return {reinterpret_cast<unsigned char*>(file.data()), static_cast<std::size_t>(file.size())};
+}
+
+bool hasOuterSpaces(const store::Text& text) {
+    return !text.empty() && (text.front() == ' ' || text.back() == ' ');
+}
+
+store::Text trimmed(const store::Text& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == store::Text::npos ? store::Text()
+                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Walks the files as the program reads them and hands each problem to `found`; with `mending`
+// it mends what can be mended in place. Both `check` and `check --fix` see the same problems.
+class Walk {
+  public:
+    explicit Walk(std::vector<Finding>* found) : found_(found) {}
+
+    void settings(const QString& name, Bytes bytes) {
+        const std::int32_t language = store::getInt32(bytes);
+        if (language < 1 || language > store::kLanguageCount) {
+            note({Finding::LanguageOutOfRange, name, 0, 0, 0, 0, language});
+            store::putInt32(bytes, 1);
+        }
+        for (int i = 0; i < store::kLanguageCount; ++i) {
+            const Bytes list = bytes.subspan(kSettingsLists + 4 * std::size_t(i));
+            const std::int32_t current = store::getInt32(list);
+            if (current < store::kFirstUserList || current > store::kLastUserList) {
+                note({Finding::ListOutOfRange, name, i + 1, 0, 0, 0, current});
+                store::putInt32(list, 1);
+            }
+            text(bytes.subspan(kSettingsNames + store::kShortStringSize * std::size_t(i)),
+                 {Finding::LongLength, name, i + 1, 0, 0, 1, 0});
+        }
+    }
+
+    void wordList(const QString& name, int language, Bytes bytes) {
+        for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
+            const Bytes header = record(bytes, list, 0);
+            const std::int32_t count = store::getInt32(header);
+            const int used = std::clamp(count, 0, store::kMaxPairCount);
+            if (count != used) {
+                note({Finding::CountOutOfRange, name, language, list, 0, 0, count});
+                store::putInt32(header, used);
+            }
+            text(header.subspan(kFirstText), {Finding::LongLength, name, language, list, 0, 1, 0});
+            text(header.subspan(kSecondText), {Finding::LongLength, name, language, list, 0, 2, 0});
+            std::map<store::Text, int> swedish;
+            for (int pair = 1; pair <= used; ++pair) {
+                const Bytes words = record(bytes, list, pair);
+                for (int field : {1, 2}) {
+                    const Bytes at = words.subspan(field == 1 ? kFirstText : kSecondText);
+                    text(at, {Finding::LongLength, name, language, list, pair, field, 0});
+                    word(at, {Finding::Spaces, name, language, list, pair, field, 0});
+                }
+                const store::Text word = store::getShortString(words.subspan(kFirstText));
+                const auto [earlier, isNew] = swedish.emplace(word, pair);
+                if (!isNew) {
+                    note(
+                        {Finding::SameSwedishWord, name, language, list, pair, 1, earlier->second});
+                }
+            }
+        }
+    }
+
+  private:
+    static Bytes record(Bytes file, int list, int slot) {
+        return file.subspan(std::size_t(store::recordIndex(list, slot)) * store::kRecordSize,
+                            store::kRecordSize);
+    }
+
+    // A short string: its length byte read as 30 when above.
+    void text(Bytes field, Finding finding) {
+        if (field[0] > store::kShortStringCapacity) {
+            finding.value = field[0];
+            note(finding);
+            field[0] = store::kShortStringCapacity;
+        }
+    }
+
+    void word(Bytes field, const Finding& finding) {
+        const store::Text text = store::getShortString(field);
+        if (hasOuterSpaces(text)) {
+            note(finding);
+            store::putShortString(field, trimmed(text));
+        }
+    }
+
+    void note(const Finding& finding) {
+        if (found_) {
+            found_->push_back(finding);
+        }
+    }
+
+    std::vector<Finding>* found_;
+};
+
+// Walks every file of the right size; returns them mended.
+FileSet walk(FileSet files, std::vector<Finding>* found) {
+    Walk walker(found);
+    for (auto& [name, bytes] : files) {
+        if (name == QLatin1String(store::kSettingsFileName)) {
+            if (bytes.size() == store::kSettingsSize) {
+                walker.settings(name, bytesOf(bytes));
+                continue;
+            }
+        } else if (bytes.size() == store::kWordListFileSize) {
+            walker.wordList(name, name.mid(2, 1).toInt(), bytesOf(bytes));
+            continue;
+        }
+        if (found) {
+            found->push_back({Finding::WrongSize, name, 0, 0, 0, 0, int(bytes.size())});
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+std::vector<Finding> findProblems(const FileSet& files) {
+    std::vector<Finding> found;
+    walk(files, &found);
+    return found;
+}
+
+FileSet mend(const FileSet& files) {
+    const FileSet mended = walk(files, nullptr);
+    FileSet changed;
+    for (const auto& [name, bytes] : mended) {
+        if (bytes != files.at(name)) {
+            changed[name] = bytes;
+        }
+    }
+    return changed;
+}
+
+}  // namespace tool

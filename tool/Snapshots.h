@@ -1,0 +1,27 @@
+#pragma once
+// Snapshots: archives of the data files that the launcher takes before it starts the program
+// and that a restore or a repair takes before it changes anything, kept in the folder
+// "backups" inside the data folder. The newest 20 are kept.
+
+#include <QString>
+#include <QStringList>
+
+#include "tool/Archive.h"
+
+namespace tool {
+
+inline constexpr int kSnapshotsKept = 20;
+
+QString snapshotFolder(const QString& dataFolder);
+
+// The snapshots' paths, newest first.
+QStringList snapshots(const QString& dataFolder);
+
+// Takes a snapshot of the data files present unless there are none or they are byte for byte
+// those of the newest snapshot, then removes all but the newest 20. Returns the new snapshot's
+// path, or nothing when none was needed; throws Refusal when it cannot be written.
+QString takeSnapshot(const QString& dataFolder);
+// The same with the data files as they were read before.
+QString takeSnapshot(const QString& dataFolder, const FileSet& files);
+
+}  // namespace tool
