@@ -60,7 +60,8 @@ std::map<QString, QByteArray> snapshot(const QString& folder) {
 std::vector<std::pair<store::Text, store::Text>> pairs(int count, const std::string& prefix) {
     std::vector<std::pair<store::Text, store::Text>> result;
     for (int i = 1; i <= count; ++i) {
-        result.emplace_back(prefix + "sw" + std::to_string(i), prefix + "ot" + std::to_string(i));
+        const std::string number = std::to_string(i);
+        result.emplace_back(prefix + "sw" + number, prefix + "ot" + number);
     }
     return result;
 }
@@ -304,7 +305,7 @@ TEST_F(ToolTest, SeveralListsGoToEmptyListsFromN) {
 TEST_F(ToolTest, RefusalsWriteNothing) {
     std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>> full;
     for (int l = 1; l <= 96; ++l) {
-        full.push_back({"L" + std::to_string(l), pairs(1, "p")});
+        full.push_back({std::string("L").append(std::to_string(l)), pairs(1, "p")});
     }
     makeLanguage(full);  // lists 97 and 98 are empty
     const QString fifo = file("fifo");
