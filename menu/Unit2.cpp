@@ -1,6 +1,7 @@
 #include "menu/Unit2.h"
 
 #include <QButtonGroup>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 
 #include "app/Unit1.h"
@@ -42,6 +43,19 @@ QRadioButton* radio(QWidget* parent, const QRect& place, const QString& caption,
     r->setFont(font);
     return r;
 }
+
+// Opens a drop-down's list below its box with its visible-entries limit: the styles that lay
+// the list over the box as one full-height column otherwise ignore that limit.
+class DropDownBelowStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == QStyle::SH_ComboBox_Popup) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 // An auto-exclusive radio button refuses to be unchecked directly.
 void uncheck(QRadioButton* button) {
@@ -100,6 +114,9 @@ TForm2::TForm2(Screens& screens)
     ComboBox1 = new QComboBox(GroupBox1);
     ComboBox1->setFont(typeface(Face::CourierNew, 19));
     setPairLineHeight(ComboBox1->view());
+    auto* dropDownStyle = new DropDownBelowStyle;
+    dropDownStyle->setParent(ComboBox1);
+    ComboBox1->setStyle(dropDownStyle);
     ComboBox1->setMaxVisibleItems(kVisibleEntries);
     ComboBox1->setGeometry(40, 40, 385, ComboBox1->sizeHint().height());
     lblNTALiKAP = counter(GroupBox1, {42, 80, 57, 18},

@@ -510,3 +510,19 @@ TEST_F(MenuTest, ControlsStandWhereTheirContainersPutThem) {
     QTest::mouseClick(m.opt3, Qt::LeftButton, {}, QPoint(370, 20));
     EXPECT_EQ(m.lblSsprak->text(), "Språk C");
 }
+
+// The list drop-down opens below its box with fifteen entries in view, whatever the style.
+TEST_F(MenuTest, TheListDropDownOpensBelowTheBoxWithFifteenEntries) {
+    givenSettings(1, {40, 1, 1});
+    showMenu();
+    QComboBox* combo = menu().ComboBox1;
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QWidget* popup = view->window();
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_GE(popup->geometry().top(), combo->mapToGlobal(combo->rect().bottomLeft()).y());
+    const int line = view->visualRect(view->model()->index(0, 0)).height();
+    ASSERT_GT(line, 0);
+    EXPECT_EQ(view->viewport()->height() / line, 15);
+    combo->hidePopup();
+}
