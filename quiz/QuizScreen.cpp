@@ -1,6 +1,7 @@
 #include "quiz/QuizScreen.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -44,6 +45,22 @@ QString resultLine(int right, int questions) {
         .arg(questions);
 }
 
+// A list that reports each key press once the list has acted on it, selection included.
+class AnswerList : public QListWidget {
+  public:
+    AnswerList(QWidget* parent, std::function<void()> afterKey)
+        : QListWidget(parent), afterKey_(std::move(afterKey)) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QListWidget::keyPressEvent(event);
+        afterKey_();
+    }
+
+  private:
+    std::function<void()> afterKey_;
+};
+
 // The one-pixel frame just around a control.
 QRect around(const QWidget* widget) {
     return widget->geometry().adjusted(-1, -1, 1, 1);
@@ -80,7 +97,14 @@ QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr
     edtFOR->setAccessibleName(QStringLiteral("svar"));
     lblMESS = ui::label(this, {24, 96, 737, 24}, QString(), words);
     lblMESS->setAlignment(Qt::AlignCenter);
-    ListBox1 = ui::pairList(this, {24, 136, 737, 314});
+    // A key that moves the selection during a pass selects the line it reached after the
+    // information box has come and gone; the list then goes back to what the pass keeps.
+    ListBox1 = new AnswerList(this, [this] {
+        if (phase_ == Phase::Asking) {
+            selectLine(passSelection());
+        }
+    });
+    ui::makePairList(ListBox1, {24, 136, 737, 314});
     ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
     Panel1 = ui::panel(this, {24, 464, 737, 97}, kPanelYellow);

@@ -500,3 +500,39 @@ TEST_F(QuizTest, TheQuestionIsShownAsItIsStored) {
     EXPECT_GE(shown->sizeHint().width(),
               QFontMetrics(shown->font()).horizontalAdvance(shown->text()));
 }
+
+// During a pass an arrow key on the list brings the information box as a click does, and leaves
+// the selection where a click leaves it: on the newest answered line, or on none in the
+// ten-random quiz.
+TEST_F(QuizTest, KeysDuringAPassLeaveTheSelectionAsAClickDoes) {
+    const Pairs pairs = {{"bil", "car"}, {"hus", "house"}, {"stol", "chair"}};
+    givenList(1, 1, pairs);
+    givenList(1, 7, kTen);
+    showMenu();
+    const QString info = "Svara först på ALLA frågorna, sedan får du veta hur det gick.";
+    struct Case {
+        QuizScreen* screen;
+        int kept;  // the selected line a click leaves
+    };
+    for (const Case& c : {Case{&chosen(), 1}, Case{&ten(), -1}}) {
+        QuizScreen& s = *c.screen;
+        openFromMenu(&s);
+        QApplication::setActiveWindow(&s);
+        for (int answer = 0; answer < 2; ++answer) {
+            type(s.edtFOR, "fel");
+            click(s.buttNEXT);
+        }
+        s.ListBox1->setFocus();
+        for (int key : {Qt::Key_Up, Qt::Key_Home, Qt::Key_PageUp}) {
+            dialogs.expectInformation(info);
+            press(s.ListBox1, key);
+            EXPECT_EQ(s.ListBox1->currentRow(), c.kept) << key;
+            const QList<QListWidgetItem*> selected = s.ListBox1->selectedItems();
+            EXPECT_EQ(selected.size(), c.kept < 0 ? 0 : 1) << key;
+            if (c.kept >= 0 && !selected.isEmpty()) {
+                EXPECT_EQ(s.ListBox1->row(selected.first()), c.kept) << key;
+            }
+        }
+        click(s.buttMENU);
+    }
+}

@@ -97,12 +97,16 @@ QLineEdit* wordEdit(QWidget* parent, const QRect& place, int maxLength) {
 
 QListWidget* pairList(QWidget* parent, const QRect& place) {
     auto* l = new QListWidget(parent);
-    l->setGeometry(place);
-    l->setFont(typeface(Face::CourierNew, 19));
-    l->setSelectionMode(QAbstractItemView::SingleSelection);
-    l->setUniformItemSizes(true);
-    setPairLineHeight(l);
+    makePairList(l, place);
     return l;
+}
+
+void makePairList(QListWidget* list, const QRect& place) {
+    list->setGeometry(place);
+    list->setFont(typeface(Face::CourierNew, 19));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    setPairLineHeight(list);
 }
 
 void setPairLineHeight(QAbstractItemView* view) {

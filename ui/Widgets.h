@@ -45,6 +45,8 @@ QLineEdit* wordEdit(QWidget* parent, const QRect& place, int maxLength = 30);
 
 // A list of pair lines: fixed-pitch, one line 21 pixels high, single selection.
 QListWidget* pairList(QWidget* parent, const QRect& place);
+// Makes a list the caller created, perhaps of its own subclass, a list of pair lines.
+void makePairList(QListWidget* list, const QRect& place);
 // Makes every line of a list view, or of a drop-down's list, as high as a pair line.
 void setPairLineHeight(QAbstractItemView* view);
 
