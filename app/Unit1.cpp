@@ -2,14 +2,13 @@
 
 #include <QScreen>
 
-#include "menu/Unit2.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
 
 using namespace ui;
 
-TForm1::TForm1(Screens& screens)
-    : Screen(screens.context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), screens_(screens) {
+TForm1::TForm1(ui::Context& context, Navigation& navigation)
+    : Screen(context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), navigation_(navigation) {
     Panel2 = panel(this, {32, 48, 721, 353}, 16766955, Bevel::Raised);
     Image1 = new QLabel(Panel2);
     Image1->setGeometry(40, 56, 64, 64);
@@ -39,16 +38,6 @@ void TForm1::showCentred() {
     show();
 }
 
-void TForm1::handOver(QWidget& from, QWidget& to) {
-    lblPOSX->setText(QString::number(from.x()));
-    lblPOSY->setText(QString::number(from.y()));
-    to.show();
-    to.move(lblPOSX->text().toInt(), lblPOSY->text().toInt());
-    from.hide();
-    to.raise();
-    to.activateWindow();
-}
-
 void TForm1::BitBtn1Click() {
-    handOver(*this, *screens_.menu);
+    navigation_.open(*this, ui::ScreenId::Menu);
 }

@@ -1,8 +1,6 @@
 #include "info/Unit8.h"
 
-#include "app/Unit1.h"
 #include "info/Pages.h"
-#include "menu/Unit2.h"
 #include "ui/Look.h"
 #include "ui/Widgets.h"
 
@@ -30,8 +28,8 @@ QToolButton* arrowButton(QWidget* parent, const QRect& place, const QString& cap
 
 }  // namespace
 
-TForm8::TForm8(Screens& screens)
-    : Screen(screens.context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), screens_(screens) {
+TForm8::TForm8(ui::Context& context, ui::Navigator& navigator)
+    : Screen(context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), navigator_(navigator) {
     Panel2 = panel(this, {40, 24, 721, 409}, kWhite);
     for (int page = 1; page <= info::kPageCount; ++page) {
         auto* picture = new info::PagePicture(page, Panel2);
@@ -92,5 +90,5 @@ void TForm8::SpeedButton2Click() {
 }
 
 void TForm8::buttINFOClick() {
-    screens_.start->handOver(*this, *screens_.menu);
+    navigator_.open(*this, ui::ScreenId::Menu);
 }

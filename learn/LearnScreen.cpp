@@ -2,8 +2,6 @@
 
 #include <QSignalBlocker>
 
-#include "app/Unit1.h"
-#include "menu/Unit2.h"
 #include "ui/Look.h"
 #include "ui/Text.h"
 
@@ -15,8 +13,9 @@ QString progressLine(int shown, int n) {
     return QStringLiteral(" %1 av %2 ordpar visade.").arg(shown).arg(n);
 }
 
-LearnScreen::LearnScreen(Screens& screens, const QString& caption)
-    : Screen(screens.context, caption, kScreenColour), screens_(screens) {
+LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+                         const QString& caption)
+    : Screen(context, caption, kScreenColour), state_(state), navigator_(navigator) {
     const QFont words = typeface(Face::CourierNew, 19);
     const QFont buttons = typeface(Face::Verdana, 16);
 
@@ -65,8 +64,9 @@ LearnScreen::LearnScreen(Screens& screens, const QString& caption)
     connect(lblFOR, &ClickLabel::clicked, this, [this] { guard([this] { lblFORClick(); }); });
 }
 
-int LearnScreen::currentLanguage() const {
-    return screens_.menu->currentLanguage();
+void LearnScreen::setPairCount(int count) {
+    pairCount_ = count;
+    lblNTAL->setText(QString::number(count));
 }
 
 void LearnScreen::FormShow() {
@@ -77,7 +77,7 @@ void LearnScreen::FormShow() {
     } catch (const store::IoError&) {
         // A drill that could not be read is no drill: nothing of it, or of the drill shown
         // before, is left for "&Fortsätt" to go on with.
-        lblNTAL->setText(QStringLiteral("0"));
+        setPairCount(0);
         ListBox1->clear();
         lblSVE->clear();
         lblFOR->clear();
@@ -95,7 +95,7 @@ void LearnScreen::startDrill(store::WordListFile& file) {
     ListBox1->clear();
     lblFOR->clear();
     prSLUMPAORDNING();
-    const int n = lblNTAL->text().toInt();
+    const int n = pairCount_;
     if (n > 0) {
         lblSVE->setText(fromStore(pairOf(file, 1).first));
     } else {
@@ -107,7 +107,7 @@ void LearnScreen::startDrill(store::WordListFile& file) {
 }
 
 void LearnScreen::buttNEXTClick() {
-    const int n = lblNTAL->text().toInt();
+    const int n = pairCount_;
     if (n < 1) {
         return;  // a drill without pairs has nothing to show or to show again
     }
@@ -199,7 +199,7 @@ void LearnScreen::lblFORClick() {
 }
 
 void LearnScreen::buttMENUClick() {
-    screens_.start->handOver(*this, *screens_.menu);
+    navigator_.open(*this, ui::ScreenId::Menu);
 }
 
 }  // namespace learn

@@ -9,9 +9,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/Screens.h"
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
+#include "state/MenuState.h"
 #include "store/WordList.h"
+#include "ui/Navigator.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 
@@ -38,7 +39,8 @@ QString progressLine(int shown, int n);
 class LearnScreen : public ui::Screen {
     Q_OBJECT
   public:
-    LearnScreen(Screens& screens, const QString& caption);
+    LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+                const QString& caption);
 
     // Advances the drill by one step.
     void buttNEXTClick();
@@ -47,13 +49,15 @@ class LearnScreen : public ui::Screen {
     void buttMENUClick();
     // Appends the pair line of the two words to the list: the other word first.
     void prCENTRERA(const QString& foreign, const QString& swedish);
-    // Builds a new drill order; afterwards lblNTAL holds the number of pairs it drills.
+    // Builds a new drill order; afterwards pairCount() is the number of pairs it drills.
     virtual void prSLUMPAORDNING() = 0;
 
     // The source of the random draws; tests may replace it.
     drill::Random& random() { return random_; }
     int position() const { return position_; }
     int stepState() const { return stepState_; }
+    // The pairs of the drill, which lblNTAL shows.
+    int pairCount() const { return pairCount_; }
 
     QLabel* lblKAPITEL;
     QFrame* Shape1;
@@ -68,19 +72,20 @@ class LearnScreen : public ui::Screen {
     QPushButton* buttNEXT;
     QPushButton* buttMENU;
     QPushButton* buttEXIT;
-    QLabel* lblNTAL;
+    QLabel* lblNTAL;  // hidden: the pair count of the drill
 
   protected:
     void FormShow() override;
 
     // The pair source. Show: reads what the drill needs before the order is built and sets
-    // lblNTAL; `file` is the opening of the show handler.
+    // the pair count; `file` is the opening of the show handler.
     virtual void prepareDrill(store::WordListFile& file) = 0;
     // The word record of a step 1..n of the current order.
     virtual store::WordRecord pairOf(store::WordListFile& file, int step) = 0;
 
-    int currentLanguage() const;
-    Screens& screens_;
+    void setPairCount(int count);
+    int currentLanguage() const { return state_.language(); }
+    state::MenuState& state_;
 
   private:
     // Empties the list and the words, builds a new order, shows its first Swedish word and
@@ -89,7 +94,9 @@ class LearnScreen : public ui::Screen {
     void selectNewestLine();
     void showProgress(int shown, int n);
 
+    ui::Navigator& navigator_;
     drill::Random random_;
+    int pairCount_ = 0;
     int position_ = 0;
     int stepState_ = 0;
 };

@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Unit1.h"
-#include "menu/Unit2.h"
 #include "ui/Look.h"
 #include "ui/Text.h"
 
@@ -78,9 +76,11 @@ bool isRight(const store::Text& answer, const store::Text& stored) {
     return !answer.empty() && answer == stored;
 }
 
-QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr<PairSource> source)
-    : Screen(screens.context, variant.caption, kQuizYellow),
-      screens_(screens),
+QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+                       const Variant& variant, std::unique_ptr<PairSource> source)
+    : Screen(context, variant.caption, kQuizYellow),
+      state_(state),
+      navigator_(navigator),
       variant_(variant),
       source_(std::move(source)) {
     const QFont words = ui::typeface(ui::Face::CourierNew, 19);
@@ -184,17 +184,15 @@ void QuizScreen::FormShow() {
     questions_ = 0;
     position_ = 1;
     phase_ = Phase::Asking;
-    lblNTAL->setText(QStringLiteral("0"));
+    setPairCount(0);
     lblSVE->clear();
     edtFOR->clear();
     clearLines();
     lblMESS->clear();
-    const int language = screens_.menu->currentLanguage();
-    const int list = screens_.menu->currentList();
-    store::WordListFile file(language);
-    lblNTAL->setText(QString::number(source_->countOnShow(file, list)));
+    store::WordListFile file(state_.language());
+    setPairCount(source_->countOnShow(file, state_.list()));
     prSLUMPAORDNING();
-    const int count = lblNTAL->text().toInt();
+    const int count = pairCount_;
     beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     file.close();
     repeatWrong_ = false;
@@ -204,9 +202,8 @@ void QuizScreen::FormShow() {
 
 void QuizScreen::prSLUMPAORDNING() {
     answers_.fill(kBlankAnswer);
-    const int count =
-        source_->build(screens_.menu->currentLanguage(), lblNTAL->text().toInt(), random_);
-    lblNTAL->setText(QString::number(std::clamp(count, 0, store::kMaxPairCount)));
+    const int count = source_->build(state_.language(), pairCount_, random_);
+    setPairCount(std::clamp(count, 0, store::kMaxPairCount));
 }
 
 void QuizScreen::prCENTRERA(const QString& answer, const QString& swedish) {
@@ -222,7 +219,7 @@ void QuizScreen::prLISTAFELSVAR(const QString& answer, const QString& swedish) {
 }
 
 void QuizScreen::buttNEXTClick() {
-    store::WordListFile file(screens_.menu->currentLanguage());
+    store::WordListFile file(state_.language());
     if (phase_ == Phase::Asking) {
         askStep(file);
     } else if (!repeatWrong_) {
@@ -246,11 +243,11 @@ void QuizScreen::ListBox1Click() {
 }
 
 void QuizScreen::buttMENUClick() {
-    screens_.start->handOver(*this, *screens_.menu);
+    navigator_.open(*this, ui::ScreenId::Menu);
 }
 
 store::WordRecord QuizScreen::readPosition(store::WordListFile& file, int position) {
-    const PairPlace place = source_->place(screens_.menu->currentList(), position);
+    const PairPlace place = source_->place(state_.list(), position);
     return file.read(place.list, place.slot);
 }
 
@@ -323,7 +320,7 @@ void QuizScreen::startFullPass(store::WordListFile& file) {
     // be reviewed, should the new pass fail to start.
     clearLines();
     prSLUMPAORDNING();
-    const int count = lblNTAL->text().toInt();
+    const int count = pairCount_;
     beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     setMessage(kLightBlue, progressLine(0, count));
     edtFOR->setFocus();
@@ -369,7 +366,7 @@ void QuizScreen::reviewLine(int row) {
     if (row < 0 || row >= questions_ || row >= ListBox1->count()) {
         return;
     }
-    store::WordListFile file(screens_.menu->currentLanguage());
+    store::WordListFile file(state_.language());
     const int position = row + 1;
     const store::WordRecord pair = readPosition(file, position);
     lblSVE->setText(ui::fromStore(pair.first));
@@ -399,6 +396,11 @@ void QuizScreen::selectLine(int row) {
     // not make its first line the current one when the Tab key brings the focus to it, which
     // would review that line (or bring the information box) without the user moving to it.
     ListBox1->setCurrentIndex(ListBox1->model()->index(row, 0));
+}
+
+void QuizScreen::setPairCount(int count) {
+    pairCount_ = count;
+    lblNTAL->setText(QString::number(count));
 }
 
 int QuizScreen::passSelection() const {

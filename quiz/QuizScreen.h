@@ -12,9 +12,10 @@
 #include <array>
 #include <memory>
 
-#include "app/Screens.h"
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
+#include "state/MenuState.h"
 #include "store/WordList.h"
+#include "ui/Navigator.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 
@@ -62,7 +63,8 @@ bool isRight(const store::Text& answer, const store::Text& stored);
 class QuizScreen : public ui::Screen {
     Q_OBJECT
   public:
-    QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr<PairSource> source);
+    QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+               const Variant& variant, std::unique_ptr<PairSource> source);
     ~QuizScreen() override;
 
     // One quiz step: record an answer and ask the next question, score the pass after the
@@ -72,7 +74,7 @@ class QuizScreen : public ui::Screen {
     // after scoring the review of that line.
     void ListBox1Click();
     void buttMENUClick();
-    // Blanks the answer slots and builds a new order for a full pass over the count in lblNTAL.
+    // Blanks the answer slots and builds a new order for a full pass over the pair count.
     void prSLUMPAORDNING();
     // Appends the pair line of the two texts; on the chosen-list screen it also selects the
     // line of the current position when there is one.
@@ -83,7 +85,7 @@ class QuizScreen : public ui::Screen {
     // The random source of this screen's orders; a test may put a fixed clock into it.
     drill::Random& random() { return random_; }
 
-    QLabel* lblKAPITEL;  // the title line, written by the menu before it opens the screen
+    QLabel* lblKAPITEL;  // the title line, given by the menu as it opens the screen
     ui::ClickLabel* lblSVE;
     QLineEdit* edtFOR;
     ui::ClickLabel* lblMESS;
@@ -92,7 +94,7 @@ class QuizScreen : public ui::Screen {
     QPushButton* buttNEXT;
     QPushButton* buttMENU;
     QPushButton* buttEXIT;
-    QLabel* lblNTAL;
+    QLabel* lblNTAL;  // hidden: the pair count of a full pass
     QFrame* Shape1;
     QFrame* Shape2;
     QFrame* Shape4;
@@ -100,7 +102,7 @@ class QuizScreen : public ui::Screen {
   protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    Screens& screens_;
+    state::MenuState& state_;
 
   private:
     enum class Phase { Asking, Finished };
@@ -124,7 +126,9 @@ class QuizScreen : public ui::Screen {
     void selectLine(int row);
     // The line a pass keeps selected: the newest answered one on the chosen-list screen.
     int passSelection() const;
+    void setPairCount(int count);
 
+    ui::Navigator& navigator_;
     const Variant variant_;
     std::unique_ptr<PairSource> source_;
     drill::Random random_;
@@ -132,6 +136,7 @@ class QuizScreen : public ui::Screen {
     // The quiz state of this screen.
     std::array<store::Text, drill::kTableSize + 1> answers_;  // answers_[p]: the answer at p
     int position_ = 1;          // 1..questions_ while asking; drill::kFinished after scoring
+    int pairCount_ = 0;         // the pairs of a full pass, which lblNTAL shows
     int questions_ = 0;         // the question count of the running (or last scored) pass
     int wrongCount_ = 0;        // W: the wrong answers of the last pass that had any
     bool repeatWrong_ = false;  // the next pass repeats the wrong answers
