@@ -9,10 +9,6 @@ namespace learn {
 
 using namespace ui;
 
-QString progressLine(int shown, int n) {
-    return QStringLiteral(" %1 av %2 ordpar visade.").arg(shown).arg(n);
-}
-
 LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                          const QString& caption)
     : Screen(context, caption, kScreenColour), state_(state), navigator_(navigator) {
@@ -78,102 +74,76 @@ void LearnScreen::FormShow() {
         // A drill that could not be read is no drill: nothing of it, or of the drill shown
         // before, is left for "&Fortsätt" to go on with.
         setPairCount(0);
-        ListBox1->clear();
-        lblSVE->clear();
-        lblFOR->clear();
-        lblMESS->clear();
+        drill_.clear();
+        showDrill();
         throw;
     }
     buttNEXT->setFocus();
 }
 
 void LearnScreen::startDrill(store::WordListFile& file) {
-    // The new drill's state comes first, so that a failing read below leaves a drill at its
-    // first step rather than an old position over a new order.
-    position_ = 1;
-    stepState_ = kWordShown;
-    ListBox1->clear();
-    lblFOR->clear();
-    prSLUMPAORDNING();
-    const int n = pairCount_;
-    if (n > 0) {
-        lblSVE->setText(fromStore(pairOf(file, 1).first));
-    } else {
-        lblSVE->clear();
+    // The new drill's first step comes before its order, so that a failing read below leaves a
+    // drill at its first step rather than an old position over a new order.
+    drill_.restart();
+    try {
+        prSLUMPAORDNING();
+        drill_.show(pairCount_, pairsFrom(file), [&file] { file.close(); });
+    } catch (...) {
+        showDrill();
+        throw;
     }
-    file.close();
-    lblMESS->setBackgroundBgr(kProgressColour);
-    showProgress(0, n);
+    showDrill();
 }
 
 void LearnScreen::buttNEXTClick() {
-    const int n = pairCount_;
-    if (n < 1) {
+    if (drill_.pairCount() < 1) {
         return;  // a drill without pairs has nothing to show or to show again
     }
     store::WordListFile file(currentLanguage());
-
-    if (position_ == drill::kFinished && stepState_ >= kJustRevealed) {
-        stepState_ = kDrillFinished;
+    if (drill_.offersAgain()) {
+        drill_.stayFinished();
         if (dialogs().confirm(QStringLiteral("Visa glosorna igen"))) {
             startDrill(file);
             return;
         }
         // No: the drill stays finished, and the next press asks again.
     }
-
-    if (stepState_ == kWordShown && position_ <= n) {
-        const store::WordRecord pair = pairOf(file, position_);
-        const QString swedish = fromStore(pair.first);
-        const QString foreign = fromStore(pair.second);
-        prCENTRERA(foreign, swedish);
-        lblSVE->setText(swedish);
-        lblFOR->setText(foreign);
-        stepState_ = kJustRevealed;
-        selectNewestLine();
+    try {
+        drill_.press(pairsFrom(file), [&file] { file.close(); });
+    } catch (...) {
+        showDrill();
+        throw;
     }
-
-    if (stepState_ == kPairShown && position_ <= n) {
-        // Read before the step moves on, so that a failed read leaves the pair to come.
-        const store::WordRecord pair = pairOf(file, position_ + 1);
-        ++position_;
-        lblFOR->clear();
-        lblSVE->setText(fromStore(pair.first));
-        stepState_ = kNextWordShown;
-    }
-
-    file.close();
-
-    if (position_ == n && stepState_ >= kJustRevealed) {
-        lblMESS->setBackgroundBgr(kFinishedColour);
-        showProgress(n, n);
-        position_ = drill::kFinished;
-        stepState_ = kDrillFinished;
-        return;
-    }
-    if (position_ > n) {
-        --position_;
-    }
-    if (stepState_ == kNextWordShown) {
-        stepState_ = kWordShown;
-    } else if (stepState_ == kJustRevealed) {
-        stepState_ = kPairShown;
-    }
-    if (position_ != drill::kFinished) {
-        showProgress(position_ + stepState_ - 2, n);
-    }
+    showDrill();
 }
 
-void LearnScreen::selectNewestLine() {
-    const QSignalBlocker blocker(ListBox1);
-    ListBox1->setCurrentRow(position_ - 1);
-    if (QListWidgetItem* line = ListBox1->currentItem()) {
-        ListBox1->scrollToItem(line);
-    }
+LearnDrill::PairOf LearnScreen::pairsFrom(store::WordListFile& file) {
+    return [this, &file](int step) { return pairOf(file, step); };
 }
 
-void LearnScreen::showProgress(int shown, int n) {
-    lblMESS->setText(progressLine(shown, n));
+void LearnScreen::showDrill() {
+    const QStringList& lines = drill_.lines();
+    if (lines.size() < ListBox1->count()) {
+        ListBox1->clear();
+    }
+    const bool revealed = lines.size() > ListBox1->count();
+    for (qsizetype i = ListBox1->count(); i < lines.size(); ++i) {
+        ListBox1->addItem(lines[i]);
+    }
+    if (revealed) {
+        const QSignalBlocker blocker(ListBox1);
+        ListBox1->setCurrentRow(drill_.newestLine());
+        if (QListWidgetItem* line = ListBox1->currentItem()) {
+            ListBox1->scrollToItem(line);
+        }
+    }
+    lblSVE->setText(drill_.swedish());
+    lblFOR->setText(drill_.other());
+    if (drill_.stage() != LearnDrill::Stage::None) {
+        const bool allShown = drill_.stage() == LearnDrill::Stage::AllShown;
+        lblMESS->setBackgroundBgr(allShown ? kFinishedColour : kProgressColour);
+    }
+    lblMESS->setText(drill_.progress());
 }
 
 void LearnScreen::prCENTRERA(const QString& foreign, const QString& swedish) {
