@@ -5,13 +5,14 @@
 #include "editor/ListEdits.h"
 #include "store/File.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Text.h"
 
 using namespace ui;
 
 namespace {
 
-constexpr quint32 kTitleColour = 14277119;  // light pink, hex D9D9FF
+constexpr quint32 kTitleColour = palette::kPink;
 // With this many pairs the buttons no longer let the list grow.
 constexpr int kButtonLimit = 98;
 
@@ -23,7 +24,7 @@ const QString kEmptyField = QStringLiteral(
 }  // namespace
 
 TForm3::TForm3(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
-    : Screen(context, QStringLiteral("ordlykta 2.0 ELV"), 8421631, 11),
+    : Screen(context, QStringLiteral("ordlykta 2.0 ELV"), palette::kSalmon, 11),
       state_(state),
       navigator_(navigator) {
     const QFont words = typeface(Face::CourierNew, 19);

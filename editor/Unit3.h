@@ -26,7 +26,8 @@ class TForm3 : public ui::Screen {
     void buttINSERTClick();
     void bitbuttMENYClick();
 
-    // Adds the pair line of Swedish word `s` and other word `f` at the end of the list box.
+    // Adds the pair line of Swedish word `s` and other word `f` at the end of the list box (note
+    // the order: the other word first, the reverse of the line).
     void prCENTRERA(const QString& f, const QString& s);
 
     QFrame* Shape1;

@@ -13,17 +13,18 @@
 #include "state/MenuState.h"
 #include "store/WordList.h"
 #include "ui/Navigator.h"
+#include "ui/Palette.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 
 namespace learn {
 
-inline constexpr quint32 kScreenColour = 16762052;    // light blue
-inline constexpr quint32 kProgressColour = 16768991;  // light blue, while the drill runs
-inline constexpr quint32 kFinishedColour = 11796479;  // light yellow, at the end
-inline constexpr quint32 kTitleColour = 13303780;     // light green
-inline constexpr quint32 kWordColour = 0x00FFFFFF;    // white
-inline constexpr quint32 kPanelColour = 16768991;
+inline constexpr quint32 kScreenColour = ui::palette::kPeriwinkle;
+inline constexpr quint32 kProgressColour = ui::palette::kPaleBlue;     // while the drill runs
+inline constexpr quint32 kFinishedColour = ui::palette::kLightYellow;  // at the end
+inline constexpr quint32 kTitleColour = ui::palette::kPaleGreen;
+inline constexpr quint32 kWordColour = ui::palette::kWhite;
+inline constexpr quint32 kPanelColour = ui::palette::kPaleBlue;
 
 class LearnScreen : public ui::Screen {
     Q_OBJECT

@@ -6,6 +6,7 @@
 
 #include "store/WordList.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Text.h"
 
 using namespace ui;
@@ -13,9 +14,9 @@ using ui::ScreenId;
 
 namespace {
 
-constexpr quint32 kMenuColour = 9961419;
-constexpr quint32 kPanelColour = 13303780;
-constexpr quint32 kCounterColour = 9961436;
+constexpr quint32 kMenuColour = palette::kLime;
+constexpr quint32 kPanelColour = palette::kPaleGreen;
+constexpr quint32 kCounterColour = palette::kCounterLime;
 constexpr int kVisibleEntries = 15;
 // Below this total the language cannot fill a drill of ten random pairs.
 constexpr int kRandomDrillSize = 10;
@@ -119,7 +120,7 @@ TForm2::TForm2(ui::Context& context, state::MenuState& state, ui::Navigator& nav
     lblTOTALANTAL = counter(GroupBox1, {42, 104, 57, 18},
                             QStringLiteral("Totalt antal sparade poster i det valda språket"));
     QPalette navy = lblTOTALANTAL->palette();
-    navy.setColor(QPalette::WindowText, bgr(0x800000));
+    navy.setColor(QPalette::WindowText, bgr(palette::kNavy));
     lblTOTALANTAL->setPalette(navy);
     Shape1 = outline(GroupBox1, {41, 79, 59, 20});
     Shape2 = outline(GroupBox1, {41, 103, 59, 20});

@@ -8,17 +8,13 @@
 #include <vector>
 
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Text.h"
 
 namespace quiz {
 namespace {
 
-constexpr quint32 kQuizYellow = 11796479;
-constexpr quint32 kPanelYellow = 14811135;
-constexpr quint32 kLightBlue = 16768991;
-constexpr quint32 kLightRed = 14277119;
-constexpr quint32 kLightGreen = 13303780;
-constexpr quint32 kWhite = 16777215;
+using namespace ui::palette;
 
 const QString kInstruction =
     QStringLiteral("Svara på ALLA frågorna. Sedan får du veta hur det gick.");
@@ -78,7 +74,7 @@ bool isRight(const store::Text& answer, const store::Text& stored) {
 
 QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                        const Variant& variant, std::unique_ptr<PairSource> source)
-    : Screen(context, variant.caption, kQuizYellow),
+    : Screen(context, variant.caption, kLightYellow),
       state_(state),
       navigator_(navigator),
       variant_(variant),
@@ -87,7 +83,7 @@ QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Naviga
     const QFont large = ui::typeface(ui::Face::Verdana, 16);
 
     ui::ClickLabel* title = ui::label(this, {24, 16, 737, 24}, QString(), words);
-    title->setBackgroundBgr(kLightBlue);
+    title->setBackgroundBgr(kPaleBlue);
     lblKAPITEL = title;
     lblSVE = ui::label(this, {28, 60, 335, 24}, QString(), words);
     lblSVE->setBackgroundBgr(kWhite);
@@ -107,7 +103,7 @@ QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Naviga
     ui::makePairList(ListBox1, {24, 136, 737, 314});
     ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
-    Panel1 = ui::panel(this, {24, 464, 737, 97}, kPanelYellow);
+    Panel1 = ui::panel(this, {24, 464, 737, 97}, kCream);
     const int height = variant.buttonHeight;
     buttNEXT = ui::button(Panel1, {40, 16, 200, height}, QStringLiteral("&Fortsätt"),
                           ui::typeface(ui::Face::SansSerif, 16));
@@ -196,7 +192,7 @@ void QuizScreen::FormShow() {
     beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     file.close();
     repeatWrong_ = false;
-    setMessage(kLightBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
+    setMessage(kPaleBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
     edtFOR->setFocus();
 }
 
@@ -294,7 +290,7 @@ void QuizScreen::scorePass(store::WordListFile& file) {
         }
     }
     if (right < questions_) {
-        setMessage(kLightRed, resultLine(right, questions_));
+        setMessage(kPink, resultLine(right, questions_));
         const store::WordRecord pair = readPosition(file, lastWrong);
         edtFOR->setText(ui::fromStore(pair.second));
         lblSVE->setText(ui::fromStore(pair.first));
@@ -303,11 +299,10 @@ void QuizScreen::scorePass(store::WordListFile& file) {
         selectLine(lastWrong - 1);
         ListBox1->setFocus();
         repeatWrong_ = true;
-        wrongCount_ = questions_ - right;
     } else {
         edtFOR->clear();
         lblSVE->clear();
-        setMessage(kLightGreen, kAllRight);
+        setMessage(kPaleGreen, kAllRight);
         buttNEXT->setFocus();
         repeatWrong_ = false;
     }
@@ -322,7 +317,7 @@ void QuizScreen::startFullPass(store::WordListFile& file) {
     prSLUMPAORDNING();
     const int count = pairCount_;
     beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
-    setMessage(kLightBlue, progressLine(0, count));
+    setMessage(kPaleBlue, progressLine(0, count));
     edtFOR->setFocus();
 }
 
@@ -346,10 +341,10 @@ void QuizScreen::startRepeat(store::WordListFile& file) {
         source_->copyEntry(k, to);
         ++to;
     }
-    wrongCount_ = to - 1;
+    const int questions = to - 1;
     answers_.fill(kBlankAnswer);
-    beginPass(wrongCount_, first);
-    setMessage(kLightBlue, progressLine(0, wrongCount_));
+    beginPass(questions, first);
+    setMessage(kPaleBlue, progressLine(0, questions));
     edtFOR->setFocus();
 }
 
@@ -372,9 +367,9 @@ void QuizScreen::reviewLine(int row) {
     lblSVE->setText(ui::fromStore(pair.first));
     edtFOR->setText(ui::fromStore(pair.second));
     if (isRight(answers_[static_cast<std::size_t>(position)], pair.second)) {
-        setMessage(kLightGreen, kReviewRight);
+        setMessage(kPaleGreen, kReviewRight);
     } else {
-        setMessage(kLightRed, kReviewWrong);
+        setMessage(kPink, kReviewWrong);
     }
     file.close();
 }

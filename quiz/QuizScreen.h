@@ -76,8 +76,8 @@ class QuizScreen : public ui::Screen {
     void buttMENUClick();
     // Blanks the answer slots and builds a new order for a full pass over the pair count.
     void prSLUMPAORDNING();
-    // Appends the pair line of the two texts; on the chosen-list screen it also selects the
-    // line of the current position when there is one.
+    // Appends the pair line of the two texts (note the order: the answer first, the reverse of
+    // the line); on the chosen-list screen it also selects the line of the current position.
     void prCENTRERA(const QString& answer, const QString& swedish);
     // Appends the pair line with " # " for a wrong answer; the selection stays.
     void prLISTAFELSVAR(const QString& answer, const QString& swedish);
@@ -138,7 +138,6 @@ class QuizScreen : public ui::Screen {
     int position_ = 1;          // 1..questions_ while asking; drill::kFinished after scoring
     int pairCount_ = 0;         // the pairs of a full pass, which lblNTAL shows
     int questions_ = 0;         // the question count of the running (or last scored) pass
-    int wrongCount_ = 0;        // W: the wrong answers of the last pass that had any
     bool repeatWrong_ = false;  // the next pass repeats the wrong answers
     Phase phase_ = Phase::Asking;
 

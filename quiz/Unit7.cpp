@@ -29,7 +29,7 @@ class TenRandomSource : public quiz::PairSource {
 
 quiz::Variant tenRandomVariant() {
     quiz::Variant v;
-    v.caption = QStringLiteral("Ordlykta 2.0  ELV");
+    v.caption = QStringLiteral("Ordlykta 2.0  ELV");  // two spaces, unlike the other screens
     v.buttonHeight = 64;
     v.ntalPlace = {767, 88, 25, 13};
     v.buttonsFirstInTabOrder = true;
