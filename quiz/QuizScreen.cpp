@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <vector>
 
 #include "ui/Look.h"
 #include "ui/Palette.h"
@@ -25,19 +24,6 @@ const QString kOfferRepeat = QStringLiteral("Förhör felsvarade glosor");
 const QString kAllRight = QStringLiteral(" Bra gjort! Alla rätt!");
 const QString kReviewRight = QStringLiteral("Korrekt svarat!");
 const QString kReviewWrong = QStringLiteral("Fel svarat. Rätt svar ovan.");
-const QString kWrongSeparator = QStringLiteral(" # ");
-
-// " 3 av 10 ord förhörda."
-QString progressLine(int asked, int questions) {
-    return QStringLiteral(" %1 av %2 ord förhörda.").arg(asked).arg(questions);
-}
-
-// " Klart: 7 av 10 rätt. Klicka på # för att se rätt svar."
-QString resultLine(int right, int questions) {
-    return QStringLiteral(" Klart: %1 av %2 rätt. Klicka på # för att se rätt svar.")
-        .arg(right)
-        .arg(questions);
-}
 
 // A list that reports each key press once the list has acted on it, selection included.
 class AnswerList : public QListWidget {
@@ -61,16 +47,6 @@ QRect around(const QWidget* widget) {
 }
 
 }  // namespace
-
-const store::Text QuizScreen::kBlankAnswer(store::kShortStringCapacity, ' ');
-
-store::Text answerOf(const QString& typed) {
-    return store::cut(ui::toStore(typed));
-}
-
-bool isRight(const store::Text& answer, const store::Text& stored) {
-    return !answer.empty() && answer == stored;
-}
 
 QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                        const Variant& variant, std::unique_ptr<PairSource> source)
@@ -96,7 +72,7 @@ QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Naviga
     // A key that moves the selection during a pass selects the line it reached after the
     // information box has come and gone; the list then goes back to what the pass keeps.
     ListBox1 = new AnswerList(this, [this] {
-        if (phase_ == Phase::Asking) {
+        if (pass_.phase() == QuizPass::Phase::Asking) {
             selectLine(passSelection());
         }
     });
@@ -177,9 +153,7 @@ bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
 void QuizScreen::FormShow() {
     // Nothing of the pass before stays: should the new one not be read, there is no pass to
     // answer or review.
-    questions_ = 0;
-    position_ = 1;
-    phase_ = Phase::Asking;
+    pass_.reset();
     setPairCount(0);
     lblSVE->clear();
     edtFOR->clear();
@@ -191,34 +165,29 @@ void QuizScreen::FormShow() {
     const int count = pairCount_;
     beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     file.close();
-    repeatWrong_ = false;
     setMessage(kPaleBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
     edtFOR->setFocus();
 }
 
 void QuizScreen::prSLUMPAORDNING() {
-    answers_.fill(kBlankAnswer);
+    pass_.blankAnswers();
     const int count = source_->build(state_.language(), pairCount_, random_);
     setPairCount(std::clamp(count, 0, store::kMaxPairCount));
 }
 
 void QuizScreen::prCENTRERA(const QString& answer, const QString& swedish) {
     ListBox1->addItem(ui::pairLine(swedish, answer));
-    const int row = position_ - 1;
+    const int row = pass_.position() - 1;
     if (variant_.selectsAnsweredLine && row >= 0 && row < ListBox1->count()) {
         selectLine(row);
     }
 }
 
-void QuizScreen::prLISTAFELSVAR(const QString& answer, const QString& swedish) {
-    ListBox1->addItem(ui::pairLine(swedish, answer, kWrongSeparator));
-}
-
 void QuizScreen::buttNEXTClick() {
     store::WordListFile file(state_.language());
-    if (phase_ == Phase::Asking) {
+    if (pass_.phase() == QuizPass::Phase::Asking) {
         askStep(file);
-    } else if (!repeatWrong_) {
+    } else if (!pass_.repeatsWrong()) {
         if (dialogs().confirm(kOfferFullPass)) {
             startFullPass(file);
         }
@@ -229,7 +198,7 @@ void QuizScreen::buttNEXTClick() {
 }
 
 void QuizScreen::ListBox1Click() {
-    if (phase_ == Phase::Asking) {
+    if (pass_.phase() == QuizPass::Phase::Asking) {
         dialogs().information(kAnswerAllFirst);
         selectLine(passSelection());
         edtFOR->setFocus();
@@ -248,27 +217,27 @@ store::WordRecord QuizScreen::readPosition(store::WordListFile& file, int positi
 }
 
 void QuizScreen::askStep(store::WordListFile& file) {
-    const int p = position_;
-    if (questions_ > 0 && p == questions_ + 1) {
+    if (pass_.scoringDue()) {
         scorePass(file);  // the last answer is in, but its scoring failed: it is tried again
         return;
     }
-    if (p < 1 || p > questions_) {
+    if (!pass_.asks()) {
         return;  // a pass without pairs has nothing to ask
     }
+    const int p = pass_.position();
+    const int questions = pass_.questions();
     const store::WordRecord pair = readPosition(file, p);
     // The next question is read before the answer is recorded, so that a failed read leaves
     // this question on screen, still to be answered.
-    const store::WordRecord next = p < questions_ ? readPosition(file, p + 1) : store::WordRecord{};
+    const store::WordRecord next = p < questions ? readPosition(file, p + 1) : store::WordRecord{};
     const QString typed = edtFOR->text();
     prCENTRERA(typed, ui::fromStore(pair.first));
-    answers_[static_cast<std::size_t>(p)] = answerOf(typed);
-    position_ = p + 1;
-    if (p < questions_) {
+    pass_.answer(answerOf(typed));
+    if (p < questions) {
         edtFOR->clear();
         lblSVE->setText(ui::fromStore(next.first));
         edtFOR->setFocus();
-        lblMESS->setText(progressLine(p, questions_));
+        lblMESS->setText(progressLine(p, questions));
     } else {
         scorePass(file);
     }
@@ -276,21 +245,20 @@ void QuizScreen::askStep(store::WordListFile& file) {
 
 void QuizScreen::scorePass(store::WordListFile& file) {
     clearLines();
+    const int questions = pass_.questions();
     int right = 0;
     int lastWrong = 0;
-    for (int k = 1; k <= questions_; ++k) {
+    for (int k = 1; k <= questions; ++k) {
         const store::WordRecord pair = readPosition(file, k);
-        const store::Text& answer = answers_[static_cast<std::size_t>(k)];
-        if (isRight(answer, pair.second)) {
+        ListBox1->addItem(pass_.scoredLine(k, pair));
+        if (pass_.rightAt(k, pair)) {
             ++right;
-            prCENTRERA(ui::fromStore(pair.second), ui::fromStore(pair.first));
         } else {
-            prLISTAFELSVAR(ui::fromStore(answer), ui::fromStore(pair.first));
             lastWrong = k;
         }
     }
-    if (right < questions_) {
-        setMessage(kPink, resultLine(right, questions_));
+    if (right < questions) {
+        setMessage(kPink, resultLine(right, questions));
         const store::WordRecord pair = readPosition(file, lastWrong);
         edtFOR->setText(ui::fromStore(pair.second));
         lblSVE->setText(ui::fromStore(pair.first));
@@ -298,16 +266,13 @@ void QuizScreen::scorePass(store::WordListFile& file) {
         // the current one.
         selectLine(lastWrong - 1);
         ListBox1->setFocus();
-        repeatWrong_ = true;
     } else {
         edtFOR->clear();
         lblSVE->clear();
         setMessage(kPaleGreen, kAllRight);
         buttNEXT->setFocus();
-        repeatWrong_ = false;
     }
-    position_ = drill::kFinished;
-    phase_ = Phase::Finished;
+    pass_.finish(right);
 }
 
 void QuizScreen::startFullPass(store::WordListFile& file) {
@@ -322,43 +287,31 @@ void QuizScreen::startFullPass(store::WordListFile& file) {
 }
 
 void QuizScreen::startRepeat(store::WordListFile& file) {
-    // Every position of the pass just scored is looked at, so that the repeat asks exactly
-    // the wrongly answered pairs, in the order they were asked. The order changes only once
-    // all are read, so that a failed read leaves the scored pass as it was.
-    std::vector<int> wrong;
-    store::WordRecord first;  // the first question of the repeat
-    for (int k = 1; k <= questions_; ++k) {
-        const store::WordRecord pair = readPosition(file, k);
-        if (!isRight(answers_[static_cast<std::size_t>(k)], pair.second)) {
-            if (wrong.empty()) {
-                first = pair;
-            }
-            wrong.push_back(k);
-        }
-    }
+    // The order changes only once every position is read, so that a failed read leaves the
+    // scored pass as it was.
+    const QuizPass::Repeat repeat =
+        pass_.wrongAnswers([this, &file](int position) { return readPosition(file, position); });
     int to = 1;
-    for (int k : wrong) {
+    for (int k : repeat.positions) {
         source_->copyEntry(k, to);
         ++to;
     }
     const int questions = to - 1;
-    answers_.fill(kBlankAnswer);
-    beginPass(questions, first);
+    pass_.blankAnswers();
+    beginPass(questions, repeat.first);
     setMessage(kPaleBlue, progressLine(0, questions));
     edtFOR->setFocus();
 }
 
 void QuizScreen::beginPass(int questions, const store::WordRecord& first) {
     clearLines();
-    questions_ = questions;
+    pass_.begin(questions);
     lblSVE->setText(ui::fromStore(first.first));
     edtFOR->clear();
-    position_ = 1;
-    phase_ = Phase::Asking;
 }
 
 void QuizScreen::reviewLine(int row) {
-    if (row < 0 || row >= questions_ || row >= ListBox1->count()) {
+    if (row < 0 || row >= pass_.questions() || row >= ListBox1->count()) {
         return;
     }
     store::WordListFile file(state_.language());
@@ -366,7 +319,7 @@ void QuizScreen::reviewLine(int row) {
     const store::WordRecord pair = readPosition(file, position);
     lblSVE->setText(ui::fromStore(pair.first));
     edtFOR->setText(ui::fromStore(pair.second));
-    if (isRight(answers_[static_cast<std::size_t>(position)], pair.second)) {
+    if (pass_.rightAt(position, pair)) {
         setMessage(kPaleGreen, kReviewRight);
     } else {
         setMessage(kPink, kReviewWrong);
@@ -396,10 +349,6 @@ void QuizScreen::selectLine(int row) {
 void QuizScreen::setPairCount(int count) {
     pairCount_ = count;
     lblNTAL->setText(QString::number(count));
-}
-
-int QuizScreen::passSelection() const {
-    return variant_.selectsAnsweredLine ? position_ - 2 : -1;
 }
 
 }  // namespace quiz

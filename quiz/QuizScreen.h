@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "drill/DrillOrder.h"
+#include "quiz/QuizPass.h"
 #include "state/MenuState.h"
 #include "store/WordList.h"
 #include "ui/Navigator.h"
@@ -54,12 +55,6 @@ struct Variant {
     bool selectsAnsweredLine = true;      // during a pass the newest line is selected
 };
 
-// The answer as it is compared and kept: the typed text in Windows-1252, cut to 30 characters.
-store::Text answerOf(const QString& typed);
-// Right exactly when the answer equals the stored word byte for byte; case, spaces and accents
-// count, and an empty answer is wrong.
-bool isRight(const store::Text& answer, const store::Text& stored);
-
 class QuizScreen : public ui::Screen {
     Q_OBJECT
   public:
@@ -79,8 +74,6 @@ class QuizScreen : public ui::Screen {
     // Appends the pair line of the two texts (note the order: the answer first, the reverse of
     // the line); on the chosen-list screen it also selects the line of the current position.
     void prCENTRERA(const QString& answer, const QString& swedish);
-    // Appends the pair line with " # " for a wrong answer; the selection stays.
-    void prLISTAFELSVAR(const QString& answer, const QString& swedish);
 
     // The random source of this screen's orders; a test may put a fixed clock into it.
     drill::Random& random() { return random_; }
@@ -105,11 +98,6 @@ class QuizScreen : public ui::Screen {
     state::MenuState& state_;
 
   private:
-    enum class Phase { Asking, Finished };
-
-    // The blank answer: 30 spaces.
-    static const store::Text kBlankAnswer;
-
     store::WordRecord readPosition(store::WordListFile& file, int position);
     void askStep(store::WordListFile& file);
     void scorePass(store::WordListFile& file);
@@ -125,7 +113,7 @@ class QuizScreen : public ui::Screen {
     // Selects a line, or none with -1, without the list reporting it as the user's move.
     void selectLine(int row);
     // The line a pass keeps selected: the newest answered one on the chosen-list screen.
-    int passSelection() const;
+    int passSelection() const { return pass_.keptLine(variant_.selectsAnsweredLine); }
     void setPairCount(int count);
 
     ui::Navigator& navigator_;
@@ -133,13 +121,8 @@ class QuizScreen : public ui::Screen {
     std::unique_ptr<PairSource> source_;
     drill::Random random_;
 
-    // The quiz state of this screen.
-    std::array<store::Text, drill::kTableSize + 1> answers_;  // answers_[p]: the answer at p
-    int position_ = 1;          // 1..questions_ while asking; drill::kFinished after scoring
-    int pairCount_ = 0;         // the pairs of a full pass, which lblNTAL shows
-    int questions_ = 0;         // the question count of the running (or last scored) pass
-    bool repeatWrong_ = false;  // the next pass repeats the wrong answers
-    Phase phase_ = Phase::Asking;
+    int pairCount_ = 0;  // the pairs of a full pass, which lblNTAL shows
+    QuizPass pass_;
 
     bool mouseDown_ = false;   // a mouse button is down on the list's lines
     int rowBeforePress_ = -1;  // the selected line when the button went down
