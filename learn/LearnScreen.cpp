@@ -13,17 +13,11 @@ LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navi
                          const QString& caption)
     : Screen(context, caption, kScreenColour), state_(state), navigator_(navigator) {
     const QFont words = typeface(Face::CourierNew, 19);
-    const QFont buttons = typeface(Face::Verdana, 16);
 
-    ClickLabel* title = label(this, {24, 16, 737, 24}, QString(), words);
-    title->setBackgroundBgr(kTitleColour);
-    lblKAPITEL = title;
+    lblKAPITEL = titleLine(this, kTitleColour);
     Shape1 = outline(this, {23, 15, 739, 26});
 
-    lblSVE = label(this, {28, 60, 335, 24}, QString(), words);
-    lblSVE->setBackgroundBgr(kWordColour);
-    // A word label's name is the word it shows; what it is goes into its description.
-    lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
+    lblSVE = swedishWord(this);
     Shape4 = outline(this, {24, 56, 340, 29});
     setBackground(Shape4, kWordColour);
 
@@ -34,19 +28,18 @@ LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navi
     Shape3 = outline(this, {424, 56, 340, 29});
     setBackground(Shape3, kWordColour);
 
-    lblMESS = label(this, {24, 96, 737, 24}, QString(), words);
-    lblMESS->setAlignment(Qt::AlignCenter);
+    lblMESS = messageLine(this);
     Shape2 = outline(this, {23, 95, 739, 26});
 
     ListBox1 = pairList(this, {24, 136, 738, 314});
     ListBox1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
     ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
-    Panel1 = panel(this, {24, 464, 737, 97}, kPanelColour);
-    buttNEXT = button(Panel1, {40, 16, 200, 60}, QStringLiteral("&Fortsätt"), buttons);
-    buttMENU = glyphButton(Panel1, {272, 16, 200, 60}, QStringLiteral("&Meny"), buttons,
-                           glyph(Glyph::Menu));
-    buttEXIT = button(Panel1, {504, 16, 200, 60}, QStringLiteral("&Avsluta"), buttons);
+    const DrillButtons foot = drillButtons(this, kPanelColour, typeface(Face::Verdana, 16), 60);
+    Panel1 = foot.panel;
+    buttNEXT = foot.next;
+    buttMENU = foot.menu;
+    buttEXIT = foot.exit;
     lblNTAL = hiddenLabel(this, {768, 88, 25, 13}, QString());
 
     setTabOrder(buttNEXT, buttMENU);

@@ -55,20 +55,11 @@ QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Naviga
       navigator_(navigator),
       variant_(variant),
       source_(std::move(source)) {
-    const QFont words = ui::typeface(ui::Face::CourierNew, 19);
-    const QFont large = ui::typeface(ui::Face::Verdana, 16);
-
-    ui::ClickLabel* title = ui::label(this, {24, 16, 737, 24}, QString(), words);
-    title->setBackgroundBgr(kPaleBlue);
-    lblKAPITEL = title;
-    lblSVE = ui::label(this, {28, 60, 335, 24}, QString(), words);
-    lblSVE->setBackgroundBgr(kWhite);
-    // The label's name is the word it asks; what it is goes into its description.
-    lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
+    lblKAPITEL = ui::titleLine(this, kPaleBlue);
+    lblSVE = ui::swedishWord(this);
     edtFOR = ui::wordEdit(this, {424, 56, 340, 29}, store::kShortStringCapacity);
     edtFOR->setAccessibleName(QStringLiteral("svar"));
-    lblMESS = ui::label(this, {24, 96, 737, 24}, QString(), words);
-    lblMESS->setAlignment(Qt::AlignCenter);
+    lblMESS = ui::messageLine(this);
     // A key that moves the selection during a pass selects the line it reached after the
     // information box has come and gone; the list then goes back to what the pass keeps.
     ListBox1 = new AnswerList(this, [this] {
@@ -79,13 +70,12 @@ QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Naviga
     ui::makePairList(ListBox1, {24, 136, 737, 314});
     ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
-    Panel1 = ui::panel(this, {24, 464, 737, 97}, kCream);
-    const int height = variant.buttonHeight;
-    buttNEXT = ui::button(Panel1, {40, 16, 200, height}, QStringLiteral("&Fortsätt"),
-                          ui::typeface(ui::Face::SansSerif, 16));
-    buttMENU = ui::glyphButton(Panel1, {272, 16, 200, height}, QStringLiteral("&Meny"), large,
-                               ui::glyph(ui::Glyph::Menu));
-    buttEXIT = ui::button(Panel1, {504, 16, 200, height}, QStringLiteral("&Avsluta"), large);
+    const ui::DrillButtons foot =
+        ui::drillButtons(this, kCream, ui::typeface(ui::Face::SansSerif, 16), variant.buttonHeight);
+    Panel1 = foot.panel;
+    buttNEXT = foot.next;
+    buttMENU = foot.menu;
+    buttEXIT = foot.exit;
 
     lblNTAL = ui::hiddenLabel(this, variant.ntalPlace, QStringLiteral("0"));
     Shape1 = ui::outline(this, around(lblKAPITEL));
