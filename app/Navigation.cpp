@@ -12,8 +12,11 @@
 using ui::ScreenId;
 
 void Navigation::open(QWidget& from, ScreenId to, const QString& title) {
-    setTitle(to, title);
-    handOver(from, screen(to));
+    const Target target = find(to);
+    if (target.title != nullptr) {
+        target.title->setText(title);
+    }
+    handOver(from, target.screen);
 }
 
 void Navigation::handOver(QWidget& from, QWidget& to) {
@@ -28,47 +31,24 @@ void Navigation::handOver(QWidget& from, QWidget& to) {
     to.activateWindow();
 }
 
-QWidget& Navigation::screen(ScreenId id) const {
+Navigation::Target Navigation::find(ScreenId id) const {
     switch (id) {
         case ScreenId::Start:
-            return *screens_.start;
+            return {*screens_.start, nullptr};
         case ScreenId::Menu:
-            return *screens_.menu;
+            return {*screens_.menu, nullptr};
         case ScreenId::Editor:
-            return *screens_.editor;
+            return {*screens_.editor, screens_.editor->lblKAPITEL};
         case ScreenId::LearnList:
-            return *screens_.learnList;
+            return {*screens_.learnList, screens_.learnList->lblKAPITEL};
         case ScreenId::QuizList:
-            return *screens_.quizList;
+            return {*screens_.quizList, screens_.quizList->lblKAPITEL};
         case ScreenId::LearnTen:
-            return *screens_.learnRandom;
+            return {*screens_.learnRandom, screens_.learnRandom->lblKAPITEL};
         case ScreenId::QuizTen:
-            return *screens_.quizRandom;
+            return {*screens_.quizRandom, screens_.quizRandom->lblKAPITEL};
         case ScreenId::Info:
             break;
     }
-    return *screens_.info;
-}
-
-// The screens with a title line: the editor and the four drill screens.
-void Navigation::setTitle(ScreenId id, const QString& title) const {
-    switch (id) {
-        case ScreenId::Editor:
-            screens_.editor->lblKAPITEL->setText(title);
-            break;
-        case ScreenId::LearnList:
-            screens_.learnList->lblKAPITEL->setText(title);
-            break;
-        case ScreenId::QuizList:
-            screens_.quizList->lblKAPITEL->setText(title);
-            break;
-        case ScreenId::LearnTen:
-            screens_.learnRandom->lblKAPITEL->setText(title);
-            break;
-        case ScreenId::QuizTen:
-            screens_.quizRandom->lblKAPITEL->setText(title);
-            break;
-        default:
-            break;
-    }
+    return {*screens_.info, nullptr};
 }

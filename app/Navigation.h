@@ -2,6 +2,7 @@
 // The way between the screens: opens a screen by its name in the place of another and keeps
 // the screen position they share.
 
+#include <QLabel>
 #include <QPoint>
 
 #include "app/Screens.h"
@@ -19,8 +20,12 @@ class Navigation : public ui::Navigator {
     void handOver(QWidget& from, QWidget& to);
 
   private:
-    QWidget& screen(ui::ScreenId id) const;
-    void setTitle(ui::ScreenId id, const QString& title) const;
+    // A screen and its title line, where it has one.
+    struct Target {
+        QWidget& screen;
+        QLabel* title;
+    };
+    Target find(ui::ScreenId id) const;
 
     Screens& screens_;
     QPoint position_;
