@@ -1,6 +1,6 @@
 #pragma once
-// The eight screens, as every screen reaches the others. Created once, in this order, by the
-// program; a pointer is set as soon as its screen exists.
+// The eight screens of the program. Created once, in this order, by the program; a pointer is
+// set as soon as its screen exists.
 
 #include "ui/Screen.h"
 
@@ -13,14 +13,24 @@ class TForm6;
 class TForm7;
 class TForm8;
 
+// The screens by what they are; the TForm names are the ones they are described with.
+using StartScreen = TForm1;
+using MenuScreen = TForm2;
+using ListEditor = TForm3;
+using LearnListScreen = TForm4;
+using QuizListScreen = TForm5;
+using LearnTenScreen = TForm6;
+using QuizTenScreen = TForm7;
+using InfoScreen = TForm8;
+
 struct Screens {
     ui::Context& context;
-    TForm1* start = nullptr;
-    TForm2* menu = nullptr;
-    TForm3* editor = nullptr;
-    TForm4* learnList = nullptr;
-    TForm5* quizList = nullptr;
-    TForm6* learnRandom = nullptr;
-    TForm7* quizRandom = nullptr;
-    TForm8* info = nullptr;
+    StartScreen* start = nullptr;
+    MenuScreen* menu = nullptr;
+    ListEditor* editor = nullptr;
+    LearnListScreen* learnList = nullptr;
+    QuizListScreen* quizList = nullptr;
+    LearnTenScreen* learnRandom = nullptr;
+    QuizTenScreen* quizRandom = nullptr;
+    InfoScreen* info = nullptr;
 };

@@ -2,15 +2,16 @@
 
 #include <QScreen>
 
-#include "menu/Unit2.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Widgets.h"
 
 using namespace ui;
 
-TForm1::TForm1(Screens& screens)
-    : Screen(screens.context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), screens_(screens) {
-    Panel2 = panel(this, {32, 48, 721, 353}, 16766955, Bevel::Raised);
+TForm1::TForm1(ui::Context& context, Navigation& navigation)
+    : Screen(context, QStringLiteral("Ordlykta 2.0 ELV"), palette::kLavender),
+      navigation_(navigation) {
+    Panel2 = panel(this, {32, 48, 721, 353}, palette::kPaleLavender, Bevel::Raised);
     Image1 = new QLabel(Panel2);
     Image1->setGeometry(40, 56, 64, 64);
     Image1->setPixmap(emblem(64));
@@ -18,7 +19,7 @@ TForm1::TForm1(Screens& screens)
                    typeface(Face::LucidaSans, 24));
     Label2 = label(Panel2, {168, 128, 540, 40}, QStringLiteral("ordlykta.invalid"),
                    typeface(Face::LucidaSans, 24));
-    Panel1 = panel(this, {32, 440, 721, 97}, 16766955, Bevel::Lowered);
+    Panel1 = panel(this, {32, 440, 721, 97}, palette::kPaleLavender, Bevel::Lowered);
     Button2 =
         button(Panel1, {364, 8, 348, 81}, QStringLiteral("&Avsluta"), typeface(Face::Verdana, 16));
     BitBtn1 = glyphButton(this, {40, 448, 348, 81}, QStringLiteral("&Fortsätt"),
@@ -39,16 +40,6 @@ void TForm1::showCentred() {
     show();
 }
 
-void TForm1::handOver(QWidget& from, QWidget& to) {
-    lblPOSX->setText(QString::number(from.x()));
-    lblPOSY->setText(QString::number(from.y()));
-    to.show();
-    to.move(lblPOSX->text().toInt(), lblPOSY->text().toInt());
-    from.hide();
-    to.raise();
-    to.activateWindow();
-}
-
 void TForm1::BitBtn1Click() {
-    handOver(*this, *screens_.menu);
+    navigation_.open(*this, ui::ScreenId::Menu);
 }

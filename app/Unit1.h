@@ -1,23 +1,23 @@
 #pragma once
-// The start screen, which also keeps the screen position that travels from screen to screen.
+// The start screen. Its hidden labels show the screen position that travels from screen to
+// screen.
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/Screens.h"
+#include "app/Navigation.h"
 #include "ui/Screen.h"
 
 class TForm1 : public ui::Screen {
     Q_OBJECT
   public:
-    explicit TForm1(Screens& screens);
+    TForm1(ui::Context& context, Navigation& navigation);
 
     // Shows the start screen centred on its display.
     void showCentred();
 
-    // Moves from one screen to another: the target shows (its show handler runs) and takes the
-    // source's place, then the source hides and the target comes to the front.
-    void handOver(QWidget& from, QWidget& to);
+    // Moves from one screen to another, as Navigation::handOver does.
+    void handOver(QWidget& from, QWidget& to) { navigation_.handOver(from, to); }
 
     void BitBtn1Click();
 
@@ -32,5 +32,7 @@ class TForm1 : public ui::Screen {
     QLabel* lblPOSX;
 
   private:
-    Screens& screens_;
+    Navigation& navigation_;
 };
+
+using StartScreen = TForm1;

@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchSupport.h"
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
 #include "store/WordList.h"
 
 namespace {

@@ -2,18 +2,17 @@
 
 #include <QSignalBlocker>
 
-#include "app/Unit1.h"
 #include "editor/ListEdits.h"
-#include "menu/Unit2.h"
 #include "store/File.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Text.h"
 
 using namespace ui;
 
 namespace {
 
-constexpr quint32 kTitleColour = 14277119;  // light pink, hex D9D9FF
+constexpr quint32 kTitleColour = palette::kPink;
 // With this many pairs the buttons no longer let the list grow.
 constexpr int kButtonLimit = 98;
 
@@ -24,8 +23,10 @@ const QString kEmptyField = QStringLiteral(
 
 }  // namespace
 
-TForm3::TForm3(Screens& screens)
-    : Screen(screens.context, QStringLiteral("ordlykta 2.0 ELV"), 8421631, 11), screens_(screens) {
+TForm3::TForm3(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
+    : Screen(context, QStringLiteral("ordlykta 2.0 ELV"), palette::kSalmon, 11),
+      state_(state),
+      navigator_(navigator) {
     const QFont words = typeface(Face::CourierNew, 19);
     const QFont captions = typeface(Face::Verdana, 15);
     const QFont buttons = typeface(Face::Verdana, 16);
@@ -73,7 +74,8 @@ TForm3::TForm3(Screens& screens)
 }
 
 void TForm3::FormShow() {
-    move(screens_.start->lblPOSX->text().toInt(), screens_.start->lblPOSY->text().toInt());
+    lblSsprak->setText(QStringLiteral(" ") + state_.name() + QStringLiteral(" "));
+    move(navigator_.position());
     // Should the list not be read, no line of the list shown before stays to be removed or
     // inserted at: a line must always stand for the pair in its slot.
     // The buttons are set as for an empty list, but the focus moves only once the count is
@@ -103,8 +105,8 @@ void TForm3::buttSPARAClick() {
     }
     std::optional<int> count;
     rereadOnFailure([&] {
-        count = listedit::appendPair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
-                                     toStore(swedish), toStore(other));
+        count = listedit::appendPair(state_.language(), state_.list(), toStore(swedish),
+                                     toStore(other));
     });
     if (!count) {
         showListAsItIs();
@@ -135,10 +137,7 @@ void TForm3::buttTABORTClick() {
         return;
     }
     std::optional<int> count;
-    rereadOnFailure([&] {
-        count = listedit::removePair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
-                                     slot);
-    });
+    rereadOnFailure([&] { count = listedit::removePair(state_.language(), state_.list(), slot); });
     if (!showChange(count)) {
         return;
     }
@@ -169,8 +168,8 @@ void TForm3::buttINSERTClick() {
     }
     std::optional<int> count;
     rereadOnFailure([&] {
-        count = listedit::insertPair(screens_.menu->currentLanguage(), screens_.menu->currentList(),
-                                     slot, toStore(edtSVE->text()), toStore(edtFOR->text()));
+        count = listedit::insertPair(state_.language(), state_.list(), slot,
+                                     toStore(edtSVE->text()), toStore(edtFOR->text()));
     });
     if (!showChange(count)) {
         return;
@@ -179,7 +178,7 @@ void TForm3::buttINSERTClick() {
 }
 
 void TForm3::bitbuttMENYClick() {
-    screens_.start->handOver(*this, *screens_.menu);
+    navigator_.open(*this, ui::ScreenId::Menu);
 }
 
 void TForm3::prCENTRERA(const QString& f, const QString& s) {
@@ -187,6 +186,7 @@ void TForm3::prCENTRERA(const QString& f, const QString& s) {
 }
 
 void TForm3::setPairCount(int count) {
+    pairCount_ = count;
     lblNTAL->setText(QString::number(count));
 }
 
@@ -207,7 +207,7 @@ void TForm3::selectLine(int index) {
 
 void TForm3::reload() {
     const std::vector<store::WordRecord> pairs =
-        listedit::readPairs(screens_.menu->currentLanguage(), screens_.menu->currentList());
+        listedit::readPairs(state_.language(), state_.list());
     setPairCount(static_cast<int>(pairs.size()));
     ListBox1->clear();
     for (const store::WordRecord& pair : pairs) {

@@ -9,16 +9,16 @@
 #include <QPushButton>
 #include <functional>
 #include <optional>
-#include <optional>
 
-#include "app/Screens.h"
+#include "state/MenuState.h"
+#include "ui/Navigator.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 
 class TForm3 : public ui::Screen {
     Q_OBJECT
   public:
-    explicit TForm3(Screens& screens);
+    TForm3(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
 
     void FormShow() override;
     void buttSPARAClick();
@@ -26,12 +26,14 @@ class TForm3 : public ui::Screen {
     void buttINSERTClick();
     void bitbuttMENYClick();
 
-    // Adds the pair line of Swedish word `s` and other word `f` at the end of the list box.
+    // Adds the pair line of Swedish word `s` and other word `f` at the end of the list box (note
+    // the order: the other word first, the reverse of the line).
     void prCENTRERA(const QString& f, const QString& s);
 
     QFrame* Shape1;
-    // Written by the menu before it opens the editor; the editor never changes them.
+    // The list's title, given by the menu as it opens the editor.
     ui::ClickLabel* lblKAPITEL;
+    // The current language's name, above the other word's field.
     ui::ClickLabel* lblSsprak;
     QLineEdit* edtSVE;
     QLineEdit* edtFOR;
@@ -43,11 +45,11 @@ class TForm3 : public ui::Screen {
     QPushButton* buttINSERT;
     QPushButton* bitbuttMENY;
     QPushButton* buttEXIT;
-    // The pair count of the list on display.
+    // Hidden: the pair count of the list on display.
     QLabel* lblNTAL;
 
   private:
-    int pairCountShown() const { return lblNTAL->text().toInt(); }
+    int pairCountShown() const { return pairCount_; }
     void setPairCount(int count);
     // Slot of the selected pair, 0 when no line is selected.
     int selectedSlot() const;
@@ -68,5 +70,9 @@ class TForm3 : public ui::Screen {
     // shown as the file has it; then false.
     bool showChange(const std::optional<int>& count);
 
-    Screens& screens_;
+    state::MenuState& state_;
+    ui::Navigator& navigator_;
+    int pairCount_ = 0;  // the pair count of the list on display
 };
+
+using ListEditor = TForm3;

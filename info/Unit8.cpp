@@ -1,16 +1,13 @@
 #include "info/Unit8.h"
 
-#include "app/Unit1.h"
 #include "info/Pages.h"
-#include "menu/Unit2.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Widgets.h"
 
 using namespace ui;
 
 namespace {
-
-constexpr quint32 kWhite = 0x00FFFFFF;
 
 // A flat arrow button with its caption beside the arrow, which never takes the focus; the
 // letter after the ampersand is its access key.
@@ -30,9 +27,10 @@ QToolButton* arrowButton(QWidget* parent, const QRect& place, const QString& cap
 
 }  // namespace
 
-TForm8::TForm8(Screens& screens)
-    : Screen(screens.context, QStringLiteral("Ordlykta 2.0 ELV"), 16754386), screens_(screens) {
-    Panel2 = panel(this, {40, 24, 721, 409}, kWhite);
+TForm8::TForm8(ui::Context& context, ui::Navigator& navigator)
+    : Screen(context, QStringLiteral("Ordlykta 2.0 ELV"), palette::kLavender),
+      navigator_(navigator) {
+    Panel2 = panel(this, {40, 24, 721, 409}, palette::kWhite);
     for (int page = 1; page <= info::kPageCount; ++page) {
         auto* picture = new info::PagePicture(page, Panel2);
         picture->setGeometry(20, 20, 680, 333);
@@ -48,7 +46,7 @@ TForm8::TForm8(Screens& screens)
     SpeedButton2->setEnabled(false);
     SpeedButton1 = arrowButton(Panel2, {376, 360, 145, 41}, QStringLiteral("&Framåt"), true);
 
-    Panel1 = panel(this, {40, 461, 721, 97}, 16766955);
+    Panel1 = panel(this, {40, 461, 721, 97}, palette::kPaleLavender);
     buttINFO = glyphButton(Panel1, {24, 16, 320, 60}, QStringLiteral("&Menu"),
                            typeface(Face::Verdana, 16), glyph(Glyph::Menu));
     buttEXIT =
@@ -92,5 +90,5 @@ void TForm8::SpeedButton2Click() {
 }
 
 void TForm8::buttINFOClick() {
-    screens_.start->handOver(*this, *screens_.menu);
+    navigator_.open(*this, ui::ScreenId::Menu);
 }

@@ -8,13 +8,13 @@
 #include <QToolButton>
 #include <array>
 
-#include "app/Screens.h"
+#include "ui/Navigator.h"
 #include "ui/Screen.h"
 
 class TForm8 : public ui::Screen {
     Q_OBJECT
   public:
-    explicit TForm8(Screens& screens);
+    TForm8(ui::Context& context, ui::Navigator& navigator);
 
     void SpeedButton1Click();  // "&Framåt": one page forward
     void SpeedButton2Click();  // "&Bakåt": one page back
@@ -26,17 +26,21 @@ class TForm8 : public ui::Screen {
     QLabel* Image3;
     QLabel* Image4;
     QLabel* Image5;
-    QToolButton* SpeedButton2;
-    QToolButton* SpeedButton1;
+    QToolButton* SpeedButton2;  // "&Bakåt": one page back
+    QToolButton* SpeedButton1;  // "&Framåt": one page forward
     QFrame* Panel1;
-    QPushButton* buttINFO;
+    QPushButton* buttINFO;  // "&Menu": back to the menu, not to the info
     QPushButton* buttEXIT;
+    // Hidden: the page on display. The arrows page from what it says, and a number that is no
+    // page moves nothing.
     QLabel* lblSIDA;
 
   private:
     // The picture of page 1 to 5.
     QLabel* image(int page) const { return images_[std::size_t(page - 1)]; }
 
-    Screens& screens_;
+    ui::Navigator& navigator_;
     std::array<QLabel*, 5> images_{};
 };
+
+using InfoScreen = TForm8;

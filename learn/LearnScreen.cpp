@@ -2,8 +2,6 @@
 
 #include <QSignalBlocker>
 
-#include "app/Unit1.h"
-#include "menu/Unit2.h"
 #include "ui/Look.h"
 #include "ui/Text.h"
 
@@ -11,24 +9,15 @@ namespace learn {
 
 using namespace ui;
 
-QString progressLine(int shown, int n) {
-    return QStringLiteral(" %1 av %2 ordpar visade.").arg(shown).arg(n);
-}
-
-LearnScreen::LearnScreen(Screens& screens, const QString& caption)
-    : Screen(screens.context, caption, kScreenColour), screens_(screens) {
+LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+                         const QString& caption)
+    : Screen(context, caption, kScreenColour), state_(state), navigator_(navigator) {
     const QFont words = typeface(Face::CourierNew, 19);
-    const QFont buttons = typeface(Face::Verdana, 16);
 
-    ClickLabel* title = label(this, {24, 16, 737, 24}, QString(), words);
-    title->setBackgroundBgr(kTitleColour);
-    lblKAPITEL = title;
+    lblKAPITEL = titleLine(this, kTitleColour);
     Shape1 = outline(this, {23, 15, 739, 26});
 
-    lblSVE = label(this, {28, 60, 335, 24}, QString(), words);
-    lblSVE->setBackgroundBgr(kWordColour);
-    // A word label's name is the word it shows; what it is goes into its description.
-    lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
+    lblSVE = swedishWord(this);
     Shape4 = outline(this, {24, 56, 340, 29});
     setBackground(Shape4, kWordColour);
 
@@ -39,19 +28,18 @@ LearnScreen::LearnScreen(Screens& screens, const QString& caption)
     Shape3 = outline(this, {424, 56, 340, 29});
     setBackground(Shape3, kWordColour);
 
-    lblMESS = label(this, {24, 96, 737, 24}, QString(), words);
-    lblMESS->setAlignment(Qt::AlignCenter);
+    lblMESS = messageLine(this);
     Shape2 = outline(this, {23, 95, 739, 26});
 
     ListBox1 = pairList(this, {24, 136, 738, 314});
     ListBox1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
     ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
-    Panel1 = panel(this, {24, 464, 737, 97}, kPanelColour);
-    buttNEXT = button(Panel1, {40, 16, 200, 60}, QStringLiteral("&Fortsätt"), buttons);
-    buttMENU = glyphButton(Panel1, {272, 16, 200, 60}, QStringLiteral("&Meny"), buttons,
-                           glyph(Glyph::Menu));
-    buttEXIT = button(Panel1, {504, 16, 200, 60}, QStringLiteral("&Avsluta"), buttons);
+    const DrillButtons foot = drillButtons(this, kPanelColour, typeface(Face::Verdana, 16), 60);
+    Panel1 = foot.panel;
+    buttNEXT = foot.next;
+    buttMENU = foot.menu;
+    buttEXIT = foot.exit;
     lblNTAL = hiddenLabel(this, {768, 88, 25, 13}, QString());
 
     setTabOrder(buttNEXT, buttMENU);
@@ -65,8 +53,9 @@ LearnScreen::LearnScreen(Screens& screens, const QString& caption)
     connect(lblFOR, &ClickLabel::clicked, this, [this] { guard([this] { lblFORClick(); }); });
 }
 
-int LearnScreen::currentLanguage() const {
-    return screens_.menu->currentLanguage();
+void LearnScreen::setPairCount(int count) {
+    pairCount_ = count;
+    lblNTAL->setText(QString::number(count));
 }
 
 void LearnScreen::FormShow() {
@@ -77,103 +66,77 @@ void LearnScreen::FormShow() {
     } catch (const store::IoError&) {
         // A drill that could not be read is no drill: nothing of it, or of the drill shown
         // before, is left for "&Fortsätt" to go on with.
-        lblNTAL->setText(QStringLiteral("0"));
-        ListBox1->clear();
-        lblSVE->clear();
-        lblFOR->clear();
-        lblMESS->clear();
+        setPairCount(0);
+        drill_.clear();
+        showDrill();
         throw;
     }
     buttNEXT->setFocus();
 }
 
 void LearnScreen::startDrill(store::WordListFile& file) {
-    // The new drill's state comes first, so that a failing read below leaves a drill at its
-    // first step rather than an old position over a new order.
-    position_ = 1;
-    stepState_ = kWordShown;
-    ListBox1->clear();
-    lblFOR->clear();
-    prSLUMPAORDNING();
-    const int n = lblNTAL->text().toInt();
-    if (n > 0) {
-        lblSVE->setText(fromStore(pairOf(file, 1).first));
-    } else {
-        lblSVE->clear();
+    // The new drill's first step comes before its order, so that a failing read below leaves a
+    // drill at its first step rather than an old position over a new order.
+    drill_.restart();
+    try {
+        prSLUMPAORDNING();
+        drill_.show(pairCount_, pairsFrom(file), [&file] { file.close(); });
+    } catch (...) {
+        showDrill();
+        throw;
     }
-    file.close();
-    lblMESS->setBackgroundBgr(kProgressColour);
-    showProgress(0, n);
+    showDrill();
 }
 
 void LearnScreen::buttNEXTClick() {
-    const int n = lblNTAL->text().toInt();
-    if (n < 1) {
+    if (drill_.pairCount() < 1) {
         return;  // a drill without pairs has nothing to show or to show again
     }
     store::WordListFile file(currentLanguage());
-
-    if (position_ == drill::kFinished && stepState_ >= kJustRevealed) {
-        stepState_ = kDrillFinished;
+    if (drill_.offersAgain()) {
+        drill_.stayFinished();
         if (dialogs().confirm(QStringLiteral("Visa glosorna igen"))) {
             startDrill(file);
             return;
         }
         // No: the drill stays finished, and the next press asks again.
     }
-
-    if (stepState_ == kWordShown && position_ <= n) {
-        const store::WordRecord pair = pairOf(file, position_);
-        const QString swedish = fromStore(pair.first);
-        const QString foreign = fromStore(pair.second);
-        prCENTRERA(foreign, swedish);
-        lblSVE->setText(swedish);
-        lblFOR->setText(foreign);
-        stepState_ = kJustRevealed;
-        selectNewestLine();
+    try {
+        drill_.press(pairsFrom(file), [&file] { file.close(); });
+    } catch (...) {
+        showDrill();
+        throw;
     }
-
-    if (stepState_ == kPairShown && position_ <= n) {
-        // Read before the step moves on, so that a failed read leaves the pair to come.
-        const store::WordRecord pair = pairOf(file, position_ + 1);
-        ++position_;
-        lblFOR->clear();
-        lblSVE->setText(fromStore(pair.first));
-        stepState_ = kNextWordShown;
-    }
-
-    file.close();
-
-    if (position_ == n && stepState_ >= kJustRevealed) {
-        lblMESS->setBackgroundBgr(kFinishedColour);
-        showProgress(n, n);
-        position_ = drill::kFinished;
-        stepState_ = kDrillFinished;
-        return;
-    }
-    if (position_ > n) {
-        --position_;
-    }
-    if (stepState_ == kNextWordShown) {
-        stepState_ = kWordShown;
-    } else if (stepState_ == kJustRevealed) {
-        stepState_ = kPairShown;
-    }
-    if (position_ != drill::kFinished) {
-        showProgress(position_ + stepState_ - 2, n);
-    }
+    showDrill();
 }
 
-void LearnScreen::selectNewestLine() {
-    const QSignalBlocker blocker(ListBox1);
-    ListBox1->setCurrentRow(position_ - 1);
-    if (QListWidgetItem* line = ListBox1->currentItem()) {
-        ListBox1->scrollToItem(line);
-    }
+LearnDrill::PairOf LearnScreen::pairsFrom(store::WordListFile& file) {
+    return [this, &file](int step) { return pairOf(file, step); };
 }
 
-void LearnScreen::showProgress(int shown, int n) {
-    lblMESS->setText(progressLine(shown, n));
+void LearnScreen::showDrill() {
+    const QStringList& lines = drill_.lines();
+    if (lines.size() < ListBox1->count()) {
+        ListBox1->clear();
+    }
+    const bool revealed = lines.size() > ListBox1->count();
+    for (qsizetype i = ListBox1->count(); i < lines.size(); ++i) {
+        ListBox1->addItem(lines[i]);
+    }
+    if (revealed) {
+        const QSignalBlocker blocker(ListBox1);
+        ListBox1->setCurrentRow(drill_.newestLine());
+        if (QListWidgetItem* line = ListBox1->currentItem()) {
+            ListBox1->scrollToItem(line);
+        }
+    }
+    lblSVE->setText(drill_.swedish());
+    lblFOR->setText(drill_.other());
+    if (drill_.stage() != LearnDrill::Stage::None) {
+        const bool allShown = drill_.stage() == LearnDrill::Stage::AllShown;
+        lblMESS->setBackgroundBgr(allShown ? kFinishedColour : kProgressColour);
+    }
+    lblMESS->setText(drill_.progress());
 }
 
 void LearnScreen::prCENTRERA(const QString& foreign, const QString& swedish) {
@@ -199,7 +162,7 @@ void LearnScreen::lblFORClick() {
 }
 
 void LearnScreen::buttMENUClick() {
-    screens_.start->handOver(*this, *screens_.menu);
+    navigator_.open(*this, ui::ScreenId::Menu);
 }
 
 }  // namespace learn

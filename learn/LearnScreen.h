@@ -1,59 +1,54 @@
 #pragma once
-// The learn screen that both learn drills stand on: the Swedish word first, the other word at the
-// next press of "&Fortsätt", every revealed pair kept as a line of the list, a progress line, and
-// the offer to see the pairs again at the end. Where the pairs come from is the one thing the two
-// drills do differently; each subclass is that pair source and keeps its own order.
+// The learn screen that both learn drills stand on: it shows what its LearnDrill says, and offers
+// to see the pairs again at the end. Where the pairs come from is the one thing the two drills do
+// differently; each subclass is that pair source and keeps its own order.
 
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app/Screens.h"
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
+#include "learn/LearnDrill.h"
+#include "state/MenuState.h"
 #include "store/WordList.h"
+#include "ui/Navigator.h"
+#include "ui/Palette.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 
 namespace learn {
 
-// Where a drill stands between two presses of "&Fortsätt".
-enum StepState : int {
-    kWordShown = 1,      // the Swedish word of the current step, the other word hidden
-    kPairShown = 2,      // both words of the current step
-    kNextWordShown = 3,  // inside a press only: the next Swedish word has just been shown
-    kJustRevealed = 4,   // inside a press only: the pair has just been revealed
-    kDrillFinished = 5,  // the last pair has been revealed (position is drill::kFinished)
-};
-
-inline constexpr quint32 kScreenColour = 16762052;    // light blue
-inline constexpr quint32 kProgressColour = 16768991;  // light blue, while the drill runs
-inline constexpr quint32 kFinishedColour = 11796479;  // light yellow, at the end
-inline constexpr quint32 kTitleColour = 13303780;     // light green
-inline constexpr quint32 kWordColour = 0x00FFFFFF;    // white
-inline constexpr quint32 kPanelColour = 16768991;
-
-QString progressLine(int shown, int n);
+inline constexpr quint32 kScreenColour = ui::palette::kPeriwinkle;
+inline constexpr quint32 kProgressColour = ui::palette::kPaleBlue;     // while the drill runs
+inline constexpr quint32 kFinishedColour = ui::palette::kLightYellow;  // at the end
+inline constexpr quint32 kTitleColour = ui::palette::kPaleGreen;
+inline constexpr quint32 kWordColour = ui::palette::kWhite;
+inline constexpr quint32 kPanelColour = ui::palette::kPaleBlue;
 
 class LearnScreen : public ui::Screen {
     Q_OBJECT
   public:
-    LearnScreen(Screens& screens, const QString& caption);
+    LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+                const QString& caption);
 
     // Advances the drill by one step.
     void buttNEXTClick();
     void lblSVEClick();
     void lblFORClick();
     void buttMENUClick();
-    // Appends the pair line of the two words to the list: the other word first.
+    // Appends the pair line of the two words to the list. Note the order: the other word first,
+    // the reverse of the line it makes.
     void prCENTRERA(const QString& foreign, const QString& swedish);
-    // Builds a new drill order; afterwards lblNTAL holds the number of pairs it drills.
+    // Builds a new drill order; afterwards pairCount() is the number of pairs it drills.
     virtual void prSLUMPAORDNING() = 0;
 
     // The source of the random draws; tests may replace it.
     drill::Random& random() { return random_; }
-    int position() const { return position_; }
-    int stepState() const { return stepState_; }
+    int position() const { return drill_.position(); }
+    int stepState() const { return drill_.stepState(); }
+    // The pairs of the drill, which lblNTAL shows.
+    int pairCount() const { return pairCount_; }
 
     QLabel* lblKAPITEL;
     QFrame* Shape1;
@@ -68,30 +63,33 @@ class LearnScreen : public ui::Screen {
     QPushButton* buttNEXT;
     QPushButton* buttMENU;
     QPushButton* buttEXIT;
-    QLabel* lblNTAL;
+    QLabel* lblNTAL;  // hidden: the pair count of the drill
 
   protected:
     void FormShow() override;
 
     // The pair source. Show: reads what the drill needs before the order is built and sets
-    // lblNTAL; `file` is the opening of the show handler.
+    // the pair count; `file` is the opening of the show handler.
     virtual void prepareDrill(store::WordListFile& file) = 0;
     // The word record of a step 1..n of the current order.
     virtual store::WordRecord pairOf(store::WordListFile& file, int step) = 0;
 
-    int currentLanguage() const;
-    Screens& screens_;
+    void setPairCount(int count);
+    int currentLanguage() const { return state_.language(); }
+    state::MenuState& state_;
 
   private:
     // Empties the list and the words, builds a new order, shows its first Swedish word and
     // closes `file`: what the show and the restart share.
     void startDrill(store::WordListFile& file);
-    void selectNewestLine();
-    void showProgress(int shown, int n);
+    // The words, lines and progress line of the drill.
+    void showDrill();
+    LearnDrill::PairOf pairsFrom(store::WordListFile& file);
 
+    ui::Navigator& navigator_;
     drill::Random random_;
-    int position_ = 0;
-    int stepState_ = 0;
+    int pairCount_ = 0;
+    LearnDrill drill_;
 };
 
 }  // namespace learn

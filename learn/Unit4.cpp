@@ -1,18 +1,16 @@
 #include "learn/Unit4.h"
 
-#include "menu/Unit2.h"
-
-TForm4::TForm4(Screens& screens) : LearnScreen(screens, QStringLiteral("ordlykta 2.0 ELV")) {}
+TForm4::TForm4(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
+    : LearnScreen(context, state, navigator, QStringLiteral("ordlykta 2.0 ELV")) {}
 
 void TForm4::prepareDrill(store::WordListFile& file) {
-    const int n = store::pairCount(file.readHeader(screens_.menu->currentList()));
-    lblNTAL->setText(QString::number(n));
+    setPairCount(store::pairCount(file.readHeader(state_.list())));
 }
 
 void TForm4::prSLUMPAORDNING() {
-    order_.build(lblNTAL->text().toInt(), random());
+    order_.build(pairCount(), random());
 }
 
 store::WordRecord TForm4::pairOf(store::WordListFile& file, int step) {
-    return file.read(screens_.menu->currentList(), order_.entry[step]);
+    return file.read(state_.list(), order_.entry[step]);
 }

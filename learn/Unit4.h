@@ -3,16 +3,15 @@
 
 #include <QLabel>
 
-#include "app/Screens.h"
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
 #include "learn/LearnScreen.h"
 
 class TForm4 : public learn::LearnScreen {
     Q_OBJECT
   public:
-    explicit TForm4(Screens& screens);
+    TForm4(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
 
-    // The list order for the n in lblNTAL.
+    // The list order for the pair count.
     void prSLUMPAORDNING() override;
     const drill::ListOrder& order() const { return order_; }
 
@@ -24,3 +23,5 @@ class TForm4 : public learn::LearnScreen {
   private:
     drill::ListOrder order_;
 };
+
+using LearnListScreen = TForm4;

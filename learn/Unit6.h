@@ -3,22 +3,21 @@
 
 #include <QLabel>
 
-#include "app/Screens.h"
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
 #include "learn/LearnScreen.h"
 
 class TForm6 : public learn::LearnScreen {
     Q_OBJECT
   public:
-    explicit TForm6(Screens& screens);
+    TForm6(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
 
-    // Draws a new ten-random order from the list headers of the current language. lblNTAL
-    // then holds the number of pairs drawn: ten, or every pair there is when a damaged file
+    // Draws a new ten-random order from the list headers of the current language. The pair
+    // count is then the number of pairs drawn: ten, or every pair there is when a damaged file
     // holds fewer.
     void prSLUMPAORDNING() override;
     const drill::TenRandomOrder& order() const { return order_; }
 
-    // The menu's total pair count of the language, copied at every show.
+    // Hidden: the menu's total pair count of the language, copied at every show.
     QLabel* lblTOTALANTAL;
 
   protected:
@@ -28,3 +27,5 @@ class TForm6 : public learn::LearnScreen {
   private:
     drill::TenRandomOrder order_;
 };
+
+using LearnTenScreen = TForm6;

@@ -1,27 +1,22 @@
 #include "menu/Unit2.h"
 
 #include <QButtonGroup>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 
-#include "app/Unit1.h"
-#include "editor/Unit3.h"
-#include "info/Unit8.h"
-#include "learn/Unit4.h"
-#include "learn/Unit6.h"
-#include "quiz/Unit5.h"
-#include "quiz/Unit7.h"
-#include "store/Settings.h"
 #include "store/WordList.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Text.h"
 
 using namespace ui;
+using ui::ScreenId;
 
 namespace {
 
-constexpr quint32 kMenuColour = 9961419;
-constexpr quint32 kPanelColour = 13303780;
-constexpr quint32 kCounterColour = 9961436;
+constexpr quint32 kMenuColour = palette::kLime;
+constexpr quint32 kPanelColour = palette::kPaleGreen;
+constexpr quint32 kCounterColour = palette::kCounterLime;
 constexpr int kVisibleEntries = 15;
 // Below this total the language cannot fill a drill of ten random pairs.
 constexpr int kRandomDrillSize = 10;
@@ -42,6 +37,19 @@ QRadioButton* radio(QWidget* parent, const QRect& place, const QString& caption,
     r->setFont(font);
     return r;
 }
+
+// Opens a drop-down's list below its box with its visible-entries limit: the styles that lay
+// the list over the box as one full-height column otherwise ignore that limit.
+class DropDownBelowStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == QStyle::SH_ComboBox_Popup) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 // An auto-exclusive radio button refuses to be unchecked directly.
 void uncheck(QRadioButton* button) {
@@ -75,8 +83,10 @@ ClickLabel* counter(QWidget* parent, const QRect& place, const QString& hint) {
 
 }  // namespace
 
-TForm2::TForm2(Screens& screens)
-    : Screen(screens.context, QStringLiteral("ordlykta 2.0 ELV"), kMenuColour), screens_(screens) {
+TForm2::TForm2(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
+    : Screen(context, QStringLiteral("ordlykta 2.0 ELV"), kMenuColour),
+      state_(state),
+      navigator_(navigator) {
     const QFont large = typeface(Face::Verdana, 16);
 
     Panel2 = panel(this, {40, 56, 233, 97}, kPanelColour, Bevel::Raised);
@@ -100,6 +110,9 @@ TForm2::TForm2(Screens& screens)
     ComboBox1 = new QComboBox(GroupBox1);
     ComboBox1->setFont(typeface(Face::CourierNew, 19));
     setPairLineHeight(ComboBox1->view());
+    auto* dropDownStyle = new DropDownBelowStyle;
+    dropDownStyle->setParent(ComboBox1);
+    ComboBox1->setStyle(dropDownStyle);
     ComboBox1->setMaxVisibleItems(kVisibleEntries);
     ComboBox1->setGeometry(40, 40, 385, ComboBox1->sizeHint().height());
     lblNTALiKAP = counter(GroupBox1, {42, 80, 57, 18},
@@ -107,7 +120,7 @@ TForm2::TForm2(Screens& screens)
     lblTOTALANTAL = counter(GroupBox1, {42, 104, 57, 18},
                             QStringLiteral("Totalt antal sparade poster i det valda språket"));
     QPalette navy = lblTOTALANTAL->palette();
-    navy.setColor(QPalette::WindowText, bgr(0x800000));
+    navy.setColor(QPalette::WindowText, bgr(palette::kNavy));
     lblTOTALANTAL->setPalette(navy);
     Shape1 = outline(GroupBox1, {41, 79, 59, 20});
     Shape2 = outline(GroupBox1, {41, 103, 59, 20});
@@ -166,14 +179,6 @@ TForm2::TForm2(Screens& screens)
     onClick(buttEXIT, [this] { buttEXITClick(); });
 }
 
-int TForm2::currentLanguage() const {
-    return lblSPRAK->text().toInt();
-}
-
-int TForm2::currentList() const {
-    return listLabel(currentLanguage())->text().toInt();
-}
-
 QRadioButton* TForm2::languageButton(int language) const {
     switch (language) {
         case 2:
@@ -209,33 +214,32 @@ void TForm2::FormShow() {
 
 void TForm2::loadState() {
     ComboBox1->clear();
-    store::Settings settings;
-    if (store::settingsExist()) {
-        settings = store::loadSettings();
-    } else {
-        store::createSettings();
-        settings = store::defaultSettings();
+    if (!state_.load()) {
         dialogs().notice(QStringLiteral("The file agen.dat is re-created"));
     }
-    lblKAP1->setText(QString::number(settings.lists[0]));
-    lblKAP2->setText(QString::number(settings.lists[1]));
-    lblKAP3->setText(QString::number(settings.lists[2]));
-    lblSPRAK->setText(QString::number(settings.language));
     for (int language = 1; language <= store::kLanguageCount; ++language) {
-        languageButton(language)->setText(fromStore(settings.names[language - 1]));
+        languageButton(language)->setText(state_.name(language));
     }
+    showState();
     // Checking the stored language's button is a language choice when it was not checked yet.
     // It runs here rather than through the button's signal, so that its errors stay with the
     // show handler.
-    QRadioButton* current = languageButton(settings.language);
+    QRadioButton* current = languageButton(state_.language());
     if (!current->isChecked()) {
         {
             const QSignalBlocker blocker(current);
             current->setChecked(true);
         }
-        languageChoice(settings.language);
+        languageChoice(state_.language());
     }
-    lblSsprak->setText(fromStore(settings.names[settings.language - 1]));
+}
+
+void TForm2::showState() {
+    lblSPRAK->setText(QString::number(state_.language()));
+    for (int language = 1; language <= store::kLanguageCount; ++language) {
+        listLabel(language)->setText(QString::number(state_.list(language)));
+    }
+    lblSsprak->setText(state_.name());
 }
 
 void TForm2::applyListCount(int count) {
@@ -268,6 +272,7 @@ void TForm2::prBUDAT() {
             language, [this](const store::Text& name) { ComboBox1->addItem(fromStore(name)); });
         dialogs().notice(QStringLiteral("the file bu%1.dat re-created").arg(language));
     }
+    state_.setCounts(count, total);
     applyListCount(count);
     showCount(lblNTALiKAP, count);
     ComboBox1->setCurrentIndex(list - 1);
@@ -288,33 +293,27 @@ void TForm2::prBUDAT() {
 }
 
 void TForm2::prUPPDATKAPITELBOX() {
-    ComboBox1->clear();
     prBUDAT();
 }
 
 void TForm2::prSPARA() {
-    store::Settings settings;
-    settings.language = lblSPRAK->text().toInt();
-    settings.lists = {lblKAP1->text().toInt(), lblKAP2->text().toInt(), lblKAP3->text().toInt()};
-    for (int language = 1; language <= store::kLanguageCount; ++language) {
-        settings.names[language - 1] = store::cut(toStore(languageButton(language)->text()));
-    }
-    store::saveSettings(settings);
+    state_.save();
 }
 
 void TForm2::languageChoice(int language) {
-    lblSsprak->setText(languageButton(language)->text());
-    lblSPRAK->setText(QString::number(language));
+    state_.setLanguage(language);
+    showState();
     prSPARA();
     prUPPDATKAPITELBOX();
 }
 
 void TForm2::ComboBox1Change() {
     const int language = currentLanguage();
-    const int list = ComboBox1->currentIndex() + 1;
-    listLabel(language)->setText(QString::number(list));
+    state_.setList(ComboBox1->currentIndex() + 1);
+    showState();
     prSPARA();
-    const int count = store::pairCount(store::readHeader(language, list));
+    const int count = store::pairCount(store::readHeader(language, currentList()));
+    state_.setListCount(count);
     applyListCount(count);
     if (count == 0 && optRANDOM->isEnabled()) {
         optRANDOM->setChecked(true);
@@ -325,19 +324,19 @@ void TForm2::ComboBox1Change() {
 }
 
 void TForm2::buttSPRAKClick() {
-    const std::optional<QString> name =
-        dialogs().inputBox(QStringLiteral("Input Box"),
-                           QStringLiteral("Ange önskat namn för språket"), lblSsprak->text());
+    const std::optional<QString> name = dialogs().inputBox(
+        QStringLiteral("Input Box"), QStringLiteral("Ange önskat namn för språket"), state_.name());
     if (!name) {
         return;
     }
     for (int language = 1; language <= store::kLanguageCount; ++language) {
         if (languageButton(language)->isChecked()) {
+            state_.setName(language, *name);
             languageButton(language)->setText(*name);
         }
     }
     prSPARA();
-    lblSsprak->setText(*name);
+    lblSsprak->setText(state_.name());
 }
 
 void TForm2::buttKAPITELClick() {
@@ -367,41 +366,33 @@ void TForm2::lblTOTALANTALClick() {
 // A drop-down without a selected entry (which no refresh leaves) would give an empty list
 // name here, never an error.
 QString TForm2::chosenListTitle() const {
-    return QStringLiteral(" ") + lblSsprak->text() + QStringLiteral(": ") +
-           ComboBox1->currentText();
+    return QStringLiteral(" ") + state_.name() + QStringLiteral(": ") + ComboBox1->currentText();
 }
 
 QString TForm2::randomTitle() const {
-    return QStringLiteral(" ") + lblSsprak->text() + QStringLiteral(": 10 Slumpade.");
+    return QStringLiteral(" ") + state_.name() + QStringLiteral(": 10 Slumpade.");
 }
 
 void TForm2::bitbtnSAVEClick() {
-    TForm3& editor = *screens_.editor;
-    editor.lblSsprak->setText(QStringLiteral(" ") + lblSsprak->text() + QStringLiteral(" "));
-    editor.lblKAPITEL->setText(chosenListTitle());
-    screens_.start->handOver(*this, editor);
+    navigator_.open(*this, ScreenId::Editor, chosenListTitle());
+}
+
+void TForm2::openDrill(ScreenId ofList, ScreenId ofTen) {
+    if (optKAP->isChecked()) {
+        navigator_.open(*this, ofList, chosenListTitle());
+    } else {
+        navigator_.open(*this, ofTen, randomTitle());
+    }
 }
 
 void TForm2::buttLEARNClick() {
-    if (optKAP->isChecked()) {
-        screens_.learnList->lblKAPITEL->setText(chosenListTitle());
-        screens_.start->handOver(*this, *screens_.learnList);
-    } else {
-        screens_.learnRandom->lblKAPITEL->setText(randomTitle());
-        screens_.start->handOver(*this, *screens_.learnRandom);
-    }
+    openDrill(ScreenId::LearnList, ScreenId::LearnTen);
 }
 
 void TForm2::buttREHEARSEClick() {
-    if (optKAP->isChecked()) {
-        screens_.quizList->lblKAPITEL->setText(chosenListTitle());
-        screens_.start->handOver(*this, *screens_.quizList);
-    } else {
-        screens_.quizRandom->lblKAPITEL->setText(randomTitle());
-        screens_.start->handOver(*this, *screens_.quizRandom);
-    }
+    openDrill(ScreenId::QuizList, ScreenId::QuizTen);
 }
 
 void TForm2::bitbutINFOClick() {
-    screens_.start->handOver(*this, *screens_.info);
+    navigator_.open(*this, ScreenId::Info);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The menu screen: chooses the current language and list, names both, shows their counts,
-// decides which drills are offered, and opens every other screen. It holds the state the
-// other screens read, in the captions of its labels, and saves every change of it at once.
+// decides which drills are offered, and opens every other screen. It changes the menu state
+// that the other screens read, and saves every change of it at once; its hidden labels show
+// that state.
 
 #include <QComboBox>
 #include <QFrame>
@@ -10,19 +11,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/Screens.h"
+#include "state/MenuState.h"
+#include "ui/Navigator.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 
 class TForm2 : public ui::Screen {
     Q_OBJECT
   public:
-    explicit TForm2(Screens& screens);
+    TForm2(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
 
-    // The menu state as the other screens read it: the current language (lblSPRAK) and its
-    // current list (lblKAP1, lblKAP2 or lblKAP3).
-    int currentLanguage() const;
-    int currentList() const;
+    // The current language and its current list.
+    int currentLanguage() const { return state_.language(); }
+    int currentList() const { return state_.list(); }
 
     // Handlers.
     void opt1Click() { languageChoice(1); }
@@ -33,7 +34,7 @@ class TForm2 : public ui::Screen {
     void buttKAPITELClick();
     void lblNTALiKAPClick();
     void lblTOTALANTALClick();
-    void bitbtnSAVEClick();
+    void bitbtnSAVEClick();  // "&Spara" opens the list editor
     void buttLEARNClick();
     void buttREHEARSEClick();
     void bitbutINFOClick();
@@ -46,7 +47,7 @@ class TForm2 : public ui::Screen {
     void prSPARA();
 
     QFrame* Panel2;
-    QPushButton* bitbtnSAVE;
+    QPushButton* bitbtnSAVE;  // "&Spara": opens the list editor, saves nothing
     QFrame* Panel3;
     QPushButton* buttLEARN;
     QPushButton* buttREHEARSE;
@@ -67,6 +68,7 @@ class TForm2 : public ui::Screen {
     QFrame* Panel1;
     QPushButton* bitbutINFO;
     QPushButton* buttEXIT;
+    // Hidden: the current language, the current list of each language, the language's name.
     QLabel* lblSPRAK;
     QLabel* lblKAP1;
     QLabel* lblKAP2;
@@ -81,11 +83,18 @@ class TForm2 : public ui::Screen {
     void languageChoice(int language);
     QRadioButton* languageButton(int language) const;
     QLabel* listLabel(int language) const;
+    // The hidden labels from the menu state.
+    void showState();
     // The drill controls for the current list's count c.
     void applyListCount(int count);
+    // "&Lär in" and "&Förhör": the drill of the chosen list or of ten random pairs.
+    void openDrill(ui::ScreenId ofList, ui::ScreenId ofTen);
     // " " + language name + ": " + the selected list's name.
     QString chosenListTitle() const;
     QString randomTitle() const;
 
-    Screens& screens_;
+    state::MenuState& state_;
+    ui::Navigator& navigator_;
 };
+
+using MenuScreen = TForm2;

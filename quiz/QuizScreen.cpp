@@ -1,25 +1,19 @@
 #include "quiz/QuizScreen.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <vector>
 
-#include "app/Unit1.h"
-#include "menu/Unit2.h"
 #include "ui/Look.h"
+#include "ui/Palette.h"
 #include "ui/Text.h"
 
 namespace quiz {
 namespace {
 
-constexpr quint32 kQuizYellow = 11796479;
-constexpr quint32 kPanelYellow = 14811135;
-constexpr quint32 kLightBlue = 16768991;
-constexpr quint32 kLightRed = 14277119;
-constexpr quint32 kLightGreen = 13303780;
-constexpr quint32 kWhite = 16777215;
+using namespace ui::palette;
 
 const QString kInstruction =
     QStringLiteral("Svara på ALLA frågorna. Sedan får du veta hur det gick.");
@@ -30,19 +24,22 @@ const QString kOfferRepeat = QStringLiteral("Förhör felsvarade glosor");
 const QString kAllRight = QStringLiteral(" Bra gjort! Alla rätt!");
 const QString kReviewRight = QStringLiteral("Korrekt svarat!");
 const QString kReviewWrong = QStringLiteral("Fel svarat. Rätt svar ovan.");
-const QString kWrongSeparator = QStringLiteral(" # ");
 
-// " 3 av 10 ord förhörda."
-QString progressLine(int asked, int questions) {
-    return QStringLiteral(" %1 av %2 ord förhörda.").arg(asked).arg(questions);
-}
+// A list that reports each key press once the list has acted on it, selection included.
+class AnswerList : public QListWidget {
+  public:
+    AnswerList(QWidget* parent, std::function<void()> afterKey)
+        : QListWidget(parent), afterKey_(std::move(afterKey)) {}
 
-// " Klart: 7 av 10 rätt. Klicka på # för att se rätt svar."
-QString resultLine(int right, int questions) {
-    return QStringLiteral(" Klart: %1 av %2 rätt. Klicka på # för att se rätt svar.")
-        .arg(right)
-        .arg(questions);
-}
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QListWidget::keyPressEvent(event);
+        afterKey_();
+    }
+
+  private:
+    std::function<void()> afterKey_;
+};
 
 // The one-pixel frame just around a control.
 QRect around(const QWidget* widget) {
@@ -51,45 +48,34 @@ QRect around(const QWidget* widget) {
 
 }  // namespace
 
-const store::Text QuizScreen::kBlankAnswer(store::kShortStringCapacity, ' ');
-
-store::Text answerOf(const QString& typed) {
-    return store::cut(ui::toStore(typed));
-}
-
-bool isRight(const store::Text& answer, const store::Text& stored) {
-    return !answer.empty() && answer == stored;
-}
-
-QuizScreen::QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr<PairSource> source)
-    : Screen(screens.context, variant.caption, kQuizYellow),
-      screens_(screens),
+QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+                       const Variant& variant, std::unique_ptr<PairSource> source)
+    : Screen(context, variant.caption, kLightYellow),
+      state_(state),
+      navigator_(navigator),
       variant_(variant),
       source_(std::move(source)) {
-    const QFont words = ui::typeface(ui::Face::CourierNew, 19);
-    const QFont large = ui::typeface(ui::Face::Verdana, 16);
-
-    ui::ClickLabel* title = ui::label(this, {24, 16, 737, 24}, QString(), words);
-    title->setBackgroundBgr(kLightBlue);
-    lblKAPITEL = title;
-    lblSVE = ui::label(this, {28, 60, 335, 24}, QString(), words);
-    lblSVE->setBackgroundBgr(kWhite);
-    // The label's name is the word it asks; what it is goes into its description.
-    lblSVE->setAccessibleDescription(QStringLiteral("svenska"));
+    lblKAPITEL = ui::titleLine(this, kPaleBlue);
+    lblSVE = ui::swedishWord(this);
     edtFOR = ui::wordEdit(this, {424, 56, 340, 29}, store::kShortStringCapacity);
     edtFOR->setAccessibleName(QStringLiteral("svar"));
-    lblMESS = ui::label(this, {24, 96, 737, 24}, QString(), words);
-    lblMESS->setAlignment(Qt::AlignCenter);
-    ListBox1 = ui::pairList(this, {24, 136, 737, 314});
+    lblMESS = ui::messageLine(this);
+    // A key that moves the selection during a pass selects the line it reached after the
+    // information box has come and gone; the list then goes back to what the pass keeps.
+    ListBox1 = new AnswerList(this, [this] {
+        if (pass_.phase() == QuizPass::Phase::Asking) {
+            selectLine(passSelection());
+        }
+    });
+    ui::makePairList(ListBox1, {24, 136, 737, 314});
     ListBox1->setAccessibleName(QStringLiteral("ordpar"));
 
-    Panel1 = ui::panel(this, {24, 464, 737, 97}, kPanelYellow);
-    const int height = variant.buttonHeight;
-    buttNEXT = ui::button(Panel1, {40, 16, 200, height}, QStringLiteral("&Fortsätt"),
-                          ui::typeface(ui::Face::SansSerif, 16));
-    buttMENU = ui::glyphButton(Panel1, {272, 16, 200, height}, QStringLiteral("&Meny"), large,
-                               ui::glyph(ui::Glyph::Menu));
-    buttEXIT = ui::button(Panel1, {504, 16, 200, height}, QStringLiteral("&Avsluta"), large);
+    const ui::DrillButtons foot =
+        ui::drillButtons(this, kCream, ui::typeface(ui::Face::SansSerif, 16), variant.buttonHeight);
+    Panel1 = foot.panel;
+    buttNEXT = foot.next;
+    buttMENU = foot.menu;
+    buttEXIT = foot.exit;
 
     lblNTAL = ui::hiddenLabel(this, variant.ntalPlace, QStringLiteral("0"));
     Shape1 = ui::outline(this, around(lblKAPITEL));
@@ -157,51 +143,41 @@ bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
 void QuizScreen::FormShow() {
     // Nothing of the pass before stays: should the new one not be read, there is no pass to
     // answer or review.
-    questions_ = 0;
-    position_ = 1;
-    phase_ = Phase::Asking;
-    lblNTAL->setText(QStringLiteral("0"));
+    pass_.reset();
+    setPairCount(0);
     lblSVE->clear();
     edtFOR->clear();
     clearLines();
     lblMESS->clear();
-    const int language = screens_.menu->currentLanguage();
-    const int list = screens_.menu->currentList();
-    store::WordListFile file(language);
-    lblNTAL->setText(QString::number(source_->countOnShow(file, list)));
+    store::WordListFile file(state_.language());
+    setPairCount(source_->countOnShow(file, state_.list()));
     prSLUMPAORDNING();
-    const int count = lblNTAL->text().toInt();
+    const int count = pairCount_;
     beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
     file.close();
-    repeatWrong_ = false;
-    setMessage(kLightBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
+    setMessage(kPaleBlue, variant_.instructionOnShow ? kInstruction : progressLine(0, count));
     edtFOR->setFocus();
 }
 
 void QuizScreen::prSLUMPAORDNING() {
-    answers_.fill(kBlankAnswer);
-    const int count =
-        source_->build(screens_.menu->currentLanguage(), lblNTAL->text().toInt(), random_);
-    lblNTAL->setText(QString::number(std::clamp(count, 0, store::kMaxPairCount)));
+    pass_.blankAnswers();
+    const int count = source_->build(state_.language(), pairCount_, random_);
+    setPairCount(std::clamp(count, 0, store::kMaxPairCount));
 }
 
 void QuizScreen::prCENTRERA(const QString& answer, const QString& swedish) {
     ListBox1->addItem(ui::pairLine(swedish, answer));
-    const int row = position_ - 1;
+    const int row = pass_.position() - 1;
     if (variant_.selectsAnsweredLine && row >= 0 && row < ListBox1->count()) {
         selectLine(row);
     }
 }
 
-void QuizScreen::prLISTAFELSVAR(const QString& answer, const QString& swedish) {
-    ListBox1->addItem(ui::pairLine(swedish, answer, kWrongSeparator));
-}
-
 void QuizScreen::buttNEXTClick() {
-    store::WordListFile file(screens_.menu->currentLanguage());
-    if (phase_ == Phase::Asking) {
+    store::WordListFile file(state_.language());
+    if (pass_.phase() == QuizPass::Phase::Asking) {
         askStep(file);
-    } else if (!repeatWrong_) {
+    } else if (!pass_.repeatsWrong()) {
         if (dialogs().confirm(kOfferFullPass)) {
             startFullPass(file);
         }
@@ -212,7 +188,7 @@ void QuizScreen::buttNEXTClick() {
 }
 
 void QuizScreen::ListBox1Click() {
-    if (phase_ == Phase::Asking) {
+    if (pass_.phase() == QuizPass::Phase::Asking) {
         dialogs().information(kAnswerAllFirst);
         selectLine(passSelection());
         edtFOR->setFocus();
@@ -222,36 +198,36 @@ void QuizScreen::ListBox1Click() {
 }
 
 void QuizScreen::buttMENUClick() {
-    screens_.start->handOver(*this, *screens_.menu);
+    navigator_.open(*this, ui::ScreenId::Menu);
 }
 
 store::WordRecord QuizScreen::readPosition(store::WordListFile& file, int position) {
-    const PairPlace place = source_->place(screens_.menu->currentList(), position);
+    const PairPlace place = source_->place(state_.list(), position);
     return file.read(place.list, place.slot);
 }
 
 void QuizScreen::askStep(store::WordListFile& file) {
-    const int p = position_;
-    if (questions_ > 0 && p == questions_ + 1) {
+    if (pass_.scoringDue()) {
         scorePass(file);  // the last answer is in, but its scoring failed: it is tried again
         return;
     }
-    if (p < 1 || p > questions_) {
+    if (!pass_.asks()) {
         return;  // a pass without pairs has nothing to ask
     }
+    const int p = pass_.position();
+    const int questions = pass_.questions();
     const store::WordRecord pair = readPosition(file, p);
     // The next question is read before the answer is recorded, so that a failed read leaves
     // this question on screen, still to be answered.
-    const store::WordRecord next = p < questions_ ? readPosition(file, p + 1) : store::WordRecord{};
+    const store::WordRecord next = p < questions ? readPosition(file, p + 1) : store::WordRecord{};
     const QString typed = edtFOR->text();
     prCENTRERA(typed, ui::fromStore(pair.first));
-    answers_[static_cast<std::size_t>(p)] = answerOf(typed);
-    position_ = p + 1;
-    if (p < questions_) {
+    pass_.answer(answerOf(typed));
+    if (p < questions) {
         edtFOR->clear();
         lblSVE->setText(ui::fromStore(next.first));
         edtFOR->setFocus();
-        lblMESS->setText(progressLine(p, questions_));
+        lblMESS->setText(progressLine(p, questions));
     } else {
         scorePass(file);
     }
@@ -259,21 +235,20 @@ void QuizScreen::askStep(store::WordListFile& file) {
 
 void QuizScreen::scorePass(store::WordListFile& file) {
     clearLines();
+    const int questions = pass_.questions();
     int right = 0;
     int lastWrong = 0;
-    for (int k = 1; k <= questions_; ++k) {
+    for (int k = 1; k <= questions; ++k) {
         const store::WordRecord pair = readPosition(file, k);
-        const store::Text& answer = answers_[static_cast<std::size_t>(k)];
-        if (isRight(answer, pair.second)) {
+        ListBox1->addItem(pass_.scoredLine(k, pair));
+        if (pass_.rightAt(k, pair)) {
             ++right;
-            prCENTRERA(ui::fromStore(pair.second), ui::fromStore(pair.first));
         } else {
-            prLISTAFELSVAR(ui::fromStore(answer), ui::fromStore(pair.first));
             lastWrong = k;
         }
     }
-    if (right < questions_) {
-        setMessage(kLightRed, resultLine(right, questions_));
+    if (right < questions) {
+        setMessage(kPink, resultLine(right, questions));
         const store::WordRecord pair = readPosition(file, lastWrong);
         edtFOR->setText(ui::fromStore(pair.second));
         lblSVE->setText(ui::fromStore(pair.first));
@@ -281,17 +256,13 @@ void QuizScreen::scorePass(store::WordListFile& file) {
         // the current one.
         selectLine(lastWrong - 1);
         ListBox1->setFocus();
-        repeatWrong_ = true;
-        wrongCount_ = questions_ - right;
     } else {
         edtFOR->clear();
         lblSVE->clear();
-        setMessage(kLightGreen, kAllRight);
+        setMessage(kPaleGreen, kAllRight);
         buttNEXT->setFocus();
-        repeatWrong_ = false;
     }
-    position_ = drill::kFinished;
-    phase_ = Phase::Finished;
+    pass_.finish(right);
 }
 
 void QuizScreen::startFullPass(store::WordListFile& file) {
@@ -299,61 +270,49 @@ void QuizScreen::startFullPass(store::WordListFile& file) {
     // be reviewed, should the new pass fail to start.
     clearLines();
     prSLUMPAORDNING();
-    const int count = lblNTAL->text().toInt();
+    const int count = pairCount_;
     beginPass(count, count > 0 ? readPosition(file, 1) : store::WordRecord{});
-    setMessage(kLightBlue, progressLine(0, count));
+    setMessage(kPaleBlue, progressLine(0, count));
     edtFOR->setFocus();
 }
 
 void QuizScreen::startRepeat(store::WordListFile& file) {
-    // Every position of the pass just scored is looked at, so that the repeat asks exactly
-    // the wrongly answered pairs, in the order they were asked. The order changes only once
-    // all are read, so that a failed read leaves the scored pass as it was.
-    std::vector<int> wrong;
-    store::WordRecord first;  // the first question of the repeat
-    for (int k = 1; k <= questions_; ++k) {
-        const store::WordRecord pair = readPosition(file, k);
-        if (!isRight(answers_[static_cast<std::size_t>(k)], pair.second)) {
-            if (wrong.empty()) {
-                first = pair;
-            }
-            wrong.push_back(k);
-        }
-    }
+    // The order changes only once every position is read, so that a failed read leaves the
+    // scored pass as it was.
+    const QuizPass::Repeat repeat =
+        pass_.wrongAnswers([this, &file](int position) { return readPosition(file, position); });
     int to = 1;
-    for (int k : wrong) {
+    for (int k : repeat.positions) {
         source_->copyEntry(k, to);
         ++to;
     }
-    wrongCount_ = to - 1;
-    answers_.fill(kBlankAnswer);
-    beginPass(wrongCount_, first);
-    setMessage(kLightBlue, progressLine(0, wrongCount_));
+    const int questions = to - 1;
+    pass_.blankAnswers();
+    beginPass(questions, repeat.first);
+    setMessage(kPaleBlue, progressLine(0, questions));
     edtFOR->setFocus();
 }
 
 void QuizScreen::beginPass(int questions, const store::WordRecord& first) {
     clearLines();
-    questions_ = questions;
+    pass_.begin(questions);
     lblSVE->setText(ui::fromStore(first.first));
     edtFOR->clear();
-    position_ = 1;
-    phase_ = Phase::Asking;
 }
 
 void QuizScreen::reviewLine(int row) {
-    if (row < 0 || row >= questions_ || row >= ListBox1->count()) {
+    if (row < 0 || row >= pass_.questions() || row >= ListBox1->count()) {
         return;
     }
-    store::WordListFile file(screens_.menu->currentLanguage());
+    store::WordListFile file(state_.language());
     const int position = row + 1;
     const store::WordRecord pair = readPosition(file, position);
     lblSVE->setText(ui::fromStore(pair.first));
     edtFOR->setText(ui::fromStore(pair.second));
-    if (isRight(answers_[static_cast<std::size_t>(position)], pair.second)) {
-        setMessage(kLightGreen, kReviewRight);
+    if (pass_.rightAt(position, pair)) {
+        setMessage(kPaleGreen, kReviewRight);
     } else {
-        setMessage(kLightRed, kReviewWrong);
+        setMessage(kPink, kReviewWrong);
     }
     file.close();
 }
@@ -377,8 +336,9 @@ void QuizScreen::selectLine(int row) {
     ListBox1->setCurrentIndex(ListBox1->model()->index(row, 0));
 }
 
-int QuizScreen::passSelection() const {
-    return variant_.selectsAnsweredLine ? position_ - 2 : -1;
+void QuizScreen::setPairCount(int count) {
+    pairCount_ = count;
+    lblNTAL->setText(QString::number(count));
 }
 
 }  // namespace quiz

@@ -12,9 +12,11 @@
 #include <array>
 #include <memory>
 
-#include "app/Screens.h"
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
+#include "quiz/QuizPass.h"
+#include "state/MenuState.h"
 #include "store/WordList.h"
+#include "ui/Navigator.h"
 #include "ui/Screen.h"
 #include "ui/Widgets.h"
 
@@ -53,16 +55,11 @@ struct Variant {
     bool selectsAnsweredLine = true;      // during a pass the newest line is selected
 };
 
-// The answer as it is compared and kept: the typed text in Windows-1252, cut to 30 characters.
-store::Text answerOf(const QString& typed);
-// Right exactly when the answer equals the stored word byte for byte; case, spaces and accents
-// count, and an empty answer is wrong.
-bool isRight(const store::Text& answer, const store::Text& stored);
-
 class QuizScreen : public ui::Screen {
     Q_OBJECT
   public:
-    QuizScreen(Screens& screens, const Variant& variant, std::unique_ptr<PairSource> source);
+    QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+               const Variant& variant, std::unique_ptr<PairSource> source);
     ~QuizScreen() override;
 
     // One quiz step: record an answer and ask the next question, score the pass after the
@@ -72,18 +69,16 @@ class QuizScreen : public ui::Screen {
     // after scoring the review of that line.
     void ListBox1Click();
     void buttMENUClick();
-    // Blanks the answer slots and builds a new order for a full pass over the count in lblNTAL.
+    // Blanks the answer slots and builds a new order for a full pass over the pair count.
     void prSLUMPAORDNING();
-    // Appends the pair line of the two texts; on the chosen-list screen it also selects the
-    // line of the current position when there is one.
+    // Appends the pair line of the two texts (note the order: the answer first, the reverse of
+    // the line); on the chosen-list screen it also selects the line of the current position.
     void prCENTRERA(const QString& answer, const QString& swedish);
-    // Appends the pair line with " # " for a wrong answer; the selection stays.
-    void prLISTAFELSVAR(const QString& answer, const QString& swedish);
 
     // The random source of this screen's orders; a test may put a fixed clock into it.
     drill::Random& random() { return random_; }
 
-    QLabel* lblKAPITEL;  // the title line, written by the menu before it opens the screen
+    QLabel* lblKAPITEL;  // the title line, given by the menu as it opens the screen
     ui::ClickLabel* lblSVE;
     QLineEdit* edtFOR;
     ui::ClickLabel* lblMESS;
@@ -92,7 +87,7 @@ class QuizScreen : public ui::Screen {
     QPushButton* buttNEXT;
     QPushButton* buttMENU;
     QPushButton* buttEXIT;
-    QLabel* lblNTAL;
+    QLabel* lblNTAL;  // hidden: the pair count of a full pass
     QFrame* Shape1;
     QFrame* Shape2;
     QFrame* Shape4;
@@ -100,14 +95,9 @@ class QuizScreen : public ui::Screen {
   protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    Screens& screens_;
+    state::MenuState& state_;
 
   private:
-    enum class Phase { Asking, Finished };
-
-    // The blank answer: 30 spaces.
-    static const store::Text kBlankAnswer;
-
     store::WordRecord readPosition(store::WordListFile& file, int position);
     void askStep(store::WordListFile& file);
     void scorePass(store::WordListFile& file);
@@ -123,19 +113,16 @@ class QuizScreen : public ui::Screen {
     // Selects a line, or none with -1, without the list reporting it as the user's move.
     void selectLine(int row);
     // The line a pass keeps selected: the newest answered one on the chosen-list screen.
-    int passSelection() const;
+    int passSelection() const { return pass_.keptLine(variant_.selectsAnsweredLine); }
+    void setPairCount(int count);
 
+    ui::Navigator& navigator_;
     const Variant variant_;
     std::unique_ptr<PairSource> source_;
     drill::Random random_;
 
-    // The quiz state of this screen.
-    std::array<store::Text, drill::kTableSize + 1> answers_;  // answers_[p]: the answer at p
-    int position_ = 1;          // 1..questions_ while asking; drill::kFinished after scoring
-    int questions_ = 0;         // the question count of the running (or last scored) pass
-    int wrongCount_ = 0;        // W: the wrong answers of the last pass that had any
-    bool repeatWrong_ = false;  // the next pass repeats the wrong answers
-    Phase phase_ = Phase::Asking;
+    int pairCount_ = 0;  // the pairs of a full pass, which lblNTAL shows
+    QuizPass pass_;
 
     bool mouseDown_ = false;   // a mouse button is down on the list's lines
     int rowBeforePress_ = -1;  // the selected line when the button went down

@@ -38,5 +38,6 @@ quiz::Variant chosenListVariant() {
 
 }  // namespace
 
-TForm5::TForm5(Screens& screens)
-    : QuizScreen(screens, chosenListVariant(), std::make_unique<ChosenListSource>()) {}
+TForm5::TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
+    : QuizScreen(context, state, navigator, chosenListVariant(),
+                 std::make_unique<ChosenListSource>()) {}

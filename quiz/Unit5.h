@@ -6,5 +6,7 @@
 class TForm5 : public quiz::QuizScreen {
     Q_OBJECT
   public:
-    explicit TForm5(Screens& screens);
+    TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
 };
+
+using QuizListScreen = TForm5;

@@ -1,7 +1,5 @@
 #include "quiz/Unit7.h"
 
-#include "menu/Unit2.h"
-
 namespace {
 
 // Ten pairs of lists 1 to 98 (fewer only when the file holds fewer), by the ten-random order.
@@ -31,7 +29,7 @@ class TenRandomSource : public quiz::PairSource {
 
 quiz::Variant tenRandomVariant() {
     quiz::Variant v;
-    v.caption = QStringLiteral("Ordlykta 2.0  ELV");
+    v.caption = QStringLiteral("Ordlykta 2.0  ELV");  // two spaces, unlike the other screens
     v.buttonHeight = 64;
     v.ntalPlace = {767, 88, 25, 13};
     v.buttonsFirstInTabOrder = true;
@@ -42,12 +40,13 @@ quiz::Variant tenRandomVariant() {
 
 }  // namespace
 
-TForm7::TForm7(Screens& screens)
-    : QuizScreen(screens, tenRandomVariant(), std::make_unique<TenRandomSource>()) {
+TForm7::TForm7(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
+    : QuizScreen(context, state, navigator, tenRandomVariant(),
+                 std::make_unique<TenRandomSource>()) {
     lblTOTALANTAL = ui::hiddenLabel(this, {767, 112, 25, 13}, QStringLiteral("0"));
 }
 
 void TForm7::FormShow() {
-    lblTOTALANTAL->setText(screens_.menu->lblTOTALANTAL->text());
+    lblTOTALANTAL->setText(QString::number(state_.total()));
     QuizScreen::FormShow();
 }

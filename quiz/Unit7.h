@@ -7,10 +7,12 @@
 class TForm7 : public quiz::QuizScreen {
     Q_OBJECT
   public:
-    explicit TForm7(Screens& screens);
+    TForm7(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
 
-    QLabel* lblTOTALANTAL;  // the menu's total pair count, copied when the screen is shown
+    QLabel* lblTOTALANTAL;  // hidden: the menu's total pair count, copied at every show
 
   protected:
     void FormShow() override;
 };
+
+using QuizTenScreen = TForm7;

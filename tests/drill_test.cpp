@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
 
 using namespace drill;
 

@@ -5,9 +5,11 @@
 #include <QTest>
 #include <cerrno>
 
+#include "learn/LearnDrill.h"
 #include "learn/Unit4.h"
 #include "learn/Unit6.h"
 #include "menu/Unit2.h"
+#include "store/File.h"
 #include "store/WordList.h"
 #include "tests/support/Fixture.h"
 #include "ui/Text.h"
@@ -410,4 +412,67 @@ TEST_F(LearnTest, WordsAreShownAsTheyAreStored) {
                   QFontMetrics(shown->font()).horizontalAdvance(shown->text()));
     }
     EXPECT_EQ(s.lblFOR->text(), foreign);
+}
+
+// The drill without a screen: each row starts a drill over n pairs "sN" / "oN" and presses on;
+// `fail` makes the read of that press fail, which must leave the drill as it was.
+TEST(LearnDrillTest, PressesRevealAndMoveOnUntilEveryPairIsShown) {
+    using Stage = learn::LearnDrill::Stage;
+    struct Row {
+        int n;
+        int presses;
+        int failingPress;  // 0: none
+        int lines;
+        QString swedish;
+        QString other;
+        QString progress;
+        Stage stage;
+    };
+    const Row rows[] = {
+        {3, 0, 0, 0, "s1", "", " 0 av 3 ordpar visade.", Stage::Running},
+        {3, 1, 0, 1, "s1", "o1", " 1 av 3 ordpar visade.", Stage::Running},
+        {3, 2, 0, 1, "s2", "", " 1 av 3 ordpar visade.", Stage::Running},
+        {3, 3, 3, 1, "s2", "", " 1 av 3 ordpar visade.", Stage::Running},
+        {3, 4, 0, 2, "s3", "", " 2 av 3 ordpar visade.", Stage::Running},
+        {3, 5, 0, 3, "s3", "o3", " 3 av 3 ordpar visade.", Stage::AllShown},
+        {3, 9, 0, 3, "s3", "o3", " 3 av 3 ordpar visade.", Stage::AllShown},
+        {1, 1, 0, 1, "s1", "o1", " 1 av 1 ordpar visade.", Stage::AllShown},
+        {0, 2, 0, 0, "", "", " 0 av 0 ordpar visade.", Stage::Running},
+    };
+    for (const Row& row : rows) {
+        int press = 0;
+        const auto pairOf = [&press, &row](int step) {
+            if (row.failingPress > 0 && press == row.failingPress) {
+                throw store::IoError("Read beyond end of file");
+            }
+            const QString number = QString::number(step);
+            return store::WordRecord{0, ui::toStore("s" + number), ui::toStore("o" + number)};
+        };
+        int closes = 0;
+        learn::LearnDrill d;
+        d.restart();
+        d.show(row.n, pairOf, [&closes] { ++closes; });
+        for (press = 1; press <= row.presses; ++press) {
+            if (press == row.failingPress) {
+                EXPECT_THROW(d.press(pairOf, [] {}), store::IoError);
+            } else {
+                d.press(pairOf, [&closes] { ++closes; });
+            }
+        }
+        const QString where = QStringLiteral("n %1, %2 presses").arg(row.n).arg(row.presses);
+        EXPECT_EQ(d.lines().size(), row.lines) << where.toStdString();
+        if (row.lines > 0) {
+            const QString n = QString::number(row.lines);
+            EXPECT_EQ(d.lines().back(), ui::pairLine("s" + n, "o" + n)) << where.toStdString();
+            EXPECT_EQ(d.newestLine(), row.lines - 1);
+        }
+        EXPECT_EQ(d.swedish(), row.swedish) << where.toStdString();
+        EXPECT_EQ(d.other(), row.other) << where.toStdString();
+        EXPECT_EQ(d.progress(), row.progress) << where.toStdString();
+        EXPECT_EQ(d.stage(), row.stage) << where.toStdString();
+        EXPECT_EQ(d.offersAgain(), row.stage == Stage::AllShown) << where.toStdString();
+        // The file is let go once a press has read, and a failed press reads nothing more.
+        EXPECT_EQ(closes, 1 + (row.n > 0 ? row.presses : 0) - (row.failingPress > 0 ? 1 : 0))
+            << where.toStdString();
+    }
 }

@@ -16,6 +16,7 @@
 #include "menu/Unit2.h"
 #include "quiz/Unit5.h"
 #include "quiz/Unit7.h"
+#include "state/MenuState.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "tests/support/Fixture.h"
@@ -509,4 +510,44 @@ TEST_F(MenuTest, ControlsStandWhereTheirContainersPutThem) {
     // A language button takes a click anywhere in its place, far from its text too.
     QTest::mouseClick(m.opt3, Qt::LeftButton, {}, QPoint(370, 20));
     EXPECT_EQ(m.lblSsprak->text(), "Språk C");
+}
+
+// The list drop-down opens below its box with fifteen entries in view, whatever the style.
+TEST_F(MenuTest, TheListDropDownOpensBelowTheBoxWithFifteenEntries) {
+    givenSettings(1, {40, 1, 1});
+    showMenu();
+    QComboBox* combo = menu().ComboBox1;
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QWidget* popup = view->window();
+    ASSERT_TRUE(popup->isVisible());
+    EXPECT_GE(popup->geometry().top(), combo->mapToGlobal(combo->rect().bottomLeft()).y());
+    const int line = view->visualRect(view->model()->index(0, 0)).height();
+    ASSERT_GT(line, 0);
+    EXPECT_EQ(view->viewport()->height() / line, 15);
+    combo->hidePopup();
+}
+
+// The menu state on its own: a missing settings file is created with the defaults; a name is
+// kept as typed but saved cut to the file's thirty characters; a list belongs to its language.
+TEST_F(MenuTest, MenuStateLoadsCreatesAndSavesTheSettings) {
+    state::MenuState s;
+    EXPECT_FALSE(s.load());
+    EXPECT_TRUE(store::settingsExist());
+    EXPECT_EQ(s.language(), 1);
+    EXPECT_EQ(s.name(2), "Språk B");
+    const QString longName = QString(35, u'ö');
+    s.setLanguage(3);
+    s.setList(42);
+    s.setName(3, longName);
+    s.save();
+    EXPECT_EQ(s.name(), longName);
+    EXPECT_EQ(s.list(1), 1);
+
+    state::MenuState again;
+    EXPECT_TRUE(again.load());
+    EXPECT_EQ(again.language(), 3);
+    EXPECT_EQ(again.list(), 42);
+    EXPECT_EQ(again.name(), QString(30, u'ö'));
+    EXPECT_EQ(again.name(1), "Språk A");
 }

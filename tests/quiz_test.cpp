@@ -5,6 +5,7 @@
 #include <set>
 
 #include "menu/Unit2.h"
+#include "quiz/QuizPass.h"
 #include "quiz/Unit5.h"
 #include "quiz/Unit7.h"
 #include "store/WordList.h"
@@ -499,4 +500,101 @@ TEST_F(QuizTest, TheQuestionIsShownAsItIsStored) {
     EXPECT_EQ(shown->text(), "<b>bil</b>");
     EXPECT_GE(shown->sizeHint().width(),
               QFontMetrics(shown->font()).horizontalAdvance(shown->text()));
+}
+
+// During a pass an arrow key on the list brings the information box as a click does, and leaves
+// the selection where a click leaves it: on the newest answered line, or on none in the
+// ten-random quiz.
+TEST_F(QuizTest, KeysDuringAPassLeaveTheSelectionAsAClickDoes) {
+    const Pairs pairs = {{"bil", "car"}, {"hus", "house"}, {"stol", "chair"}};
+    givenList(1, 1, pairs);
+    givenList(1, 7, kTen);
+    showMenu();
+    const QString info = "Svara först på ALLA frågorna, sedan får du veta hur det gick.";
+    struct Case {
+        QuizScreen* screen;
+        int kept;  // the selected line a click leaves
+    };
+    for (const Case& c : {Case{&chosen(), 1}, Case{&ten(), -1}}) {
+        QuizScreen& s = *c.screen;
+        openFromMenu(&s);
+        QApplication::setActiveWindow(&s);
+        for (int answer = 0; answer < 2; ++answer) {
+            type(s.edtFOR, "fel");
+            click(s.buttNEXT);
+        }
+        s.ListBox1->setFocus();
+        for (int key : {Qt::Key_Up, Qt::Key_Home, Qt::Key_PageUp}) {
+            dialogs.expectInformation(info);
+            press(s.ListBox1, key);
+            EXPECT_EQ(s.ListBox1->currentRow(), c.kept) << key;
+            const QList<QListWidgetItem*> selected = s.ListBox1->selectedItems();
+            EXPECT_EQ(selected.size(), c.kept < 0 ? 0 : 1) << key;
+            if (c.kept >= 0 && !selected.isEmpty()) {
+                EXPECT_EQ(s.ListBox1->row(selected.first()), c.kept) << key;
+            }
+        }
+        click(s.buttMENU);
+    }
+}
+
+// A pass without a screen: each row answers the pairs "sN" / "oN" of a pass in turn ("" for the
+// right answer), then scores it; the lines, marks and texts are what the screen shows.
+TEST(QuizPassTest, ScoringMarksEachLineAndARepeatAsksTheWrongOnesInOrder) {
+    const auto pairAt = [](int position) {
+        const QString n = QString::number(position);
+        return store::WordRecord{0, ui::toStore("s" + n), ui::toStore("o" + n)};
+    };
+    struct Row {
+        QStringList answers;  // "" answers right
+        QStringList lines;    // as scored
+        QString result;       // the result line, empty when all are right
+        std::vector<int> repeat;
+    };
+    const Row rows[] = {
+        {{"", ""}, {pairLines({{"s1", "o1"}, {"s2", "o2"}})}, "", {}},
+        {{"x", "", "O3"},
+         {ui::pairLine("s1", "x", " # "), ui::pairLine("s2", "o2"),
+          ui::pairLine("s3", "O3", " # ")},
+         " Klart: 1 av 3 rätt. Klicka på # för att se rätt svar.",
+         {1, 3}},
+        {{" o1"},
+         {ui::pairLine("s1", " o1", " # ")},
+         " Klart: 0 av 1 rätt. Klicka på # för att se rätt svar.",
+         {1}},
+        {{"o1 ", ""},
+         {ui::pairLine("s1", "o1 ", " # "), ui::pairLine("s2", "o2")},
+         " Klart: 1 av 2 rätt. Klicka på # för att se rätt svar.",
+         {1}},
+    };
+    for (const Row& row : rows) {
+        const int questions = static_cast<int>(row.answers.size());
+        quiz::QuizPass pass;
+        pass.reset();
+        pass.blankAnswers();
+        pass.begin(questions);
+        for (int p = 1; p <= questions; ++p) {
+            ASSERT_TRUE(pass.asks());
+            EXPECT_EQ(pass.keptLine(true), p - 2);
+            const QString& given = row.answers[p - 1];
+            pass.answer(quiz::answerOf(given.isEmpty() ? "o" + QString::number(p) : given));
+        }
+        EXPECT_TRUE(pass.scoringDue());
+        QStringList lines;
+        int right = 0;
+        for (int p = 1; p <= questions; ++p) {
+            lines << pass.scoredLine(p, pairAt(p));
+            right += pass.rightAt(p, pairAt(p));
+        }
+        pass.finish(right);
+        EXPECT_EQ(lines, row.lines);
+        EXPECT_EQ(right < questions ? quiz::resultLine(right, questions) : QString(), row.result);
+        EXPECT_EQ(pass.phase(), quiz::QuizPass::Phase::Finished);
+        EXPECT_EQ(pass.repeatsWrong(), !row.repeat.empty());
+        const quiz::QuizPass::Repeat repeat = pass.wrongAnswers(pairAt);
+        EXPECT_EQ(repeat.positions, row.repeat);
+        if (!row.repeat.empty()) {
+            EXPECT_EQ(repeat.first, pairAt(row.repeat.front()));
+        }
+    }
 }

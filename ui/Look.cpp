@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QWidget>
 
+#include "ui/Palette.h"
+
 namespace ui {
 
 QColor bgr(quint32 value) {
@@ -75,7 +77,7 @@ QPixmap glyph(Glyph kind) {
         case Glyph::Menu:
             // A light green square in a black frame, inside a transparent ring.
             p.fillRect(1, 1, 14, 14, Qt::black);
-            p.fillRect(2, 2, 12, 12, bgr(9961419));
+            p.fillRect(2, 2, 12, 12, bgr(palette::kLime));
             return pixmap;
         case Glyph::Continue:
             p.setRenderHint(QPainter::Antialiasing);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
+#include "ui/Palette.h"
 #include "ui/Text.h"
 
 namespace ui {
@@ -95,14 +96,49 @@ QLineEdit* wordEdit(QWidget* parent, const QRect& place, int maxLength) {
     return e;
 }
 
+ClickLabel* titleLine(QWidget* screen, quint32 colour) {
+    ClickLabel* title = label(screen, {24, 16, 737, 24}, QString(), typeface(Face::CourierNew, 19));
+    title->setBackgroundBgr(colour);
+    return title;
+}
+
+ClickLabel* swedishWord(QWidget* screen) {
+    ClickLabel* word = label(screen, {28, 60, 335, 24}, QString(), typeface(Face::CourierNew, 19));
+    word->setBackgroundBgr(palette::kWhite);
+    word->setAccessibleDescription(QStringLiteral("svenska"));
+    return word;
+}
+
+ClickLabel* messageLine(QWidget* screen) {
+    ClickLabel* message =
+        label(screen, {24, 96, 737, 24}, QString(), typeface(Face::CourierNew, 19));
+    message->setAlignment(Qt::AlignCenter);
+    return message;
+}
+
+DrillButtons drillButtons(QWidget* screen, quint32 colour, const QFont& nextFont, int height) {
+    const QFont font = typeface(Face::Verdana, 16);
+    DrillButtons b{};
+    b.panel = panel(screen, {24, 464, 737, 97}, colour);
+    b.next = button(b.panel, {40, 16, 200, height}, QStringLiteral("&Fortsätt"), nextFont);
+    b.menu = glyphButton(b.panel, {272, 16, 200, height}, QStringLiteral("&Meny"), font,
+                         glyph(Glyph::Menu));
+    b.exit = button(b.panel, {504, 16, 200, height}, QStringLiteral("&Avsluta"), font);
+    return b;
+}
+
 QListWidget* pairList(QWidget* parent, const QRect& place) {
     auto* l = new QListWidget(parent);
-    l->setGeometry(place);
-    l->setFont(typeface(Face::CourierNew, 19));
-    l->setSelectionMode(QAbstractItemView::SingleSelection);
-    l->setUniformItemSizes(true);
-    setPairLineHeight(l);
+    makePairList(l, place);
     return l;
+}
+
+void makePairList(QListWidget* list, const QRect& place) {
+    list->setGeometry(place);
+    list->setFont(typeface(Face::CourierNew, 19));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    setPairLineHeight(list);
 }
 
 void setPairLineHeight(QAbstractItemView* view) {

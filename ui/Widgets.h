@@ -43,8 +43,26 @@ QPushButton* glyphButton(QWidget* parent, const QRect& place, const QString& cap
 // the files can hold.
 QLineEdit* wordEdit(QWidget* parent, const QRect& place, int maxLength = 30);
 
+// The pieces of the frame the learn and quiz screens share, each made where both screens make it.
+// The title line at the top, with a background colour.
+ClickLabel* titleLine(QWidget* screen, quint32 colour);
+// The Swedish word, white; its name is the word it shows, "svenska" its description.
+ClickLabel* swedishWord(QWidget* screen);
+// The message line under the words, centred.
+ClickLabel* messageLine(QWidget* screen);
+// The panel at the foot with "&Fortsätt", "&Meny" and "&Avsluta", buttons `height` high.
+struct DrillButtons {
+    QFrame* panel;
+    QPushButton* next;
+    QPushButton* menu;
+    QPushButton* exit;
+};
+DrillButtons drillButtons(QWidget* screen, quint32 colour, const QFont& nextFont, int height);
+
 // A list of pair lines: fixed-pitch, one line 21 pixels high, single selection.
 QListWidget* pairList(QWidget* parent, const QRect& place);
+// Makes a list the caller created, perhaps of its own subclass, a list of pair lines.
+void makePairList(QListWidget* list, const QRect& place);
 // Makes every line of a list view, or of a drop-down's list, as high as a pair line.
 void setPairLineHeight(QAbstractItemView* view);
 

@@ -11,9 +11,10 @@
 
 namespace {
 
-template <class Form>
-std::unique_ptr<Form> create(Screens& screens, Form*& slot) {
-    auto form = std::make_unique<Form>(screens);
+// Makes a screen and fills its place in `slot` at once, so that a later screen finds it.
+template <class Form, class... Args>
+std::unique_ptr<Form> create(Form*& slot, Args&... args) {
+    auto form = std::make_unique<Form>(args...);
     slot = form.get();
     return form;
 }
@@ -22,13 +23,13 @@ std::unique_ptr<Form> create(Screens& screens, Form*& slot) {
 
 Program::Program(ui::Context& context)
     : screens{context},
-      start_(create(screens, screens.start)),
-      menu_(create(screens, screens.menu)),
-      editor_(create(screens, screens.editor)),
-      learnList_(create(screens, screens.learnList)),
-      quizList_(create(screens, screens.quizList)),
-      learnRandom_(create(screens, screens.learnRandom)),
-      quizRandom_(create(screens, screens.quizRandom)),
-      info_(create(screens, screens.info)) {}
+      start_(create(screens.start, context, navigation_)),
+      menu_(create(screens.menu, context, state_, navigation_)),
+      editor_(create(screens.editor, context, state_, navigation_)),
+      learnList_(create(screens.learnList, context, state_, navigation_)),
+      quizList_(create(screens.quizList, context, state_, navigation_)),
+      learnRandom_(create(screens.learnRandom, context, state_, navigation_)),
+      quizRandom_(create(screens.quizRandom, context, state_, navigation_)),
+      info_(create(screens.info, context, navigation_)) {}
 
 Program::~Program() = default;

@@ -1,9 +1,12 @@
 #pragma once
-// The whole program: its eight screens, created once and in order.
+// The whole program: the menu state, the way between the screens and the eight screens,
+// created once and in order.
 
 #include <memory>
 
+#include "app/Navigation.h"
 #include "app/Screens.h"
+#include "state/MenuState.h"
 
 class Program {
   public:
@@ -15,12 +18,14 @@ class Program {
     Screens screens;
 
   private:
-    std::unique_ptr<TForm1> start_;
-    std::unique_ptr<TForm2> menu_;
-    std::unique_ptr<TForm3> editor_;
-    std::unique_ptr<TForm4> learnList_;
-    std::unique_ptr<TForm5> quizList_;
-    std::unique_ptr<TForm6> learnRandom_;
-    std::unique_ptr<TForm7> quizRandom_;
-    std::unique_ptr<TForm8> info_;
+    state::MenuState state_;
+    Navigation navigation_{screens};
+    std::unique_ptr<StartScreen> start_;
+    std::unique_ptr<MenuScreen> menu_;
+    std::unique_ptr<ListEditor> editor_;
+    std::unique_ptr<LearnListScreen> learnList_;
+    std::unique_ptr<QuizListScreen> quizList_;
+    std::unique_ptr<LearnTenScreen> learnRandom_;
+    std::unique_ptr<QuizTenScreen> quizRandom_;
+    std::unique_ptr<InfoScreen> info_;
 };

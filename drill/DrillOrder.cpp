@@ -1,4 +1,4 @@
-#include "learn/DrillOrder.h"
+#include "drill/DrillOrder.h"
 
 #include <algorithm>
 #include <chrono>
