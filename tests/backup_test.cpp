@@ -13,51 +13,17 @@
 #include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordListImage.h"
+#include "tests/support/ToolRun.h"
 #include "tool/Snapshots.h"
 #include "tool/Tool.h"
 
 namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result runTool(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = tool::run(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 void patch(const QString& path, qint64 offset, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     file.seek(offset);
     file.write(bytes);
-}
-
-// Every file under a folder, hidden ones and those in subfolders too, with its bytes.
-std::map<QString, QByteArray> everything(const QString& folder) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[path] = readFile(path);
-    }
-    return files;
 }
 
 // One member of a hand-made archive.
@@ -119,22 +85,22 @@ class BackupTest : public ::testing::Test {
             image.save(dataFile(language == 1 ? "bu1.dat" : "bu2.dat").toStdString());
         }
     }
-    Result run(QStringList arguments) { return runTool(arguments << "--data" << data()); }
+    ToolResult run(QStringList arguments) { return runTool(arguments << "--data" << data()); }
 
     QTemporaryDir dir_;
 };
 
 TEST_F(BackupTest, BackupThenRestoreGivesEveryByteBack) {
     makeFiles("a");
-    const auto before = everything(data());
-    const Result made = run({"backup", "--output", file("b.tar.gz")});
+    const auto before = folderBytes(data());
+    const ToolResult made = run({"backup", "--output", file("b.tar.gz")});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(made.out, file("b.tar.gz").toStdString() + ": agen.dat bu1.dat bu2.dat\n");
 
     makeFiles("b");
     QFile::remove(dataFile("bu2.dat"));
     writeFile(dataFile("bu3.dat"), "not in the backup");
-    const Result restored = run({"restore", file("b.tar.gz")});
+    const ToolResult restored = run({"restore", file("b.tar.gz")});
     ASSERT_EQ(restored.status, 0) << restored.err;
     for (const auto& [path, bytes] : before) {
         EXPECT_EQ(readFile(path), bytes) << path.toStdString();
@@ -170,31 +136,31 @@ TEST_F(BackupTest, RestoreOfARefusedArchiveChangesNoByte) {
         {"twice", handMade({{"agen.dat", 112}, {"agen.dat", 112}}), "agen.dat twice"},
         {"over 4 MB", QByteArray(4 * 1024 * 1024 + 1, 'x'), "larger than 4 MB"},
     };
-    const auto before = everything(dir_.path());
+    const auto before = folderBytes(dir_.path());
     for (const auto& c : cases) {
         writeFile(file("x.tar.gz"), c.archive);
-        const Result r = run({"restore", file("x.tar.gz")});
+        const ToolResult r = run({"restore", file("x.tar.gz")});
         EXPECT_EQ(r.status, 1) << c.what;
         EXPECT_NE(r.err.find(c.reason), std::string::npos) << c.what << ": " << r.err;
         QFile::remove(file("x.tar.gz"));
-        EXPECT_EQ(everything(dir_.path()), before) << c.what;
+        EXPECT_EQ(folderBytes(dir_.path()), before) << c.what;
     }
     EXPECT_EQ(run({"restore", file("missing.tar.gz")}).status, 1);
     EXPECT_EQ(run({"restore", "--latest"}).status, 1);  // no snapshots yet
-    EXPECT_EQ(everything(dir_.path()), before);
+    EXPECT_EQ(folderBytes(dir_.path()), before);
 }
 
 TEST_F(BackupTest, RestoreOfTheNewestSnapshotUndoesARestore) {
     makeFiles("old");
-    const auto old = everything(data());
+    const auto old = folderBytes(data());
     makeFiles("new");
     ASSERT_EQ(run({"backup", "--output", file("new.tar.gz")}).status, 0);
     makeFiles("old");
 
-    const Result restored = run({"restore", file("new.tar.gz")});
+    const ToolResult restored = run({"restore", file("new.tar.gz")});
     ASSERT_EQ(restored.status, 0) << restored.err;
     EXPECT_NE(readFile(dataFile("bu1.dat")), old.at(dataFile("bu1.dat")));
-    const Result undone = run({"restore", "--latest"});
+    const ToolResult undone = run({"restore", "--latest"});
     ASSERT_EQ(undone.status, 0) << undone.err;
     for (const auto& [path, bytes] : old) {
         EXPECT_EQ(readFile(path), bytes) << path.toStdString();
@@ -214,7 +180,7 @@ TEST_F(BackupTest, SnapshotsAreSkippedWhenNothingChangedAndPrunedAtTwenty) {
         ASSERT_FALSE(taken.first().isEmpty()) << change;
     }
     EXPECT_EQ(tool::snapshots(data()), taken.mid(0, 20));
-    const Result listed = run({"backups"});
+    const ToolResult listed = run({"backups"});
     ASSERT_EQ(listed.status, 0);
     const QStringList lines = QString::fromStdString(listed.out).split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 20);
@@ -223,7 +189,7 @@ TEST_F(BackupTest, SnapshotsAreSkippedWhenNothingChangedAndPrunedAtTwenty) {
     }
     // The newest holds the files as they are now.
     patch(dataFile("bu2.dat"), 68 * 301 + 5, "x");
-    const auto now = everything(data());
+    const auto now = folderBytes(data());
     ASSERT_EQ(run({"restore", "--latest"}).status, 0);
     EXPECT_NE(readFile(dataFile("bu2.dat")), now.at(dataFile("bu2.dat")));
 }
@@ -233,11 +199,11 @@ TEST_F(BackupTest, WritingCommandsRefuseWhileTheFolderIsHeld) {
     ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
     const store::FolderLock program(data().toStdString());
     ASSERT_EQ(program.state(), store::FolderLock::State::Held);
-    const auto before = everything(dir_.path());
+    const auto before = folderBytes(dir_.path());
     for (const QStringList& command :
          {QStringList{"restore", file("b.tar.gz")}, QStringList{"restore", "--latest"},
           QStringList{"check", "--fix"}}) {
-        const Result r = run(command);
+        const ToolResult r = run(command);
         EXPECT_EQ(r.status, 1) << command.join(' ').toStdString();
         EXPECT_NE(r.err.find("ordlykta is running in"), std::string::npos) << r.err;
     }
@@ -246,7 +212,7 @@ TEST_F(BackupTest, WritingCommandsRefuseWhileTheFolderIsHeld) {
         EXPECT_EQ(run(command).status, 0) << command.join(' ').toStdString();
     }
     QFile::remove(file("c.tar.gz"));
-    EXPECT_EQ(everything(dir_.path()), before);
+    EXPECT_EQ(folderBytes(dir_.path()), before);
 }
 
 // Each kind of damage: what check says of it, and what --fix leaves.
@@ -309,22 +275,22 @@ TEST_F(BackupTest, CheckFindsEachDamageAndFixMendsWhatTheProgramReadsOneWay) {
         }
         ASSERT_EQ(run({"check"}).status, 0);
         patch(dataFile(c.file), c.offset, c.bytes);
-        const auto damaged = everything(data());
-        const Result found = run({"check"});
+        const auto damaged = folderBytes(data());
+        const ToolResult found = run({"check"});
         EXPECT_EQ(found.status, 1);
         EXPECT_NE(found.out.find(c.finding), std::string::npos) << found.out;
-        EXPECT_EQ(everything(data()), damaged);
+        EXPECT_EQ(folderBytes(data()), damaged);
 
-        const Result fixed = run({"check", "--fix"});
+        const ToolResult fixed = run({"check", "--fix"});
         EXPECT_EQ(fixed.status, c.cleanAfter ? 0 : 1) << fixed.out << fixed.err;
-        const Result after = run({"check"});
+        const ToolResult after = run({"check"});
         EXPECT_EQ(after.status, c.cleanAfter ? 0 : 1);
         EXPECT_EQ(after.out.find(c.finding) == std::string::npos, c.mendable) << after.out;
         if (c.mendable) {
             EXPECT_EQ(readFile(dataFile(c.file)).mid(c.mendedAt, c.mended.size()), c.mended);
             EXPECT_EQ(tool::snapshots(data()).size(), 1);
         } else {
-            EXPECT_EQ(everything(data()), damaged);
+            EXPECT_EQ(folderBytes(data()), damaged);
         }
         QDir(tool::snapshotFolder(data())).removeRecursively();
     }

@@ -13,47 +13,13 @@
 #include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordListImage.h"
+#include "tests/support/ToolRun.h"
 #include "tool/Tool.h"
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result runTool(const QStringList& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = tool::run(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
-
 bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Every file of a folder with its bytes.
-std::map<QString, QByteArray> snapshot(const QString& folder) {
-    std::map<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files[path] = readFile(path);
-    }
-    return files;
 }
 
 // Pairs "sw1/ot1", "sw2/ot2", ... with a prefix, so that every pair is told apart.
@@ -100,7 +66,7 @@ class ToolTest : public ::testing::Test {
         return store::WordListImage::load(wordList().toStdString());
     }
 
-    Result import(const QString& name, const QByteArray& content, QStringList options = {}) {
+    ToolResult import(const QString& name, const QByteArray& content, QStringList options = {}) {
         writeFile(file(name), content);
         return runTool(QStringList{"import", file(name), "--data", data(), "--language", "1"} +
                        (options.contains("--list") ? QStringList{} : QStringList{"--list", "1"}) +
@@ -141,7 +107,7 @@ TEST(Tool, UsageErrorsEndWithTwoAndAUsageLine) {
           QStringList{"import", "x.csv", "--language", "1", "--list", "1", "--format", "html"},
           QStringList{"import", "x.csv", "--language", "1", "--list", "1", "--swedish-column",
                       "0"}}) {
-        const Result result = runTool(arguments + QStringList{"--data", "/nonexistent/folder"});
+        const ToolResult result = runTool(arguments + QStringList{"--data", "/nonexistent/folder"});
         EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString() << result.err;
         EXPECT_TRUE(contains(result.err, "Usage: ordlykta")) << result.err;
         EXPECT_EQ(result.out, "");
@@ -149,7 +115,7 @@ TEST(Tool, UsageErrorsEndWithTwoAndAUsageLine) {
 }
 
 TEST(Tool, HelpNamesEveryCommandAndWhereTheWordsAre) {
-    const Result result = runTool({"--help"});
+    const ToolResult result = runTool({"--help"});
     EXPECT_EQ(result.status, 0);
     for (const tool::Command& command : tool::commands()) {
         EXPECT_TRUE(contains(result.out, (std::string("ordlykta ") + command.name + " ").c_str()))
@@ -163,7 +129,7 @@ TEST_F(ToolTest, ShowFindsLanguagesAndListsByNameWithoutRegardToCase) {
     makeLanguage({{"Djur", pairs(2, "d")}, {"F\xE4rger", pairs(1, "f")}});
     EXPECT_EQ(runTool({"show", "--data", data()}).out,
               "1\tEngelska\t3\n2\tSpr\xC3\xA5k B\t0\n3\tSpr\xC3\xA5k C\t0\n");
-    const Result lists = runTool({"show", "--data", data(), "--language", "engelska"});
+    const ToolResult lists = runTool({"show", "--data", data(), "--language", "engelska"});
     EXPECT_TRUE(contains(lists.out, "1\tDjur\t2\n2\tF\xC3\xA4rger\t1\n3\tTomt kapitel: 3\t0\n"));
     EXPECT_EQ(runTool({"show", "--data", data(), "--language", "1", "--list", "F\xC3\x84RGER"}).out,
               "1\tfsw1\tfot1\n");
@@ -183,8 +149,8 @@ TEST_F(ToolTest, EveryFormatRoundTripsAFullLanguageByteForByte) {
                       .status,
                   0);
         const QString target = file(QStringLiteral("target-") + format);
-        const Result imported = runTool({"import", exported, "--data", target, "--language", "1",
-                                         "--list", "1", "--format", format});
+        const ToolResult imported = runTool({"import", exported, "--data", target, "--language",
+                                             "1", "--list", "1", "--format", format});
         ASSERT_EQ(imported.status, 0) << format << imported.err;
         const store::WordListImage copy =
             store::WordListImage::load((target + "/bu1.dat").toStdString());
@@ -218,7 +184,7 @@ TEST_F(ToolTest, KvtmlAsAnotherTrainerWritesIt) {
   <wordtypes><container><name>Noun</name></container></wordtypes>
 </kvtml>
 )";
-    const Result result = import("trip.kvtml", kvtml);
+    const ToolResult result = import("trip.kvtml", kvtml);
     ASSERT_EQ(result.status, 0) << result.err;
     // The lesson without a translation of "cat" loses that pair; the entry outside every
     // lesson gets a list named after the document's title.
@@ -251,7 +217,7 @@ TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
     };
     for (const Case& c : cases) {
         makeLanguage({});
-        const Result result = import("words.txt", c.text);
+        const ToolResult result = import("words.txt", c.text);
         EXPECT_EQ(result.status, 0) << c.text << result.err;
         EXPECT_EQ(shown(1), c.list1) << c.text;
         EXPECT_EQ(shown(2), c.list2) << c.text;
@@ -275,7 +241,7 @@ TEST_F(ToolTest, OneListSpillsIntoTheNextEmptyLists) {
     for (int i = 1; i <= 150; ++i) {
         csv += "ny" + QByteArray::number(i) + ",new" + QByteArray::number(i) + "\n";
     }
-    const Result result = import("many.csv", csv);
+    const ToolResult result = import("many.csv", csv);
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string lists = runTool({"show", "--data", data(), "--language", "1"}).out;
     EXPECT_TRUE(contains(lists, "1\tBas\t98\n2\tUpptagen\t1\n3\tBas\t98\n4\tBas\t4\n5\tTomt"))
@@ -290,7 +256,7 @@ TEST_F(ToolTest, OneListSpillsIntoTheNextEmptyLists) {
 
 TEST_F(ToolTest, SeveralListsGoToEmptyListsFromN) {
     makeLanguage({{"Full", pairs(1, "f")}, {"Tom", {}}, {"Full2", pairs(1, "g")}});
-    const Result result = import(
+    const ToolResult result = import(
         "lists.csv", "Svenska,X,Lista\na,b,Ett\nc,d,Två ✓ och ett mycket långt namn på en lista\n");
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string lists = runTool({"show", "--data", data(), "--language", "1"}).out;
@@ -342,36 +308,36 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
         {"deep.kvtml", nested, {}, "nested too deeply"},
         {"rows.txt", QByteArray("a\tb\n").repeated(98 * 98 + 1), {}, "line 9605: more rows"},
     };
-    const auto before = snapshot(data());
+    const auto before = folderBytes(data());
     for (const Case& c : cases) {
-        const Result result = import(c.name, c.content, c.options);
+        const ToolResult result = import(c.name, c.content, c.options);
         EXPECT_EQ(result.status, 1) << c.name;
         EXPECT_TRUE(contains(result.err, c.message)) << c.name << ": " << result.err;
         EXPECT_LT(result.err.size(), 1000u) << c.name;
-        EXPECT_TRUE(snapshot(data()) == before) << c.name;
+        EXPECT_TRUE(folderBytes(data()) == before) << c.name;
     }
     makeLanguage(full);
     for (const QString& path : {dir_.path(), fifo, file("big.csv"), file("missing.csv")}) {
-        const Result result = runTool({"import", path, "--data", data(), "--language", "1",
-                                       "--list", "1", "--format", "csv"});
+        const ToolResult result = runTool({"import", path, "--data", data(), "--language", "1",
+                                           "--list", "1", "--format", "csv"});
         EXPECT_EQ(result.status, 1) << path.toStdString();
-        EXPECT_TRUE(snapshot(data()) == before) << path.toStdString();
+        EXPECT_TRUE(folderBytes(data()) == before) << path.toStdString();
     }
     {
         const store::FolderLock program(data().toStdString());
-        const Result result = import("ok.csv", "a,b\n", {"--list", "97"});
+        const ToolResult result = import("ok.csv", "a,b\n", {"--list", "97"});
         EXPECT_EQ(result.status, 1);
         EXPECT_TRUE(contains(result.err, "is running"));
-        EXPECT_TRUE(snapshot(data()) == before);
+        EXPECT_TRUE(folderBytes(data()) == before);
         EXPECT_EQ(import("ok.csv", "a,b\n", {"--list", "97", "--dry-run"}).status, 0);
         EXPECT_EQ(runTool({"show", "--data", data()}).status, 0);
-        EXPECT_TRUE(snapshot(data()) == before);
+        EXPECT_TRUE(folderBytes(data()) == before);
     }
 }
 
 TEST_F(ToolTest, CutAndSkipUnsupportedAreReported) {
     makeLanguage({});
-    const Result result =
+    const ToolResult result =
         import("w.csv", "hund,dog\nkatt,abcdefghijklmnopqrstuvwxyz12345\n\xE2\x9C\x93,x\n",
                {"--cut", "--skip-unsupported"});
     ASSERT_EQ(result.status, 0) << result.err;
@@ -381,7 +347,7 @@ TEST_F(ToolTest, CutAndSkipUnsupportedAreReported) {
 }
 
 TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
-    const Result result = import("w.csv", "hund,dog\n");
+    const ToolResult result = import("w.csv", "hund,dog\n");
     ASSERT_EQ(result.status, 0) << result.err;
     const store::SettingsBytes settings = store::encode(store::defaultSettings());
     EXPECT_EQ(readFile(data() + "/agen.dat"),
@@ -394,11 +360,11 @@ TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
 
 TEST_F(ToolTest, HtmlEscapesWordsAndExamLeavesAnswersOut) {
     makeLanguage({{"<b>Lista</b>", {{"a<b", "x&y"}, {"hund", "dog"}}}});
-    const Result page =
+    const ToolResult page =
         runTool({"export", "--data", data(), "--language", "1", "--format", "html"});
     EXPECT_TRUE(contains(page.out, "<h1>&lt;b&gt;Lista&lt;/b&gt;</h1>"));
     EXPECT_TRUE(contains(page.out, "<td>a&lt;b</td><td>x&amp;y</td>"));
-    const Result exam =
+    const ToolResult exam =
         runTool({"export", "--data", data(), "--language", "1", "--format", "html", "--exam"});
     EXPECT_TRUE(contains(exam.out, "<td>hund</td><td></td>"));
     EXPECT_FALSE(contains(exam.out, "dog"));
@@ -448,7 +414,7 @@ TEST_F(ToolTest, KvtmlWithOneLessonIsAppendedToListN) {
 TEST_F(ToolTest, DamagedFilesAndUnwritableOutputFail) {
     makeLanguage({{"Djur", pairs(1, "d")}});
     const QString output = file("missing-folder/out.csv");
-    const Result unwritten = runTool(
+    const ToolResult unwritten = runTool(
         {"export", "--data", data(), "--language", "1", "--format", "csv", "--output", output});
     EXPECT_EQ(unwritten.status, 1);
     EXPECT_FALSE(QFile::exists(output));
@@ -456,13 +422,13 @@ TEST_F(ToolTest, DamagedFilesAndUnwritableOutputFail) {
     QFile::resize(wordList(), 1000);
     ASSERT_EQ(::mkfifo((data() + "/bu2.dat").toLocal8Bit().constData(), 0600), 0);
     EXPECT_EQ(runTool({"show", "--data", data()}).status, 1);
-    const auto before = snapshot(data());
+    const auto before = folderBytes(data());
     EXPECT_EQ(runTool({"export", "--data", data(), "--language", "1", "--format", "csv"}).status,
               1);
-    const Result result = import("w.csv", "hund,dog\n");
+    const ToolResult result = import("w.csv", "hund,dog\n");
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(contains(result.err, "bu1.dat")) << result.err;
-    EXPECT_TRUE(snapshot(data()) == before);
+    EXPECT_TRUE(folderBytes(data()) == before);
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
 #include <memory>
 
 #include "store/DataFiles.h"
@@ -96,16 +95,8 @@ QByteArray packArchive(const FileSet& files) {
 }
 
 FileSet unpackArchive(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw Refusal(Tr::tr("%1: no such file").arg(path));
-    }
-    if (!info.isFile()) {
-        throw Refusal(Tr::tr("%1: not a regular file").arg(path));
-    }
-    if (info.size() > kLargestArchive) {
-        throw Refusal(Tr::tr("%1: larger than 4 MB, too large for a backup").arg(path));
-    }
+    requireRegularFile(path, kLargestArchive,
+                       Tr::tr("%1: larger than 4 MB, too large for a backup").arg(path));
     const auto notABackup = [&] {
         return Refusal(Tr::tr("%1 is not a gzip-compressed tar archive").arg(path));
     };

@@ -16,23 +16,15 @@ constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
 // The file whole; anything but a readable regular file of at most 16 MB is refused unread.
 QByteArray readInput(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw Refusal(Tr::tr("%1: no such file").arg(path));
-    }
-    if (!info.isFile()) {
-        throw Refusal(Tr::tr("%1: not a regular file").arg(path));
-    }
-    if (info.size() > kLargestFile) {
-        throw Refusal(Tr::tr("%1: larger than 16 MB, too large for word lists").arg(path));
-    }
+    const QString tooLarge = Tr::tr("%1: larger than 16 MB, too large for word lists").arg(path);
+    requireRegularFile(path, kLargestFile, tooLarge);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         throw Refusal(Tr::tr("%1 cannot be read: %2").arg(path, file.errorString()));
     }
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile) {
-        throw Refusal(Tr::tr("%1: larger than 16 MB, too large for word lists").arg(path));
+        throw Refusal(tooLarge);
     }
     return bytes;
 }

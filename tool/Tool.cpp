@@ -1,6 +1,7 @@
 #include "tool/Tool.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <array>
 #include <new>
 
@@ -126,6 +127,19 @@ void print(std::ostream& stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     stream.write(bytes.constData(), bytes.size());
     stream.flush();
+}
+
+void requireRegularFile(const QString& path, qint64 largest, const QString& tooLarge) {
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        throw Refusal(Tr::tr("%1: no such file").arg(path));
+    }
+    if (!info.isFile()) {
+        throw Refusal(Tr::tr("%1: not a regular file").arg(path));
+    }
+    if (info.size() > largest) {
+        throw Refusal(tooLarge);
+    }
 }
 
 int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {

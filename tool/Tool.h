@@ -61,4 +61,8 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err);
 // Writes text as UTF-8.
 void print(std::ostream& stream, const QString& text);
 
+// Refuses, before reading it, a file that is missing, is not a regular file (a folder, a FIFO)
+// or holds more than `largest` bytes; `tooLarge` is the refusal of the last kind.
+void requireRegularFile(const QString& path, qint64 largest, const QString& tooLarge);
+
 }  // namespace tool

@@ -4,7 +4,7 @@
 <context>
     <name>Tr</name>
     <message>
-        <location filename="Tool.cpp" line="+17"/>
+        <location filename="Tool.cpp" line="+18"/>
         <source>print the data folder</source>
         <translation>skriv ut datamappen</translation>
     </message>
@@ -79,7 +79,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Okänt kommando: %1</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+58"/>
         <source>ordlykta: out of memory
 </source>
         <translation>ordlykta: minnet räcker inte
@@ -135,26 +135,23 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>utdata kunde inte skrivas</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+101"/>
-        <location filename="Import.cpp" line="+21"/>
+        <location filename="Tool.cpp" line="-28"/>
         <source>%1: no such file</source>
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location filename="Import.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+3"/>
-        <location line="+8"/>
+        <location filename="Import.cpp" line="+19"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="-50"/>
-        <location filename="Import.cpp" line="-4"/>
+        <location filename="Archive.cpp" line="+53"/>
+        <location filename="Import.cpp" line="+4"/>
         <location filename="Words.cpp" line="+71"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
@@ -312,12 +309,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+43"/>
         <source>%1: larger than 4 MB, too large for a backup</source>
         <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>%1 is not a gzip-compressed tar archive</source>
         <translation>%1 är inte ett gzip-komprimerat tar-arkiv</translation>
     </message>
@@ -503,7 +500,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="-109"/>
+        <location filename="Tool.cpp" line="-97"/>
         <source>write the data files into one .tar.gz (by default ordlykta-DATE-TIME.tar.gz in the current folder)</source>
         <translation>skriv datafilerna till en .tar.gz (som standard ordlykta-DATUM-TID.tar.gz i aktuell mapp)</translation>
     </message>

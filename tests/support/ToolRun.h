@@ -1,0 +1,49 @@
+#pragma once
+// Running the command-line tool in-process, and the files a test gives it and reads back.
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QDirIterator>
+#include <QFile>
+#include <QString>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "tool/Tool.h"
+
+struct ToolResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+inline ToolResult runTool(const QStringList& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = tool::run(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Every file under a folder, hidden ones and those in subfolders too, with its bytes.
+inline std::map<QString, QByteArray> folderBytes(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[path] = readFile(path);
+    }
+    return files;
+}
