@@ -197,7 +197,7 @@ TEST_F(ToolTest, KvtmlAsAnotherTrainerWritesIt) {
 }
 
 // Anki text: header lines are read and never taken as pairs; without them the first line
-// shows the separator.
+// shows the separator, and a first row naming "Svenska" is a header.
 TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
     struct Case {
         const char* text;
@@ -214,6 +214,8 @@ TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
          "# a comment\nbil\tcar\tX::Fordon\ttag\n",
          "1\thund\tdog\n", "1\tbil\tcar\n"},
         {"\xEF\xBB\xBFhund,dog\r\n\r\n\"x,y\",z\r\n", "1\thund\tdog\n2\tx,y\tz\n", ""},
+        // A spreadsheet's header row: never a pair, and it names the columns.
+        {"Engelska\tSvenska\ndog\thund\n", "1\thund\tdog\n", ""},
     };
     for (const Case& c : cases) {
         makeLanguage({});

@@ -156,17 +156,34 @@ QByteArray writeCsv(const Lists& lists) {
     return text.toUtf8();
 }
 
-Source readCsv(const QString& text, SwedishColumn swedishColumn) {
-    // One row more than a language holds, for a header.
-    std::vector<Row> rows = readDelimited(text, QLatin1Char(','), {kMostPairs + 1});
-    QStringList names;
+// Without named columns, a first row that names a column "Svenska" is a header, never a pair:
+// it gives the names. The rows are read with room for one more than a language holds, for
+// that header; the rest must fit.
+QStringList takeHeaderRow(std::vector<Row>& rows, const QStringList& names = {}) {
+    const auto requireRoom = [&rows] {
+        if (rows.size() > kMostPairs) {
+            throw Refusal(
+                Tr::tr("line %1: more rows than a language has room for").arg(rows.back().line));
+        }
+    };
     const auto isSwedish = [](const QString& name) {
         return name.trimmed().compare(kSwedish, Qt::CaseInsensitive) == 0;
     };
-    if (!rows.empty() && std::any_of(rows[0].fields.begin(), rows[0].fields.end(), isSwedish)) {
-        names = rows[0].fields;
-        rows.erase(rows.begin());
+    if (!names.isEmpty() || rows.empty() ||
+        std::none_of(rows[0].fields.begin(), rows[0].fields.end(), isSwedish)) {
+        requireRoom();
+        return names;
     }
+    QStringList header = rows[0].fields;
+    rows.erase(rows.begin());
+    requireRoom();
+    return header;
+}
+
+Source readCsv(const QString& text, SwedishColumn swedishColumn) {
+    // One row more than a language holds, for a header.
+    std::vector<Row> rows = readDelimited(text, QLatin1Char(','), {kMostPairs + 1});
+    const QStringList names = takeHeaderRow(rows);
     return collect(rows, pickColumns(names, swedishColumn, -1));
 }
 
@@ -203,7 +220,10 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
             names = names[0].split(*separator);
         }
     }
-    std::vector<Row> rows = readDelimited(body, *separator, {kMostPairs, true, line});
+    // One row more than a language holds, for a header: without a #columns line, a first row
+    // naming "Svenska" (as a spreadsheet saves it) is one.
+    std::vector<Row> rows = readDelimited(body, *separator, {kMostPairs + 1, true, line});
+    names = takeHeaderRow(rows, names);
     if (html) {
         for (Row& row : rows) {
             for (QString& field : row.fields) {

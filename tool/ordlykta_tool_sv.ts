@@ -111,6 +111,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+51"/>
+        <location filename="TextFormats.cpp" line="+166"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -289,7 +290,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--list behöver --language</translation>
     </message>
     <message>
-        <location filename="TextFormats.cpp" line="+106"/>
+        <location filename="TextFormats.cpp" line="-60"/>
         <source>unknown separator: %1</source>
         <translation>okänd avgränsare: %1</translation>
     </message>
