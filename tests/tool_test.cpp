@@ -216,6 +216,11 @@ TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
         {"\xEF\xBB\xBFhund,dog\r\n\r\n\"x,y\",z\r\n", "1\thund\tdog\n2\tx,y\tz\n", ""},
         // A spreadsheet's header row: never a pair, and it names the columns.
         {"Engelska\tSvenska\ndog\thund\n", "1\thund\tdog\n", ""},
+        // Anki writes the guid, note type and deck before the fields, the tags after them.
+        {"#separator:tab\n#deck column:1\nX::Djur\thund\tdog\n", "1\thund\tdog\n", ""},
+        {"#separator:tab\n#html:true\n#guid column:1\n#notetype column:2\n#deck column:3\n"
+         "#tags column:6\nf8Kx\tBasic\tDjur\thund\tdog\ttag\n",
+         "1\thund\tdog\n", ""},
     };
     for (const Case& c : cases) {
         makeLanguage({});

@@ -32,11 +32,29 @@ struct Columns {
     int list = -1;
 };
 
-// Columns from their names (a header row, Anki's #columns) and the user's choice. Other
-// columns (tags, note type, guid) are passed over for the other word.
-Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int list) {
+// Columns from their names (a header row, Anki's #columns), the columns Anki's header says
+// hold no word (`notWords`: guid, note type, tags) and the user's choice. Without a column
+// named Svenska the Swedish words are in the first column that holds words, the other words in
+// the next.
+Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int list,
+                    const QList<int>& notWords = {}) {
+    static const QRegularExpression notAWord(
+        QStringLiteral("^(tags|notetype|note type|guid|deck)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto holdsWords = [&](int i) {
+        const bool passedOver = i < names.size() && notAWord.match(names[i].trimmed()).hasMatch();
+        return i != list && !notWords.contains(i) && !passedOver;
+    };
+    const auto firstWordColumn = [&](int except) {
+        int i = 0;
+        while (i == except || !holdsWords(i)) {
+            ++i;
+        }
+        return i;
+    };
     Columns columns;
     columns.list = list;
+    columns.swedish = firstWordColumn(-1);
     for (int i = 0; i < names.size(); ++i) {
         const QString name = names[i].trimmed();
         if (name.compare(kSwedish, Qt::CaseInsensitive) == 0) {
@@ -48,16 +66,7 @@ Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int l
     if (swedishColumn) {
         columns.swedish = *swedishColumn - 1;
     }
-    static const QRegularExpression notAWord(
-        QStringLiteral("^(tags|notetype|note type|guid|deck)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    columns.other = -1;
-    for (int i = 0; columns.other < 0; ++i) {
-        const bool passedOver = i < names.size() && notAWord.match(names[i].trimmed()).hasMatch();
-        if (i != columns.swedish && i != columns.list && !passedOver) {
-            columns.other = i;
-        }
-    }
+    columns.other = firstWordColumn(columns.swedish);
     return columns;
 }
 
@@ -192,6 +201,7 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
     bool html = false;
     QStringList names;
     int deckColumn = -1;
+    QList<int> notWords;
     qsizetype at = 0;
     int line = 1;
     // The header: lines "#key:value" before the first pair.
@@ -209,6 +219,9 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
             names = value.split(separator.value_or(QLatin1Char('\t')));
         } else if (key == QLatin1String("deck column")) {
             deckColumn = value.trimmed().toInt() - 1;
+        } else if (key == QLatin1String("guid column") || key == QLatin1String("notetype column") ||
+                   key == QLatin1String("tags column")) {
+            notWords += value.trimmed().toInt() - 1;
         }
         at = end + 1;
         ++line;
@@ -231,7 +244,7 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
             }
         }
     }
-    return collect(rows, pickColumns(names, swedishColumn, deckColumn));
+    return collect(rows, pickColumns(names, swedishColumn, deckColumn, notWords));
 }
 
 }  // namespace tool
