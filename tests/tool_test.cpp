@@ -221,6 +221,7 @@ TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
         {"#separator:tab\n#html:true\n#guid column:1\n#notetype column:2\n#deck column:3\n"
          "#tags column:6\nf8Kx\tBasic\tDjur\thund\tdog\ttag\n",
          "1\thund\tdog\n", ""},
+        {"#deck column:-2147483648\n#tags column:x\nhund\tdog\n", "1\thund\tdog\n", ""},
     };
     for (const Case& c : cases) {
         makeLanguage({});

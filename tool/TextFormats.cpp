@@ -70,6 +70,12 @@ Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int l
     return columns;
 }
 
+// A header's column number (from 1) counted from 0; -1 for anything that is no column.
+int headerColumn(const QString& value) {
+    const int number = value.trimmed().toInt();
+    return number >= 1 ? number - 1 : -1;
+}
+
 QString field(const QStringList& fields, int column) {
     return column >= 0 && column < fields.size() ? fields[column] : QString();
 }
@@ -218,10 +224,10 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
         } else if (key == QLatin1String("columns")) {
             names = value.split(separator.value_or(QLatin1Char('\t')));
         } else if (key == QLatin1String("deck column")) {
-            deckColumn = value.trimmed().toInt() - 1;
+            deckColumn = headerColumn(value);
         } else if (key == QLatin1String("guid column") || key == QLatin1String("notetype column") ||
                    key == QLatin1String("tags column")) {
-            notWords += value.trimmed().toInt() - 1;
+            notWords += headerColumn(value);
         }
         at = end + 1;
         ++line;
