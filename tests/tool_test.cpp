@@ -346,10 +346,15 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
 TEST_F(ToolTest, CutAndSkipUnsupportedAreReported) {
     makeLanguage({});
     const ToolResult result =
-        import("w.csv", "hund,dog\nkatt,abcdefghijklmnopqrstuvwxyz12345\n\xE2\x9C\x93,x\n",
+        import("w.csv",
+               "hund,dog\nkatt,abcdefghijklmnopqrstuvwxyz12345\n\xE2\x9C\x93,x\n"
+               "bil,abcdefghijklmnopqrstuvwxyz123 och mer\n",
                {"--cut", "--skip-unsupported"});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(shown(1), "1\thund\tdog\n2\tkatt\tabcdefghijklmnopqrstuvwxyz1234\n");
+    // A word cut before a space keeps no space at its end.
+    EXPECT_EQ(shown(1),
+              "1\thund\tdog\n2\tkatt\tabcdefghijklmnopqrstuvwxyz1234\n"
+              "3\tbil\tabcdefghijklmnopqrstuvwxyz123\n");
     EXPECT_TRUE(contains(result.out, "Words cut to 30 characters:\n  line 2:"));
     EXPECT_TRUE(contains(result.out, "Pairs left out:\n  line 3:"));
 }

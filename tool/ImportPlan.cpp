@@ -69,7 +69,7 @@ class Checker {
             return false;
         }
         const QString whole = word;
-        word.truncate(store::kShortStringCapacity);
+        word = word.left(store::kShortStringCapacity).trimmed();
         result_.cut += Tr::tr("line %1: \"%2\" was cut to \"%3\"")
                            .arg(QString::number(line), shown(whole), word);
         return true;
