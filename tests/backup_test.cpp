@@ -2,6 +2,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -212,6 +213,23 @@ TEST_F(BackupTest, WritingCommandsRefuseWhileTheFolderIsHeld) {
         EXPECT_EQ(run(command).status, 0) << command.join(' ').toStdString();
     }
     QFile::remove(file("c.tar.gz"));
+    EXPECT_EQ(folderBytes(dir_.path()), before);
+}
+
+// A FIFO in a data file's place is refused at once: reading it would wait for a writer.
+TEST_F(BackupTest, ADataFileThatIsNoPlainFileIsRefusedUnread) {
+    makeFiles("a");
+    ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
+    QFile::remove(dataFile("bu2.dat"));
+    ASSERT_EQ(::mkfifo(dataFile("bu2.dat").toLocal8Bit().constData(), 0600), 0);
+    const auto before = folderBytes(dir_.path());
+    for (const QStringList& command :
+         {QStringList{"backup", "--output", file("c.tar.gz")}, QStringList{"check"},
+          QStringList{"check", "--fix"}, QStringList{"restore", file("b.tar.gz")}}) {
+        const ToolResult r = run(command);
+        EXPECT_EQ(r.status, 1) << command.join(' ').toStdString();
+        EXPECT_NE(r.err.find("bu2.dat: not a regular file"), std::string::npos) << r.err;
+    }
     EXPECT_EQ(folderBytes(dir_.path()), before);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <memory>
 
 #include "store/DataFiles.h"
@@ -48,6 +49,10 @@ FileSet readDataFiles(const QString& folder) {
         QFile file(folder + QLatin1Char('/') + name);
         if (!file.exists()) {
             continue;
+        }
+        // A FIFO or a device would block the reading or never end it.
+        if (!QFileInfo(file).isFile()) {
+            throw Refusal(Tr::tr("%1: not a regular file").arg(file.fileName()));
         }
         if (!file.open(QIODevice::ReadOnly)) {
             throw Refusal(Tr::tr("%1 cannot be read: %2").arg(file.fileName(), file.errorString()));
