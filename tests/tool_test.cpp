@@ -314,6 +314,14 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
          {},
          "entity expansion limit"},
         {"deep.kvtml", nested, {}, "nested too deeply"},
+        {"twice.kvtml",
+         QByteArray("<kvtml version=\"2.0\"><entries>") +
+             QByteArray("<entry id=\"1\"><translation id=\"0\"><text>a</text></translation>"
+                        "<translation id=\"1\"><text>b</text></translation></entry>")
+                 .repeated(2) +
+             "</entries></kvtml>",
+         {},
+         "a second entry with the id \"1\""},
         {"rows.txt", QByteArray("a\tb\n").repeated(98 * 98 + 1), {}, "line 9605: more rows"},
     };
     const auto before = folderBytes(data());

@@ -148,12 +148,14 @@ class Reader {
             const QString translation = xml_.attributes().value(QLatin1String("id")).toString();
             each(QLatin1String("text"), [&] { entry.texts[translation] = xml_.readElementText(); });
         });
-        if (!entries_.count(id)) {
-            if (static_cast<std::size_t>(order_.size()) == kMostPairs) {
-                fail(Tr::tr("more entries than a language has room for"));
-            }
-            order_.push_back(id);
+        // Lessons name entries by id: of two with one id, one pair would silently be lost.
+        if (entries_.count(id)) {
+            fail(Tr::tr("a second entry with the id \"%1\"").arg(id));
         }
+        if (static_cast<std::size_t>(order_.size()) == kMostPairs) {
+            fail(Tr::tr("more entries than a language has room for"));
+        }
+        order_.push_back(id);
         entries_[id] = std::move(entry);
     }
 

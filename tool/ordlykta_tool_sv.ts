@@ -280,6 +280,10 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>lektionerna ligger i för många nivåer</translation>
     </message>
     <message>
+        <source>a second entry with the id &quot;%1&quot;</source>
+        <translation>en andra post med id &quot;%1&quot;</translation>
+    </message>
+    <message>
         <location filename="Output.cpp" line="+17"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
