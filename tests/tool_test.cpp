@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "editor/ListEdits.h"
+#include "store/File.h"
 #include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordListImage.h"
@@ -348,6 +349,30 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
         EXPECT_EQ(import("ok.csv", "a,b\n", {"--list", "97", "--dry-run"}).status, 0);
         EXPECT_EQ(runTool({"show", "--data", data()}).status, 0);
         EXPECT_TRUE(folderBytes(data()) == before);
+    }
+}
+
+// The folder is held while the files are written, also when the import makes the folder.
+TEST_F(ToolTest, ImportHoldsTheFolderWhileItWrites) {
+    for (const bool existing : {true, false}) {
+        QDir(data()).removeRecursively();
+        if (existing) {
+            makeLanguage({});
+        }
+        int created = 0;
+        int unheld = 0;
+        store::setFaultHook([&](store::FileOp op, const std::string&) {
+            if (op == store::FileOp::Create) {
+                ++created;
+                unheld += !store::FolderLock(data().toStdString()).taken();
+            }
+            return 0;
+        });
+        const ToolResult result = import("w.csv", "hund,dog\n");
+        store::setFaultHook({});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(created, existing ? 1 : 2);
+        EXPECT_EQ(unheld, 0) << existing;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "store/FolderLock.h"
 #include "tool/Commands.h"
 #include "tool/ImportPlan.h"
+#include "tool/Locking.h"
 #include "tool/Options.h"
 #include "tool/Output.h"
 
@@ -158,15 +159,12 @@ int importLists(Call& call) {
         }
     }
     // Held from before the word list is read until it is written, so that the program cannot
-    // change it in between.
+    // change it in between. A missing folder is made (and held) only when there is something to
+    // write.
     const bool dryRun = options.isSet(QStringLiteral("dry-run"));
-    std::optional<store::FolderLock> lock;
+    std::unique_ptr<store::FolderLock> lock;
     if (!dryRun && QFileInfo(options.dataFolder()).isDir()) {
-        lock.emplace(options.dataFolder().toStdString());
-        if (lock->taken()) {
-            throw Refusal(Tr::tr("ordlykta is running in %1; end it first, then import")
-                              .arg(options.dataFolder()));
-        }
+        lock = holdDataFolder(options.dataFolder(), QStringLiteral("import"));
     }
     const DataFolder folder(options.dataFolder());
     const int language = folder.language(options.value(QStringLiteral("language")));
@@ -192,6 +190,14 @@ int importLists(Call& call) {
     const std::vector<Placement> placements = plan(image, list, source);
     if (!dryRun) {
         apply(image, placements);
+        if (!lock) {
+            lock = holdDataFolder(options.dataFolder(), QStringLiteral("import"));
+            if (folder.hasWordList(language)) {
+                throw Refusal(Tr::tr("nothing was imported: %1 was filled while the words were "
+                                     "read; import again")
+                                  .arg(options.dataFolder()));
+            }
+        }
         write(folder, language, image);
     }
     print(call.out, report(placements, source, dryRun));

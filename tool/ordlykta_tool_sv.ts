@@ -209,9 +209,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location line="+10"/>
-        <source>ordlykta is running in %1; end it first, then import</source>
-        <translation>ordlykta körs i %1; avsluta programmet först och importera sedan</translation>
+        <source>nothing was imported: %1 was filled while the words were read; import again</source>
+        <translation>ingenting importerades: %1 fylldes medan orden lästes; importera igen</translation>
     </message>
     <message>
         <location line="+15"/>
