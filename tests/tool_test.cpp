@@ -223,6 +223,7 @@ TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
          "#tags column:6\nf8Kx\tBasic\tDjur\thund\tdog\ttag\n",
          "1\thund\tdog\n", ""},
         {"#deck column:-2147483648\n#tags column:x\nhund\tdog\n", "1\thund\tdog\n", ""},
+        {"#columns:English,Svenska\n#separator:comma\ndog,hund\n", "1\thund\tdog\n", ""},
     };
     for (const Case& c : cases) {
         makeLanguage({});

@@ -205,7 +205,7 @@ Source readCsv(const QString& text, SwedishColumn swedishColumn) {
 Source readAnki(const QString& text, SwedishColumn swedishColumn) {
     std::optional<QChar> separator;
     bool html = false;
-    QStringList names;
+    std::optional<QString> columns;  // split once the separator is known
     int deckColumn = -1;
     QList<int> notWords;
     qsizetype at = 0;
@@ -222,7 +222,7 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
         } else if (key == QLatin1String("html")) {
             html = value.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
         } else if (key == QLatin1String("columns")) {
-            names = value.split(separator.value_or(QLatin1Char('\t')));
+            columns = value;
         } else if (key == QLatin1String("deck column")) {
             deckColumn = headerColumn(value);
         } else if (key == QLatin1String("guid column") || key == QLatin1String("notetype column") ||
@@ -235,14 +235,12 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
     const QStringView body = QStringView(text).mid(std::min(at, text.size()));
     if (!separator) {
         separator = guessSeparator(body.left(body.indexOf(QLatin1Char('\n'))));
-        if (names.size() == 1) {
-            names = names[0].split(*separator);
-        }
     }
     // One row more than a language holds, for a header: without a #columns line, a first row
     // naming "Svenska" (as a spreadsheet saves it) is one.
     std::vector<Row> rows = readDelimited(body, *separator, {kMostPairs + 1, true, line});
-    names = takeHeaderRow(rows, names);
+    const QStringList names =
+        takeHeaderRow(rows, columns ? columns->split(*separator) : QStringList());
     if (html) {
         for (Row& row : rows) {
             for (QString& field : row.fields) {
