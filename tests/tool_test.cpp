@@ -241,6 +241,9 @@ TEST_F(ToolTest, CsvHeaderPicksColumnsAndSwedishColumnOverrides) {
     makeLanguage({});
     ASSERT_EQ(import("b.csv", "cat,katt\n", {"--swedish-column", "2"}).status, 0);
     EXPECT_EQ(shown(1), "1\tkatt\tcat\n");
+    makeLanguage({});
+    ASSERT_EQ(import("c.csv", "Lista,Svenska,Engelska\nDjur,hund,dog\n").status, 0);
+    EXPECT_EQ(shown(1), "1\thund\tdog\n");
 }
 
 // One list is appended to list N; what does not fit continues in the next empty lists, which

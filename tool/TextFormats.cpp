@@ -41,9 +41,20 @@ Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int l
     static const QRegularExpression notAWord(
         QStringLiteral("^(tags|notetype|note type|guid|deck)$"),
         QRegularExpression::CaseInsensitiveOption);
+    Columns columns;
+    columns.list = list;
+    std::optional<int> named;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString name = names[i].trimmed();
+        if (name.compare(kSwedish, Qt::CaseInsensitive) == 0) {
+            named = i;
+        } else if (columns.list < 0 && name.compare(kList, Qt::CaseInsensitive) == 0) {
+            columns.list = i;
+        }
+    }
     const auto holdsWords = [&](int i) {
         const bool passedOver = i < names.size() && notAWord.match(names[i].trimmed()).hasMatch();
-        return i != list && !notWords.contains(i) && !passedOver;
+        return i != columns.list && !notWords.contains(i) && !passedOver;
     };
     const auto firstWordColumn = [&](int except) {
         int i = 0;
@@ -52,20 +63,7 @@ Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int l
         }
         return i;
     };
-    Columns columns;
-    columns.list = list;
-    columns.swedish = firstWordColumn(-1);
-    for (int i = 0; i < names.size(); ++i) {
-        const QString name = names[i].trimmed();
-        if (name.compare(kSwedish, Qt::CaseInsensitive) == 0) {
-            columns.swedish = i;
-        } else if (columns.list < 0 && name.compare(kList, Qt::CaseInsensitive) == 0) {
-            columns.list = i;
-        }
-    }
-    if (swedishColumn) {
-        columns.swedish = *swedishColumn - 1;
-    }
+    columns.swedish = swedishColumn ? *swedishColumn - 1 : named.value_or(firstWordColumn(-1));
     columns.other = firstWordColumn(columns.swedish);
     return columns;
 }
