@@ -111,7 +111,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+51"/>
-        <location filename="TextFormats.cpp" line="+166"/>
+        <location filename="TextFormats.cpp" line="+179"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -141,17 +141,18 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="Archive.cpp" line="+55"/>
+        <location filename="Tool.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+19"/>
+        <location filename="Import.cpp" line="+20"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+53"/>
+        <location filename="Archive.cpp" line="+3"/>
         <location filename="Import.cpp" line="+4"/>
         <location filename="Words.cpp" line="+71"/>
         <source>%1 cannot be read: %2</source>
@@ -184,12 +185,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+1"/>
-        <location line="+84"/>
+        <location line="+81"/>
         <source>Pairs left out:</source>
         <translation>Ordpar som utelämnats:</translation>
     </message>
     <message>
-        <location line="-76"/>
+        <location line="-73"/>
         <source>the data folder %1 cannot be made</source>
         <translation>datamappen %1 kan inte skapas</translation>
     </message>
@@ -209,11 +210,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>nothing was imported: %1 was filled while the words were read; import again</source>
         <translation>ingenting importerades: %1 fylldes medan orden lästes; importera igen</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-16"/>
         <source>nothing was imported: these words do not fit a word list (--skip-unsupported leaves such pairs out, --cut cuts long words to 30 characters)</source>
         <translation>ingenting importerades: de här orden passar inte i en ordlista (--skip-unsupported utelämnar sådana ordpar, --cut kortar långa ord till 30 tecken)</translation>
     </message>
@@ -268,8 +270,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: %2</translation>
     </message>
     <message>
-        <location line="+41"/>
-        <location line="+19"/>
+        <location line="+44"/>
+        <location line="+18"/>
         <source>more entries than a language has room for</source>
         <translation>fler poster än ett språk har plats för</translation>
     </message>
@@ -279,6 +281,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>lektionerna ligger i för många nivåer</translation>
     </message>
     <message>
+        <location line="-12"/>
         <source>a second entry with the id &quot;%1&quot;</source>
         <translation>en andra post med id &quot;%1&quot;</translation>
     </message>
