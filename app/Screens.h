@@ -13,7 +13,7 @@ class TForm6;
 class TForm7;
 class TForm8;
 
-// The screens by what they are; the TForm names are the ones they are described with.
+// The screens by what they are, one name for each TForm class.
 using StartScreen = TForm1;
 using MenuScreen = TForm2;
 using ListEditor = TForm3;

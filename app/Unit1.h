@@ -34,5 +34,3 @@ class TForm1 : public ui::Screen {
   private:
     Navigation& navigation_;
 };
-
-using StartScreen = TForm1;

@@ -74,5 +74,3 @@ class TForm3 : public ui::Screen {
     ui::Navigator& navigator_;
     int pairCount_ = 0;  // the pair count of the list on display
 };
-
-using ListEditor = TForm3;

@@ -42,5 +42,3 @@ class TForm8 : public ui::Screen {
     ui::Navigator& navigator_;
     std::array<QLabel*, 5> images_{};
 };
-
-using InfoScreen = TForm8;

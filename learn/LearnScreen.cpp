@@ -3,7 +3,6 @@
 #include <QSignalBlocker>
 
 #include "ui/Look.h"
-#include "ui/Text.h"
 
 namespace learn {
 
@@ -137,10 +136,6 @@ void LearnScreen::showDrill() {
         lblMESS->setBackgroundBgr(allShown ? kFinishedColour : kProgressColour);
     }
     lblMESS->setText(drill_.progress());
-}
-
-void LearnScreen::prCENTRERA(const QString& foreign, const QString& swedish) {
-    ListBox1->addItem(pairLine(swedish, foreign));
 }
 
 namespace {

@@ -37,9 +37,6 @@ class LearnScreen : public ui::Screen {
     void lblSVEClick();
     void lblFORClick();
     void buttMENUClick();
-    // Appends the pair line of the two words to the list. Note the order: the other word first,
-    // the reverse of the line it makes.
-    void prCENTRERA(const QString& foreign, const QString& swedish);
     // Builds a new drill order; afterwards pairCount() is the number of pairs it drills.
     virtual void prSLUMPAORDNING() = 0;
 

@@ -23,5 +23,3 @@ class TForm4 : public learn::LearnScreen {
   private:
     drill::ListOrder order_;
 };
-
-using LearnListScreen = TForm4;

@@ -27,5 +27,3 @@ class TForm6 : public learn::LearnScreen {
   private:
     drill::TenRandomOrder order_;
 };
-
-using LearnTenScreen = TForm6;

@@ -96,5 +96,3 @@ class TForm2 : public ui::Screen {
     state::MenuState& state_;
     ui::Navigator& navigator_;
 };
-
-using MenuScreen = TForm2;

@@ -8,5 +8,3 @@ class TForm5 : public quiz::QuizScreen {
   public:
     TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
 };
-
-using QuizListScreen = TForm5;

@@ -14,5 +14,3 @@ class TForm7 : public quiz::QuizScreen {
   protected:
     void FormShow() override;
 };
-
-using QuizTenScreen = TForm7;

@@ -440,6 +440,7 @@ TEST(LearnDrillTest, PressesRevealAndMoveOnUntilEveryPairIsShown) {
         {0, 2, 0, 0, "", "", " 0 av 0 ordpar visade.", Stage::Running},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(QStringLiteral("n %1, %2 presses").arg(row.n).arg(row.presses).toStdString());
         int press = 0;
         const auto pairOf = [&press, &row](int step) {
             if (row.failingPress > 0 && press == row.failingPress) {
@@ -459,20 +460,18 @@ TEST(LearnDrillTest, PressesRevealAndMoveOnUntilEveryPairIsShown) {
                 d.press(pairOf, [&closes] { ++closes; });
             }
         }
-        const QString where = QStringLiteral("n %1, %2 presses").arg(row.n).arg(row.presses);
-        EXPECT_EQ(d.lines().size(), row.lines) << where.toStdString();
+        EXPECT_EQ(d.lines().size(), row.lines);
         if (row.lines > 0) {
             const QString n = QString::number(row.lines);
-            EXPECT_EQ(d.lines().back(), ui::pairLine("s" + n, "o" + n)) << where.toStdString();
+            EXPECT_EQ(d.lines().back(), ui::pairLine("s" + n, "o" + n));
             EXPECT_EQ(d.newestLine(), row.lines - 1);
         }
-        EXPECT_EQ(d.swedish(), row.swedish) << where.toStdString();
-        EXPECT_EQ(d.other(), row.other) << where.toStdString();
-        EXPECT_EQ(d.progress(), row.progress) << where.toStdString();
-        EXPECT_EQ(d.stage(), row.stage) << where.toStdString();
-        EXPECT_EQ(d.offersAgain(), row.stage == Stage::AllShown) << where.toStdString();
+        EXPECT_EQ(d.swedish(), row.swedish);
+        EXPECT_EQ(d.other(), row.other);
+        EXPECT_EQ(d.progress(), row.progress);
+        EXPECT_EQ(d.stage(), row.stage);
+        EXPECT_EQ(d.offersAgain(), row.stage == Stage::AllShown);
         // The file is let go once a press has read, and a failed press reads nothing more.
-        EXPECT_EQ(closes, 1 + (row.n > 0 ? row.presses : 0) - (row.failingPress > 0 ? 1 : 0))
-            << where.toStdString();
+        EXPECT_EQ(closes, 1 + (row.n > 0 ? row.presses : 0) - (row.failingPress > 0 ? 1 : 0));
     }
 }
