@@ -22,6 +22,17 @@ void setCount(int count) {
     store::writeHeader(1, kList, header);
 }
 
+// Times `change`, with the list's count set back to `count` (untimed) before each run.
+template <typename Change>
+void timeFromCount(benchmark::State& state, int count, Change change) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        setCount(count);
+        state.ResumeTiming();
+        change();
+    }
+}
+
 void InsertAtFrontOfFullList(benchmark::State& state) {
     ScratchFolder folder;
     store::createWordList(1);
@@ -32,24 +43,17 @@ void InsertAtFrontOfFullList(benchmark::State& state) {
         }
         file.close();
     }
-    for (auto _ : state) {
-        state.PauseTiming();
-        setCount(kFullByButtons);
-        state.ResumeTiming();
+    timeFromCount(state, kFullByButtons, [] {
         benchmark::DoNotOptimize(listedit::insertPair(1, kList, 1, "nytt", "new"));
-    }
+    });
 }
 BENCHMARK(InsertAtFrontOfFullList)->Unit(benchmark::kMicrosecond);
 
 void RemoveFromFrontOfFullList(benchmark::State& state) {
     ScratchFolder folder;
     store::createWordList(1);
-    for (auto _ : state) {
-        state.PauseTiming();
-        setCount(kFullByButtons);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(listedit::removePair(1, kList, 1));
-    }
+    timeFromCount(state, kFullByButtons,
+                  [] { benchmark::DoNotOptimize(listedit::removePair(1, kList, 1)); });
 }
 BENCHMARK(RemoveFromFrontOfFullList)->Unit(benchmark::kMicrosecond);
 
@@ -57,12 +61,8 @@ BENCHMARK(RemoveFromFrontOfFullList)->Unit(benchmark::kMicrosecond);
 void AppendPair(benchmark::State& state) {
     ScratchFolder folder;
     store::createWordList(1);
-    for (auto _ : state) {
-        state.PauseTiming();
-        setCount(10);
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(listedit::appendPair(1, kList, "nytt", "new"));
-    }
+    timeFromCount(state, 10,
+                  [] { benchmark::DoNotOptimize(listedit::appendPair(1, kList, "nytt", "new")); });
 }
 BENCHMARK(AppendPair)->Unit(benchmark::kMicrosecond);
 
@@ -70,10 +70,7 @@ BENCHMARK(AppendPair)->Unit(benchmark::kMicrosecond);
 void AppendPairUnflushed(benchmark::State& state) {
     ScratchFolder folder;
     store::createWordList(1);
-    for (auto _ : state) {
-        state.PauseTiming();
-        setCount(10);
-        state.ResumeTiming();
+    timeFromCount(state, 10, [] {
         store::WordListFile file(1);
         store::WordRecord header = file.readHeader(kList);
         file.read(kList, 11);
@@ -82,7 +79,7 @@ void AppendPairUnflushed(benchmark::State& state) {
         header.number = 11;
         file.writeHeader(kList, header);
         file.close();
-    }
+    });
 }
 BENCHMARK(AppendPairUnflushed)->Unit(benchmark::kMicrosecond);
 

@@ -176,8 +176,7 @@ void press(QAbstractButton* b) {
     }
 }
 
-// The user's row choice in a list box: selected and clicked, as a click does.
-// A click on a line, as the mouse gives it.
+// The user's row choice in a list box: a click on the line, as the mouse gives it.
 void chooseRow(QListWidget* list, int row) {
     if (list->count() == 0) {
         return;

@@ -1,7 +1,18 @@
-# Sourced by the scripts that need an X display. start_xvfb starts Xvfb on a display nobody
+# Sourced by the scripts that need an X display. require_x_tools ends the script as skipped
+# (status 77) when Xvfb or xdotool is missing. start_xvfb starts Xvfb on a display nobody
 # uses, waits until it accepts clients, exports DISPLAY and sets xvfb_pid.
 # -noreset: without it the server resets whenever its last client leaves, and a client that
 # connects during the reset is refused.
+require_x_tools() {
+  local tool
+  for tool in Xvfb xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIPPED: $tool is not installed (apt-get install xvfb xauth xdotool)"
+      exit 77
+    fi
+  done
+}
+
 start_xvfb() {
   local ready log
   ready=$(mktemp)

@@ -4,8 +4,12 @@
 #include <array>
 #include <string>
 
+#include "store/Settings.h"
+#include "store/WordList.h"
+
 namespace store {
 
-inline const std::array<std::string, 4> kDataFileNames{"agen.dat", "bu1.dat", "bu2.dat", "bu3.dat"};
+inline const std::array<std::string, 1 + kLanguageCount> kDataFileNames{
+    kSettingsFileName, wordListFileName(1), wordListFileName(2), wordListFileName(3)};
 
 }  // namespace store

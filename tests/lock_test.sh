@@ -9,12 +9,8 @@
 set -u
 program=$1
 tool=$2
-for needed in Xvfb xdotool; do
-  if ! command -v "$needed" >/dev/null; then
-    echo "SKIPPED: $needed is not installed (apt-get install xvfb xauth xdotool)"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/../scripts/xvfb.sh"
+require_x_tools
 
 work=$(mktemp -d)
 xvfb_pid= first= second=
@@ -52,7 +48,6 @@ grep -q 'ordlykta körs i' <<<"$output" || fail "not in Swedish: $output"
 "$tool" backups --data "$work" >/dev/null || fail "backups does not read while the program runs"
 [ "$(state)" = "$before" ] || fail "the tool changed the folder: $(state)"
 
-. "$(dirname "$0")/../scripts/xvfb.sh"
 start_xvfb || exit 1
 unset QT_QPA_PLATFORM
 "$program" &

@@ -7,17 +7,12 @@
 set -u
 program=$1
 data=${2:-}
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed (apt-get install xvfb xauth xdotool)"
-    exit 77
-  fi
-done
+. "$(dirname "$0")/../scripts/xvfb.sh"
+require_x_tools
 
 work=$(mktemp -d)
 xvfb_pid= app_pid=
 trap 'kill $xvfb_pid 2>/dev/null; kill $app_pid 2>/dev/null; rm -rf "$work"' EXIT
-. "$(dirname "$0")/../scripts/xvfb.sh"
 start_xvfb || exit 1
 unset QT_QPA_PLATFORM
 
