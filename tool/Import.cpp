@@ -115,14 +115,11 @@ void write(const DataFolder& folder, int language, const store::WordListImage& i
         throw Refusal(Tr::tr("the data folder %1 cannot be made").arg(folder.path()));
     }
     if (!store::fileExists(folder.file(store::kSettingsFileName))) {
-        const store::SettingsBytes settings = store::encode(store::defaultSettings());
         writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
-                   QByteArray(reinterpret_cast<const char*>(settings.data()), settings.size()));
+                   store::encode(store::defaultSettings()));
     }
-    const std::span<const unsigned char> bytes = image.bytes();
     writeWhole(QString::fromStdString(folder.file(store::wordListFileName(language))),
-               QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                          static_cast<qsizetype>(bytes.size())));
+               image.bytes());
 }
 
 }  // namespace
