@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -109,11 +108,8 @@ QString report(const std::vector<Placement>& placements, const CheckedSource& so
 }
 
 // Writes the new word-list file whole, and agen.dat as the program would create it when it is
-// missing.
+// missing. The folder exists: holding it made it.
 void write(const DataFolder& folder, int language, const store::WordListImage& image) {
-    if (!QDir().mkpath(folder.path())) {
-        throw Refusal(Tr::tr("the data folder %1 cannot be made").arg(folder.path()));
-    }
     if (!store::fileExists(folder.file(store::kSettingsFileName))) {
         writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
                    store::encode(store::defaultSettings()));
