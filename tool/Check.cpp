@@ -1,3 +1,5 @@
+#include "store/Settings.h"
+#include "store/WordList.h"
 #include "tool/Commands.h"
 #include "tool/Locking.h"
 #include "tool/Options.h"
@@ -33,7 +35,8 @@ QString describe(const Finding& f) {
         case Finding::WrongSize:
             return Tr::tr("%1 bytes instead of %2")
                 .arg(f.value)
-                .arg(f.file == QLatin1String("agen.dat") ? 112 : 680000);
+                .arg(f.file == QLatin1String(store::kSettingsFileName) ? store::kSettingsSize
+                                                                       : store::kWordListFileSize);
         case Finding::CountOutOfRange:
             return Tr::tr("the list counts %1 pairs, outside 0 to 99").arg(f.value);
         case Finding::LongLength:
