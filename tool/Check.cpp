@@ -95,12 +95,8 @@ int check(Call& call) {
         for (const auto& [name, bytes] : mended) {
             writeWhole(data + QLatin1Char('/') + name, bytes);
         }
-        QStringList names;
-        for (const auto& entry : mended) {
-            names.append(entry.first);
-        }
         print(call.out, Tr::tr("mended %1; the files as they were are in %2\n")
-                            .arg(names.join(QStringLiteral(", ")),
+                            .arg(namesOf(mended).join(QStringLiteral(", ")),
                                  before.isEmpty() ? snapshots(data).value(0) : before));
     }
     return unmended ? kRefused : kDone;
