@@ -47,9 +47,7 @@ class ToolTest : public ::testing::Test {
         QDir().mkpath(data());
         store::Settings settings = store::defaultSettings();
         settings.names[0] = "Engelska";
-        const store::SettingsBytes bytes = store::encode(settings);
-        writeFile(data() + QStringLiteral("/agen.dat"),
-                  QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        writeFile(data() + QStringLiteral("/agen.dat"), bytesOf(store::encode(settings)));
         const QString previous = QDir::currentPath();
         QDir::setCurrent(data());
         store::createWordList(1);
@@ -92,8 +90,7 @@ TEST(WordListImage, EmptyImageIsTheFileCreateWordListWrites) {
     QDir::setCurrent(previous);
     const QByteArray created = readFile(dir.path() + "/bu1.dat");
     const store::WordListImage image;
-    EXPECT_EQ(created, QByteArray(reinterpret_cast<const char*>(image.bytes().data()),
-                                  static_cast<qsizetype>(image.bytes().size())));
+    EXPECT_EQ(created, bytesOf(image.bytes()));
 }
 
 TEST(Tool, UsageErrorsEndWithTwoAndAUsageLine) {
@@ -399,9 +396,7 @@ TEST_F(ToolTest, CutAndSkipUnsupportedAreReported) {
 TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
     const ToolResult result = import("w.csv", "hund,dog\n");
     ASSERT_EQ(result.status, 0) << result.err;
-    const store::SettingsBytes settings = store::encode(store::defaultSettings());
-    EXPECT_EQ(readFile(data() + "/agen.dat"),
-              QByteArray(reinterpret_cast<const char*>(settings.data()), settings.size()));
+    EXPECT_EQ(readFile(data() + "/agen.dat"), bytesOf(store::encode(store::defaultSettings())));
     store::WordListImage expected;
     expected.append(1, "hund", "dog");
     EXPECT_TRUE(std::ranges::equal(store::WordListImage::load(wordList().toStdString()).bytes(),
