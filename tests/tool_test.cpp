@@ -23,9 +23,13 @@ bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
 }
 
+// Word pairs (Swedish word, other word), and lists by name with their pairs.
+using TextPairs = std::vector<std::pair<store::Text, store::Text>>;
+using NamedLists = std::vector<std::pair<store::Text, TextPairs>>;
+
 // Pairs "sw1/ot1", "sw2/ot2", ... with a prefix, so that every pair is told apart.
-std::vector<std::pair<store::Text, store::Text>> pairs(int count, const std::string& prefix) {
-    std::vector<std::pair<store::Text, store::Text>> result;
+TextPairs pairs(int count, const std::string& prefix) {
+    TextPairs result;
     for (int i = 1; i <= count; ++i) {
         const std::string number = std::to_string(i);
         result.emplace_back(prefix + "sw" + number, prefix + "ot" + number);
@@ -41,9 +45,7 @@ class ToolTest : public ::testing::Test {
 
     // Language 1, "Engelska", with the given lists from list 1 on, written as the menu names a
     // list and the list editor appends to it.
-    store::WordListImage makeLanguage(
-        const std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>>&
-            lists) {
+    store::WordListImage makeLanguage(const NamedLists& lists) {
         QDir().mkpath(data());
         store::Settings settings = store::defaultSettings();
         settings.names[0] = "Engelska";
@@ -279,7 +281,7 @@ TEST_F(ToolTest, SeveralListsGoToEmptyListsFromN) {
 
 // Every refusal leaves every byte of the folder as it was.
 TEST_F(ToolTest, RefusalsWriteNothing) {
-    std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>> full;
+    NamedLists full;
     for (int l = 1; l <= 96; ++l) {
         full.push_back({std::string("L").append(std::to_string(l)), pairs(1, "p")});
     }
