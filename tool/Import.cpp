@@ -29,9 +29,13 @@ QByteArray readInput(const QString& path) {
     return bytes;
 }
 
+QByteArray withoutByteOrderMark(const QByteArray& bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
+
 // UTF-8 without its byte-order mark; text that is not UTF-8 is refused, naming its first line.
 QString decodeText(const QByteArray& bytes) {
-    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    const QByteArray body = withoutByteOrderMark(bytes);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(body);
     if (!decoder.hasError()) {
@@ -60,11 +64,7 @@ Format guessFormat(const QString& path, const QByteArray& bytes) {
     if (suffix == QLatin1String("txt") || suffix == QLatin1String("tsv")) {
         return Format::Anki;
     }
-    QByteArray start = bytes.left(4096);
-    if (start.startsWith("\xEF\xBB\xBF")) {
-        start.remove(0, 3);
-    }
-    start = start.trimmed();
+    const QByteArray start = withoutByteOrderMark(bytes.left(4096)).trimmed();
     if (start.startsWith('<')) {
         return Format::Kvtml;
     }
