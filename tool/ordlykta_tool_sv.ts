@@ -90,14 +90,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="+85"/>
+        <location filename="Start.cpp" line="+87"/>
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
 </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>ordlykta: cannot start %1: %2
 </source>
         <translation>ordlykta: kan inte starta %1: %2
@@ -110,7 +110,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+51"/>
-        <location filename="TextFormats.cpp" line="+179"/>
+        <location filename="TextFormats.cpp" line="+178"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -158,12 +158,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+26"/>
+        <location filename="Import.cpp" line="+30"/>
         <source>line %1 is not UTF-8 text; save the file as UTF-8</source>
         <translation>rad %1 är inte UTF-8-text; spara filen som UTF-8</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+34"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -249,7 +249,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
     <message>
-        <location filename="Kvtml.cpp" line="+54"/>
+        <location filename="Kvtml.cpp" line="+53"/>
         <source>not a KVTML file</source>
         <translation>inte en KVTML-fil</translation>
     </message>
@@ -494,7 +494,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="-73"/>
+        <location filename="Start.cpp" line="-77"/>
         <source>ordlykta: no snapshot was taken (%1); starting all the same
 </source>
         <translation>ordlykta: ingen ögonblicksbild togs (%1); programmet startar ändå
