@@ -75,9 +75,7 @@ class BackupTest : public ::testing::Test {
 
     // Settings and word lists of languages 1 and 2, the pairs tagged so that they differ.
     void makeFiles(const std::string& tag) {
-        const store::SettingsBytes settings = store::encode(store::defaultSettings());
-        writeFile(dataFile("agen.dat"),
-                  QByteArray(reinterpret_cast<const char*>(settings.data()), settings.size()));
+        writeFile(dataFile("agen.dat"), bytesOf(store::encode(store::defaultSettings())));
         for (int language : {1, 2}) {
             store::WordListImage image;
             image.rename(3, "Djur " + tag);

@@ -23,9 +23,13 @@ bool contains(const std::string& text, const char* part) {
     return text.find(part) != std::string::npos;
 }
 
+// Word pairs (Swedish word, other word), and lists by name with their pairs.
+using TextPairs = std::vector<std::pair<store::Text, store::Text>>;
+using NamedLists = std::vector<std::pair<store::Text, TextPairs>>;
+
 // Pairs "sw1/ot1", "sw2/ot2", ... with a prefix, so that every pair is told apart.
-std::vector<std::pair<store::Text, store::Text>> pairs(int count, const std::string& prefix) {
-    std::vector<std::pair<store::Text, store::Text>> result;
+TextPairs pairs(int count, const std::string& prefix) {
+    TextPairs result;
     for (int i = 1; i <= count; ++i) {
         const std::string number = std::to_string(i);
         result.emplace_back(prefix + "sw" + number, prefix + "ot" + number);
@@ -41,15 +45,11 @@ class ToolTest : public ::testing::Test {
 
     // Language 1, "Engelska", with the given lists from list 1 on, written as the menu names a
     // list and the list editor appends to it.
-    store::WordListImage makeLanguage(
-        const std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>>&
-            lists) {
+    store::WordListImage makeLanguage(const NamedLists& lists) {
         QDir().mkpath(data());
         store::Settings settings = store::defaultSettings();
         settings.names[0] = "Engelska";
-        const store::SettingsBytes bytes = store::encode(settings);
-        writeFile(data() + QStringLiteral("/agen.dat"),
-                  QByteArray(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        writeFile(data() + QStringLiteral("/agen.dat"), bytesOf(store::encode(settings)));
         const QString previous = QDir::currentPath();
         QDir::setCurrent(data());
         store::createWordList(1);
@@ -92,8 +92,7 @@ TEST(WordListImage, EmptyImageIsTheFileCreateWordListWrites) {
     QDir::setCurrent(previous);
     const QByteArray created = readFile(dir.path() + "/bu1.dat");
     const store::WordListImage image;
-    EXPECT_EQ(created, QByteArray(reinterpret_cast<const char*>(image.bytes().data()),
-                                  static_cast<qsizetype>(image.bytes().size())));
+    EXPECT_EQ(created, bytesOf(image.bytes()));
 }
 
 TEST(Tool, UsageErrorsEndWithTwoAndAUsageLine) {
@@ -282,7 +281,7 @@ TEST_F(ToolTest, SeveralListsGoToEmptyListsFromN) {
 
 // Every refusal leaves every byte of the folder as it was.
 TEST_F(ToolTest, RefusalsWriteNothing) {
-    std::vector<std::pair<store::Text, std::vector<std::pair<store::Text, store::Text>>>> full;
+    NamedLists full;
     for (int l = 1; l <= 96; ++l) {
         full.push_back({std::string("L").append(std::to_string(l)), pairs(1, "p")});
     }
@@ -399,9 +398,7 @@ TEST_F(ToolTest, CutAndSkipUnsupportedAreReported) {
 TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
     const ToolResult result = import("w.csv", "hund,dog\n");
     ASSERT_EQ(result.status, 0) << result.err;
-    const store::SettingsBytes settings = store::encode(store::defaultSettings());
-    EXPECT_EQ(readFile(data() + "/agen.dat"),
-              QByteArray(reinterpret_cast<const char*>(settings.data()), settings.size()));
+    EXPECT_EQ(readFile(data() + "/agen.dat"), bytesOf(store::encode(store::defaultSettings())));
     store::WordListImage expected;
     expected.append(1, "hund", "dog");
     EXPECT_TRUE(std::ranges::equal(store::WordListImage::load(wordList().toStdString()).bytes(),

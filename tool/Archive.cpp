@@ -42,6 +42,14 @@ la_ssize_t appendTo(archive*, void* buffer, const void* bytes, size_t length) {
 
 }  // namespace
 
+QStringList namesOf(const FileSet& files) {
+    QStringList names;
+    for (const auto& entry : files) {
+        names.append(entry.first);
+    }
+    return names;
+}
+
 FileSet readDataFiles(const QString& folder) {
     FileSet files;
     for (const std::string& known : store::kDataFileNames) {

@@ -30,12 +30,9 @@ int backup(Call& call) {
         throw Refusal(Tr::tr("%1 exists already; name another file with --output").arg(path));
     }
     writeWhole(path, packArchive(files));
-    QStringList names;
-    for (const auto& entry : files) {
-        names.append(entry.first);
-    }
-    print(call.out,
-          QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(path), names.join(u' ')));
+    print(
+        call.out,
+        QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(path), namesOf(files).join(u' ')));
     return kDone;
 }
 

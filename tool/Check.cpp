@@ -1,3 +1,5 @@
+#include "store/Settings.h"
+#include "store/WordList.h"
 #include "tool/Commands.h"
 #include "tool/Locking.h"
 #include "tool/Options.h"
@@ -33,7 +35,8 @@ QString describe(const Finding& f) {
         case Finding::WrongSize:
             return Tr::tr("%1 bytes instead of %2")
                 .arg(f.value)
-                .arg(f.file == QLatin1String("agen.dat") ? 112 : 680000);
+                .arg(f.file == QLatin1String(store::kSettingsFileName) ? store::kSettingsSize
+                                                                       : store::kWordListFileSize);
         case Finding::CountOutOfRange:
             return Tr::tr("the list counts %1 pairs, outside 0 to 99").arg(f.value);
         case Finding::LongLength:
@@ -92,12 +95,8 @@ int check(Call& call) {
         for (const auto& [name, bytes] : mended) {
             writeWhole(data + QLatin1Char('/') + name, bytes);
         }
-        QStringList names;
-        for (const auto& entry : mended) {
-            names.append(entry.first);
-        }
         print(call.out, Tr::tr("mended %1; the files as they were are in %2\n")
-                            .arg(names.join(QStringLiteral(", ")),
+                            .arg(namesOf(mended).join(QStringLiteral(", ")),
                                  before.isEmpty() ? snapshots(data).value(0) : before));
     }
     return unmended ? kRefused : kDone;

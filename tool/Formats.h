@@ -12,6 +12,9 @@ namespace tool {
 
 enum class Format { Kvtml, Anki, Csv, Html };
 
+// What every format calls the Swedish words' column (or language), writing and reading.
+inline const QString kSwedish = QStringLiteral("Svenska");
+
 std::optional<Format> formatNamed(const QString& name);
 
 QByteArray writeKvtml(const Lists& lists);

@@ -28,8 +28,7 @@ QByteArray writeHtml(const Lists& lists, bool exam) {
                             exam ? QStringLiteral(" class=\"exam\"") : QString());
     for (const WordList& list : lists.lists) {
         page += QStringLiteral("<section>\n%1\n<table>\n<tr>%2%3</tr>\n")
-                    .arg(cell("h1", list.name), cell("th", QStringLiteral("Svenska")),
-                         cell("th", lists.language));
+                    .arg(cell("h1", list.name), cell("th", kSwedish), cell("th", lists.language));
         for (const Pair& pair : list.pairs) {
             page += QStringLiteral("<tr>%1%2</tr>\n")
                         .arg(cell("td", pair.swedish), cell("td", exam ? QString() : pair.other));

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -30,9 +29,13 @@ QByteArray readInput(const QString& path) {
     return bytes;
 }
 
+QByteArray withoutByteOrderMark(const QByteArray& bytes) {
+    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+}
+
 // UTF-8 without its byte-order mark; text that is not UTF-8 is refused, naming its first line.
 QString decodeText(const QByteArray& bytes) {
-    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    const QByteArray body = withoutByteOrderMark(bytes);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(body);
     if (!decoder.hasError()) {
@@ -61,11 +64,7 @@ Format guessFormat(const QString& path, const QByteArray& bytes) {
     if (suffix == QLatin1String("txt") || suffix == QLatin1String("tsv")) {
         return Format::Anki;
     }
-    QByteArray start = bytes.left(4096);
-    if (start.startsWith("\xEF\xBB\xBF")) {
-        start.remove(0, 3);
-    }
-    start = start.trimmed();
+    const QByteArray start = withoutByteOrderMark(bytes.left(4096)).trimmed();
     if (start.startsWith('<')) {
         return Format::Kvtml;
     }
@@ -109,20 +108,14 @@ QString report(const std::vector<Placement>& placements, const CheckedSource& so
 }
 
 // Writes the new word-list file whole, and agen.dat as the program would create it when it is
-// missing.
+// missing. The folder exists: holding it made it.
 void write(const DataFolder& folder, int language, const store::WordListImage& image) {
-    if (!QDir().mkpath(folder.path())) {
-        throw Refusal(Tr::tr("the data folder %1 cannot be made").arg(folder.path()));
-    }
     if (!store::fileExists(folder.file(store::kSettingsFileName))) {
-        const store::SettingsBytes settings = store::encode(store::defaultSettings());
         writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
-                   QByteArray(reinterpret_cast<const char*>(settings.data()), settings.size()));
+                   store::encode(store::defaultSettings()));
     }
-    const std::span<const unsigned char> bytes = image.bytes();
     writeWhole(QString::fromStdString(folder.file(store::wordListFileName(language))),
-               QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                          static_cast<qsizetype>(bytes.size())));
+               image.bytes());
 }
 
 }  // namespace

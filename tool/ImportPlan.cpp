@@ -102,20 +102,15 @@ std::vector<std::vector<Pair>> parts(std::vector<Pair>::const_iterator begin,
 }
 
 // The empty lists from `from` on, in order.
-class FreeLists {
-  public:
-    FreeLists(const store::WordListImage& image, int from) {
-        for (int l = from; l <= store::kLastUserList; ++l) {
-            if (image.count(l) == 0) {
-                lists_.push_back(l);
-            }
+std::vector<int> freeLists(const store::WordListImage& image, int from) {
+    std::vector<int> lists;
+    for (int l = from; l <= store::kLastUserList; ++l) {
+        if (image.count(l) == 0) {
+            lists.push_back(l);
         }
     }
-    const std::vector<int>& lists() const { return lists_; }
-
-  private:
-    std::vector<int> lists_;
-};
+    return lists;
+}
 
 }  // namespace
 
@@ -170,15 +165,15 @@ std::vector<Placement> plan(const store::WordListImage& image, int list,
             spilled.push_back({0, true, name, 0, std::move(part)});
         }
     }
-    const FreeLists free(image, source.named ? list : list + 1);
-    if (free.lists().size() < spilled.size()) {
+    const int firstFree = source.named ? list : list + 1;
+    const std::vector<int> free = freeLists(image, firstFree);
+    if (free.size() < spilled.size()) {
         throw Refusal(Tr::tr("not enough empty lists: %1 needed from list %2 on, %3 there")
-                          .arg(QString::number(spilled.size()),
-                               QString::number(source.named ? list : list + 1),
-                               QString::number(free.lists().size())));
+                          .arg(QString::number(spilled.size()), QString::number(firstFree),
+                               QString::number(free.size())));
     }
     for (std::size_t i = 0; i < spilled.size(); ++i) {
-        spilled[i].list = free.lists()[i];
+        spilled[i].list = free[i];
         placements.push_back(std::move(spilled[i]));
     }
     return placements;

@@ -11,7 +11,6 @@
 namespace tool {
 namespace {
 
-const QString kSwedish = QStringLiteral("Svenska");
 constexpr int kDeepestLesson = 64;
 
 void writeTranslation(QXmlStreamWriter& xml, int id, const QString& text) {

@@ -26,12 +26,9 @@ bool Options::parse(int positionals) {
     parseArguments(parser_, call_.arguments);
     if (parser_.isSet(QStringLiteral("help"))) {
         const Command& command = call_.command;
-        print(call_.out,
-              QStringLiteral("%1\n%2\n%3: %4\n")
-                  .arg(Tr::tr("Usage: ordlykta %1 %2")
-                           .arg(QLatin1String(command.name), QLatin1String(command.usage)),
-                       Tr::tr(command.summary), Tr::tr("for example"),
-                       QLatin1String(command.example)));
+        print(call_.out, QStringLiteral("%1\n%2\n%3: %4\n")
+                             .arg(usageLine(&command), Tr::tr(command.summary),
+                                  Tr::tr("for example"), QLatin1String(command.example)));
         return false;
     }
     if (parser_.positionalArguments().size() > positionals) {

@@ -4,10 +4,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <span>
 
 namespace tool {
 
 // Throws Refusal naming the file and the reason.
+void writeWhole(const QString& path, std::span<const unsigned char> bytes);
 void writeWhole(const QString& path, const QByteArray& bytes);
 
 }  // namespace tool

@@ -47,17 +47,16 @@ int restore(Call& call) {
     }
     const QString kept =
         before.isEmpty() ? QString() : Tr::tr("the files as they were are in %1\n").arg(before);
-    QStringList names;
     for (const auto& [name, bytes] : files) {
         try {
             writeWhole(data + QLatin1Char('/') + name, bytes);
         } catch (const Refusal& e) {
             throw Refusal(e.message() + QLatin1Char('\n') + kept.trimmed());
         }
-        names.append(name);
     }
     const QString report =
-        Tr::tr("restored %1 from %2\n").arg(names.join(QStringLiteral(", ")), archive) + kept;
+        Tr::tr("restored %1 from %2\n").arg(namesOf(files).join(QStringLiteral(", ")), archive) +
+        kept;
     print(call.out, report);
     return kDone;
 }

@@ -68,8 +68,8 @@ QString ownFolder() {
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section('/', 0, -2);
 }
 
-}  // namespace
-
+// The program's executable: $ORDLYKTA_PROGRAM, else where the package installs it beside this
+// executable.
 QString programPath() {
     const QString set = qEnvironmentVariable("ORDLYKTA_PROGRAM");
     if (!set.isEmpty()) {
@@ -78,6 +78,8 @@ QString programPath() {
     return QDir::cleanPath(ownFolder() + QStringLiteral("/" ORDLYKTA_PROGRAM_FROM_BINDIR));
 }
 
+// Creates the data folder when missing and makes it the working folder; false, with the reason
+// on `err`, when that fails.
 bool enterDataFolder(const QString& dataFolder, std::ostream& err) {
     if (QDir().mkpath(dataFolder) && QDir::setCurrent(dataFolder)) {
         return true;
@@ -86,6 +88,8 @@ bool enterDataFolder(const QString& dataFolder, std::ostream& err) {
     return false;
 }
 
+// Replaces this process with the program; returns only when that fails, with the reason on
+// `err`.
 int execProgram(const QString& path, std::ostream& err) {
     const QByteArray program = QFile::encodeName(path);
     char* const argv[] = {const_cast<char*>(program.constData()), nullptr};
@@ -95,6 +99,8 @@ int execProgram(const QString& path, std::ostream& err) {
                    .arg(path, QString::fromLocal8Bit(std::strerror(error))));
     return kRefused;
 }
+
+}  // namespace
 
 int startProgram(const QString& dataFolder, std::ostream& err) {
     const QString program = programPath();  // before the working folder changes

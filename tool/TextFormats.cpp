@@ -9,7 +9,6 @@
 namespace tool {
 namespace {
 
-const QString kSwedish = QStringLiteral("Svenska");
 const QString kList = QStringLiteral("Lista");
 
 void appendRow(QString& text, std::initializer_list<const QString*> fields, QChar separator,

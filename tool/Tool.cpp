@@ -66,15 +66,6 @@ const Command* findCommand(const QString& name) {
     return nullptr;
 }
 
-QString usageLine(const Command* command) {
-    if (command == nullptr) {
-        return Tr::tr(
-            "Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help");
-    }
-    return Tr::tr("Usage: ordlykta %1 %2")
-        .arg(QLatin1String(command->name), QLatin1String(command->usage));
-}
-
 void printHelp(std::ostream& out) {
     QString text = Tr::tr(
         "ordlykta: a vocabulary trainer for Swedish-speaking learners.\n\n"
@@ -121,6 +112,15 @@ int runLauncher(const QStringList& arguments, std::ostream& out, std::ostream& e
 
 std::span<const Command> commands() {
     return kCommands;
+}
+
+QString usageLine(const Command* command) {
+    if (command == nullptr) {
+        return Tr::tr(
+            "Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help");
+    }
+    return Tr::tr("Usage: ordlykta %1 %2")
+        .arg(QLatin1String(command->name), QLatin1String(command->usage));
 }
 
 void print(std::ostream& stream, const QString& text) {

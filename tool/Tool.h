@@ -46,6 +46,9 @@ struct Command {
 
 std::span<const Command> commands();
 
+// "Usage: ordlykta NAME USAGE"; without a command, the launcher's.
+QString usageLine(const Command* command);
+
 // What a command gets: its entry, its arguments (the first is its name) and the streams.
 struct Call {
     const Command& command;

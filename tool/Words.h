@@ -47,7 +47,7 @@ class DataFolder {
 
     bool hasWordList(int language) const;
     // The language's word-list file, or the empty one the program would create when it is
-    // missing. Throws store::IoError for a file that cannot be read or is damaged.
+    // missing. Throws Refusal for a file that cannot be read or is damaged.
     store::WordListImage wordList(int language) const;
 
     // A language by number (1..3) or by name, without regard to case; throws UsageError.

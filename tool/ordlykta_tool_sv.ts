@@ -24,7 +24,7 @@
         <translation>lägg till ordparen i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+83"/>
         <source>Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help</source>
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
@@ -34,13 +34,12 @@
         <translation>Okänd flagga: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <location filename="Tool.cpp" line="+3"/>
         <source>Usage: ordlykta %1 %2</source>
         <translation>Användning: ordlykta %1 %2</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="+5"/>
+        <location line="-52"/>
         <source>ordlykta: a vocabulary trainer for Swedish-speaking learners.
 
   ordlykta [--data DIR]   start the program
@@ -57,7 +56,7 @@ Kommandon:
 </translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+2"/>
+        <location filename="Options.cpp" line="+11"/>
         <location filename="Tool.cpp" line="+8"/>
         <source>for example</source>
         <translation>till exempel</translation>
@@ -79,26 +78,26 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Okänt kommando: %1</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+67"/>
         <source>ordlykta: out of memory
 </source>
         <translation>ordlykta: minnet räcker inte
 </translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+6"/>
+        <location filename="Options.cpp" line="+5"/>
         <source>Unexpected argument: %1</source>
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="+85"/>
+        <location filename="Start.cpp" line="+87"/>
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
 </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>ordlykta: cannot start %1: %2
 </source>
         <translation>ordlykta: kan inte starta %1: %2
@@ -111,7 +110,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+51"/>
-        <location filename="TextFormats.cpp" line="+179"/>
+        <location filename="TextFormats.cpp" line="+178"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -141,13 +140,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+55"/>
+        <location filename="Archive.cpp" line="+63"/>
         <location filename="Tool.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+20"/>
+        <location filename="Import.cpp" line="+19"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
@@ -159,12 +158,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+26"/>
+        <location filename="Import.cpp" line="+30"/>
         <source>line %1 is not UTF-8 text; save the file as UTF-8</source>
         <translation>rad %1 är inte UTF-8-text; spara filen som UTF-8</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+34"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -185,17 +184,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+1"/>
-        <location line="+81"/>
+        <location line="+75"/>
         <source>Pairs left out:</source>
         <translation>Ordpar som utelämnats:</translation>
     </message>
     <message>
-        <location line="-73"/>
-        <source>the data folder %1 cannot be made</source>
-        <translation>datamappen %1 kan inte skapas</translation>
-    </message>
-    <message>
-        <location line="+28"/>
+        <location line="-45"/>
         <source>import needs FILE, --language and --list</source>
         <translation>import behöver FIL, --language och --list</translation>
     </message>
@@ -245,17 +239,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: &quot;%2&quot; kortades till &quot;%3&quot;</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+52"/>
         <source>list name &quot;%1&quot; is written as &quot;%2&quot;</source>
         <translation>listnamnet &quot;%1&quot; skrivs som &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>not enough empty lists: %1 needed from list %2 on, %3 there</source>
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
     <message>
-        <location filename="Kvtml.cpp" line="+54"/>
+        <location filename="Kvtml.cpp" line="+53"/>
         <source>not a KVTML file</source>
         <translation>inte en KVTML-fil</translation>
     </message>
@@ -286,7 +280,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>en andra post med id &quot;%1&quot;</translation>
     </message>
     <message>
-        <location filename="Output.cpp" line="+17"/>
+        <location filename="Output.cpp" line="+14"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
@@ -404,14 +398,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>restored %1 from %2
 </source>
         <translation>återställde %1 från %2
 </translation>
     </message>
     <message>
-        <location filename="Check.cpp" line="+15"/>
+        <location filename="Check.cpp" line="+17"/>
         <source>, language %1</source>
         <translation>, språk %1</translation>
     </message>
@@ -456,7 +450,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 byte i stället för %2</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>the list counts %1 pairs, outside 0 to 99</source>
         <translation>listan räknar %1 ordpar, utanför 0 till 99</translation>
     </message>
@@ -493,14 +487,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+12"/>
         <source>mended %1; the files as they were are in %2
 </source>
         <translation>lagade %1; filerna som de var finns i %2
 </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="-73"/>
+        <location filename="Start.cpp" line="-77"/>
         <source>ordlykta: no snapshot was taken (%1); starting all the same
 </source>
         <translation>ordlykta: ingen ögonblicksbild togs (%1); programmet startar ändå

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QString>
 #include <map>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -24,6 +25,12 @@ inline ToolResult runTool(const QStringList& arguments) {
     std::ostringstream err;
     const int status = tool::run(arguments, out, err);
     return {status, out.str(), err.str()};
+}
+
+// Bytes as the store keeps them (a record, a whole image), as Qt compares and writes them.
+inline QByteArray bytesOf(std::span<const unsigned char> bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
 }
 
 inline QByteArray readFile(const QString& path) {
