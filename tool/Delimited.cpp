@@ -28,7 +28,12 @@ class Reader {
     // Reads one row and the line break after it.
     QStringList row() {
         QStringList fields;
+        const int line = line_;
         for (;;) {
+            if (fields.size() == kMostFields) {
+                throw Refusal(Tr::tr("line %1: more than %2 fields in a row")
+                                  .arg(QString::number(line), QString::number(kMostFields)));
+            }
             fields += field();
             if (atEnd()) {
                 return fields;

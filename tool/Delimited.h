@@ -19,8 +19,12 @@ struct RowLimits {
     int firstLine = 1;          // the line `text` starts on
 };
 
+// The most fields a row may hold: a word pair, its list and what Anki adds beside them.
+inline constexpr qsizetype kMostFields = 64;
+
 // The rows of `text`, blank ones left out. Throws Refusal for a quoted field that is never
-// closed and for more rows than `limits.most`, so that memory stays bounded.
+// closed, for more rows than `limits.most` and for a row of more than kMostFields fields, so
+// that memory stays bounded.
 std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimits& limits);
 
 // `field` as written between separators: in double quotes, with its quotes doubled, when it

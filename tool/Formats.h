@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -27,11 +28,31 @@ QByteArray writeHtml(const Lists& lists, bool exam);
 inline constexpr std::size_t kMostPairs =
     std::size_t{store::kMaxPairsPerList} * (store::kLastUserList - store::kFirstUserList + 1);
 
-// A pair as read, with the line it starts on.
+// A pair as read, with the line it starts on. `fields` is how many fields its row holds in
+// a text file (0 in KVTML), so that a row of one field is told from a pair with an empty side.
 struct SourcePair {
     QString swedish;
     QString other;
     int line = 0;
+    int fields = 0;
+};
+
+// Something about one line of a file: why a row is not a pair, or what became of it.
+struct LineNote {
+    int line = 0;
+    QString text;
+};
+
+// How a file was read: what the reader found or was told.
+struct Layout {
+    QString encoding;
+    std::optional<QChar> separator;  // text files
+    bool headerSkipped = false;
+    bool html = false;  // fields read as HTML
+    // Columns from 1 (in KVTML the translations, from 1); 0 for none.
+    int swedish = 0;
+    int other = 0;
+    int list = 0;
 };
 
 struct SourceList {
@@ -41,17 +62,36 @@ struct SourceList {
 
 // What a file holds. `named` when it names its lists (a list or deck column, several
 // lessons): each list then goes to an empty list of its own.
+// `bad` holds what the file names but that cannot be read as a pair.
 struct Source {
     bool named = false;
     std::vector<SourceList> lists;
+    Layout layout;
+    std::vector<LineNote> bad;
 };
 
 // The column (from 1) of the Swedish words, when the user gave one.
 using SwedishColumn = std::optional<int>;
 
-// Each throws Refusal for a file it cannot read.
+// What the user says about a text file, over what the reader would find.
+struct TextChoices {
+    SwedishColumn swedishColumn;
+    std::optional<QChar> separator;
+    std::optional<bool> header;  // the first row is (true) or is not (false) a header
+    QStringList headings;        // further names that make a first row a header (a language's)
+};
+
+// The separators a text file may use, and the name --separator gives each.
+QChar separatorNamed(const QString& name);  // throws UsageError
+QString separatorName(QChar separator);
+
+// Each throws Refusal for a file it cannot read. Text is decoded by decodeText first.
 Source readKvtml(const QByteArray& bytes, SwedishColumn swedishColumn);
-Source readAnki(const QString& text, SwedishColumn swedishColumn);
-Source readCsv(const QString& text, SwedishColumn swedishColumn);
+Source readAnki(const QString& text, const TextChoices& choices);
+Source readCsv(const QString& text, const TextChoices& choices);
+
+// An HTML fragment as plain text: entities decoded, line breaks and block ends as one space,
+// other tags and sound references left out, blanks collapsed and trimmed.
+QString htmlToText(const QString& html);
 
 }  // namespace tool

@@ -1,199 +1,143 @@
-#include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
-#include "store/FolderLock.h"
 #include "tool/Commands.h"
-#include "tool/ImportPlan.h"
-#include "tool/Locking.h"
+#include "tool/Importing.h"
 #include "tool/Options.h"
 #include "tool/Output.h"
 
 namespace tool {
 namespace {
 
-constexpr qint64 kLargestFile = 16 * 1024 * 1024;
-
-// The file whole; anything but a readable regular file of at most 16 MB is refused unread.
-QByteArray readInput(const QString& path) {
-    const QString tooLarge = Tr::tr("%1: larger than 16 MB, too large for word lists").arg(path);
-    requireRegularFile(path, kLargestFile, tooLarge);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw Refusal(Tr::tr("%1 cannot be read: %2").arg(path, file.errorString()));
-    }
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    if (bytes.size() > kLargestFile) {
-        throw Refusal(tooLarge);
-    }
-    return bytes;
-}
-
-QByteArray withoutByteOrderMark(const QByteArray& bytes) {
-    return bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-}
-
-// UTF-8 without its byte-order mark; text that is not UTF-8 is refused, naming its first line.
-QString decodeText(const QByteArray& bytes) {
-    const QByteArray body = withoutByteOrderMark(bytes);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(body);
-    if (!decoder.hasError()) {
-        return text;
-    }
-    int line = 1;
-    for (const QByteArray& piece : body.split('\n')) {
-        QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = lineDecoder(piece);
-        if (lineDecoder.hasError()) {
-            break;
-        }
-        ++line;
-    }
-    throw Refusal(Tr::tr("line %1 is not UTF-8 text; save the file as UTF-8").arg(line));
-}
-
-Format guessFormat(const QString& path, const QByteArray& bytes) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("kvtml")) {
-        return Format::Kvtml;
-    }
-    if (suffix == QLatin1String("csv")) {
-        return Format::Csv;
-    }
-    if (suffix == QLatin1String("txt") || suffix == QLatin1String("tsv")) {
-        return Format::Anki;
-    }
-    const QByteArray start = withoutByteOrderMark(bytes.left(4096)).trimmed();
-    if (start.startsWith('<')) {
-        return Format::Kvtml;
-    }
-    const QByteArray firstLine = start.left(start.indexOf('\n'));
-    return firstLine.startsWith('#') || firstLine.contains('\t') ? Format::Anki : Format::Csv;
-}
-
-Source readSource(const QString& path, std::optional<Format> format, SwedishColumn column) {
-    const QByteArray bytes = readInput(path);
-    switch (format.value_or(guessFormat(path, bytes))) {
-        case Format::Kvtml:
-            return readKvtml(bytes, column);
-        case Format::Anki:
-            return readAnki(decodeText(bytes), column);
-        case Format::Csv:
-            return readCsv(decodeText(bytes), column);
-        case Format::Html:
-            break;
-    }
-    throw UsageError(Tr::tr("html is written, never read"));
-}
-
-QString lines(const QString& heading, const QStringList& items) {
+QString lines(const QString& heading, const std::vector<LineNote>& notes) {
+    const QStringList items = noteTexts(notes);
     return items.isEmpty() ? QString()
                            : heading + QStringLiteral("\n  ") + items.join(QStringLiteral("\n  ")) +
                                  QLatin1Char('\n');
 }
 
-QString report(const std::vector<Placement>& placements, const CheckedSource& source, bool dryRun) {
-    QString text;
-    for (const Placement& p : placements) {
+// How the file was read, for --dry-run.
+QString detected(const ImportPlan& plan) {
+    const Layout& layout = plan.layout;
+    QString text = Tr::tr("format: %1, encoding: %2").arg(formatName(plan.format), layout.encoding);
+    if (layout.separator) {
+        text += Tr::tr(", separator: %1").arg(separatorName(*layout.separator));
+    }
+    text += QLatin1Char('\n');
+    if (plan.format == Format::Kvtml) {
+        text += Tr::tr("Swedish words: translation %1, other words: translation %2\n")
+                    .arg(layout.swedish)
+                    .arg(layout.other);
+        return text;
+    }
+    text += Tr::tr("Swedish words: column %1, other words: column %2")
+                .arg(layout.swedish)
+                .arg(layout.other);
+    text +=
+        layout.list > 0 ? Tr::tr(", list: column %1").arg(layout.list) : Tr::tr(", no list column");
+    text += QLatin1Char('\n');
+    text += layout.headerSkipped ? Tr::tr("the first row is a header and was skipped\n")
+                                 : Tr::tr("no header row\n");
+    if (layout.html) {
+        text += Tr::tr("fields read as HTML\n");
+    }
+    return text;
+}
+
+QString report(const ImportPlan& plan, bool dryRun) {
+    QString text = dryRun ? detected(plan) : QString();
+    for (const Placement& p : plan.placements) {
         const QString count = QString::number(p.countBefore + std::ssize(p.pairs));
         text += (dryRun ? Tr::tr("list %2 \"%3\": %1 to add, %4 in all")
                         : Tr::tr("list %2 \"%3\": %1 added, %4 in all"))
                     .arg(QString::number(p.pairs.size()), QString::number(p.list), p.name, count) +
                 QLatin1Char('\n');
     }
-    text += lines(Tr::tr("Words cut to 30 characters:"), source.cut);
-    text += lines(Tr::tr("Pairs left out:"), source.leftOut);
+    text += lines(Tr::tr("Words cut to 30 characters:"), plan.cut);
+    text += lines(Tr::tr("Left out:"), plan.leftOut);
     return text;
 }
 
-// Writes the new word-list file whole, and agen.dat as the program would create it when it is
-// missing. The folder exists: holding it made it.
-void write(const DataFolder& folder, int language, const store::WordListImage& image) {
-    if (!store::fileExists(folder.file(store::kSettingsFileName))) {
-        writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
-                   store::encode(store::defaultSettings()));
+QChar separatorOption(const QString& name) {
+    const QChar separator = separatorNamed(name);
+    if (separator != QLatin1Char(',') && separator != QLatin1Char(';') &&
+        separator != QLatin1Char('\t')) {
+        throw UsageError(Tr::tr("unknown separator: %1; give , or ; or tab").arg(name));
     }
-    writeWhole(QString::fromStdString(folder.file(store::wordListFileName(language))),
-               image.bytes());
+    return separator;
 }
 
 }  // namespace
 
 int importLists(Call& call) {
     Options options(call);
-    for (const char* name : {"language", "list", "format", "swedish-column"}) {
+    for (const char* name : {"language", "list", "format", "swedish-column", "separator"}) {
         options.add(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("VALUE")));
     }
-    for (const char* name : {"cut", "skip-unsupported", "dry-run"}) {
+    for (const char* name :
+         {"cut", "skip-unsupported", "skip-bad-rows", "header", "no-header", "dry-run"}) {
         options.add(QCommandLineOption(QLatin1String(name)));
     }
     if (!options.parse(1)) {
         return kDone;
     }
-    if (options.positional().isEmpty() || !options.isSet(QStringLiteral("language")) ||
-        !options.isSet(QStringLiteral("list"))) {
+    const auto isSet = [&options](const char* name) { return options.isSet(QLatin1String(name)); };
+    const auto value = [&options](const char* name) { return options.value(QLatin1String(name)); };
+    if (options.positional().isEmpty() || !isSet("language") || !isSet("list")) {
         throw UsageError(Tr::tr("import needs FILE, --language and --list"));
     }
-    std::optional<Format> format;
-    if (options.isSet(QStringLiteral("format"))) {
-        format = formatNamed(options.value(QStringLiteral("format")));
-        if (!format || *format == Format::Html) {
-            throw UsageError(Tr::tr("Unknown format %1: give kvtml, anki or csv")
-                                 .arg(options.value(QStringLiteral("format"))));
+    ImportChoices choices;
+    if (isSet("format")) {
+        choices.format = formatNamed(value("format"));
+        if (!choices.format || *choices.format == Format::Html) {
+            throw UsageError(
+                Tr::tr("Unknown format %1: give kvtml, anki or csv").arg(value("format")));
         }
     }
-    SwedishColumn column;
-    if (options.isSet(QStringLiteral("swedish-column"))) {
+    if (isSet("swedish-column")) {
         bool ok = false;
-        column = options.value(QStringLiteral("swedish-column")).toInt(&ok);
-        if (!ok || *column < 1) {
+        choices.text.swedishColumn = value("swedish-column").toInt(&ok);
+        if (!ok || *choices.text.swedishColumn < 1) {
             throw UsageError(Tr::tr("--swedish-column needs a column number from 1"));
         }
     }
-    // Held from before the word list is read until it is written, so that the program cannot
-    // change it in between. A missing folder is made (and held) only when there is something to
-    // write.
-    const bool dryRun = options.isSet(QStringLiteral("dry-run"));
-    std::unique_ptr<store::FolderLock> lock;
-    if (!dryRun && QFileInfo(options.dataFolder()).isDir()) {
-        lock = holdDataFolder(options.dataFolder(), QStringLiteral("import"));
+    if (isSet("separator")) {
+        choices.text.separator = separatorOption(value("separator"));
     }
-    const DataFolder folder(options.dataFolder());
-    const int language = folder.language(options.value(QStringLiteral("language")));
-    store::WordListImage image = folder.wordList(language);
-    const int list = findList(image, options.value(QStringLiteral("list")));
+    if (isSet("header") && isSet("no-header")) {
+        throw UsageError(Tr::tr("give --header or --no-header, not both"));
+    }
+    if (isSet("header") || isSet("no-header")) {
+        choices.text.header = isSet("header");
+    }
+    choices.rules = {isSet("cut"), isSet("skip-unsupported"), isSet("skip-bad-rows")};
 
-    const QString path = options.positional().first();
-    const CheckedSource source = check(
-        readSource(path, format, column),
-        {options.isSet(QStringLiteral("cut")), options.isSet(QStringLiteral("skip-unsupported"))},
-        QFileInfo(path).completeBaseName());
-    if (!source.refused.isEmpty()) {
-        throw Refusal(lines(Tr::tr("nothing was imported: these words do not fit a word list "
-                                   "(--skip-unsupported leaves such pairs out, --cut cuts long "
-                                   "words to 30 characters)"),
-                            source.refused)
-                          .trimmed());
+    const ImportPlan plan = planImport(options.positional().first(), options.dataFolder(),
+                                       value("language"), value("list"), choices);
+    if (isSet("dry-run") && !plan.refused.empty()) {
+        print(call.out, detected(plan));
     }
-    if (source.lists.empty()) {
-        throw Refusal(Tr::tr("%1 holds no pairs to import").arg(path) + QLatin1Char('\n') +
-                      lines(Tr::tr("Pairs left out:"), source.leftOut).trimmed());
+    if (!plan.refused.empty()) {
+        throw Refusal(
+            lines(Tr::tr("nothing was imported: these rows are not pairs or hold words that do "
+                         "not fit a word list (--skip-bad-rows leaves rows that are not pairs "
+                         "out, --skip-unsupported pairs with characters a word list cannot hold, "
+                         "--cut cuts long words to 30 characters)"),
+                  plan.refused)
+                .trimmed());
     }
-    const std::vector<Placement> placements = plan(image, list, source);
-    if (!dryRun) {
-        apply(image, placements);
-        if (!lock) {
-            lock = holdDataFolder(options.dataFolder(), QStringLiteral("import"));
-            if (folder.hasWordList(language)) {
-                throw Refusal(Tr::tr("nothing was imported: %1 was filled while the words were "
-                                     "read; import again")
-                                  .arg(options.dataFolder()));
-            }
-        }
-        write(folder, language, image);
+    if (isSet("dry-run")) {
+        print(call.out, report(plan, true));
+        return kDone;
     }
-    print(call.out, report(placements, source, dryRun));
+    const ImportDone done = carryOut(plan);
+    QString text = report(plan, false);
+    if (!done.snapshot.isEmpty()) {
+        text += Tr::tr(
+                    "the files as they were are in %1; to undo the import: ordlykta restore "
+                    "--latest --data %2\n")
+                    .arg(done.snapshot, plan.dataFolder);
+    }
+    print(call.out, text);
     return kDone;
 }
 

@@ -1,5 +1,8 @@
 #include "tool/ImportPlan.h"
 
+#include <algorithm>
+
+#include "tool/Encodings.h"
 #include "tool/Tool.h"
 
 namespace tool {
@@ -19,9 +22,9 @@ std::optional<char32_t> unfit(const QString& word) {
     return unsupportedCharacter(word);
 }
 
-// A word as a message shows it: a very long one is shortened.
+// A word as a message shows it: a very long one is shortened, control characters escaped.
 QString shown(const QString& word) {
-    return word.size() <= 40 ? word : word.left(40) + QStringLiteral("...");
+    return escapeControls(word.size() <= 40 ? word : word.left(40) + QStringLiteral("..."));
 }
 
 // Trimmed and composed: "a" and a combining ring become one "å", which a word list can hold.
@@ -36,8 +39,12 @@ class Checker {
     // The pair as it can be written, or nothing when it is left out or refused.
     std::optional<Pair> pair(const SourcePair& source) {
         Pair pair{clean(source.swedish), clean(source.other)};
+        if (source.fields == 1) {
+            bad({source.line, Tr::tr("one field, not a pair")});
+            return std::nullopt;
+        }
         if (pair.swedish.isEmpty() || pair.other.isEmpty()) {
-            result_.leftOut += Tr::tr("line %1: a side is empty").arg(source.line);
+            bad({source.line, Tr::tr("a side is empty")});
             return std::nullopt;
         }
         bool keep = true;
@@ -50,12 +57,20 @@ class Checker {
         return pair;
     }
 
+    // A row that is no pair: refused, or left out when the user says so.
+    void bad(const LineNote& note) {
+        (rules_.skipBadRows ? result_.leftOut : result_.refused).push_back(note);
+    }
+
   private:
     bool fits(QString& word, int line) {
         if (const std::optional<char32_t> c = unfit(word)) {
-            const QString text = Tr::tr("line %1: \"%2\" holds %3, which a word list cannot hold")
-                                     .arg(QString::number(line), shown(word), codePoint(*c));
-            (rules_.skipUnsupported ? result_.leftOut : result_.refused) += text;
+            QString text = Tr::tr("\"%1\" holds %2, which a word list cannot hold")
+                               .arg(shown(word), codePoint(*c));
+            if (*c == U'\t') {
+                text += Tr::tr(" (if tabs part the fields, give --separator tab)");
+            }
+            (rules_.skipUnsupported ? result_.leftOut : result_.refused).push_back({line, text});
             return false;
         }
         const qsizetype length = word.size();  // one UTF-16 unit per character that fits
@@ -63,15 +78,14 @@ class Checker {
             return true;
         }
         if (!rules_.cut) {
-            result_.refused +=
-                Tr::tr("line %1: \"%2\" is %3 characters long; 30 fit")
-                    .arg(QString::number(line), shown(word), QString::number(length));
+            result_.refused.push_back({line, Tr::tr("\"%1\" is %2 characters long; 30 fit")
+                                                 .arg(shown(word), QString::number(length))});
             return false;
         }
         const QString whole = word;
         word = word.left(store::kShortStringCapacity).trimmed();
-        result_.cut += Tr::tr("line %1: \"%2\" was cut to \"%3\"")
-                           .arg(QString::number(line), shown(whole), word);
+        result_.cut.push_back(
+            {line, Tr::tr("\"%1\" was cut to \"%2\"").arg(shown(whole), shown(word))});
         return true;
     }
 
@@ -114,15 +128,31 @@ std::vector<int> freeLists(const store::WordListImage& image, int from) {
 
 }  // namespace
 
+QString noteText(const LineNote& note) {
+    const QString text = escapeControls(note.text);
+    return note.line > 0 ? Tr::tr("line %1: %2").arg(QString::number(note.line), text) : text;
+}
+
+QStringList noteTexts(const std::vector<LineNote>& notes) {
+    QStringList texts;
+    for (const LineNote& note : notes) {
+        texts += noteText(note);
+    }
+    return texts;
+}
+
 CheckedSource check(const Source& source, const WordRules& rules, const QString& fallbackName) {
     CheckedSource result;
     result.named = source.named;
     Checker checker(result, rules);
+    for (const LineNote& note : source.bad) {
+        checker.bad(note);
+    }
     for (const SourceList& list : source.lists) {
         const QString name = listName(list.name);
         if (name != clean(list.name)) {
-            result.cut +=
-                Tr::tr("list name \"%1\" is written as \"%2\"").arg(shown(clean(list.name)), name);
+            result.cut.push_back({0, Tr::tr("list name \"%1\" is written as \"%2\"")
+                                         .arg(shown(clean(list.name)), name)});
         }
         WordList checked{name.isEmpty() ? listName(fallbackName) : name, {}};
         for (const SourcePair& sourcePair : list.pairs) {
@@ -133,6 +163,10 @@ CheckedSource check(const Source& source, const WordRules& rules, const QString&
         if (!checked.pairs.empty()) {
             result.lists.push_back(std::move(checked));
         }
+    }
+    for (std::vector<LineNote>* notes : {&result.refused, &result.leftOut}) {
+        std::stable_sort(notes->begin(), notes->end(),
+                         [](const LineNote& a, const LineNote& b) { return a.line < b.line; });
     }
     return result;
 }

@@ -14,19 +14,25 @@ namespace tool {
 struct WordRules {
     bool cut = false;              // cut words longer than 30 characters instead of refusing
     bool skipUnsupported = false;  // leave out pairs Windows-1252 cannot hold instead of refusing
+    bool skipBadRows = false;      // leave out rows that are no pair instead of refusing
 };
 
 // The pairs that can be written, and what happened to the others.
 struct CheckedSource {
     bool named = false;
-    std::vector<WordList> lists;  // words in Unicode, each fit for a word list
-    QStringList refused;          // words that stop the import, one line each
-    QStringList cut;              // words cut to 30 characters
-    QStringList leftOut;          // pairs left out
+    std::vector<WordList> lists;    // words in Unicode, each fit for a word list
+    std::vector<LineNote> refused;  // what stops the import
+    std::vector<LineNote> cut;      // words cut to 30 characters, list names made to fit
+    std::vector<LineNote> leftOut;  // pairs and rows left out as the rules say
 };
 
-// Removes white space around words, leaves out pairs with an empty side and applies `rules`.
-// Lists without a name take `fallbackName`.
+// "line N: text", or the text alone for a note of no line; control characters escaped.
+QString noteText(const LineNote& note);
+QStringList noteTexts(const std::vector<LineNote>& notes);
+
+// Removes white space around words and applies `rules` to rows that are no pair (one field,
+// an empty side, the source's `bad`) and to words that do not fit. Lists without a name take
+// `fallbackName`.
 CheckedSource check(const Source& source, const WordRules& rules, const QString& fallbackName);
 
 struct Placement {

@@ -1,10 +1,12 @@
 // KVTML 2.0, the vocabulary format of KDE's trainers: identifiers (the languages), entries
 // with one translation per identifier, and lessons that refer to entries by id.
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <map>
 
+#include "tool/Encodings.h"
 #include "tool/Formats.h"
 #include "tool/Tool.h"
 
@@ -12,6 +14,9 @@ namespace tool {
 namespace {
 
 constexpr int kDeepestLesson = 64;
+// Elements the reader passes over may nest no deeper than this, so that the parser's stack of
+// open elements stays small beside the file.
+constexpr int kDeepestSkipped = 256;
 
 void writeTranslation(QXmlStreamWriter& xml, int id, const QString& text) {
     xml.writeStartElement(QStringLiteral("translation"));
@@ -33,9 +38,14 @@ struct Entry {
     std::map<QString, QString> texts;  // by translation id
 };
 
+struct Reference {
+    QString id;
+    int line = 0;
+};
+
 struct Lesson {
     QString name;
-    QStringList entries;  // ids, in order
+    std::vector<Reference> entries;  // in order
 };
 
 struct Identifier {
@@ -46,7 +56,7 @@ struct Identifier {
 
 class Reader {
   public:
-    explicit Reader(const QByteArray& bytes) : xml_(bytes) {}
+    explicit Reader(const QString& text) : xml_(text) {}
 
     void read() {
         if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("kvtml")) {
@@ -65,7 +75,7 @@ class Reader {
             } else if (xml_.name() == QLatin1String("lessons")) {
                 each(QLatin1String("container"), [this] { container(1); });
             } else {
-                xml_.skipCurrentElement();
+                skip();
             }
         }
         if (xml_.hasError()) {
@@ -86,20 +96,27 @@ class Reader {
             other = swedish == QLatin1String("0") ? QStringLiteral("1") : QStringLiteral("0");
         }
         std::vector<Lesson> lessons = lessons_;
-        const QStringList loose = entriesOutsideLessons();
-        if (!loose.isEmpty()) {
-            lessons.push_back({title_, loose});
+        std::vector<Reference> loose = entriesOutsideLessons();
+        if (!loose.empty()) {
+            lessons.push_back({title_, std::move(loose)});
         }
         Source source;
         source.named = lessons.size() > 1;
+        source.layout.swedish = swedish.toInt() + 1;
+        source.layout.other = other.toInt() + 1;
         for (const Lesson& lesson : lessons) {
             SourceList list{lesson.name.trimmed(), {}};
-            for (const QString& id : lesson.entries) {
-                const auto entry = entries_.find(id);
-                if (entry != entries_.end()) {
-                    list.pairs.push_back({text(entry->second, swedish), text(entry->second, other),
-                                          entry->second.line});
+            for (const Reference& reference : lesson.entries) {
+                const auto entry = entries_.find(reference.id);
+                if (entry == entries_.end()) {
+                    source.bad.push_back(
+                        {reference.line, Tr::tr("the lesson \"%1\" names the entry \"%2\", which "
+                                                "the file does not hold")
+                                             .arg(lesson.name.trimmed(), reference.id)});
+                    continue;
                 }
+                list.pairs.push_back(
+                    {text(entry->second, swedish), text(entry->second, other), entry->second.line});
             }
             source.lists.push_back(std::move(list));
         }
@@ -111,13 +128,26 @@ class Reader {
         throw Refusal(Tr::tr("line %1: %2").arg(QString::number(xml_.lineNumber()), reason));
     }
 
+    // Passes over the current element and everything in it.
+    void skip() {
+        int depth = 1;
+        while (depth > 0 && !xml_.atEnd()) {
+            const QXmlStreamReader::TokenType token = xml_.readNext();
+            if (token == QXmlStreamReader::StartElement && ++depth > kDeepestSkipped) {
+                fail(Tr::tr("elements nested too deeply"));
+            } else if (token == QXmlStreamReader::EndElement) {
+                --depth;
+            }
+        }
+    }
+
     template <typename Read>
     void each(QLatin1String element, Read read) {
         while (xml_.readNextStartElement()) {
             if (xml_.name() == element) {
                 read();
             } else {
-                xml_.skipCurrentElement();
+                skip();
             }
         }
     }
@@ -134,7 +164,7 @@ class Reader {
             } else if (xml_.name() == QLatin1String("locale")) {
                 identifier.locale = xml_.readElementText().trimmed();
             } else {
-                xml_.skipCurrentElement();
+                skip();
             }
         }
         identifiers_.push_back(identifier);
@@ -172,15 +202,17 @@ class Reader {
                 if (++references_ > kMostPairs) {
                     fail(Tr::tr("more entries than a language has room for"));
                 }
-                lessons_[at].entries += xml_.attributes().value(QLatin1String("id")).toString();
-                xml_.skipCurrentElement();
+                lessons_[at].entries.push_back(
+                    {xml_.attributes().value(QLatin1String("id")).toString(),
+                     static_cast<int>(xml_.lineNumber())});
+                skip();
             } else if (xml_.name() == QLatin1String("container")) {
                 container(depth + 1);
             } else {
-                xml_.skipCurrentElement();
+                skip();
             }
         }
-        if (lessons_[at].entries.isEmpty()) {
+        if (lessons_[at].entries.empty()) {
             lessons_.erase(lessons_.begin() + static_cast<std::ptrdiff_t>(at));
         }
     }
@@ -199,17 +231,17 @@ class Reader {
         return QStringLiteral("0");
     }
 
-    QStringList entriesOutsideLessons() const {
+    std::vector<Reference> entriesOutsideLessons() const {
         QSet<QString> inLessons;
         for (const Lesson& lesson : lessons_) {
-            for (const QString& id : lesson.entries) {
-                inLessons.insert(id);
+            for (const Reference& reference : lesson.entries) {
+                inLessons.insert(reference.id);
             }
         }
-        QStringList loose;
+        std::vector<Reference> loose;
         for (const QString& id : order_) {
             if (!inLessons.contains(id)) {
-                loose += id;
+                loose.push_back({id, entries_.at(id).line});
             }
         }
         return loose;
@@ -233,10 +265,12 @@ class Reader {
 
 QByteArray writeKvtml(const Lists& lists) {
     // Written to a string (a byte array would take every piece through a QBuffer), so the
-    // declaration is written here.
-    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    // declaration is written here. KDE's library takes a file for KVTML only when it has line
+    // breaks (it looks at the first lines), so elements go on lines of their own, indented as
+    // KDE's own files are.
+    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     QXmlStreamWriter xml(&text);
-    xml.setAutoFormatting(false);
+    xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(1);
     xml.writeDTD(QStringLiteral(
         "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
@@ -285,9 +319,28 @@ QByteArray writeKvtml(const Lists& lists) {
 }
 
 Source readKvtml(const QByteArray& bytes, SwedishColumn swedishColumn) {
-    Reader reader(bytes);
+    QString encoding = QStringLiteral("UTF-8");
+    QString text;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        DecodedText decoded = decodeText(bytes);
+        text = std::move(decoded.text);
+        encoding = decoded.encoding;
+    } else {
+        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+        // The declaration, when it names an encoding: <?xml version="1.0" encoding="NAME"?>
+        static const QRegularExpression declared(
+            QStringLiteral("^\\s*<\\?xml[^>]*\\sencoding\\s*=\\s*[\"']([A-Za-z0-9._-]+)"));
+        const QRegularExpressionMatch match = declared.match(QString::fromLatin1(body.left(200)));
+        if (match.hasMatch()) {
+            encoding = match.captured(1);
+        }
+        text = decodeAs(body, encoding);
+    }
+    Reader reader(text);
     reader.read();
-    return reader.source(swedishColumn);
+    Source source = reader.source(swedishColumn);
+    source.layout.encoding = encoding;
+    return source;
 }
 
 }  // namespace tool

@@ -1,14 +1,19 @@
 #include "tool/Locking.h"
 
-#include <QDir>
+#include <QFileInfo>
+#include <filesystem>
 
 #include "tool/Tool.h"
 
 namespace tool {
 
 std::unique_ptr<store::FolderLock> holdDataFolder(const QString& folder, const QString& command) {
-    if (!QDir().mkpath(folder)) {
-        throw Refusal(Tr::tr("the folder %1 cannot be made").arg(folder));
+    std::error_code error;
+    std::filesystem::create_directories(folder.toStdString(), error);
+    if (error || !QFileInfo(folder).isDir()) {
+        const QString reason = error ? QString::fromStdString(error.message())
+                                     : Tr::tr("something else than a folder is there");
+        throw Refusal(Tr::tr("the folder %1 cannot be made: %2").arg(folder, reason));
     }
     auto lock = std::make_unique<store::FolderLock>(folder.toStdString());
     if (lock->taken()) {

@@ -1,6 +1,7 @@
 // Anki's text format and CSV: one row per pair, a third column naming its list.
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "tool/Delimited.h"
 #include "tool/Formats.h"
@@ -10,6 +11,8 @@ namespace tool {
 namespace {
 
 const QString kList = QStringLiteral("Lista");
+// The separators a file's rows are tried with, the first when the file holds no rows.
+constexpr QChar kSeparators[] = {u',', u';', u'\t'};
 
 void appendRow(QString& text, std::initializer_list<const QString*> fields, QChar separator,
                QLatin1String end) {
@@ -31,28 +34,42 @@ struct Columns {
     int list = -1;
 };
 
+bool isOneOf(const QString& name, std::initializer_list<const char*> names) {
+    const QString trimmed = name.trimmed();
+    return std::any_of(names.begin(), names.end(), [&trimmed](const char* n) {
+        return trimmed.compare(QString::fromUtf8(n), Qt::CaseInsensitive) == 0;
+    });
+}
+
+// A column name that says it holds the Swedish words.
+bool namesSwedish(const QString& name) {
+    return isOneOf(name, {"Svenska", "Swedish", "sv"});
+}
+
+bool namesList(const QString& name) {
+    return isOneOf(name, {"Lista", "List", "Deck"});
+}
+
 // Columns from their names (a header row, Anki's #columns), the columns Anki's header says
 // hold no word (`notWords`: guid, note type, tags) and the user's choice. Without a column
-// named Svenska the Swedish words are in the first column that holds words, the other words in
-// the next.
+// naming the Swedish side the Swedish words are in the first column that holds words, the
+// other words in the next.
 Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int list,
                     const QList<int>& notWords = {}) {
-    static const QRegularExpression notAWord(
-        QStringLiteral("^(tags|notetype|note type|guid|deck)$"),
-        QRegularExpression::CaseInsensitiveOption);
     Columns columns;
     columns.list = list;
     std::optional<int> named;
     for (int i = 0; i < names.size(); ++i) {
-        const QString name = names[i].trimmed();
-        if (name.compare(kSwedish, Qt::CaseInsensitive) == 0) {
+        if (!named && namesSwedish(names[i])) {
             named = i;
-        } else if (columns.list < 0 && name.compare(kList, Qt::CaseInsensitive) == 0) {
+        } else if (columns.list < 0 && namesList(names[i])) {
             columns.list = i;
         }
     }
     const auto holdsWords = [&](int i) {
-        const bool passedOver = i < names.size() && notAWord.match(names[i].trimmed()).hasMatch();
+        const bool passedOver =
+            i < names.size() &&
+            isOneOf(names[i], {"tags", "notetype", "note type", "guid", "deck"});
         return i != columns.list && !notWords.contains(i) && !passedOver;
     };
     const auto firstWordColumn = [&](int except) {
@@ -82,15 +99,19 @@ QString listName(const QString& deck) {
     return deck.section(QStringLiteral("::"), -1);
 }
 
-Source collect(const std::vector<Row>& rows, const Columns& columns) {
+Source collect(const std::vector<Row>& rows, const Columns& columns, Layout layout) {
     Source source;
     source.named = columns.list >= 0;
+    layout.swedish = columns.swedish + 1;
+    layout.other = columns.other + 1;
+    layout.list = columns.list + 1;
+    source.layout = std::move(layout);
     if (!source.named) {
         source.lists.emplace_back();
     }
     for (const Row& row : rows) {
         const SourcePair pair{field(row.fields, columns.swedish), field(row.fields, columns.other),
-                              row.line};
+                              row.line, static_cast<int>(row.fields.size())};
         if (source.named) {
             const QString name = listName(field(row.fields, columns.list)).trimmed();
             if (source.lists.empty() || source.lists.back().name != name) {
@@ -102,42 +123,92 @@ Source collect(const std::vector<Row>& rows, const Columns& columns) {
     return source;
 }
 
-QChar separatorNamed(const QString& name) {
-    static const std::pair<const char*, char> kNames[] = {
-        {"tab", '\t'},  {"comma", ','}, {"semicolon", ';'},
-        {"space", ' '}, {"pipe", '|'},  {"colon", ':'},
-    };
-    for (const auto& [word, c] : kNames) {
-        if (name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) {
-            return QLatin1Char(c);
-        }
-    }
-    if (name.size() == 1) {
-        return name[0];
-    }
-    throw Refusal(Tr::tr("unknown separator: %1").arg(name));
+// The rows of `body` with each separator a file may use; one row more than a language holds,
+// for a header.
+RowLimits rowLimits(int firstLine, bool skipComments) {
+    return {kMostPairs + 1, skipComments, firstLine};
 }
 
-QChar guessSeparator(QStringView firstLine) {
-    for (const char c : {'\t', ',', ';'}) {
-        if (firstLine.contains(QLatin1Char(c))) {
-            return QLatin1Char(c);
+// The one separator that gives every row the same number of fields, at least two.
+QChar detectSeparator(QStringView body, const RowLimits& limits) {
+    std::vector<QChar> fitting;
+    std::optional<Refusal> unreadable;
+    bool empty = true;
+    for (const QChar separator : kSeparators) {
+        try {
+            const std::vector<Row> rows = readDelimited(body, separator, limits);
+            empty = empty && rows.empty();
+            const auto even = [&rows](const Row& row) {
+                return row.fields.size() == rows.front().fields.size();
+            };
+            if (!rows.empty() && rows.front().fields.size() >= 2 &&
+                std::all_of(rows.begin(), rows.end(), even)) {
+                fitting.push_back(separator);
+            }
+        } catch (const Refusal& e) {
+            unreadable = unreadable.value_or(e);
         }
     }
-    return QLatin1Char('\t');
+    if (fitting.size() == 1) {
+        return fitting.front();
+    }
+    if (fitting.empty() && unreadable) {
+        throw *unreadable;
+    }
+    if (empty) {
+        return kSeparators[0];
+    }
+    QStringList names;
+    for (const QChar separator : fitting) {
+        names += separatorName(separator);
+    }
+    throw Refusal(
+        fitting.empty()
+            ? Tr::tr("the separator cannot be told: neither comma, semicolon nor tab gives every "
+                     "row the same number of fields; give --separator , or ; or tab")
+            : Tr::tr("the separator cannot be told: %1 each give every row the same number of "
+                     "fields; give --separator , or ; or tab")
+                  .arg(names.join(QStringLiteral(", "))));
 }
 
-// With #html:true a field is markup: tags go, the common entities become their characters.
-QString plainText(QString html) {
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    html.remove(tag);
-    html.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
-    html.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    html.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    html.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    html.replace(QLatin1String("&#39;"), QLatin1String("'"));
-    html.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return html;
+// Whether a first row of these fields names columns: one names the Swedish side, or every
+// field is a column name this program or the language uses.
+bool looksLikeHeader(const QStringList& fields, const QStringList& headings) {
+    if (std::any_of(fields.begin(), fields.end(), namesSwedish)) {
+        return true;
+    }
+    int named = 0;
+    for (const QString& name : fields) {
+        if (name.trimmed().isEmpty()) {
+            continue;
+        }
+        const bool heading =
+            namesList(name) ||
+            isOneOf(name, {"Ord", "Word", "\u00D6vers\u00E4ttning", "Translation", "Tags"}) ||
+            std::any_of(headings.begin(), headings.end(), [&name](const QString& h) {
+                return name.trimmed().compare(h, Qt::CaseInsensitive) == 0;
+            });
+        if (!heading) {
+            return false;
+        }
+        ++named;
+    }
+    return named >= 2;
+}
+
+// With #html:true, or in an older file without header lines whose fields hold markup, every
+// field is HTML.
+bool holdsMarkup(const std::vector<Row>& rows) {
+    static const QRegularExpression markup(
+        QStringLiteral("<[A-Za-z/][^>]*>|&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z][A-Za-z0-9]*);"));
+    for (const Row& row : rows) {
+        for (const QString& field : row.fields) {
+            if (markup.match(field).hasMatch()) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -168,40 +239,43 @@ QByteArray writeCsv(const Lists& lists) {
     return text.toUtf8();
 }
 
-// Without named columns, a first row that names a column "Svenska" is a header, never a pair:
-// it gives the names. The rows are read with room for one more than a language holds, for
-// that header; the rest must fit.
-QStringList takeHeaderRow(std::vector<Row>& rows, const QStringList& names = {}) {
+// The first row as column names when it is a header (or the user says so); `names` when the
+// file named its columns already. The rows are read with room for one more than a language
+// holds, for that header; the rest must fit.
+QStringList takeHeaderRow(std::vector<Row>& rows, const TextChoices& choices, Layout& layout,
+                          const QStringList& names = {}) {
     const auto requireRoom = [&rows] {
         if (rows.size() > kMostPairs) {
             throw Refusal(
                 Tr::tr("line %1: more rows than a language has room for").arg(rows.back().line));
         }
     };
-    const auto isSwedish = [](const QString& name) {
-        return name.trimmed().compare(kSwedish, Qt::CaseInsensitive) == 0;
-    };
-    if (!names.isEmpty() || rows.empty() ||
-        std::none_of(rows[0].fields.begin(), rows[0].fields.end(), isSwedish)) {
+    const bool header = !rows.empty() && names.isEmpty() &&
+                        choices.header.value_or(looksLikeHeader(rows[0].fields, choices.headings));
+    if (!header) {
         requireRoom();
         return names;
     }
-    QStringList header = rows[0].fields;
+    QStringList first = rows[0].fields;
     rows.erase(rows.begin());
     requireRoom();
-    return header;
+    layout.headerSkipped = true;
+    return first;
 }
 
-Source readCsv(const QString& text, SwedishColumn swedishColumn) {
-    // One row more than a language holds, for a header.
-    std::vector<Row> rows = readDelimited(text, QLatin1Char(','), {kMostPairs + 1});
-    const QStringList names = takeHeaderRow(rows);
-    return collect(rows, pickColumns(names, swedishColumn, -1));
+Source readCsv(const QString& text, const TextChoices& choices) {
+    const RowLimits limits = rowLimits(1, false);
+    Layout layout;
+    layout.separator = choices.separator.value_or(detectSeparator(text, limits));
+    std::vector<Row> rows = readDelimited(text, *layout.separator, limits);
+    const QStringList names = takeHeaderRow(rows, choices, layout);
+    return collect(rows, pickColumns(names, choices.swedishColumn, -1), std::move(layout));
 }
 
-Source readAnki(const QString& text, SwedishColumn swedishColumn) {
-    std::optional<QChar> separator;
-    bool html = false;
+Source readAnki(const QString& text, const TextChoices& choices) {
+    Layout layout;
+    layout.separator = choices.separator;
+    std::optional<bool> html;
     std::optional<QString> columns;  // split once the separator is known
     int deckColumn = -1;
     QList<int> notWords;
@@ -215,7 +289,13 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
         const QString key = header.section(QLatin1Char(':'), 0, 0).trimmed().toLower();
         const QString value = header.section(QLatin1Char(':'), 1);
         if (key == QLatin1String("separator")) {
-            separator = separatorNamed(value.trimmed());
+            if (!layout.separator) {
+                try {
+                    layout.separator = separatorNamed(value.trimmed());
+                } catch (const UsageError& e) {
+                    throw Refusal(Tr::tr("line %1: %2").arg(QString::number(line), e.message()));
+                }
+            }
         } else if (key == QLatin1String("html")) {
             html = value.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
         } else if (key == QLatin1String("columns")) {
@@ -229,23 +309,46 @@ Source readAnki(const QString& text, SwedishColumn swedishColumn) {
         at = end + 1;
         ++line;
     }
+    const bool headerLines = at > 0;
     const QStringView body = QStringView(text).mid(std::min(at, text.size()));
-    if (!separator) {
-        separator = guessSeparator(body.left(body.indexOf(QLatin1Char('\n'))));
+    const RowLimits limits = rowLimits(line, true);
+    if (!layout.separator) {
+        layout.separator = detectSeparator(body, limits);
     }
-    // One row more than a language holds, for a header: without a #columns line, a first row
-    // naming "Svenska" (as a spreadsheet saves it) is one.
-    std::vector<Row> rows = readDelimited(body, *separator, {kMostPairs + 1, true, line});
-    const QStringList names =
-        takeHeaderRow(rows, columns ? columns->split(*separator) : QStringList());
-    if (html) {
+    std::vector<Row> rows = readDelimited(body, *layout.separator, limits);
+    const QStringList names = takeHeaderRow(
+        rows, choices, layout, columns ? columns->split(*layout.separator) : QStringList());
+    layout.html = html.value_or(!headerLines && holdsMarkup(rows));
+    if (layout.html) {
         for (Row& row : rows) {
             for (QString& field : row.fields) {
-                field = plainText(field);
+                field = htmlToText(field);
             }
         }
     }
-    return collect(rows, pickColumns(names, swedishColumn, deckColumn, notWords));
+    return collect(rows, pickColumns(names, choices.swedishColumn, deckColumn, notWords),
+                   std::move(layout));
+}
+
+QChar separatorNamed(const QString& name) {
+    static const std::pair<const char*, char> kNames[] = {
+        {"tab", '\t'},  {"comma", ','}, {"semicolon", ';'},
+        {"space", ' '}, {"pipe", '|'},  {"colon", ':'},
+    };
+    for (const auto& [word, c] : kNames) {
+        if (name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) {
+            return QLatin1Char(c);
+        }
+    }
+    if (name.size() == 1 && name[0] != QLatin1Char('"') && name[0] != QLatin1Char('\n') &&
+        name[0] != QLatin1Char('\r')) {
+        return name[0];
+    }
+    throw UsageError(Tr::tr("unknown separator: %1; give , or ; or tab").arg(name));
+}
+
+QString separatorName(QChar separator) {
+    return separator == QLatin1Char('\t') ? QStringLiteral("tab") : QString(separator);
 }
 
 }  // namespace tool

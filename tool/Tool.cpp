@@ -32,7 +32,8 @@ const std::array kCommands = {
             exportLists},
     Command{"import",
             "FILE [--data DIR] --language L --list N [--format kvtml|anki|csv] "
-            "[--swedish-column K] [--cut] [--skip-unsupported] [--dry-run]",
+            "[--separator ,|;|tab] [--header|--no-header] [--swedish-column K] [--cut] "
+            "[--skip-unsupported] [--skip-bad-rows] [--dry-run]",
             QT_TRANSLATE_NOOP("Tr",
                               "add the pairs of a KVTML, Anki text or CSV file: one list is "
                               "appended to list N, several go to the empty lists from N on"),

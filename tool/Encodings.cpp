@@ -1,0 +1,76 @@
+#include "tool/Encodings.h"
+
+#include <QStringDecoder>
+
+#include "tool/Tool.h"
+#include "tool/Words.h"
+
+namespace tool {
+namespace {
+
+// The line (from 1) of the first byte sequence `encoding` cannot decode.
+int firstBadLine(const QByteArray& bytes, QStringDecoder::Encoding encoding) {
+    int line = 1;
+    for (const QByteArray& piece : bytes.split('\n')) {
+        QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+        const QString decoded = decoder(piece);
+        if (decoder.hasError()) {
+            return line;
+        }
+        ++line;
+    }
+    return line;
+}
+
+}  // namespace
+
+DecodedText decodeText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool little = bytes.startsWith("\xFF\xFE");
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::Stateless);
+        return {decoder(bytes.mid(2)),
+                little ? QStringLiteral("UTF-16LE") : QStringLiteral("UTF-16BE")};
+    }
+    const bool mark = bytes.startsWith("\xEF\xBB\xBF");
+    const QByteArray body = mark ? bytes.mid(3) : bytes;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(body);
+    if (!decoder.hasError()) {
+        return {std::move(text), mark ? QStringLiteral("UTF-8 with BOM") : QStringLiteral("UTF-8")};
+    }
+    return {fromStore(body.toStdString()), QStringLiteral("Windows-1252")};
+}
+
+QString decodeAs(const QByteArray& bytes, const QString& name) {
+    QStringDecoder decoder(name.toLatin1().constData(), QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid()) {
+        throw Refusal(Tr::tr("the encoding %1 is not known").arg(escapeControls(name)));
+    }
+    QString text = decoder(bytes);
+    if (!decoder.hasError()) {
+        return text;
+    }
+    const auto known = QStringDecoder::encodingForName(name.toLatin1().constData());
+    const int line = known ? firstBadLine(bytes, *known) : 1;
+    throw Refusal(
+        Tr::tr("line %1 is not %2 text, as the file says it is").arg(QString::number(line), name));
+}
+
+QString escapeControls(const QString& text) {
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || (u >= 0x20 && u != 0x7F && (u < 0x80 || u > 0x9F))) {
+            result += c;
+        } else if (u == 0) {
+            result += QLatin1String("\\0");
+        } else {
+            result += QStringLiteral("U+%1").arg(uint{u}, 4, 16, QLatin1Char('0')).toUpper();
+        }
+    }
+    return result;
+}
+
+}  // namespace tool

@@ -1,0 +1,28 @@
+#pragma once
+// Text files as the programs people use write them: UTF-8 with or without a byte-order mark,
+// UTF-16 with one, and Windows-1252 (what spreadsheets save by default on Windows) when the
+// bytes are not UTF-8.
+
+#include <QByteArray>
+#include <QString>
+
+namespace tool {
+
+struct DecodedText {
+    QString text;
+    QString encoding;  // the encoding that was read, as a message names it
+};
+
+// The text of a file whose encoding is not declared. Never fails: every byte is a character
+// in Windows-1252.
+DecodedText decodeText(const QByteArray& bytes);
+
+// `bytes` in the encoding `name` (as an XML declaration names it). Throws Refusal for an
+// unknown encoding, and for bytes that do not match it, naming their line.
+QString decodeAs(const QByteArray& bytes, const QString& name);
+
+// `text` with control characters (other than line breaks) written out as "\0" or "U+001B", so
+// that a message never carries them to the terminal.
+QString escapeControls(const QString& text);
+
+}  // namespace tool

@@ -1,0 +1,174 @@
+#include "tool/Importing.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "store/FolderLock.h"
+#include "tool/Encodings.h"
+#include "tool/Locking.h"
+#include "tool/Output.h"
+#include "tool/Snapshots.h"
+#include "tool/Tool.h"
+
+namespace tool {
+namespace {
+
+constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+
+// The file whole; anything but a readable regular file of at most 16 MB is refused unread.
+QByteArray readInput(const QString& path) {
+    const QString tooLarge = Tr::tr("%1: larger than 16 MB, too large for word lists").arg(path);
+    requireRegularFile(path, kLargestFile, tooLarge);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Refusal(Tr::tr("%1 cannot be read: %2").arg(path, file.errorString()));
+    }
+    const QByteArray bytes = file.read(kLargestFile + 1);
+    if (bytes.size() > kLargestFile) {
+        throw Refusal(tooLarge);
+    }
+    // A spreadsheet program's own file: a zip (.xlsx, .ods) or an OLE compound file (.xls).
+    if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
+        throw Refusal(Tr::tr("%1 is a spreadsheet, not text: save it as CSV from your spreadsheet "
+                             "program (File > Save as, file type CSV), then import that file")
+                          .arg(path));
+    }
+    return bytes;
+}
+
+Format guessFormat(const QString& path, const QByteArray& bytes) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("kvtml")) {
+        return Format::Kvtml;
+    }
+    if (suffix == QLatin1String("csv")) {
+        return Format::Csv;
+    }
+    if (suffix == QLatin1String("txt") || suffix == QLatin1String("tsv")) {
+        return Format::Anki;
+    }
+    const QString start = decodeText(bytes.left(4096)).text.trimmed();
+    if (start.startsWith(QLatin1Char('<'))) {
+        return Format::Kvtml;
+    }
+    return start.startsWith(QLatin1Char('#')) ? Format::Anki : Format::Csv;
+}
+
+Source readSource(const QByteArray& bytes, Format format, const TextChoices& choices) {
+    switch (format) {
+        case Format::Kvtml:
+            return readKvtml(bytes, choices.swedishColumn);
+        case Format::Anki:
+        case Format::Csv: {
+            const DecodedText decoded = decodeText(bytes);
+            Source source = format == Format::Anki ? readAnki(decoded.text, choices)
+                                                   : readCsv(decoded.text, choices);
+            source.layout.encoding = decoded.encoding;
+            return source;
+        }
+        case Format::Html:
+            break;
+    }
+    throw UsageError(Tr::tr("html is written, never read"));
+}
+
+// Writes the new word-list file whole, and agen.dat as the program would create it when it is
+// missing. The folder exists: holding it made it.
+void write(const DataFolder& folder, int language, const store::WordListImage& image) {
+    if (!store::fileExists(folder.file(store::kSettingsFileName))) {
+        writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
+                   store::encode(store::defaultSettings()));
+    }
+    writeWhole(QString::fromStdString(folder.file(store::wordListFileName(language))),
+               image.bytes());
+}
+
+QByteArray wordListBytes(const DataFolder& folder, int language) {
+    if (!folder.hasWordList(language)) {
+        return {};
+    }
+    const store::WordListImage image = folder.wordList(language);
+    const auto bytes = image.bytes();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+QString formatName(Format format) {
+    switch (format) {
+        case Format::Kvtml:
+            return QStringLiteral("kvtml");
+        case Format::Anki:
+            return QStringLiteral("anki");
+        case Format::Csv:
+            return QStringLiteral("csv");
+        case Format::Html:
+            break;
+    }
+    return QStringLiteral("html");
+}
+
+ImportPlan planImport(const QString& path, const QString& dataFolder, const QString& language,
+                      const QString& list, const ImportChoices& choices) {
+    ImportPlan result;
+    result.path = path;
+    result.dataFolder = dataFolder;
+    const DataFolder folder(dataFolder);
+    result.language = folder.language(language);
+    const store::WordListImage image = folder.wordList(result.language);
+    result.list = findList(image, list);
+    result.wordListBefore = wordListBytes(folder, result.language);
+
+    const QByteArray bytes = readInput(path);
+    result.format = choices.format.value_or(guessFormat(path, bytes));
+    TextChoices text = choices.text;
+    text.headings += folder.languageName(result.language);
+    const Source source = readSource(bytes, result.format, text);
+    result.layout = source.layout;
+
+    CheckedSource checked = check(source, choices.rules, QFileInfo(path).completeBaseName());
+    result.cut = std::move(checked.cut);
+    result.leftOut = std::move(checked.leftOut);
+    result.refused = std::move(checked.refused);
+    if (checked.lists.empty() && result.refused.empty()) {
+        throw Refusal(Tr::tr("%1 holds no pairs to import").arg(path));
+    }
+    result.placements = plan(image, result.list, checked);
+    return result;
+}
+
+ImportDone carryOut(const ImportPlan& plan) {
+    if (!plan.whole()) {
+        throw Refusal(
+            Tr::tr("nothing was imported: the plan leaves rows that are not pairs or "
+                   "words that do not fit"));
+    }
+    const auto lock = holdDataFolder(plan.dataFolder, QStringLiteral("import"));
+    const DataFolder folder(plan.dataFolder);
+    if (wordListBytes(folder, plan.language) != plan.wordListBefore) {
+        throw Refusal(Tr::tr("nothing was imported: the words of language %1 changed since the "
+                             "import was planned; import again")
+                          .arg(plan.language));
+    }
+    store::WordListImage image = folder.wordList(plan.language);
+    ImportDone done{plan.placements, {}};
+    try {
+        done.snapshot = takeSnapshot(plan.dataFolder);
+    } catch (const Refusal& e) {
+        throw Refusal(
+            Tr::tr("nothing was imported: the files as they are cannot be kept in a snapshot "
+                   "first: %1")
+                .arg(e.message()));
+    }
+    if (done.snapshot.isEmpty() && !snapshots(plan.dataFolder).isEmpty() &&
+        (folder.hasWordList(plan.language) ||
+         store::fileExists(folder.file(store::kSettingsFileName)))) {
+        done.snapshot = snapshots(plan.dataFolder).first();  // the files are those it holds
+    }
+    apply(image, plan.placements);
+    write(folder, plan.language, image);
+    return done;
+}
+
+}  // namespace tool
