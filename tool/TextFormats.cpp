@@ -129,8 +129,10 @@ RowLimits rowLimits(int firstLine, bool skipComments) {
     return {kMostPairs + 1, skipComments, firstLine};
 }
 
-// The one separator that gives every row the same number of fields, at least two.
-QChar detectSeparator(QStringView body, const RowLimits& limits) {
+// The one separator that gives every row the same number of fields, at least two; of several,
+// `preferred` when it is one of them.
+QChar detectSeparator(QStringView body, const RowLimits& limits,
+                      std::optional<QChar> preferred = std::nullopt) {
     std::vector<QChar> fitting;
     std::optional<Refusal> unreadable;
     bool empty = true;
@@ -151,6 +153,9 @@ QChar detectSeparator(QStringView body, const RowLimits& limits) {
     }
     if (fitting.size() == 1) {
         return fitting.front();
+    }
+    if (preferred && std::find(fitting.begin(), fitting.end(), *preferred) != fitting.end()) {
+        return *preferred;
     }
     if (fitting.empty() && unreadable) {
         throw *unreadable;
@@ -313,7 +318,9 @@ Source readAnki(const QString& text, const TextChoices& choices) {
     const QStringView body = QStringView(text).mid(std::min(at, text.size()));
     const RowLimits limits = rowLimits(line, true);
     if (!layout.separator) {
-        layout.separator = detectSeparator(body, limits);
+        // Anki writes tabs unless told otherwise; an entity's ';' must not make a tab
+        // file ambiguous.
+        layout.separator = detectSeparator(body, limits, QLatin1Char('\t'));
     }
     std::vector<Row> rows = readDelimited(body, *layout.separator, limits);
     const QStringList names = takeHeaderRow(
