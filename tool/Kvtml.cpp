@@ -265,15 +265,16 @@ class Reader {
 
 QByteArray writeKvtml(const Lists& lists) {
     // Written to a string (a byte array would take every piece through a QBuffer), so the
-    // declaration is written here. KDE's library takes a file for KVTML only when it has line
-    // breaks (it looks at the first lines), so elements go on lines of their own, indented as
-    // KDE's own files are.
-    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    // declaration and the document type are written here. KDE's library takes a file for KVTML
+    // only when its first line is the declaration and its second names kvtml, so each is a
+    // line of its own, and the elements after them are indented as KDE's own files are.
+    QString text = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">");
     QXmlStreamWriter xml(&text);
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(1);
-    xml.writeDTD(QStringLiteral(
-        "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
+    
     xml.writeStartElement(QStringLiteral("kvtml"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
 
