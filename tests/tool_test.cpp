@@ -15,6 +15,8 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/ToolRun.h"
+#include "tool/Formats.h"
+#include "tool/Importing.h"
 #include "tool/Tool.h"
 
 namespace {
@@ -493,3 +495,228 @@ TEST_F(ToolTest, DamagedFilesAndUnwritableOutputFail) {
 }
 
 }  // namespace
+
+// Files as the programs people use write them import to exactly the pairs they hold.
+TEST_F(ToolTest, FilesFromSpreadsheetsAndAnkiImportToThePairsTheyHold) {
+    const std::string words =
+        "1\thund\tHund\n2\t\xC3\xA4lg\tElch\n3\ts\xC3\xA4g \"hej\"\tsag "
+        "\xE2\x80\x9Ehallo\xE2\x80\x9C\n"
+        "4\ten, tv\xC3\xA5\teins; zwei\n5\tcaf\xC3\xA9\tCaf\xC3\xA9\n6\tsm\xC3\xB6rg\xC3\xA5s\t"
+        "Butterbrot\n7\tk\xC3\xB6tt & fisk\tFleisch & Fisch\n";
+    struct Case {
+        const char* file;
+        const char* detected;  // in --dry-run's report
+        std::vector<std::string> lists;
+    };
+    const Case cases[] = {
+        {"spreadsheet/libreoffice-comma-utf8.csv", "encoding: UTF-8, separator: ,", {words}},
+        {"spreadsheet/libreoffice-semicolon-utf8.csv", "encoding: UTF-8, separator: ;", {words}},
+        {"spreadsheet/libreoffice-semicolon-windows1252.csv",
+         "encoding: Windows-1252, separator: ;",
+         {words}},
+        {"spreadsheet/libreoffice-tab-utf8.csv", "encoding: UTF-8, separator: tab", {words}},
+        {"anki/anki-2.1.55-notes.txt",
+         "Swedish words: column 4, other words: column 5, list: column 3",
+         {"1\tg\xC3\xA5 gick\tgehen ging\n2\th\xC3\xB6ra\th\xC3\xB6ren\n",
+          "1\tM\xC3\xBCsli\tM\xC3\xBCsli\n2\tk\xC3\xB6tt & fisk\tFleisch & Fisch\n",
+          "1\thund\tHund\n"}},
+        {"anki/anki-2.1.50-notes.txt",
+         "fields read as HTML",
+         {"1\t\xC3\xA4pple\tApfel\n2\tk\xC3\xB6tt & fisk\tFleisch & Fisch\n3\tg\xC3\xA5 gick\t"
+          "gehen ging\n4\t\"hej\"\t\xE2\x80\x9Ehallo\xE2\x80\x9C\n"}},
+        {"anki/anki-html-false.txt",
+         "separator: ;",
+         {"1\tbr\xC3\xB6"
+          "d & sm\xC3\xB6r\tBrot &amp; Butter\n2\t<b>fet</b>\tfett\n"}},
+    };
+    for (const Case& c : cases) {
+        QDir(data()).removeRecursively();
+        makeLanguage({});
+        const QString path = QStringLiteral(ORDLYKTA_FIXTURES "/") + QLatin1String(c.file);
+        const QStringList arguments{"import",     path, "--data", data(),
+                                    "--language", "1",  "--list", "1"};
+        const ToolResult plan = runTool(arguments + QStringList{"--dry-run"});
+        EXPECT_TRUE(contains(plan.out, c.detected)) << c.file << "\n" << plan.out << plan.err;
+        const ToolResult result = runTool(arguments);
+        ASSERT_EQ(result.status, 0) << c.file << ": " << result.err;
+        for (std::size_t l = 0; l < c.lists.size(); ++l) {
+            EXPECT_EQ(shown(static_cast<int>(l) + 1), c.lists[l]) << c.file;
+        }
+    }
+}
+
+// The separator is the one that gives every row the same number of fields; a header row is
+// one that names the Swedish side or only names columns; the user's word wins over both.
+TEST_F(ToolTest, SeparatorHeaderAndEncodingAreDetected) {
+    struct Case {
+        QByteArray content;
+        QStringList options;
+        const char* outcome;  // list 1 as shown, or what the refusal says
+    };
+    const Case cases[] = {
+        {"hund;Hund\nkatt;Katze\nfisk, lax;Fisch\n",
+         {},
+         "1\thund\tHund\n2\tkatt\tKatze\n3\tfisk, lax\tFisch\n"},
+        {"\"a;b\",c\n\"d;e\",f\n", {}, "1\ta;b\tc\n2\td;e\tf\n"},
+        {"\"a\nb\",c\n", {}, "line 1: \"aU+000Ab\" holds U+000A"},
+        {"hund\tdog\r\nkatt\tcat\r\n", {}, "1\thund\tdog\n2\tkatt\tcat\n"},
+        {"Ord,\xC3\x96vers\xC3\xA4ttning\nh\xC3\xA4st,horse\n", {}, "1\th\xC3\xA4st\thorse\n"},
+        {"Swedish,German\nhund,Hund\n", {}, "1\thund\tHund\n"},
+        {"English,sv\ndog,hund\n", {}, "1\thund\tdog\n"},
+        {"Ord,Engelska\nhund,dog\n", {}, "1\thund\tdog\n"},
+        {"hund,dog\nkatt,cat\n", {"--header"}, "1\tkatt\tcat\n"},
+        {"Svenska,Engelska\nhund,dog\n", {"--no-header"}, "1\tSvenska\tEngelska\n2\thund\tdog\n"},
+        {"a,b;c\nd,e;f\n", {}, "--separator , or ; or tab"},
+        {"a,b;c\nd,e;f\n", {"--separator", ";"}, "1\ta,b\tc\n2\td,e\tf\n"},
+        {"a,b,c\nd,e\n", {}, "neither comma, semicolon nor tab"},
+        {"\xEF\xBB\xBFh\xC3\xA4st,horse\n", {}, "1\th\xC3\xA4st\thorse\n"},
+        {QByteArray("\xFF\xFEh\0\xE4\0s\0t\0;\0x\0\n\0", 16), {}, "1\th\xC3\xA4st\tx\n"},
+        {"h\xE4st;h\xF6ra \x84x\x93\n",
+         {},
+         "1\th\xC3\xA4st\th\xC3\xB6ra \xE2\x80\x9Ex\xE2\x80\x9C\n"},
+    };
+    for (const Case& c : cases) {
+        makeLanguage({});
+        const ToolResult result = import("w.csv", c.content, c.options);
+        const std::string& got = result.status == 0 ? shown(1) : result.err;
+        EXPECT_TRUE(contains(got, c.outcome)) << c.content.constData() << "\n" << got;
+    }
+    makeLanguage({});
+    const ToolResult plan = import("w.csv", "Tyska,Svenska,Lista\nHund,hund,Djur\n", {"--dry-run"});
+    EXPECT_TRUE(contains(plan.out,
+                         "Swedish words: column 2, other words: column 1, list: "
+                         "column 3\nthe first row is a header and was skipped\n"))
+        << plan.out;
+}
+
+// An import goes in whole or not at all: rows that are no pair stop it, named with their
+// lines, unless the user says to leave them out.
+TEST_F(ToolTest, RowsThatAreNoPairStopTheImportUnlessLeftOut) {
+    makeLanguage({{"Djur", pairs(1, "d")}});
+    const QByteArray content = "hund;Hund\nkatt\nfisk;\n;Vogel\nhäst;Pferd\n";
+    const auto before = folderBytes(data());
+    const ToolResult refused = import("w.csv", content, {"--separator", ";"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(contains(refused.err,
+                         "line 2: one field, not a pair\n  line 3: a side is empty\n"
+                         "  line 4: a side is empty"))
+        << refused.err;
+    EXPECT_EQ(refused.out, "");
+    EXPECT_TRUE(folderBytes(data()) == before);
+
+    const ToolResult result = import("w.csv", content, {"--separator", ";", "--skip-bad-rows"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(shown(1), "1\tdsw1\tdot1\n2\thund\tHund\n3\th\xC3\xA4st\tPferd\n");
+    EXPECT_TRUE(contains(result.out, "Left out:\n  line 2: one field, not a pair\n"));
+}
+
+// Before an import writes, the files as they were go into a snapshot that restore gives back.
+TEST_F(ToolTest, ImportCanBeUndone) {
+    makeLanguage({{"Djur", pairs(3, "d")}});
+    const auto before = folderBytes(data());
+    const ToolResult result = import("w.csv", "hund,dog\n", {"--list", "2"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(contains(result.out, "to undo the import: ordlykta restore --latest"))
+        << result.out;
+    EXPECT_NE(readFile(wordList()), before.at(wordList()));
+    ASSERT_EQ(runTool({"restore", "--latest", "--data", data()}).status, 0);
+    for (const auto& [path, bytes] : before) {
+        EXPECT_EQ(readFile(path), bytes) << path.toStdString();
+    }
+}
+
+// The common mistakes are told what to do.
+TEST_F(ToolTest, CommonMistakesAreToldWhatToDo) {
+    makeLanguage({});
+    struct Case {
+        const char* name;
+        QByteArray content;
+        QStringList options;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"w.xlsx", QByteArray("PK\x03\x04\x14\0\x06\0", 8), {}, "save it as CSV"},
+        {"w.ods", QByteArray("PK\x03\x04\x14\0\0\0", 8), {"--format", "csv"}, "File > Save as"},
+        {"w.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1rest", {}, "save it as CSV"},
+        {"w.csv",
+         "a\tb,c\n",
+         {"--separator", ","},
+         "holds U+0009, which a word list cannot "
+         "hold (if tabs part the fields, give "
+         "--separator tab)"},
+        {"w.csv", QByteArray("a\0b,c\n", 6), {}, "\"a\\0b\" holds U+0000"},
+        {"w.csv", "a,c\x1B[2J\n", {}, "\"cU+001B[2J\" holds U+001B"},
+        {"w.csv", "a,b\n", {"--separator", "x"}, "unknown separator"},
+    };
+    for (const Case& c : cases) {
+        const ToolResult result = import(c.name, c.content, c.options);
+        EXPECT_NE(result.status, 0) << c.name;
+        EXPECT_TRUE(contains(result.err, c.message)) << c.name << ": " << result.err;
+        EXPECT_FALSE(contains(result.err, "\x1B")) << c.name;
+    }
+    writeFile(file("plain"), "a,b\n");
+    const ToolResult folder = runTool({"import", file("plain"), "--data", file("plain") + "/sub",
+                                       "--language", "1", "--list", "1", "--format", "csv"});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_TRUE(contains(folder.err, "cannot be made: Not a directory")) << folder.err;
+}
+
+// KVTML is read in the encoding its declaration names; bytes that do not match are refused by
+// line.
+TEST_F(ToolTest, KvtmlIsReadInItsDeclaredEncoding) {
+    const QByteArray body =
+        "\n<kvtml version=\"2.0\"><entries><entry id=\"1\"><translation id=\"0\"><text>h\xE4st"
+        "</text></translation><translation id=\"1\"><text>horse</text></translation></entry>"
+        "</entries></kvtml>\n";
+    makeLanguage({});
+    ASSERT_EQ(import("l.kvtml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + body).status,
+              0);
+    EXPECT_EQ(shown(1), "1\th\xC3\xA4st\thorse\n");
+    const ToolResult wrong = import("u.kvtml", "<?xml version='1.0' encoding='utf-8'?>" + body);
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_TRUE(contains(wrong.err, "line 2 is not utf-8 text")) << wrong.err;
+}
+
+// A plan is carried out only on the word list it was made on.
+TEST_F(ToolTest, APlanIsCarriedOutOnlyOnTheWordsItWasMadeOn) {
+    makeLanguage({});
+    writeFile(file("w.csv"), "hund,dog\n");
+    const tool::ImportPlan plan =
+        tool::planImport(file("w.csv"), data(), QStringLiteral("1"), QStringLiteral("1"), {});
+    ASSERT_TRUE(plan.whole());
+    EXPECT_EQ(plan.layout.encoding, "UTF-8");
+    ASSERT_EQ(plan.placements.size(), 1u);
+    EXPECT_EQ(plan.placements[0].pairs.size(), 1u);
+    ASSERT_EQ(import("v.csv", "katt,cat\n").status, 0);
+    try {
+        tool::carryOut(plan);
+        ADD_FAILURE() << "a plan was carried out on changed words";
+    } catch (const tool::Refusal& e) {
+        EXPECT_TRUE(e.message().contains("changed since")) << e.message().toStdString();
+    }
+    EXPECT_EQ(shown(1), "1\tkatt\tcat\n");
+}
+
+TEST(Markup, AnkiFieldsBecomePlainText) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"g\xC3\xA5<br>gick", "g\xC3\xA5 gick"},
+        {"gehen<br />ging", "gehen ging"},
+        {"M&uuml;sli", "M\xC3\xBCsli"},
+        {"h&#246;ra", "h\xC3\xB6ra"},
+        {"h&#xF6;ren", "h\xC3\xB6ren"},
+        {"hund [sound:hund.mp3]", "hund"},
+        {"<div>\xC3\xA4pple</div>", "\xC3\xA4pple"},
+        {"k\xC3\xB6tt&nbsp;&amp;&nbsp;fisk", "k\xC3\xB6tt & fisk"},
+        {"<div>a</div><div>b</div>", "a b"},
+        {"<ul><li>x</li><li>y</li></ul>", "x y"},
+        {"<b>fe</b>t", "fet"},
+        {"&lt;b&gt; &quot;x&quot;", "<b> \"x\""},
+        {"a  \t b ", "a b"},
+        {"<style>p{}</style>ord", "ord"},
+        {"&bdquo;hej&ldquo;", "\xE2\x80\x9Ehej\xE2\x80\x9C"},
+        {"", ""},
+    };
+    for (const auto& [html, text] : cases) {
+        EXPECT_EQ(tool::htmlToText(QString::fromUtf8(html)).toStdString(), text) << html;
+    }
+}

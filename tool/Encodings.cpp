@@ -57,12 +57,12 @@ QString decodeAs(const QByteArray& bytes, const QString& name) {
         Tr::tr("line %1 is not %2 text, as the file says it is").arg(QString::number(line), name));
 }
 
-QString escapeControls(const QString& text) {
+QString escapeControls(const QString& text, bool keepLineBreaks) {
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
         const char16_t u = c.unicode();
-        if (u == u'\n' || (u >= 0x20 && u != 0x7F && (u < 0x80 || u > 0x9F))) {
+        if ((u == u'\n' && keepLineBreaks) || (u >= 0x20 && u != 0x7F && (u < 0x80 || u > 0x9F))) {
             result += c;
         } else if (u == 0) {
             result += QLatin1String("\\0");

@@ -21,8 +21,8 @@ DecodedText decodeText(const QByteArray& bytes);
 // unknown encoding, and for bytes that do not match it, naming their line.
 QString decodeAs(const QByteArray& bytes, const QString& name);
 
-// `text` with control characters (other than line breaks) written out as "\0" or "U+001B", so
-// that a message never carries them to the terminal.
-QString escapeControls(const QString& text);
+// `text` with control characters written out as "\0" or "U+001B", so that a message never
+// carries them to the terminal; line breaks are kept when `keepLineBreaks`.
+QString escapeControls(const QString& text, bool keepLineBreaks = true);
 
 }  // namespace tool

@@ -24,7 +24,7 @@ std::optional<char32_t> unfit(const QString& word) {
 
 // A word as a message shows it: a very long one is shortened, control characters escaped.
 QString shown(const QString& word) {
-    return escapeControls(word.size() <= 40 ? word : word.left(40) + QStringLiteral("..."));
+    return escapeControls(word.size() <= 40 ? word : word.left(40) + QStringLiteral("..."), false);
 }
 
 // Trimmed and composed: "a" and a combining ring become one "å", which a word list can hold.

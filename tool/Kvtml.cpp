@@ -274,7 +274,7 @@ QByteArray writeKvtml(const Lists& lists) {
     QXmlStreamWriter xml(&text);
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(1);
-    
+
     xml.writeStartElement(QStringLiteral("kvtml"));
     xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
 

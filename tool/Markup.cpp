@@ -47,9 +47,9 @@ QString htmlToText(const QString& html) {
     QString text;
     if (html.contains(QLatin1Char('<')) || html.contains(QLatin1Char('&'))) {
         const QByteArray bytes = html.toUtf8();
-        htmlDocPtr document = htmlReadMemory(
-            bytes.constData(), static_cast<int>(bytes.size()), nullptr, "UTF-8",
-            HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET | HTML_PARSE_NOIMPLIED);
+        htmlDocPtr document =
+            htmlReadMemory(bytes.constData(), static_cast<int>(bytes.size()), nullptr, "UTF-8",
+                           HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
         if (document != nullptr) {
             appendText(document->children, text);
             xmlFreeDoc(document);

@@ -165,7 +165,7 @@ QChar detectSeparator(QStringView body, const RowLimits& limits,
     }
     QStringList names;
     for (const QChar separator : fitting) {
-        names += separatorName(separator);
+        names += QLatin1Char('"') + separatorName(separator) + QLatin1Char('"');
     }
     throw Refusal(
         fitting.empty()
@@ -173,7 +173,7 @@ QChar detectSeparator(QStringView body, const RowLimits& limits,
                      "row the same number of fields; give --separator , or ; or tab")
             : Tr::tr("the separator cannot be told: %1 each give every row the same number of "
                      "fields; give --separator , or ; or tab")
-                  .arg(names.join(QStringLiteral(", "))));
+                  .arg(names.join(Tr::tr(" and "))));
 }
 
 // Whether a first row of these fields names columns: one names the Swedish side, or every
@@ -271,7 +271,7 @@ QStringList takeHeaderRow(std::vector<Row>& rows, const TextChoices& choices, La
 Source readCsv(const QString& text, const TextChoices& choices) {
     const RowLimits limits = rowLimits(1, false);
     Layout layout;
-    layout.separator = choices.separator.value_or(detectSeparator(text, limits));
+    layout.separator = choices.separator ? *choices.separator : detectSeparator(text, limits);
     std::vector<Row> rows = readDelimited(text, *layout.separator, limits);
     const QStringList names = takeHeaderRow(rows, choices, layout);
     return collect(rows, pickColumns(names, choices.swedishColumn, -1), std::move(layout));

@@ -89,9 +89,8 @@ int write(const QString& path) {
     // 30 characters: as long as a word list's word may be.
     add(fruit, QStringLiteral("åäöåäöåäöåäöåäöåäöåäöåäöåäöåäö"), QStringLiteral("Umlaute"));
 
-    const auto status =
-        document.saveAs(QUrl::fromLocalFile(path), KEduVocDocument::Kvtml,
-                        KEduVocDocument::FileIgnoreLock);
+    const auto status = document.saveAs(QUrl::fromLocalFile(path), KEduVocDocument::Kvtml,
+                                        KEduVocDocument::FileIgnoreLock);
     if (status != KEduVocDocument::NoError) {
         std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
                      qPrintable(KEduVocDocument::errorDescription(status)));
