@@ -42,7 +42,8 @@ void unpack(const QByteArray& bytes) {
     static const QTemporaryDir folder;
     const QString path = folder.path() + QStringLiteral("/archive.tar.gz");
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()) {
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(bytes) == bytes.size()) {
         file.close();
         tool::unpackArchive(path);
     }

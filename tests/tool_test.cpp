@@ -333,6 +333,18 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
          {},
          "entity expansion limit"},
         {"deep.kvtml", nested, {}, "nested too deeply"},
+        {"deeper.kvtml",
+         "<kvtml version=\"2.0\">" + QByteArray("<x>").repeated(100000),
+         {},
+         "elements nested too deeply"},
+        {"languages.kvtml",
+         "<kvtml version=\"2.0\"><identifiers>" + QByteArray("<identifier/>").repeated(65),
+         {},
+         "more than 64 languages"},
+        {"fields.csv",
+         QByteArray(",").repeated(100) + "\na,b\n",
+         {"--separator", ","},
+         "line 1: more than 64 fields"},
         {"twice.kvtml",
          QByteArray("<kvtml version=\"2.0\"><entries>") +
              QByteArray("<entry id=\"1\"><translation id=\"0\"><text>a</text></translation>"

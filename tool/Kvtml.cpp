@@ -17,6 +17,8 @@ constexpr int kDeepestLesson = 64;
 // Elements the reader passes over may nest no deeper than this, so that the parser's stack of
 // open elements stays small beside the file.
 constexpr int kDeepestSkipped = 256;
+// A document names a language in each identifier; two are read, a few more are common.
+constexpr std::size_t kMostIdentifiers = 64;
 
 void writeTranslation(QXmlStreamWriter& xml, int id, const QString& text) {
     xml.writeStartElement(QStringLiteral("translation"));
@@ -166,6 +168,9 @@ class Reader {
             } else {
                 skip();
             }
+        }
+        if (identifiers_.size() == kMostIdentifiers) {
+            fail(Tr::tr("more than %1 languages").arg(kMostIdentifiers));
         }
         identifiers_.push_back(identifier);
     }

@@ -19,7 +19,7 @@
         <translation>skriv ut ett språks listor (eller en lista) till ett annat övningsprogram, ett kalkylark eller för utskrift; --exam utelämnar svaren</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>add the pairs of a KVTML, Anki text or CSV file: one list is appended to list N, several go to the empty lists from N on</source>
         <translation>lägg till ordparen i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
     </message>
@@ -56,13 +56,13 @@ Kommandon:
 </translation>
     </message>
     <message>
+        <location line="+8"/>
         <location filename="Options.cpp" line="+11"/>
-        <location filename="Tool.cpp" line="+8"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="+3"/>
+        <location line="+3"/>
         <source>
 The words are kept in the data folder: --data DIR, else %1.
 Removing the package keeps them; to remove them too, delete that folder.
@@ -104,13 +104,18 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Delimited.cpp" line="+59"/>
+        <location filename="Delimited.cpp" line="+34"/>
+        <source>line %1: more than %2 fields in a row</source>
+        <translation>rad %1: fler än %2 fält på en rad</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>line %1: a quoted field is not closed</source>
         <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
     </message>
     <message>
         <location line="+51"/>
-        <location filename="TextFormats.cpp" line="+178"/>
+        <location filename="TextFormats.cpp" line="+255"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -140,35 +145,103 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
+        <location line="+3"/>
         <location filename="Archive.cpp" line="+63"/>
-        <location filename="Tool.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+19"/>
+        <location filename="Importing.cpp" line="+20"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+3"/>
-        <location filename="Import.cpp" line="+4"/>
+        <location line="+12"/>
+        <source>%1 is a spreadsheet, not text: save it as CSV from your spreadsheet program (File &gt; Save as, file type CSV), then import that file</source>
+        <translation>%1 är ett kalkylark, inte text: spara det som CSV i ditt kalkylprogram (Arkiv &gt; Spara som, filtyp CSV) och importera sedan den filen</translation>
+    </message>
+    <message>
+        <location line="+112"/>
+        <source>nothing was imported: the plan leaves rows that are not pairs or words that do not fit</source>
+        <translation>ingenting importerades: planen lämnar kvar rader som inte är ordpar eller ord som inte får plats</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>nothing was imported: the words of language %1 changed since the import was planned; import again</source>
+        <translation>ingenting importerades: orden i språk %1 har ändrats sedan importen planerades; importera igen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>nothing was imported: the files as they are cannot be kept in a snapshot first: %1</source>
+        <translation>ingenting importerades: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
+    </message>
+    <message>
         <location filename="Words.cpp" line="+71"/>
+        <location filename="Importing.cpp" line="-136"/>
+        <location filename="Archive.cpp" line="+3"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+30"/>
-        <source>line %1 is not UTF-8 text; save the file as UTF-8</source>
-        <translation>rad %1 är inte UTF-8-text; spara filen som UTF-8</translation>
-    </message>
-    <message>
-        <location line="+34"/>
+        <location filename="Importing.cpp" line="+48"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="Import.cpp" line="+21"/>
+        <source>format: %1, encoding: %2</source>
+        <translation>format: %1, teckenkodning: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>, separator: %1</source>
+        <translation>, avgränsare: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Swedish words: translation %1, other words: translation %2
+</source>
+        <translation>svenska ord: översättning %1, andra ord: översättning %2
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Swedish words: column %1, other words: column %2</source>
+        <translation>svenska ord: kolumn %1, andra ord: kolumn %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>, list: column %1</source>
+        <translation>, lista: kolumn %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>, no list column</source>
+        <translation>, ingen listkolumn</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the first row is a header and was skipped
+</source>
+        <translation>första raden är en rubrikrad och hoppades över
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no header row
+</source>
+        <translation>ingen rubrikrad
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fields read as HTML
+</source>
+        <translation>fälten lästes som HTML
+</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>list %2 &quot;%3&quot;: %1 to add, %4 in all</source>
         <translation>lista %2 &quot;%3&quot;: %1 att lägga till, %4 totalt</translation>
     </message>
@@ -184,72 +257,94 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+1"/>
-        <location line="+75"/>
-        <source>Pairs left out:</source>
-        <translation>Ordpar som utelämnats:</translation>
+        <source>Left out:</source>
+        <translation>Utelämnat:</translation>
     </message>
     <message>
-        <location line="-45"/>
+        <location line="+8"/>
+        <location filename="TextFormats.cpp" line="+99"/>
+        <source>unknown separator: %1; give , or ; or tab</source>
+        <translation>okänd avgränsare: %1; ange , eller ; eller tab</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>give --header or --no-header, not both</source>
+        <translation>ange --header eller --no-header, inte båda</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>nothing was imported: these rows are not pairs or hold words that do not fit a word list (--skip-bad-rows leaves rows that are not pairs out, --skip-unsupported pairs with characters a word list cannot hold, --cut cuts long words to 30 characters)</source>
+        <translation>ingenting importerades: de här raderna är inte ordpar eller innehåller ord som inte passar i en ordlista (--skip-bad-rows utelämnar rader som inte är ordpar, --skip-unsupported ordpar med tecken som en ordlista inte kan lagra, --cut kortar långa ord till 30 tecken)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>the files as they were are in %1; to undo the import: ordlykta restore --latest --data %2
+</source>
+        <translation>filerna som de var finns i %1; för att ångra importen: ordlykta restore --latest --data %2
+</translation>
+    </message>
+    <message>
+        <location line="-49"/>
         <source>import needs FILE, --language and --list</source>
         <translation>import behöver FIL, --language och --list</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Unknown format %1: give kvtml, anki or csv</source>
         <translation>Okänt format %1: ange kvtml, anki eller csv</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>--swedish-column needs a column number from 1</source>
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <source>nothing was imported: %1 was filled while the words were read; import again</source>
-        <translation>ingenting importerades: %1 fylldes medan orden lästes; importera igen</translation>
-    </message>
-    <message>
-        <location line="-16"/>
-        <source>nothing was imported: these words do not fit a word list (--skip-unsupported leaves such pairs out, --cut cuts long words to 30 characters)</source>
-        <translation>ingenting importerades: de här orden passar inte i en ordlista (--skip-unsupported utelämnar sådana ordpar, --cut kortar långa ord till 30 tecken)</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location filename="Importing.cpp" line="+63"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga ordpar att importera</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="+40"/>
-        <source>line %1: a side is empty</source>
-        <translation>rad %1: en sida är tom</translation>
+        <location filename="ImportPlan.cpp" line="+43"/>
+        <source>one field, not a pair</source>
+        <translation>ett fält, inget ordpar</translation>
     </message>
     <message>
-        <location line="+16"/>
-        <source>line %1: &quot;%2&quot; holds %3, which a word list cannot hold</source>
-        <translation>rad %1: &quot;%2&quot; innehåller %3, som en ordlista inte kan lagra</translation>
+        <location line="+4"/>
+        <source>a side is empty</source>
+        <translation>en sida är tom</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>line %1: &quot;%2&quot; is %3 characters long; 30 fit</source>
-        <translation>rad %1: &quot;%2&quot; är %3 tecken långt; 30 får plats</translation>
+        <location line="+21"/>
+        <source>&quot;%1&quot; holds %2, which a word list cannot hold</source>
+        <translation>&quot;%1&quot; innehåller %2, som en ordlista inte kan lagra</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>line %1: &quot;%2&quot; was cut to &quot;%3&quot;</source>
-        <translation>rad %1: &quot;%2&quot; kortades till &quot;%3&quot;</translation>
+        <location line="+3"/>
+        <source> (if tabs part the fields, give --separator tab)</source>
+        <translation> (om tabbar skiljer fälten åt, ange --separator tab)</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+10"/>
+        <source>&quot;%1&quot; is %2 characters long; 30 fit</source>
+        <translation>&quot;%1&quot; är %2 tecken långt; 30 får plats</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;%1&quot; was cut to &quot;%2&quot;</source>
+        <translation>&quot;%1&quot; kortades till &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+66"/>
         <source>list name &quot;%1&quot; is written as &quot;%2&quot;</source>
         <translation>listnamnet &quot;%1&quot; skrivs som &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+51"/>
         <source>not enough empty lists: %1 needed from list %2 on, %3 there</source>
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
     <message>
-        <location filename="Kvtml.cpp" line="+53"/>
+        <location filename="Kvtml.cpp" line="+65"/>
         <source>not a KVTML file</source>
         <translation>inte en KVTML-fil</translation>
     </message>
@@ -259,12 +354,29 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>KVTML 1 läses inte; spara filen som KVTML 2</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+47"/>
+        <source>the lesson &quot;%1&quot; names the entry &quot;%2&quot;, which the file does not hold</source>
+        <translation>lektionen &quot;%1&quot; nämner posten &quot;%2&quot;, som inte finns i filen</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>elements nested too deeply</source>
+        <translation>elementen ligger i för många nivåer</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>more than %1 languages</source>
+        <translation>fler än %1 språk</translation>
+    </message>
+    <message>
+        <location filename="ImportPlan.cpp" line="-72"/>
+        <location filename="Kvtml.cpp" line="-43"/>
+        <location filename="TextFormats.cpp" line="-53"/>
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location filename="Kvtml.cpp" line="+60"/>
         <location line="+18"/>
         <source>more entries than a language has room for</source>
         <translation>fler poster än ett språk har plats för</translation>
@@ -288,11 +400,6 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location filename="Show.cpp" line="+26"/>
         <source>--list needs --language</source>
         <translation>--list behöver --language</translation>
-    </message>
-    <message>
-        <location filename="TextFormats.cpp" line="-60"/>
-        <source>unknown separator: %1</source>
-        <translation>okänd avgränsare: %1</translation>
     </message>
     <message>
         <location filename="Words.cpp" line="+16"/>
@@ -350,10 +457,19 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga datafiler</translation>
     </message>
     <message>
-        <location filename="Locking.cpp" line="+11"/>
         <location filename="Snapshots.cpp" line="+80"/>
         <source>the folder %1 cannot be made</source>
         <translation>mappen %1 kan inte skapas</translation>
+    </message>
+    <message>
+        <location filename="Locking.cpp" line="+15"/>
+        <source>something else than a folder is there</source>
+        <translation>där finns något annat än en mapp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>mappen %1 kan inte skapas: %2</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -519,6 +635,31 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location line="+5"/>
         <source>look for damage in the data files; --fix mends what can be mended without changing what the program shows</source>
         <translation>leta efter skador i datafilerna; --fix lagar det som går att laga utan att ändra det programmet visar</translation>
+    </message>
+    <message>
+        <location filename="TextFormats.cpp" line="-129"/>
+        <source>the separator cannot be told: neither comma, semicolon nor tab gives every row the same number of fields; give --separator , or ; or tab</source>
+        <translation>avgränsaren går inte att avgöra: varken komma, semikolon eller tab ger alla rader lika många fält; ange --separator , eller ; eller tab</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the separator cannot be told: %1 each give every row the same number of fields; give --separator , or ; or tab</source>
+        <translation>avgränsaren går inte att avgöra: %1 ger var för sig alla rader lika många fält; ange --separator , eller ; eller tab</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source> and </source>
+        <translation> och </translation>
+    </message>
+    <message>
+        <location filename="Encodings.cpp" line="+48"/>
+        <source>the encoding %1 is not known</source>
+        <translation>teckenkodningen %1 är okänd</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>line %1 is not %2 text, as the file says it is</source>
+        <translation>rad %1 är inte %2-text, som filen säger att den är</translation>
     </message>
 </context>
 </TS>
