@@ -659,12 +659,13 @@ TEST_F(ToolTest, CommonMistakesAreToldWhatToDo) {
         {"w.csv", QByteArray("a\0b,c\n", 6), {}, "\"a\\0b\" holds U+0000"},
         {"w.csv", "a,c\x1B[2J\n", {}, "\"cU+001B[2J\" holds U+001B"},
         {"w.csv", "a,b\n", {"--separator", "x"}, "unknown separator"},
+        {"w.kvtml", "<kvtml version=\"2.0\"><entries>\x01</entries></kvtml>", {}, "line 1:"},
     };
     for (const Case& c : cases) {
         const ToolResult result = import(c.name, c.content, c.options);
         EXPECT_NE(result.status, 0) << c.name;
         EXPECT_TRUE(contains(result.err, c.message)) << c.name << ": " << result.err;
-        EXPECT_FALSE(contains(result.err, "\x1B")) << c.name;
+        EXPECT_FALSE(contains(result.err, "\x1B") || contains(result.err, "\x01")) << c.name;
     }
     writeFile(file("plain"), "a,b\n");
     const ToolResult folder = runTool({"import", file("plain"), "--data", file("plain") + "/sub",

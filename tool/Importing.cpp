@@ -132,7 +132,11 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
     result.leftOut = std::move(checked.leftOut);
     result.refused = std::move(checked.refused);
     if (checked.lists.empty() && result.refused.empty()) {
-        throw Refusal(Tr::tr("%1 holds no pairs to import").arg(path));
+        const QStringList leftOut = noteTexts(result.leftOut);
+        throw Refusal(Tr::tr("%1 holds no pairs to import").arg(path) +
+                      (leftOut.isEmpty()
+                           ? QString()
+                           : QStringLiteral("\n  ") + leftOut.join(QStringLiteral("\n  "))));
     }
     result.placements = plan(image, result.list, checked);
     return result;

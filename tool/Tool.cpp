@@ -7,6 +7,7 @@
 
 #include "store/File.h"
 #include "tool/Commands.h"
+#include "tool/Encodings.h"
 #include "tool/Options.h"
 #include "tool/Start.h"
 
@@ -152,10 +153,12 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         Call call{*command, arguments, out, err};
         return command->run(call);
     } catch (const UsageError& e) {
-        print(err, QStringLiteral("ordlykta: %1\n%2\n").arg(e.message(), usageLine(command)));
+        print(err, QStringLiteral("ordlykta: %1\n%2\n")
+                       .arg(escapeControls(e.message()), usageLine(command)));
         return kUsage;
     } catch (const Refusal& e) {
-        print(err, QStringLiteral("ordlykta: %1\n").arg(e.message()));
+        // Messages name what a file holds: no control character reaches the terminal.
+        print(err, QStringLiteral("ordlykta: %1\n").arg(escapeControls(e.message())));
         return kRefused;
     } catch (const store::IoError& e) {
         print(err, QStringLiteral("ordlykta: %1\n").arg(QString::fromUtf8(e.what())));
