@@ -54,13 +54,14 @@ Format guessFormat(const QString& path, const QByteArray& bytes) {
     return start.startsWith(QLatin1Char('#')) ? Format::Anki : Format::Csv;
 }
 
-Source readSource(const QByteArray& bytes, Format format, const TextChoices& choices) {
+// Takes the bytes, so that text formats drop them once decoded.
+Source readSource(QByteArray bytes, Format format, const TextChoices& choices) {
     switch (format) {
         case Format::Kvtml:
             return readKvtml(bytes, choices.swedishColumn);
         case Format::Anki:
         case Format::Csv: {
-            const DecodedText decoded = decodeText(bytes);
+            const DecodedText decoded = decodeText(std::exchange(bytes, QByteArray()));
             Source source = format == Format::Anki ? readAnki(decoded.text, choices)
                                                    : readCsv(decoded.text, choices);
             source.layout.encoding = decoded.encoding;
@@ -120,11 +121,11 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
     result.list = findList(image, list);
     result.wordListBefore = wordListBytes(folder, result.language);
 
-    const QByteArray bytes = readInput(path);
+    QByteArray bytes = readInput(path);
     result.format = choices.format.value_or(guessFormat(path, bytes));
     TextChoices text = choices.text;
     text.headings += folder.languageName(result.language);
-    const Source source = readSource(bytes, result.format, text);
+    const Source source = readSource(std::move(bytes), result.format, text);
     result.layout = source.layout;
 
     CheckedSource checked = check(source, choices.rules, QFileInfo(path).completeBaseName());

@@ -59,6 +59,7 @@ struct Identifier {
 class Reader {
   public:
     explicit Reader(const QString& text) : xml_(text) {}
+    explicit Reader(const QByteArray& utf8) : xml_(utf8) {}
 
     void read() {
         if (!xml_.readNextStartElement() || xml_.name() != QLatin1String("kvtml")) {
@@ -340,11 +341,21 @@ Source readKvtml(const QByteArray& bytes, SwedishColumn swedishColumn) {
         if (match.hasMatch()) {
             encoding = match.captured(1);
         }
-        text = decodeAs(body, encoding);
+        if (encoding.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) != 0) {
+            text = decodeAs(body, encoding);
+        } else {
+            // Checked, then read from the bytes, so that no decoded copy is kept beside them.
+            (void)decodeAs(body, encoding);
+        }
     }
-    Reader reader(text);
-    reader.read();
-    Source source = reader.source(swedishColumn);
+    std::optional<Reader> reader;
+    if (text.isNull()) {
+        reader.emplace(bytes);
+    } else {
+        reader.emplace(text);
+    }
+    reader->read();
+    Source source = reader->source(swedishColumn);
     source.layout.encoding = encoding;
     return source;
 }
