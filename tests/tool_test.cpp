@@ -583,6 +583,7 @@ TEST_F(ToolTest, SeparatorHeaderAndEncodingAreDetected) {
         {"a,b,c\nd,e\n", {}, "neither comma, semicolon nor tab"},
         {"\xEF\xBB\xBFh\xC3\xA4st,horse\n", {}, "1\th\xC3\xA4st\thorse\n"},
         {QByteArray("\xFF\xFEh\0\xE4\0s\0t\0;\0x\0\n\0", 16), {}, "1\th\xC3\xA4st\tx\n"},
+        {QByteArray("\xFE\xFF\0h\0\xE4\0s\0t\0\t\0x", 14), {}, "1\th\xC3\xA4st\tx\n"},
         {"h\xE4st;h\xF6ra \x84x\x93\n",
          {},
          "1\th\xC3\xA4st\th\xC3\xB6ra \xE2\x80\x9Ex\xE2\x80\x9C\n"},
