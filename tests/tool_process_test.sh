@@ -33,4 +33,19 @@ expect 2 'Okänd flagga: --frobnicate' env LANG=sv_SE.UTF-8 "$tool" show --frobn
 expect 0 "^$work/new/data\$" env ORDLYKTA_PROGRAM=/bin/pwd "$tool" --data "$work/new/data"
 (cd "$work" && ln -s /bin/pwd mypwd && expect 0 "^$work/rel\$" env ORDLYKTA_PROGRAM=./mypwd "$tool" --data rel && exit $failed) || failed=1
 expect 1 'cannot start' env ORDLYKTA_PROGRAM="$work/missing" "$tool" --data "$work/d2"
+
+# A semicolon file as a Swedish spreadsheet saves it: every pair goes in; a row that is no pair
+# refuses the whole import (nothing written) unless --skip-bad-rows leaves it out; the report
+# ends with the command that undoes the import.
+printf 'hund;Hund\nkatt;Katze\nfisk, lax;Fisch\n' >"$work/semi.csv"
+expect 0 '3 added' "$tool" import "$work/semi.csv" --data "$work/i" --language 1 --list 5
+expect 0 '^3	fisk, lax	Fisch$' "$tool" show --data "$work/i" --language 1 --list 5
+printf 'ost;K\xe4se\nmj\xf6lk\n' >"$work/bad.csv"
+before=$(md5sum <"$work/i/bu1.dat")
+expect 1 'line 2: one field, not a pair' "$tool" import "$work/bad.csv" --data "$work/i" --language 1 --list 5 --separator ';'
+[ "$(md5sum <"$work/i/bu1.dat")" = "$before" ] || { echo "FAILED: a refused import changed bu1.dat"; failed=1; }
+expect 0 'restore --latest' "$tool" import "$work/bad.csv" --data "$work/i" --language 1 --list 5 --separator ';' --skip-bad-rows
+expect 0 '^4	ost	Käse$' "$tool" show --data "$work/i" --language 1 --list 5
+expect 0 'restored' "$tool" restore --latest --data "$work/i"
+[ "$(md5sum <"$work/i/bu1.dat")" = "$before" ] || { echo "FAILED: restore --latest did not undo the import"; failed=1; }
 exit $failed
