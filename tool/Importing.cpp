@@ -84,11 +84,12 @@ void write(const DataFolder& folder, int language, const store::WordListImage& i
                image.bytes());
 }
 
-QByteArray wordListBytes(const DataFolder& folder, int language) {
+// The word list's bytes, or none when its file is missing.
+QByteArray wordListBytes(const DataFolder& folder, int language,
+                         const store::WordListImage& image) {
     if (!folder.hasWordList(language)) {
         return {};
     }
-    const store::WordListImage image = folder.wordList(language);
     const auto bytes = image.bytes();
     return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                       static_cast<qsizetype>(bytes.size()));
@@ -119,7 +120,7 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
     result.language = folder.language(language);
     const store::WordListImage image = folder.wordList(result.language);
     result.list = findList(image, list);
-    result.wordListBefore = wordListBytes(folder, result.language);
+    result.wordListBefore = wordListBytes(folder, result.language, image);
 
     QByteArray bytes = readInput(path);
     result.format = choices.format.value_or(guessFormat(path, bytes));
@@ -151,12 +152,12 @@ ImportDone carryOut(const ImportPlan& plan) {
     }
     const auto lock = holdDataFolder(plan.dataFolder, QStringLiteral("import"));
     const DataFolder folder(plan.dataFolder);
-    if (wordListBytes(folder, plan.language) != plan.wordListBefore) {
+    store::WordListImage image = folder.wordList(plan.language);
+    if (wordListBytes(folder, plan.language, image) != plan.wordListBefore) {
         throw Refusal(Tr::tr("nothing was imported: the words of language %1 changed since the "
                              "import was planned; import again")
                           .arg(plan.language));
     }
-    store::WordListImage image = folder.wordList(plan.language);
     ImportDone done{plan.placements, {}};
     try {
         done.snapshot = takeSnapshot(plan.dataFolder);
