@@ -123,8 +123,7 @@ Source collect(const std::vector<Row>& rows, const Columns& columns, Layout layo
     return source;
 }
 
-// The rows of `body` with each separator a file may use; one row more than a language holds,
-// for a header.
+// Rows are read with room for one more than a language holds, for a header.
 RowLimits rowLimits(int firstLine, bool skipComments) {
     return {kMostPairs + 1, skipComments, firstLine};
 }
@@ -201,8 +200,8 @@ bool looksLikeHeader(const QStringList& fields, const QStringList& headings) {
     return named >= 2;
 }
 
-// With #html:true, or in an older file without header lines whose fields hold markup, every
-// field is HTML.
+// Whether a field holds a tag or an entity: in a file of older Anki (no header lines) every
+// field is then HTML.
 bool holdsMarkup(const std::vector<Row>& rows) {
     static const QRegularExpression markup(
         QStringLiteral("<[A-Za-z/][^>]*>|&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z][A-Za-z0-9]*);"));
