@@ -5,7 +5,9 @@ writes, and the examples KWordQuiz ships, import to exactly the pairs it reads.
 
 Usage: kde_test.py TOOL SOURCE_DIR WORK_DIR. Builds tests/kde in WORK_DIR; exits 77 (skipped)
 when the library is missing."""
+import atexit
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -22,6 +24,7 @@ if subprocess.call(["cmake", "-S", os.path.join(source, "tests", "kde"), "-B", k
 subprocess.check_call(["cmake", "--build", kde_build], stdout=log, stderr=log)
 kde = os.path.join(kde_build, "kvtml_kde")
 scratch = tempfile.mkdtemp()
+atexit.register(shutil.rmtree, scratch, ignore_errors=True)
 os.environ["XDG_RUNTIME_DIR"] = scratch
 failures = []
 
