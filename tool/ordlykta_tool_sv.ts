@@ -4,7 +4,7 @@
 <context>
     <name>Tr</name>
     <message>
-        <location filename="Tool.cpp" line="+18"/>
+        <location filename="Tool.cpp" line="+19"/>
         <source>print the data folder</source>
         <translation>skriv ut datamappen</translation>
     </message>
@@ -78,7 +78,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Okänt kommando: %1</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+69"/>
         <source>ordlykta: out of memory
 </source>
         <translation>ordlykta: minnet räcker inte
@@ -115,7 +115,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+51"/>
-        <location filename="TextFormats.cpp" line="+255"/>
+        <location filename="TextFormats.cpp" line="+254"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -140,7 +140,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>utdata kunde inte skrivas</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="-28"/>
+        <location filename="Tool.cpp" line="-30"/>
         <source>%1: no such file</source>
         <translation>%1: filen finns inte</translation>
     </message>
@@ -161,29 +161,29 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är ett kalkylark, inte text: spara det som CSV i ditt kalkylprogram (Arkiv &gt; Spara som, filtyp CSV) och importera sedan den filen</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+118"/>
         <source>nothing was imported: the plan leaves rows that are not pairs or words that do not fit</source>
         <translation>ingenting importerades: planen lämnar kvar rader som inte är ordpar eller ord som inte får plats</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>nothing was imported: the words of language %1 changed since the import was planned; import again</source>
         <translation>ingenting importerades: orden i språk %1 har ändrats sedan importen planerades; importera igen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>nothing was imported: the files as they are cannot be kept in a snapshot first: %1</source>
         <translation>ingenting importerades: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
     <message>
         <location filename="Words.cpp" line="+71"/>
-        <location filename="Importing.cpp" line="-136"/>
+        <location filename="Importing.cpp" line="-142"/>
         <location filename="Archive.cpp" line="+3"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+48"/>
+        <location filename="Importing.cpp" line="+49"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -299,7 +299,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+63"/>
+        <location filename="Importing.cpp" line="+65"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga ordpar att importera</translation>
     </message>
@@ -344,7 +344,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
     <message>
-        <location filename="Kvtml.cpp" line="+65"/>
+        <location filename="Kvtml.cpp" line="+66"/>
         <source>not a KVTML file</source>
         <translation>inte en KVTML-fil</translation>
     </message>
