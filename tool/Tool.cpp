@@ -57,7 +57,7 @@ const std::array kCommands = {
                               "look for damage in the data files; --fix mends what can be "
                               "mended without changing what the program shows"),
             "ordlykta check --fix", check},
-    Command{"window", "[FILE] [--data DIR]",
+    Command{"window", "[FILE] [--data DIR] [--page import|export|backups|check]",
             QT_TRANSLATE_NOOP("Tr",
                               "open the word lists' window: import (FILE, when given), export "
                               "and print, backups, check"),

@@ -26,16 +26,20 @@ QString windowPath() {
 
 }  // namespace
 
-// Replaces this process with the window on the data folder, the file (if any) on its import
-// page; returns only when that fails.
+// Replaces this process with the window on the data folder, on the page asked for, or on the
+// import page with the file given; returns only when that fails.
 int window(Call& call) {
     Options options(call);
+    options.add(QCommandLineOption(QStringLiteral("page"), QString(), QStringLiteral("PAGE")));
     if (!options.parse(1)) {
         return kDone;
     }
     const QString path = windowPath();
     QStringList arguments{path, QStringLiteral("--data"),
                           QFileInfo(options.dataFolder()).absoluteFilePath()};
+    if (options.isSet(QStringLiteral("page"))) {
+        arguments += {QStringLiteral("--page"), options.value(QStringLiteral("page"))};
+    }
     if (!options.positional().isEmpty()) {
         arguments += QFileInfo(options.positional().first()).absoluteFilePath();
     }

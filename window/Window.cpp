@@ -66,6 +66,20 @@ void Window::openFile(const QString& path) {
     importPage->openFile(path);
 }
 
+bool Window::showPage(const QString& name) {
+    const std::pair<const char*, QWidget*> pages[] = {{"import", importPage},
+                                                      {"export", exportPage},
+                                                      {"backups", backupsPage},
+                                                      {"check", checkPage}};
+    for (const auto& [word, page] : pages) {
+        if (name == QLatin1String(word)) {
+            tabs->setCurrentWidget(page);
+            return true;
+        }
+    }
+    return false;
+}
+
 void Window::checkLock() {
     const bool busy = operations_.folderBusy();
     if (busy == busy_ && banner->isVisible() == busy) {

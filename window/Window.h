@@ -29,6 +29,8 @@ class Window : public QWidget {
 
     // Opens the import page on this file and shows its preview.
     void openFile(const QString& path);
+    // Shows the page named import, export, backups or check; false for another name.
+    bool showPage(const QString& name);
     // Looks at the folder's lock now, as the timer does every second.
     void checkLock();
 
