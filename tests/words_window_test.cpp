@@ -199,6 +199,7 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
     };
     window::Window& w = open();
     window::ExportPage& page = *w.exportPage;
+    w.tabs->setCurrentWidget(&page);
     for (const Case& c : cases) {
         for (const int list : {0, 2}) {
             SCOPED_TRACE(c.options.join(' ').toStdString() + " list " + std::to_string(list));
@@ -229,6 +230,7 @@ TEST_F(WordsWindowTest, PrintsTheListAndTheExamSheet) {
     givenLists({{"Djur", kAnimals}});
     window::Window& w = open();
     window::ExportPage& page = *w.exportPage;
+    w.tabs->setCurrentWidget(&page);
     choose(page.format, 0);
     EXPECT_FALSE(page.print->isEnabled());
     EXPECT_FALSE(page.exam->isEnabled());
@@ -261,6 +263,7 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
 
     window::Window& w = open();
     window::BackupsPage& page = *w.backupsPage;
+    w.tabs->setCurrentWidget(&page);
     EXPECT_EQ(page.table->rowCount(), 0);
     asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
     asker.expect(ScriptedAsker::Confirm, "yes");
@@ -294,6 +297,8 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     givenLists({{"Djur", {{"hund", "dog"}, {"hund", "hound"}, {"hund", "doggy"}, {"katt ", "cat"}}}});
     window::Window& w = open();
     window::CheckPage& page = *w.checkPage;
+    EXPECT_EQ(page.tree->topLevelItemCount(), 0) << "a page reads the folder when shown";
+    w.tabs->setCurrentWidget(&page);
     ASSERT_EQ(page.tree->topLevelItemCount(), 1);
     QTreeWidgetItem* file = page.tree->topLevelItem(0);
     EXPECT_EQ(file->text(0), "bu1.dat");

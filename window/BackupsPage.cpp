@@ -82,7 +82,6 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
         }
     });
     connect(undoButton, &QPushButton::clicked, this, &BackupsPage::undo);
-    reload();
 }
 
 void BackupsPage::reload() {

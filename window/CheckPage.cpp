@@ -47,7 +47,6 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
         reload();
         emit changed();
     });
-    reload();
 }
 
 void CheckPage::reload() {

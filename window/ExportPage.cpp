@@ -98,7 +98,6 @@ ExportPage::ExportPage(Operations& operations, Asker& asker, QWidget* parent)
     connect(save, &QPushButton::clicked, this, &ExportPage::saveFile);
     connect(print, &QPushButton::clicked, this, [this] { printPage(false); });
     connect(preview, &QPushButton::clicked, this, [this] { printPage(true); });
-    reload();
 }
 
 void ExportPage::reload() {

@@ -138,7 +138,6 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     connect(skip, &QCheckBox::toggled, this, &ImportPage::preview);
     connect(importButton, &QPushButton::clicked, this, &ImportPage::importNow);
     connect(undoButton, &QPushButton::clicked, this, &ImportPage::undo);
-    reload();
 }
 
 void ImportPage::reload() {

@@ -44,11 +44,16 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
     connect(importPage, &ImportPage::changed, this, &Window::reloadAll);
     connect(backupsPage, &BackupsPage::changed, this, &Window::reloadAll);
     connect(checkPage, &CheckPage::changed, this, &Window::reloadAll);
+    // A page reads the folder when it is shown, so that the window opens without waiting for
+    // the pages behind it; the snapshots are read again each time, as the program takes them.
+    stale_.assign(static_cast<std::size_t>(tabs->count()), true);
     connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
         if (tabs->widget(index) == backupsPage) {
-            backupsPage->reload();
+            stale_[static_cast<std::size_t>(index)] = true;
         }
+        showing(index);
     });
+    showing(tabs->currentIndex());
 
     // A lock gives no sign when it is let go, so it is looked at once a second.
     connect(lockTimer_, &QTimer::timeout, this, &Window::checkLock);
@@ -97,10 +102,25 @@ void Window::checkLock() {
 }
 
 void Window::reloadAll() {
-    importPage->reload();
-    exportPage->reload();
-    backupsPage->reload();
-    checkPage->reload();
+    std::fill(stale_.begin(), stale_.end(), true);
+    showing(tabs->currentIndex());
+}
+
+void Window::showing(int index) {
+    if (index < 0 || !stale_[static_cast<std::size_t>(index)]) {
+        return;
+    }
+    stale_[static_cast<std::size_t>(index)] = false;
+    QWidget* page = tabs->widget(index);
+    if (page == importPage) {
+        importPage->reload();
+    } else if (page == exportPage) {
+        exportPage->reload();
+    } else if (page == backupsPage) {
+        backupsPage->reload();
+    } else if (page == checkPage) {
+        checkPage->reload();
+    }
 }
 
 void Window::closeEvent(QCloseEvent* event) {

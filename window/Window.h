@@ -3,6 +3,7 @@
 // that disables every writing button while the trainer holds the folder.
 
 #include <QWidget>
+#include <vector>
 
 #include "window/Operations.h"
 
@@ -45,11 +46,14 @@ class Window : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Every page is read again when next shown; the one on show at once.
     void reloadAll();
+    void showing(int index);
 
     Operations operations_;
     QTimer* lockTimer_;
     bool busy_ = false;
+    std::vector<bool> stale_;  // by tab: to be read before it is shown
 };
 
 }  // namespace window
