@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -353,6 +356,59 @@ TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.banner->isVisible(); },
                                 3 * window::Window::kLockCheckMs));
     EXPECT_TRUE(w.importPage->importButton->isEnabled());
+}
+
+// Every control of every page has a name a screen reader says, and within a page (with the
+// tabs) no two access keys are the same, so that each page works from the keyboard alone.
+TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
+    givenLists({{"Djur", kAnimals}});
+    window::Window& w = open();
+    const auto keyOf = [](const QString& text) {
+        const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+        return at < 0 ? QChar() : text.at(at + 1).toLower();
+    };
+    for (int tab = 0; tab < w.tabs->count(); ++tab) {
+        w.tabs->setCurrentIndex(tab);
+        QWidget* page = w.tabs->widget(tab);
+        SCOPED_TRACE(w.tabs->tabText(tab).toStdString());
+        std::map<QChar, QString> keys;
+        const auto addKey = [&](const QString& text) {
+            const QChar key = keyOf(text);
+            if (!key.isNull()) {
+                EXPECT_TRUE(keys.emplace(key, text).second)
+                    << text.toStdString() << " and " << keys[key].toStdString();
+            }
+        };
+        for (int t = 0; t < w.tabs->count(); ++t) {
+            addKey(w.tabs->tabText(t));
+        }
+        int controls = 0;
+        for (QWidget* c : page->findChildren<QWidget*>()) {
+            if (!c->isVisibleTo(page)) {
+                continue;
+            }
+            if (auto* label = qobject_cast<QLabel*>(c); label && label->buddy()) {
+                addKey(label->text());
+            }
+            if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+                addKey(button->text());
+            }
+            const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c) ||
+                                 qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractSpinBox*>(c) ||
+                                 qobject_cast<QAbstractItemView*>(c);
+            if (!control || qobject_cast<QHeaderView*>(c) || qobject_cast<QLineEdit*>(c->parentWidget()) ||
+                qobject_cast<QAbstractSpinBox*>(c->parentWidget()) ||
+                qobject_cast<QComboBox*>(c->parentWidget())) {
+                continue;
+            }
+            ++controls;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+            const QString name = a ? a->text(QAccessible::Name) : QString();
+            EXPECT_FALSE(name.isEmpty()) << c->metaObject()->className();
+            EXPECT_FALSE(name.contains('&')) << name.toStdString();
+        }
+        EXPECT_GE(controls, 2);
+    }
 }
 
 // As a desktop starts it for a double-clicked list (Exec=ordlykta window %f, which hands the

@@ -27,7 +27,7 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table->setTabKeyNavigation(false);
     restore = named(new QPushButton(Tr::tr("Å&terställ")), Tr::tr("Återställ"));
-    saveBackup = named(new QPushButton(Tr::tr("Spara en säkerhets&kopia…")),
+    saveBackup = named(new QPushButton(Tr::tr("Spara en säker&hetskopia…")),
                        Tr::tr("Spara en säkerhetskopia"));
     restoreFile = named(new QPushButton(Tr::tr("Återställ från &fil…")),
                         Tr::tr("Återställ från fil"));
@@ -42,7 +42,7 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     }
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(Tr::tr("Ö&gonblicksbilder av orden, tagna före varje ändring:"));
+    auto* heading = new QLabel(Tr::tr("&Ögonblicksbilder av orden, tagna före varje ändring:"));
     heading->setBuddy(table);
     layout->addWidget(heading);
     layout->addWidget(table, 1);
