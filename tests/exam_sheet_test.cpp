@@ -46,8 +46,9 @@ TEST(ExamSheet, AsksOneSideNumbersTheRowsAndCountsTheScore) {
         const char* heading;  // the head: number, asked side, answer side
         const char* first;    // the first word asked
     };
-    for (const Case& c : {Case{false, "<th class=\"n\">#</th><th>Svenska</th><th>Engelska</th>", "sv1"},
-                          Case{true, "<th class=\"n\">#</th><th>Engelska</th><th>Svenska</th>", "en1"}}) {
+    for (const Case& c :
+         {Case{false, "<th class=\"n\">#</th><th>Svenska</th><th>Engelska</th>", "sv1"},
+          Case{true, "<th class=\"n\">#</th><th>Engelska</th><th>Svenska</th>", "en1"}}) {
         const QString page = QString::fromUtf8(tool::writeHtml(lists(40), {true, c.askOther, {}}));
         EXPECT_EQ(page.count(QStringLiteral("<thead><tr>") + c.heading + "</tr></thead>"), 2);
         EXPECT_EQ(page.count("Namn: ____"), 2);

@@ -7,15 +7,15 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QHeaderView>
-#include <QSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -139,7 +139,8 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
         EXPECT_EQ(dataFiles(), before) << "a preview writes nothing";
 
         click(page.importButton);
-        EXPECT_TRUE(page.result->text().contains("3 par tillagda")) << page.result->text().toStdString();
+        EXPECT_TRUE(page.result->text().contains("3 par tillagda"))
+            << page.result->text().toStdString();
         const store::WordListImage image =
             store::WordListImage::load((data() + "/bu1.dat").toStdString());
         ASSERT_EQ(image.count(1), fresh ? 3 : 5);
@@ -271,7 +272,8 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
     asker.expect(ScriptedAsker::Confirm, "yes");
     click(page.restoreFile);
-    EXPECT_TRUE(asker.texts.last().contains("Det här ändras: bu1.dat.")) << asker.texts.last().toStdString();
+    EXPECT_TRUE(asker.texts.last().contains("Det här ändras: bu1.dat."))
+        << asker.texts.last().toStdString();
     EXPECT_EQ(dataFiles(), old);
     ASSERT_EQ(page.table->rowCount(), 1) << "the files as they were are kept first";
     EXPECT_EQ(page.table->item(0, 1)->text(), "bu1.dat");
@@ -297,7 +299,8 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
 // Findings grouped by file and list, a run of one finding as one row; "Laga" mends the
 // spaces and leaves the repeated words, which only the user can judge.
 TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
-    givenLists({{"Djur", {{"hund", "dog"}, {"hund", "hound"}, {"hund", "doggy"}, {"katt ", "cat"}}}});
+    givenLists(
+        {{"Djur", {{"hund", "dog"}, {"hund", "hound"}, {"hund", "doggy"}, {"katt ", "cat"}}}});
     window::Window& w = open();
     window::CheckPage& page = *w.checkPage;
     EXPECT_EQ(page.tree->topLevelItemCount(), 0) << "a page reads the folder when shown";
@@ -353,62 +356,72 @@ TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
 
     trainer.kill();
     trainer.waitForFinished();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.banner->isVisible(); },
-                                3 * window::Window::kLockCheckMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !w.banner->isVisible(); }, 3 * window::Window::kLockCheckMs));
     EXPECT_TRUE(w.importPage->importButton->isEnabled());
 }
 
 // Every control of every page has a name a screen reader says, and within a page (with the
 // tabs) no two access keys are the same, so that each page works from the keyboard alone.
+// In Swedish, and in English as an English locale shows it.
 TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
     givenLists({{"Djur", kAnimals}});
-    window::Window& w = open();
-    const auto keyOf = [](const QString& text) {
-        const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
-        return at < 0 ? QChar() : text.at(at + 1).toLower();
-    };
-    for (int tab = 0; tab < w.tabs->count(); ++tab) {
-        w.tabs->setCurrentIndex(tab);
-        QWidget* page = w.tabs->widget(tab);
-        SCOPED_TRACE(w.tabs->tabText(tab).toStdString());
-        std::map<QChar, QString> keys;
-        const auto addKey = [&](const QString& text) {
-            const QChar key = keyOf(text);
-            if (!key.isNull()) {
-                EXPECT_TRUE(keys.emplace(key, text).second)
-                    << text.toStdString() << " and " << keys[key].toStdString();
-            }
+    for (const QLocale::Language language : {QLocale::Swedish, QLocale::English}) {
+        QLocale::setDefault(QLocale(language));
+        window::installTranslations();
+        window::Window& w = open();
+        EXPECT_EQ(w.tabs->tabText(0), language == QLocale::English ? "&Import" : "&Importera");
+        const auto keyOf = [](const QString& text) {
+            const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+            return at < 0 ? QChar() : text.at(at + 1).toLower();
         };
-        for (int t = 0; t < w.tabs->count(); ++t) {
-            addKey(w.tabs->tabText(t));
+        for (int tab = 0; tab < w.tabs->count(); ++tab) {
+            w.tabs->setCurrentIndex(tab);
+            QWidget* page = w.tabs->widget(tab);
+            SCOPED_TRACE(w.tabs->tabText(tab).toStdString());
+            std::map<QChar, QString> keys;
+            const auto addKey = [&](const QString& text) {
+                const QChar key = keyOf(text);
+                if (!key.isNull()) {
+                    EXPECT_TRUE(keys.emplace(key, text).second)
+                        << text.toStdString() << " and " << keys[key].toStdString();
+                }
+            };
+            for (int t = 0; t < w.tabs->count(); ++t) {
+                addKey(w.tabs->tabText(t));
+            }
+            int controls = 0;
+            for (QWidget* c : page->findChildren<QWidget*>()) {
+                if (!c->isVisibleTo(page)) {
+                    continue;
+                }
+                if (auto* label = qobject_cast<QLabel*>(c); label && label->buddy()) {
+                    addKey(label->text());
+                }
+                if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+                    addKey(button->text());
+                }
+                const bool control = qobject_cast<QAbstractButton*>(c) ||
+                                     qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
+                                     qobject_cast<QAbstractSpinBox*>(c) ||
+                                     qobject_cast<QAbstractItemView*>(c);
+                if (!control || qobject_cast<QHeaderView*>(c) ||
+                    qobject_cast<QLineEdit*>(c->parentWidget()) ||
+                    qobject_cast<QAbstractSpinBox*>(c->parentWidget()) ||
+                    qobject_cast<QComboBox*>(c->parentWidget())) {
+                    continue;
+                }
+                ++controls;
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+                const QString name = a ? a->text(QAccessible::Name) : QString();
+                EXPECT_FALSE(name.isEmpty()) << c->metaObject()->className();
+                EXPECT_FALSE(name.contains('&')) << name.toStdString();
+            }
+            EXPECT_GE(controls, 2);
         }
-        int controls = 0;
-        for (QWidget* c : page->findChildren<QWidget*>()) {
-            if (!c->isVisibleTo(page)) {
-                continue;
-            }
-            if (auto* label = qobject_cast<QLabel*>(c); label && label->buddy()) {
-                addKey(label->text());
-            }
-            if (auto* button = qobject_cast<QAbstractButton*>(c)) {
-                addKey(button->text());
-            }
-            const bool control = qobject_cast<QAbstractButton*>(c) || qobject_cast<QLineEdit*>(c) ||
-                                 qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractSpinBox*>(c) ||
-                                 qobject_cast<QAbstractItemView*>(c);
-            if (!control || qobject_cast<QHeaderView*>(c) || qobject_cast<QLineEdit*>(c->parentWidget()) ||
-                qobject_cast<QAbstractSpinBox*>(c->parentWidget()) ||
-                qobject_cast<QComboBox*>(c->parentWidget())) {
-                continue;
-            }
-            ++controls;
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
-            const QString name = a ? a->text(QAccessible::Name) : QString();
-            EXPECT_FALSE(name.isEmpty()) << c->metaObject()->className();
-            EXPECT_FALSE(name.contains('&')) << name.toStdString();
-        }
-        EXPECT_GE(controls, 2);
     }
+    QLocale::setDefault(QLocale(QLocale::Swedish));
+    window::installTranslations();
 }
 
 // As a desktop starts it for a double-clicked list (Exec=ordlykta window %f, which hands the

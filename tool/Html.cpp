@@ -51,13 +51,14 @@ QString section(const WordList& list, const QString& language, const HtmlSheet& 
     }
     const QString asked = sheet.askOther ? language : kSwedish;
     const QString answered = sheet.askOther ? kSwedish : language;
-    text += QStringLiteral("<p class=\"lines\">%1 ____________________________ %2 ____________"
-                           "<br>%3</p>\n")
+    text += QStringLiteral(
+                "<p class=\"lines\">%1 ____________________________ %2 ____________"
+                "<br>%3</p>\n")
                 .arg(QStringLiteral("Namn:"), QStringLiteral("Datum:"),
                      QStringLiteral("Resultat: ___ av %1").arg(pairs.size()));
-    text += QStringLiteral("<table>\n<thead><tr>%1%2%3</tr></thead>\n<tbody>\n")
-                .arg(numberCell("th", QStringLiteral("#")), cell("th", asked),
-                     cell("th", answered));
+    text +=
+        QStringLiteral("<table>\n<thead><tr>%1%2%3</tr></thead>\n<tbody>\n")
+            .arg(numberCell("th", QStringLiteral("#")), cell("th", asked), cell("th", answered));
     int number = 0;
     for (const Pair& pair : pairs) {
         text += QStringLiteral("<tr>%1%2%3</tr>\n")

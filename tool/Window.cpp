@@ -54,8 +54,8 @@ int window(Call& call) {
     argv.push_back(nullptr);
     ::execv(argv[0], argv.data());
     const int error = errno;
-    throw Refusal(Tr::tr("cannot start %1: %2")
-                      .arg(path, QString::fromLocal8Bit(std::strerror(error))));
+    throw Refusal(
+        Tr::tr("cannot start %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
 }  // namespace tool

@@ -35,8 +35,7 @@ QString QtAsker::openFile(const QString& title, const QString& filter) {
 }
 
 QString QtAsker::saveFile(const QString& title, const QString& suggested, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, title,
-                                        QDir::home().filePath(suggested), filter);
+    return QFileDialog::getSaveFileName(parent_, title, QDir::home().filePath(suggested), filter);
 }
 
 void QtAsker::print(const QString& html, bool preview) {

@@ -29,10 +29,10 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     restore = named(new QPushButton(Tr::tr("Å&terställ")), Tr::tr("Återställ"));
     saveBackup = named(new QPushButton(Tr::tr("Spara en säker&hetskopia…")),
                        Tr::tr("Spara en säkerhetskopia"));
-    restoreFile = named(new QPushButton(Tr::tr("Återställ från &fil…")),
-                        Tr::tr("Återställ från fil"));
-    undoButton = named(new QPushButton(Tr::tr("Ån&gra återställningen")),
-                       Tr::tr("Ångra återställningen"));
+    restoreFile =
+        named(new QPushButton(Tr::tr("Återställ från &fil…")), Tr::tr("Återställ från fil"));
+    undoButton =
+        named(new QPushButton(Tr::tr("Ån&gra återställningen")), Tr::tr("Ångra återställningen"));
     result = new QLabel;
     result->setWordWrap(true);
 
@@ -77,8 +77,8 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
             operations_.saveBackup(path);
             result->setText(Tr::tr("Säkerhetskopian är sparad i %1.").arg(path));
         } catch (const Failure& e) {
-            asker_.error(Tr::tr("Säkerhetskopian sparades inte: %1\nVälj en annan mapp.")
-                             .arg(e.message()));
+            asker_.error(
+                Tr::tr("Säkerhetskopian sparades inte: %1\nVälj en annan mapp.").arg(e.message()));
         }
     });
     connect(undoButton, &QPushButton::clicked, this, &BackupsPage::undo);

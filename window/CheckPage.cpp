@@ -75,15 +75,16 @@ void CheckPage::reload() {
             }
             parent = listItem;
         }
-        new QTreeWidgetItem(parent, {QString(), row.text, row.mendable ? Tr::tr("ja") : Tr::tr("nej")});
+        new QTreeWidgetItem(parent,
+                            {QString(), row.text, row.mendable ? Tr::tr("ja") : Tr::tr("nej")});
         mendable_ = mendable_ || row.mendable;
     }
     tree->expandAll();
     tree->resizeColumnToContents(0);
     tree->resizeColumnToContents(2);
-    summary->setText(rows.empty()
-                         ? Tr::tr("Allt är i ordning i %1.").arg(operations_.dataFolder())
-                         : Tr::tr("Kontrollen hittade %n fel.", nullptr, static_cast<int>(rows.size())));
+    summary->setText(rows.empty() ? Tr::tr("Allt är i ordning i %1.").arg(operations_.dataFolder())
+                                  : Tr::tr("Kontrollen hittade %n fel.", nullptr,
+                                           static_cast<int>(rows.size())));
     updateButtons();
 }
 

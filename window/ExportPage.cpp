@@ -163,8 +163,8 @@ QString ExportPage::suggestedName() const {
     const FormatEntry& f = kFormats[std::max(0, format->currentIndex())];
     QString name = fileWord(language->currentText());
     if (const std::optional<int> l = chosenList()) {
-        const QString listName = fileWord(list->currentText().section(QLatin1String("  "), 1)
-                                              .section(QLatin1String(" ("), 0, 0));
+        const QString listName = fileWord(
+            list->currentText().section(QLatin1String("  "), 1).section(QLatin1String(" ("), 0, 0));
         name += QLatin1Char('-') + (listName.isEmpty() ? QString::number(*l) : listName);
     }
     if (f.format == ExportFormat::Exam) {
@@ -176,7 +176,8 @@ QString ExportPage::suggestedName() const {
 
 void ExportPage::saveFile() {
     const FormatEntry& f = kFormats[std::max(0, format->currentIndex())];
-    const QString path = asker_.saveFile(Tr::tr("Spara ordlistan"), suggestedName(), Tr::tr(f.filter));
+    const QString path =
+        asker_.saveFile(Tr::tr("Spara ordlistan"), suggestedName(), Tr::tr(f.filter));
     if (path.isEmpty()) {
         return;
     }

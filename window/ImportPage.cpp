@@ -119,9 +119,9 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     undoButton->setEnabled(false);
 
     connect(choose, &QPushButton::clicked, this, [this] {
-        const QString path = asker_.openFile(
-            Tr::tr("Välj en ordlista"),
-            Tr::tr("Ordlistor (*.kvtml *.csv *.txt *.tsv);;Alla filer (*)"));
+        const QString path =
+            asker_.openFile(Tr::tr("Välj en ordlista"),
+                            Tr::tr("Ordlistor (*.kvtml *.csv *.txt *.tsv);;Alla filer (*)"));
         if (!path.isEmpty()) {
             openFile(path);
         }
@@ -204,7 +204,8 @@ void ImportPage::preview() {
     }
     preview_ = operations_.previewImport(choice());
     if (const std::optional<Detected>& d = preview_.detected) {
-        QString text = Tr::tr("Format: %1. Teckenkodning: %2.").arg(formatName(d->format), d->encoding);
+        QString text =
+            Tr::tr("Format: %1. Teckenkodning: %2.").arg(formatName(d->format), d->encoding);
         if (!d->separator.isEmpty()) {
             text += Tr::tr(" Avgränsare: %1.").arg(d->separator);
         }
@@ -216,9 +217,9 @@ void ImportPage::preview() {
     targets->setRowCount(static_cast<int>(preview_.targets.size()));
     for (int r = 0; r < targets->rowCount(); ++r) {
         const TargetList& t = preview_.targets[static_cast<std::size_t>(r)];
-        setRow(targets, r,
-               {QString::number(t.list), t.name, QString::number(t.added),
-                QString::number(t.total)});
+        setRow(
+            targets, r,
+            {QString::number(t.list), t.name, QString::number(t.added), QString::number(t.total)});
     }
     notes->setRowCount(static_cast<int>(preview_.notes.size()));
     for (int r = 0; r < notes->rowCount(); ++r) {

@@ -102,7 +102,8 @@ QString separatorName(QChar c) {
 Detected detect(FileFormat format, const QByteArray& bytes, std::optional<int> column) {
     Detected d;
     d.format = format;
-    d.encoding = bytes.startsWith(kByteOrderMark) ? Tr::tr("UTF-8 med BOM") : QStringLiteral("UTF-8");
+    d.encoding =
+        bytes.startsWith(kByteOrderMark) ? Tr::tr("UTF-8 med BOM") : QStringLiteral("UTF-8");
     d.swedishColumn = column.value_or(1);
     if (format == FileFormat::Kvtml) {
         d.header = true;
@@ -123,7 +124,8 @@ Detected detect(FileFormat format, const QByteArray& bytes, std::optional<int> c
                             : v == QLatin1String("space")     ? QChar(u' ')
                             : v == QLatin1String("pipe")      ? QChar(u'|')
                             : v == QLatin1String("colon")     ? QChar(u':')
-                                                              : value.isEmpty() ? QChar(u'\t') : value.at(0);
+                            : value.isEmpty()                 ? QChar(u'\t')
+                                                              : value.at(0);
             } else if (key == QLatin1String("columns")) {
                 d.header = true;
                 firstRow = value;
@@ -133,8 +135,8 @@ Detected detect(FileFormat format, const QByteArray& bytes, std::optional<int> c
         if (!line.trimmed().isEmpty()) {
             if (firstRow.isEmpty()) {
                 firstRow = line;
-                if (format == FileFormat::Anki && !lines.first().startsWith(
-                                                        QLatin1String("#separator"))) {
+                if (format == FileFormat::Anki &&
+                    !lines.first().startsWith(QLatin1String("#separator"))) {
                     for (const char c : {'\t', ',', ';'}) {
                         if (line.contains(QLatin1Char(c))) {
                             separator = QLatin1Char(c);
@@ -149,8 +151,10 @@ Detected detect(FileFormat format, const QByteArray& bytes, std::optional<int> c
     d.separator = separatorName(separator);
     const QStringList names = firstRow.split(separator);
     for (qsizetype i = 0; i < names.size(); ++i) {
-        if (names[i].trimmed().remove(QLatin1Char('"')).compare(tool::kSwedish,
-                                                                 Qt::CaseInsensitive) == 0) {
+        if (names[i]
+                .trimmed()
+                .remove(QLatin1Char('"'))
+                .compare(tool::kSwedish, Qt::CaseInsensitive) == 0) {
             d.header = true;
             if (!column) {
                 d.swedishColumn = static_cast<int>(i) + 1;
@@ -216,8 +220,9 @@ Planned planImport(const QString& data, const ImportChoice& choice) {
             }
             if (!checked.refused.isEmpty()) {
                 preview.problem = Tr::tr(
-                    "Några ord får inte plats i en ordlista. Välj \"Korta långa ord\" eller "
-                    "\"Hoppa över ord som inte går att skriva\", eller rätta filen.");
+                    "Några ord får inte plats i en ordlista. Välj \"Korta ord längre än 30 "
+                    "tecken\" eller \"Hoppa över par med tecken som en ordlista inte kan ha\", "
+                    "eller rätta filen.");
                 return;
             }
             if (checked.lists.empty()) {
@@ -308,8 +313,9 @@ QString describe(const tool::Finding& f) {
         case tool::Finding::ListOutOfRange:
             return Tr::tr("den valda listan är %1, utanför 1 till 98").arg(f.value);
         case tool::Finding::Spaces:
-            return Tr::tr("%1 börjar eller slutar med mellanslag, så att ett rätt svar räknas "
-                          "som fel")
+            return Tr::tr(
+                       "%1 börjar eller slutar med mellanslag, så att ett rätt svar räknas "
+                       "som fel")
                 .arg(fieldName(f));
         case tool::Finding::SameSwedishWord:
             return Tr::tr("samma svenska ord som par %1").arg(f.value);
@@ -319,8 +325,7 @@ QString describe(const tool::Finding& f) {
 
 bool sameRun(const tool::Finding& a, const tool::Finding& b, int lastPair) {
     return a.pair > 0 && b.pair == lastPair + 1 && a.kind == b.kind && a.file == b.file &&
-           a.language == b.language && a.list == b.list && a.field == b.field &&
-           a.value == b.value;
+           a.language == b.language && a.list == b.list && a.field == b.field && a.value == b.value;
 }
 
 }  // namespace
@@ -420,8 +425,8 @@ std::vector<BackupRow> Operations::backups() const {
             QDateTime taken = QDateTime::fromString(
                 info.fileName(), QStringLiteral("'ordlykta-'yyyyMMdd-HHmmss-zzz'.tar.gz'"));
             taken.setTimeSpec(Qt::UTC);
-            BackupRow row{path, taken.isValid() ? taken.toLocalTime() : info.lastModified(), {},
-                          info.size()};
+            BackupRow row{
+                path, taken.isValid() ? taken.toLocalTime() : info.lastModified(), {}, info.size()};
             try {
                 row.differ = differing(tool::unpackArchive(path), now);
             } catch (const tool::Refusal&) {

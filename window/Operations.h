@@ -74,8 +74,8 @@ struct ImportPreview {
 
 struct ImportDone {
     std::vector<TargetList> targets;
-    QString snapshot;          // the files as they were before; empty when there were none
-    QStringList filesBefore;   // the data files present before
+    QString snapshot;         // the files as they were before; empty when there were none
+    QStringList filesBefore;  // the data files present before
 };
 
 struct BackupRow {

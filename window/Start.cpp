@@ -19,7 +19,7 @@ void installTranslations() {
     const QString name =
         english ? QStringLiteral("ordlykta_window_en") : QStringLiteral("ordlykta_tool_sv");
     for (const QString& folder :
-         {here, here + QStringLiteral("/../tool"),
+         {here, here + QStringLiteral("/../tool"), here + QStringLiteral("/../window"),
           here + QStringLiteral("/../../share/ordlykta/translations")}) {
         if (translator.load(name, folder)) {
             QCoreApplication::installTranslator(&translator);

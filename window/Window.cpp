@@ -22,8 +22,8 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
     banner = new QLabel(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa."));
     banner->setWordWrap(true);
     banner->setAutoFillBackground(true);
-    banner->setStyleSheet(
-        QStringLiteral("QLabel{background:#fff3b0;color:#000;padding:.5em;border:1px solid #c9a400}"));
+    banner->setStyleSheet(QStringLiteral(
+        "QLabel{background:#fff3b0;color:#000;padding:.5em;border:1px solid #c9a400}"));
     banner->setAccessibleName(banner->text());
     banner->hide();
 

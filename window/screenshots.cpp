@@ -58,9 +58,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
-    const QString suffix = qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2
-                               ? QStringLiteral("@2x")
-                               : QString();
+    const QString suffix =
+        qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? QStringLiteral("@2x") : QString();
     QTemporaryDir dir;
     const QString data = dir.filePath("ordlykta");
     QDir().mkpath(data);
@@ -78,8 +77,9 @@ int main(int argc, char* argv[]) {
     if (!file.open(QIODevice::WriteOnly)) {
         return 1;
     }
-    file.write("Svenska,Engelska\nskola,school\nlärare,teacher\nbok,book\npenna,\n"
-               "sudd,eraser\nlinjal,ruler\n");
+    file.write(
+        "Svenska,Engelska\nskola,school\nlärare,teacher\nbok,book\npenna,\n"
+        "sudd,eraser\nlinjal,ruler\n");
     file.close();
 
     window::QtAsker asker;
@@ -95,8 +95,8 @@ int main(int argc, char* argv[]) {
             emit window.exportPage->format->activated(4);
         }
         settle();
-        const QString path = QStringLiteral("%1/ordlistor-%2%3.png")
-                                 .arg(out, QLatin1String(names[page]), suffix);
+        const QString path =
+            QStringLiteral("%1/ordlistor-%2%3.png").arg(out, QLatin1String(names[page]), suffix);
         if (!window.grab().save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;

@@ -22,8 +22,8 @@ class ScriptedAsker : public window::Asker {
         queue_.clear();
     }
 
-    QStringList texts;     // every error and confirmation, in order
-    QString lastSuggested; // the name the last save dialog suggested
+    QStringList texts;      // every error and confirmation, in order
+    QString lastSuggested;  // the name the last save dialog suggested
     QString lastPrinted;
     bool lastPreview = false;
 
