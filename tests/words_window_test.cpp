@@ -153,6 +153,55 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
     }
 }
 
+// What the preview says was read from a file, and what it makes of it.
+TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
+    givenLists({{"Djur", kAnimals}});
+    struct Case {
+        const char* name;
+        QByteArray contents;
+        window::FileFormat format;
+        const char* encoding;
+        const char* separator;
+        bool header;
+        int swedishColumn;
+        bool whole;  // the plan can be carried out
+    };
+    const Case cases[] = {
+        {"a.csv", "Engelska,Svenska\ndog,hund\n", window::FileFormat::Csv, "UTF-8", "komma", true,
+         2, true},
+        {"a.txt", "#separator:semicolon\n#columns:Svenska;Engelska\nhund;dog\n",
+         window::FileFormat::Anki, "UTF-8", "semikolon", true, 1, true},
+        {"b.txt", "h\xc3\xa4st\thorse\n", window::FileFormat::Anki, "UTF-8", "tabb", false, 1,
+         true},
+        {"c.csv", "\xef\xbb\xbfko,cow\n", window::FileFormat::Csv, "UTF-8 med BOM", "komma", false,
+         1, true},
+        {"ord", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"></kvtml>\n",
+         window::FileFormat::Kvtml, "UTF-8", "", true, 1, false},
+        {"d.csv", "h\xe4st,horse\n", window::FileFormat::Csv, nullptr, nullptr, false, 0, false},
+    };
+    window::Operations operations(data());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(outside(c.name), c.contents);
+        window::ImportChoice choice;
+        choice.path = outside(c.name);
+        const window::ImportPreview preview = operations.previewImport(choice);
+        if (c.encoding == nullptr) {
+            EXPECT_TRUE(preview.problem.contains("UTF-8")) << preview.problem.toStdString();
+            EXPECT_FALSE(preview.detected.has_value());
+            continue;
+        }
+        ASSERT_TRUE(preview.detected.has_value());
+        const window::Detected& d = *preview.detected;
+        EXPECT_EQ(d.format, c.format);
+        EXPECT_EQ(d.encoding, c.encoding);
+        EXPECT_EQ(d.separator, c.separator);
+        EXPECT_EQ(d.header, c.header);
+        EXPECT_EQ(d.swedishColumn, c.swedishColumn);
+        EXPECT_EQ(preview.whole(), c.whole) << preview.problem.toStdString();
+    }
+}
+
 // "Importera" only for a whole plan: a word too long refuses until it may be cut; a word
 // Windows-1252 cannot hold refuses until such pairs may be left out; a file of no pairs never.
 TEST_F(WordsWindowTest, ImportOnlyWhenThePlanIsWhole) {

@@ -99,7 +99,9 @@ QString separatorName(QChar c) {
 }
 
 // What the text readers will take the file to be, told from its first lines.
-Detected detect(FileFormat format, const QByteArray& bytes, std::optional<int> column) {
+// `text` is the file decoded, for the text formats.
+Detected detect(FileFormat format, const QByteArray& bytes, const QString& text,
+                std::optional<int> column) {
     Detected d;
     d.format = format;
     d.encoding =
@@ -109,7 +111,7 @@ Detected detect(FileFormat format, const QByteArray& bytes, std::optional<int> c
         d.header = true;
         return d;
     }
-    const QStringList lines = decodeText(bytes.left(65536)).split(QLatin1Char('\n'));
+    const QStringList lines = text.left(65536).split(QLatin1Char('\n'));
     QChar separator = QLatin1Char(format == FileFormat::Csv ? ',' : '\t');
     QString firstRow;
     for (const QString& line : lines) {
@@ -164,22 +166,22 @@ Detected detect(FileFormat format, const QByteArray& bytes, std::optional<int> c
     return d;
 }
 
-tool::Source readSource(const ImportChoice& choice, Detected& detected) {
+// `detected` is set before the file is read, so that a file refused still shows what it was
+// taken to be.
+tool::Source readSource(const ImportChoice& choice, std::optional<Detected>& detected) {
     const QByteArray bytes = readInput(choice.path);
     if (bytes.size() > kLargestFile) {
         throw Failure(Tr::tr("%1 är större än 16 MB, för stor för ordlistor").arg(choice.path));
     }
     const FileFormat format = choice.format.value_or(guessFormat(choice.path, bytes));
-    detected = detect(format, bytes, choice.swedishColumn);
-    switch (format) {
-        case FileFormat::Kvtml:
-            return tool::readKvtml(bytes, choice.swedishColumn);
-        case FileFormat::Anki:
-            return tool::readAnki(decodeText(bytes), choice.swedishColumn);
-        case FileFormat::Csv:
-            break;
+    if (format == FileFormat::Kvtml) {
+        detected = detect(format, bytes, {}, choice.swedishColumn);
+        return tool::readKvtml(bytes, choice.swedishColumn);
     }
-    return tool::readCsv(decodeText(bytes), choice.swedishColumn);
+    const QString text = decodeText(bytes);
+    detected = detect(format, bytes, text, choice.swedishColumn);
+    return format == FileFormat::Anki ? tool::readAnki(text, choice.swedishColumn)
+                                      : tool::readCsv(text, choice.swedishColumn);
 }
 
 // "line 12: a side is empty" (or its translation) as line 12 and its reason.
@@ -203,9 +205,7 @@ Planned planImport(const QString& data, const ImportChoice& choice) {
     ImportPreview& preview = result.preview;
     try {
         guarded([&] {
-            Detected detected;
-            const tool::Source source = readSource(choice, detected);
-            preview.detected = detected;
+            const tool::Source source = readSource(choice, preview.detected);
             const tool::CheckedSource checked =
                 tool::check(source, {choice.cut, choice.skipUnsupported},
                             QFileInfo(choice.path).completeBaseName());
