@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -471,6 +472,27 @@ TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
     }
     QLocale::setDefault(QLocale(QLocale::Swedish));
     window::installTranslations();
+}
+
+// At its smallest the window still shows every button's and every label's whole text.
+TEST_F(WordsWindowTest, NoTextCutOffAtTheSmallestSize) {
+    givenLists({{"Djur", kAnimals}});
+    window::Window& w = open();
+    w.resize(1, 1);
+    for (int tab = 0; tab < w.tabs->count(); ++tab) {
+        w.tabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        QWidget* page = w.tabs->widget(tab);
+        for (QWidget* c : page->findChildren<QWidget*>()) {
+            const bool text = qobject_cast<QAbstractButton*>(c) ||
+                              (qobject_cast<QLabel*>(c) && !qobject_cast<QLabel*>(c)->wordWrap());
+            if (text && c->isVisibleTo(page)) {
+                EXPECT_GE(c->width(), c->minimumSizeHint().width())
+                    << w.tabs->tabText(tab).toStdString() << " "
+                    << c->metaObject()->className();
+            }
+        }
+    }
 }
 
 // As a desktop starts it for a double-clicked list (Exec=ordlykta window %f, which hands the
