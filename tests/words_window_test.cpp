@@ -21,6 +21,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTreeWidget>
 
 #include "store/Settings.h"
@@ -297,6 +300,17 @@ TEST_F(WordsWindowTest, PrintsTheListAndTheExamSheet) {
     EXPECT_TRUE(asker.lastPrinted.contains("Resultat: ___ av 2"));
     EXPECT_TRUE(asker.lastPrinted.contains("<thead>"));
     EXPECT_FALSE(asker.lastPrinted.contains("dog"));
+    // What the print dialog prints: Qt's text document of that page, its table's head
+    // repeated on every page.
+    QTextDocument document;
+    document.setHtml(asker.lastPrinted);
+    QTextTable* table = nullptr;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        table = table ? table : qobject_cast<QTextTable*>(frame);
+    }
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->format().headerRowCount(), 1);
+    EXPECT_EQ(table->rows(), 3);
     asker.expect(ScriptedAsker::Print);
     click(page.print);
     EXPECT_FALSE(asker.lastPreview);
@@ -488,8 +502,7 @@ TEST_F(WordsWindowTest, NoTextCutOffAtTheSmallestSize) {
                               (qobject_cast<QLabel*>(c) && !qobject_cast<QLabel*>(c)->wordWrap());
             if (text && c->isVisibleTo(page)) {
                 EXPECT_GE(c->width(), c->minimumSizeHint().width())
-                    << w.tabs->tabText(tab).toStdString() << " "
-                    << c->metaObject()->className();
+                    << w.tabs->tabText(tab).toStdString() << " " << c->metaObject()->className();
             }
         }
     }

@@ -87,7 +87,7 @@ bool Window::showPage(const QString& name) {
 
 void Window::checkLock() {
     const bool busy = operations_.folderBusy();
-    if (busy == busy_ && banner->isVisible() == busy) {
+    if (busy == busy_) {
         return;
     }
     const bool ended = busy_ && !busy;
