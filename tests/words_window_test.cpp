@@ -181,7 +181,8 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
          1, true},
         {"ord", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"></kvtml>\n",
          window::FileFormat::Kvtml, "UTF-8", "", true, 1, false},
-        {"d.csv", "h\xe4st,horse\n", window::FileFormat::Csv, nullptr, nullptr, false, 0, false},
+        {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", window::FileFormat::Csv, "Windows-1252",
+         "komma", true, 1, true},
     };
     window::Operations operations(data());
     for (const Case& c : cases) {
@@ -190,11 +191,6 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
         window::ImportChoice choice;
         choice.path = outside(c.name);
         const window::ImportPreview preview = operations.previewImport(choice);
-        if (c.encoding == nullptr) {
-            EXPECT_TRUE(preview.problem.contains("UTF-8")) << preview.problem.toStdString();
-            EXPECT_FALSE(preview.detected.has_value());
-            continue;
-        }
         ASSERT_TRUE(preview.detected.has_value());
         const window::Detected& d = *preview.detected;
         EXPECT_EQ(d.format, c.format);
@@ -204,6 +200,16 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
         EXPECT_EQ(d.swedishColumn, c.swedishColumn);
         EXPECT_EQ(preview.whole(), c.whole) << preview.problem.toStdString();
     }
+    // A spreadsheet's Windows-1252 is read as such, unless UTF-8 is asked for.
+    window::ImportChoice choice;
+    choice.path = outside("d.csv");
+    choice.encoding = window::TextEncoding::Utf8;
+    EXPECT_TRUE(operations.previewImport(choice).problem.contains("Windows-1252"));
+    choice.encoding.reset();
+    operations.import(choice);
+    const store::WordListImage image =
+        store::WordListImage::load((data() + "/bu1.dat").toStdString());
+    EXPECT_EQ(tool::readList(image, 1).pairs.back().swedish, "häst");
 }
 
 // "Importera" only for a whole plan: a word too long refuses until it may be cut; a word

@@ -60,6 +60,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     language = new QComboBox;
     firstList = new QComboBox;
     format = new QComboBox;
+    encoding = new QComboBox;
     swedishColumn = new QSpinBox;
     swedishColumn->setRange(0, 99);
     swedishColumn->setSpecialValueText(Tr::tr("som filen säger"));
@@ -92,6 +93,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     auto* read = new QGroupBox(Tr::tr("Det som lästes ur filen"));
     auto* readForm = new QFormLayout(read);
     readForm->addRow(labelFor(format, Tr::tr("Forma&t:")), format);
+    readForm->addRow(labelFor(encoding, Tr::tr("Teckenkod&ning:")), encoding);
     readForm->addRow(labelFor(swedishColumn, Tr::tr("Svenska orden i kol&umn:")), swedishColumn);
     readForm->addRow(detected);
 
@@ -116,6 +118,9 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     for (const FileFormat f : {FileFormat::Kvtml, FileFormat::Anki, FileFormat::Csv}) {
         format->addItem(formatName(f), static_cast<int>(f));
     }
+    encoding->addItem(Tr::tr("som filen säger"));
+    encoding->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
+    encoding->addItem(QStringLiteral("Windows-1252"), static_cast<int>(TextEncoding::Windows1252));
     undoButton->setEnabled(false);
 
     connect(choose, &QPushButton::clicked, this, [this] {
@@ -133,6 +138,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     });
     connect(firstList, &QComboBox::activated, this, &ImportPage::preview);
     connect(format, &QComboBox::activated, this, &ImportPage::preview);
+    connect(encoding, &QComboBox::activated, this, &ImportPage::preview);
     connect(swedishColumn, &QSpinBox::valueChanged, this, &ImportPage::preview);
     connect(cut, &QCheckBox::toggled, this, &ImportPage::preview);
     connect(skip, &QCheckBox::toggled, this, &ImportPage::preview);
@@ -183,6 +189,9 @@ ImportChoice ImportPage::choice() const {
     if (format->currentIndex() > 0) {
         c.format = static_cast<FileFormat>(format->currentData().toInt());
     }
+    if (encoding->currentIndex() > 0) {
+        c.encoding = static_cast<TextEncoding>(encoding->currentData().toInt());
+    }
     if (swedishColumn->value() > 0) {
         c.swedishColumn = swedishColumn->value();
     }
@@ -213,6 +222,7 @@ void ImportPage::preview() {
         text += Tr::tr(" Svenska orden: kolumn %1.").arg(d->swedishColumn);
         detected->setText(text);
         format->setItemText(0, Tr::tr("som filen säger (%1)").arg(formatName(d->format)));
+        encoding->setItemText(0, Tr::tr("som filen säger (%1)").arg(d->encoding));
     }
     targets->setRowCount(static_cast<int>(preview_.targets.size()));
     for (int r = 0; r < targets->rowCount(); ++r) {

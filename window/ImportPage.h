@@ -33,6 +33,7 @@ class ImportPage : public QWidget {
     QComboBox* language;
     QComboBox* firstList;
     QComboBox* format;
+    QComboBox* encoding;
     QSpinBox* swedishColumn;
     QLabel* detected;
     QCheckBox* cut;

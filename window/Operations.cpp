@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include "store/Cp1252.h"
 #include "store/FolderLock.h"
 #include "store/WordList.h"
 #include "tool/Archive.h"
@@ -48,12 +49,32 @@ QByteArray readInput(const QString& path) {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
-QString decodeText(const QByteArray& bytes) {
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// The text of the file: UTF-8 (without its byte-order mark), or Windows-1252 as spreadsheets
+// on Windows save it, when asked for or when the bytes are no UTF-8.
+QString decodeText(const QByteArray& bytes, std::optional<TextEncoding> encoding) {
     const QByteArray body = bytes.startsWith(kByteOrderMark) ? bytes.mid(3) : bytes;
+    if (encoding.value_or(isUtf8(body) ? TextEncoding::Utf8 : TextEncoding::Windows1252) ==
+        TextEncoding::Windows1252) {
+        QString text;
+        text.reserve(body.size());
+        for (const char b : body) {
+            text += QChar(
+                static_cast<char16_t>(store::cp1252::toUnicode(static_cast<unsigned char>(b))));
+        }
+        return text;
+    }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(body);
     if (decoder.hasError()) {
-        throw Failure(Tr::tr("Filen är inte UTF-8-text. Spara den som UTF-8 och försök igen."));
+        throw Failure(
+            Tr::tr("Filen är inte UTF-8-text. Välj teckenkodningen Windows-1252, eller "
+                   "spara filen som UTF-8 och försök igen."));
     }
     return text;
 }
@@ -101,12 +122,18 @@ QString separatorName(QChar c) {
 // What the text readers will take the file to be, told from its first lines.
 // `text` is the file decoded, for the text formats.
 Detected detect(FileFormat format, const QByteArray& bytes, const QString& text,
-                std::optional<int> column) {
+                std::optional<TextEncoding> encoding, std::optional<int> column) {
     Detected d;
     d.format = format;
     d.encoding =
         bytes.startsWith(kByteOrderMark) ? Tr::tr("UTF-8 med BOM") : QStringLiteral("UTF-8");
     d.swedishColumn = column.value_or(1);
+    const QByteArray body = bytes.startsWith(kByteOrderMark) ? bytes.mid(3) : bytes;
+    if (format != FileFormat::Kvtml &&
+        encoding.value_or(isUtf8(body) ? TextEncoding::Utf8 : TextEncoding::Windows1252) ==
+            TextEncoding::Windows1252) {
+        d.encoding = QStringLiteral("Windows-1252");
+    }
     if (format == FileFormat::Kvtml) {
         d.header = true;
         return d;
@@ -175,11 +202,11 @@ tool::Source readSource(const ImportChoice& choice, std::optional<Detected>& det
     }
     const FileFormat format = choice.format.value_or(guessFormat(choice.path, bytes));
     if (format == FileFormat::Kvtml) {
-        detected = detect(format, bytes, {}, choice.swedishColumn);
+        detected = detect(format, bytes, {}, std::nullopt, choice.swedishColumn);
         return tool::readKvtml(bytes, choice.swedishColumn);
     }
-    const QString text = decodeText(bytes);
-    detected = detect(format, bytes, text, choice.swedishColumn);
+    const QString text = decodeText(bytes, choice.encoding);
+    detected = detect(format, bytes, text, choice.encoding, choice.swedishColumn);
     return format == FileFormat::Anki ? tool::readAnki(text, choice.swedishColumn)
                                       : tool::readCsv(text, choice.swedishColumn);
 }

@@ -28,6 +28,7 @@ struct ListInfo {
 };
 
 enum class FileFormat { Kvtml, Anki, Csv };
+enum class TextEncoding { Utf8, Windows1252 };
 enum class ExportFormat { Kvtml, Anki, Csv, PrintList, Exam };
 
 struct ImportChoice {
@@ -35,6 +36,8 @@ struct ImportChoice {
     int language = 1;
     int firstList = 1;
     std::optional<FileFormat> format;  // nothing: as the file's name and contents tell
+    // Of a text file; nothing: UTF-8 when the file is valid UTF-8, else Windows-1252.
+    std::optional<TextEncoding> encoding;
     std::optional<int> swedishColumn;  // from 1; nothing: as the file says
     bool cut = false;
     bool skipUnsupported = false;
@@ -43,7 +46,7 @@ struct ImportChoice {
 // What was read from the file's name and contents.
 struct Detected {
     FileFormat format = FileFormat::Csv;
-    QString encoding;   // "UTF-8", "UTF-8 med BOM"
+    QString encoding;   // "UTF-8", "UTF-8 med BOM", "Windows-1252"
     QString separator;  // "komma", "tabb", ...; empty for KVTML
     bool header = false;
     int swedishColumn = 1;

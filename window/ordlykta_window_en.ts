@@ -4,149 +4,149 @@
 <context>
     <name>Ordlistor</name>
     <message>
-        <location filename="Operations.cpp" line="41" />
+        <location filename="Operations.cpp" line="42" />
         <source>%1 är större än 16 MB, för stor för ordlistor</source>
         <translation>%1 is larger than 16 MB, too large for word lists</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="44" />
+        <location filename="Operations.cpp" line="45" />
         <source>%1 kan inte läsas: %2</source>
         <translation>%1 cannot be read: %2</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="56" />
-        <source>Filen är inte UTF-8-text. Spara den som UTF-8 och försök igen.</source>
-        <translation>The file is not UTF-8 text. Save it as UTF-8 and try again.</translation>
+        <location filename="Operations.cpp" line="76" />
+        <source>Filen är inte UTF-8-text. Välj teckenkodningen Windows-1252, eller spara filen som UTF-8 och försök igen.</source>
+        <translation>The file is not UTF-8 text. Choose the encoding Windows-1252, or save the file as UTF-8 and try again.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="89" />
+        <location filename="Operations.cpp" line="110" />
         <source>tabb</source>
         <translation>tab</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="91" />
+        <location filename="Operations.cpp" line="112" />
         <source>komma</source>
         <translation>comma</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="93" />
+        <location filename="Operations.cpp" line="114" />
         <source>semikolon</source>
         <translation>semicolon</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="95" />
+        <location filename="Operations.cpp" line="116" />
         <source>mellanslag</source>
         <translation>space</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="105" />
+        <location filename="Operations.cpp" line="129" />
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 with BOM</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="218" />
+        <location filename="Operations.cpp" line="249" />
         <source>Några ord får inte plats i en ordlista. Välj "Korta ord längre än 30 tecken" eller "Hoppa över par med tecken som en ordlista inte kan ha", eller rätta filen.</source>
         <oldsource>Några ord får inte plats i en ordlista. Välj "Korta långa ord" eller "Hoppa över ord som inte går att skriva", eller rätta filen.</oldsource>
         <translation>Some words do not fit a word list. Choose "Cut words longer than 30 characters" or "Skip pairs with characters a word list cannot hold", or correct the file.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="225" />
+        <location filename="Operations.cpp" line="256" />
         <source>Filen har inga par att importera.</source>
         <translation>The file holds no pairs to import.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="245" />
+        <location filename="Operations.cpp" line="276" />
         <source>Mappen %1 kan inte skapas.</source>
         <translation>The folder %1 cannot be made.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="249" />
+        <location filename="Operations.cpp" line="280" />
         <location filename="Window.cpp" line="22" />
         <source>Ordlykta är öppet. Stäng det för att importera eller återställa.</source>
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="288" />
+        <location filename="Operations.cpp" line="319" />
         <source>det svenska ordet</source>
         <translation>the Swedish word</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="288" />
+        <location filename="Operations.cpp" line="319" />
         <source>det andra ordet</source>
         <translation>the other word</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="291" />
+        <location filename="Operations.cpp" line="322" />
         <source>listans namn</source>
         <translation>the list's name</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="291" />
+        <location filename="Operations.cpp" line="322" />
         <source>listans andra text</source>
         <translation>the list's second text</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="293" />
+        <location filename="Operations.cpp" line="324" />
         <source>språkets namn</source>
         <translation>the language's name</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="299" />
+        <location filename="Operations.cpp" line="330" />
         <source>%1 byte i stället för %2</source>
         <translation>%1 bytes instead of %2</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="304" />
+        <location filename="Operations.cpp" line="335" />
         <source>listan räknar %1 par, utanför 0 till 99</source>
         <translation>the list counts %1 pairs, outside 0 to 99</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="306" />
+        <location filename="Operations.cpp" line="337" />
         <source>längdbyten för %1 är %2, över 30</source>
         <translation>the length byte of %1 is %2, above 30</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="308" />
+        <location filename="Operations.cpp" line="339" />
         <source>det valda språket är %1, utanför 1 till 3</source>
         <translation>the current language is %1, outside 1 to 3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="310" />
+        <location filename="Operations.cpp" line="341" />
         <source>den valda listan är %1, utanför 1 till 98</source>
         <translation>the current list is %1, outside 1 to 98</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="312" />
+        <location filename="Operations.cpp" line="343" />
         <source>%1 börjar eller slutar med mellanslag, så att ett rätt svar räknas som fel</source>
         <translation>%1 begins or ends with a space, so that a right answer counts as wrong</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="316" />
+        <location filename="Operations.cpp" line="348" />
         <source>samma svenska ord som par %1</source>
         <translation>the same Swedish word as pair %1</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="429" />
+        <location filename="Operations.cpp" line="460" />
         <source>(skadad)</source>
         <translation>(damaged)</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="467" />
+        <location filename="Operations.cpp" line="498" />
         <source>%1 kan inte tas bort</source>
         <translation>%1 cannot be removed</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="477" />
+        <location filename="Operations.cpp" line="508" />
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="496" />
+        <location filename="Operations.cpp" line="527" />
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="497" />
+        <location filename="Operations.cpp" line="528" />
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
@@ -225,216 +225,223 @@
         <translation>Choose file</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="65" />
-        <location filename="ImportPage.cpp" line="115" />
+        <location filename="ImportPage.cpp" line="66" />
+        <location filename="ImportPage.cpp" line="117" />
+        <location filename="ImportPage.cpp" line="121" />
         <source>som filen säger</source>
         <translation>as the file says</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="68" />
+        <location filename="ImportPage.cpp" line="69" />
         <source>Ko&amp;rta ord längre än 30 tecken</source>
         <translation>C&amp;ut words longer than 30 characters</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="69" />
+        <location filename="ImportPage.cpp" line="70" />
         <source>Korta ord längre än 30 tecken</source>
         <translation>Cut words longer than 30 characters</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="70" />
+        <location filename="ImportPage.cpp" line="71" />
         <source>&amp;Hoppa över par med tecken som en ordlista inte kan ha</source>
         <translation>S&amp;kip pairs with characters a word list cannot hold</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="71" />
+        <location filename="ImportPage.cpp" line="72" />
         <source>Hoppa över par med tecken som en ordlista inte kan ha</source>
         <translation>Skip pairs with characters a word list cannot hold</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="72" />
+        <location filename="ImportPage.cpp" line="73" />
         <source>Lista</source>
         <translation>List</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="72" />
+        <location filename="ImportPage.cpp" line="73" />
         <source>Namn</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="72" />
+        <location filename="ImportPage.cpp" line="73" />
         <source>Nya par</source>
         <translation>New pairs</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="72" />
+        <location filename="ImportPage.cpp" line="73" />
         <source>Par i allt</source>
         <translation>Pairs in all</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="73" />
+        <location filename="ImportPage.cpp" line="74" />
         <source>Listor som importen fyller</source>
         <translation>Lists the import fills</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="74" />
+        <location filename="ImportPage.cpp" line="75" />
         <source>Rad</source>
         <translation>Line</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="74" />
+        <location filename="ImportPage.cpp" line="75" />
         <location filename="CheckPage.cpp" line="19" />
         <source>Vad</source>
         <translation>What</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="74" />
+        <location filename="ImportPage.cpp" line="75" />
         <source>Skäl</source>
         <translation>Reason</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="75" />
+        <location filename="ImportPage.cpp" line="76" />
         <source>Par som lämnas utanför eller stoppar importen</source>
         <translation>Pairs left out or stopping the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="79" />
+        <location filename="ImportPage.cpp" line="80" />
         <source>I&amp;mportera</source>
         <translation>I&amp;mport</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="79" />
+        <location filename="ImportPage.cpp" line="80" />
         <source>Importera</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="80" />
+        <location filename="ImportPage.cpp" line="81" />
         <source>Ån&amp;gra importen</source>
         <translation>U&amp;ndo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="80" />
+        <location filename="ImportPage.cpp" line="81" />
         <source>Ångra importen</source>
         <translation>Undo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="88" />
+        <location filename="ImportPage.cpp" line="89" />
         <source>&amp;Fil:</source>
         <translation>&amp;File:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="89" />
+        <location filename="ImportPage.cpp" line="90" />
         <location filename="ExportPage.cpp" line="79" />
         <source>S&amp;pråk:</source>
         <translation>L&amp;anguage:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="90" />
+        <location filename="ImportPage.cpp" line="91" />
         <source>Första &amp;listan:</source>
         <translation>First &amp;list:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="92" />
+        <location filename="ImportPage.cpp" line="93" />
         <source>Det som lästes ur filen</source>
         <translation>What was read from the file</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="94" />
+        <location filename="ImportPage.cpp" line="95" />
         <source>Forma&amp;t:</source>
         <translation>Forma&amp;t:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="95" />
+        <location filename="ImportPage.cpp" line="96" />
+        <source>Teckenkod&amp;ning:</source>
+        <translation>Enco&amp;ding:</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="97" />
         <source>Svenska orden i kol&amp;umn:</source>
         <translation>S&amp;wedish words in column:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="108" />
+        <location filename="ImportPage.cpp" line="110" />
         <source>Det här gör importen:</source>
         <translation>What the import does:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="123" />
+        <location filename="ImportPage.cpp" line="128" />
         <source>Välj en ordlista</source>
         <translation>Choose a word list</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="124" />
+        <location filename="ImportPage.cpp" line="129" />
         <source>Ordlistor (*.kvtml *.csv *.txt *.tsv);;Alla filer (*)</source>
         <translation>Word lists (*.kvtml *.csv *.txt *.tsv);;All files (*)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="159" />
+        <location filename="ImportPage.cpp" line="165" />
         <location filename="ExportPage.cpp" line="123" />
         <source>%1  %2 (%3 par)</source>
         <translation>%1  %2 (%3 pairs)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="200" />
+        <location filename="ImportPage.cpp" line="209" />
         <source>Välj en fil att importera.</source>
         <translation>Choose a file to import.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="207" />
+        <location filename="ImportPage.cpp" line="217" />
         <source>Format: %1. Teckenkodning: %2.</source>
         <translation>Format: %1. Encoding: %2.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="209" />
+        <location filename="ImportPage.cpp" line="219" />
         <source> Avgränsare: %1.</source>
         <translation> Separator: %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="211" />
+        <location filename="ImportPage.cpp" line="221" />
         <source> Rubrikrad: ja.</source>
         <translation> Header row: yes.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="211" />
+        <location filename="ImportPage.cpp" line="221" />
         <source> Rubrikrad: nej.</source>
         <translation> Header row: no.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="212" />
+        <location filename="ImportPage.cpp" line="222" />
         <source> Svenska orden: kolumn %1.</source>
         <translation> Swedish words: column %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="214" />
+        <location filename="ImportPage.cpp" line="224" />
+        <location filename="ImportPage.cpp" line="225" />
         <source>som filen säger (%1)</source>
         <translation>as the file says (%1)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="226" />
+        <location filename="ImportPage.cpp" line="237" />
         <source>stoppar</source>
         <translation>stops</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="227" />
+        <location filename="ImportPage.cpp" line="238" />
         <source>kortas</source>
         <translation>cut</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="228" />
+        <location filename="ImportPage.cpp" line="239" />
         <source>lämnas utanför</source>
         <translation>left out</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="246" />
+        <location filename="ImportPage.cpp" line="257" />
         <source>Ingenting importerades: %1</source>
         <translation>Nothing was imported: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="252" />
+        <location filename="ImportPage.cpp" line="263" />
         <source>Lista %1 "%2": %3 par tillagda, %4 i allt.</source>
         <translation>List %1 "%2": %3 pairs added, %4 in all.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="271" />
+        <location filename="ImportPage.cpp" line="282" />
         <source>Importen kunde inte ångras: %1</source>
         <translation>The import could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="275" />
+        <location filename="ImportPage.cpp" line="286" />
         <source>Importen är ångrad: filerna är som de var före den.</source>
         <translation>The import is undone: the files are as they were before it.</translation>
     </message>
@@ -560,12 +567,12 @@
         <translation>-exam</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="179" />
+        <location filename="ExportPage.cpp" line="180" />
         <source>Spara ordlistan</source>
         <translation>Save the word list</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="186" />
+        <location filename="ExportPage.cpp" line="187" />
         <source>Filen sparades inte: %1
 Välj en annan mapp eller ett annat namn.</source>
         <translation>The file was not saved: %1
@@ -613,7 +620,7 @@ Choose another folder or another name.</translation>
         <translation>Save a backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="32" />
+        <location filename="BackupsPage.cpp" line="33" />
         <source>Återställ från &amp;fil…</source>
         <translation>Restore from &amp;file…</translation>
     </message>
@@ -624,7 +631,7 @@ Choose another folder or another name.</translation>
         <translation>Restore from file</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="34" />
+        <location filename="BackupsPage.cpp" line="35" />
         <source>Ån&amp;gra återställningen</source>
         <translation>U&amp;ndo the restore</translation>
     </message>
@@ -659,7 +666,7 @@ Choose another folder or another name.</translation>
         <translation>The backup is saved in %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="80" />
+        <location filename="BackupsPage.cpp" line="81" />
         <source>Säkerhetskopian sparades inte: %1
 Välj en annan mapp.</source>
         <translation>The backup was not saved: %1
@@ -766,12 +773,12 @@ The files as they are now are kept among the backups first.</translation>
         <translation>list %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="78" />
+        <location filename="CheckPage.cpp" line="79" />
         <source>ja</source>
         <translation>yes</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="78" />
+        <location filename="CheckPage.cpp" line="79" />
         <source>nej</source>
         <translation>no</translation>
     </message>
@@ -800,7 +807,7 @@ The files as they are now are kept among the backups first.</translation>
 <context>
     <name>Tr</name>
     <message>
-        <location filename="Operations.cpp" line="166" />
+        <location filename="Operations.cpp" line="201" />
         <source>%1 är större än 16 MB, för stor för ordlistor</source>
         <translation>%1 is larger than 16 MB, too large for word lists</translation>
     </message>
