@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -51,7 +52,11 @@ using Pairs = std::vector<std::pair<QString, QString>>;
 
 class WordsWindowTest : public ::testing::Test {
   protected:
-    WordsWindowTest() { EXPECT_TRUE(dir_.isValid()); }
+    WordsWindowTest() {
+        EXPECT_TRUE(dir_.isValid());
+        // The window's own settings (its size, the backups saved) stay in the test's folder.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("config"));
+    }
     ~WordsWindowTest() override { asker.verifyAllShown(); }
 
     QString data() const { return dir_.path() + QStringLiteral("/data"); }
@@ -346,11 +351,12 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
         << asker.texts.last().toStdString();
     EXPECT_EQ(dataFiles(), old);
     ASSERT_EQ(page.table->rowCount(), 1) << "the files as they were are kept first";
-    EXPECT_EQ(page.table->item(0, 1)->text(), "bu1.dat");
+    EXPECT_EQ(page.table->item(0, 1)->text(), "ögonblicksbild");
+    EXPECT_EQ(page.table->item(0, 2)->text(), "bu1.dat");
 
     click(page.undoButton);
     EXPECT_EQ(dataFiles(), now);
-    EXPECT_EQ(page.table->item(0, 1)->text(), "inga: samma som nu");
+    EXPECT_EQ(page.table->item(0, 2)->text(), "inga: samma som nu");
 
     // The same archive once more, refused at the question: nothing changes.
     asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
@@ -363,6 +369,21 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     asker.expect(ScriptedAsker::OpenFile, outside("trasig.tar.gz"));
     asker.expect(ScriptedAsker::Error);
     click(page.restoreFile);
+    EXPECT_EQ(dataFiles(), now);
+
+    // A backup saved here is a row of its own, and restores as a snapshot does.
+    asker.expect(ScriptedAsker::SaveFile, outside("min kopia.tar.gz"));
+    click(page.saveBackup);
+    EXPECT_TRUE(asker.lastSuggested.startsWith("ordlykta-"));
+    givenLists({{"Djur", kAnimals}});
+    page.reload();
+    ASSERT_EQ(page.table->rowCount(), 2);
+    const int saved = page.table->item(0, 1)->text() == "säkerhetskopia" ? 0 : 1;
+    EXPECT_EQ(page.table->item(saved, 1)->text(), "säkerhetskopia");
+    EXPECT_EQ(page.table->item(saved, 2)->text(), "bu1.dat");
+    page.table->selectRow(saved);
+    asker.expect(ScriptedAsker::Confirm, "yes");
+    click(page.restore);
     EXPECT_EQ(dataFiles(), now);
 }
 

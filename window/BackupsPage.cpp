@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,14 +18,14 @@ namespace window {
 
 BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     : QWidget(parent), operations_(operations), asker_(asker) {
-    table = named(new QTableWidget(0, 3), Tr::tr("Säkerhetskopior, nyast först"));
-    table->setHorizontalHeaderLabels(
-        {Tr::tr("Tagen"), Tr::tr("Skiljer sig från filerna nu"), Tr::tr("Storlek")});
+    table = named(new QTableWidget(0, 4), Tr::tr("Säkerhetskopior, nyast först"));
+    table->setHorizontalHeaderLabels({Tr::tr("Tagen"), Tr::tr("Slag"),
+                                      Tr::tr("Skiljer sig från filerna nu"), Tr::tr("Storlek")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     table->setTabKeyNavigation(false);
     restore = named(new QPushButton(Tr::tr("Å&terställ")), Tr::tr("Återställ"));
     saveBackup = named(new QPushButton(Tr::tr("Spara en säker&hetskopia…")),
@@ -42,7 +43,8 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     }
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(Tr::tr("&Ögonblicksbilder av orden, tagna före varje ändring:"));
+    auto* heading = new QLabel(
+        Tr::tr("&Ögonblicksbilder från före varje ändring, och säkerhetskopior du har sparat:"));
     heading->setBuddy(table);
     layout->addWidget(heading);
     layout->addWidget(table, 1);
@@ -75,6 +77,12 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
         }
         try {
             operations_.saveBackup(path);
+            QSettings settings;
+            QStringList saved = settings.value(QStringLiteral("backups/saved")).toStringList();
+            saved.removeAll(path);
+            settings.setValue(QStringLiteral("backups/saved"),
+                              QStringList{path} + saved.mid(0, 19));
+            reload();
             result->setText(Tr::tr("Säkerhetskopian är sparad i %1.").arg(path));
         } catch (const Failure& e) {
             asker_.error(
@@ -86,7 +94,8 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
 
 void BackupsPage::reload() {
     try {
-        rows_ = operations_.backups();
+        rows_ =
+            operations_.backups(QSettings().value(QStringLiteral("backups/saved")).toStringList());
     } catch (const Failure& e) {
         rows_.clear();
         result->setText(e.message());
@@ -98,13 +107,17 @@ void BackupsPage::reload() {
         const QString differ = row.differ.isEmpty() ? Tr::tr("inga: samma som nu")
                                                     : row.differ.join(QStringLiteral(", "));
         const QStringList cells{locale.toString(row.taken, QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                                row.snapshot ? Tr::tr("ögonblicksbild") : Tr::tr("säkerhetskopia"),
                                 differ, locale.formattedDataSize(row.size)};
-        for (int c = 0; c < 3; ++c) {
-            table->setItem(r, c, new QTableWidgetItem(cells[c]));
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(row.path);
+            table->setItem(r, c, item);
         }
     }
-    table->resizeColumnToContents(0);
-    table->resizeColumnToContents(2);
+    for (const int c : {0, 1, 3}) {
+        table->resizeColumnToContents(c);
+    }
     updateButtons();
 }
 

@@ -299,6 +299,13 @@ QStringList differing(const tool::FileSet& a, const tool::FileSet& b) {
     return names;
 }
 
+// The data files a restore of `files` changes: those it holds whose bytes differ from the
+// folder's now; a file it does not hold is left as it is.
+QStringList changed(const tool::FileSet& files, tool::FileSet now) {
+    std::erase_if(now, [&](const auto& entry) { return !files.contains(entry.first); });
+    return differing(files, now);
+}
+
 // A snapshot of the files as they are: a new one, or the newest when that holds them already.
 QString keepFiles(const QString& data, const tool::FileSet& files) {
     if (files.empty()) {
@@ -443,35 +450,42 @@ void Operations::save(const QString& path, const QByteArray& bytes) {
     guarded([&] { tool::writeWhole(path, bytes); });
 }
 
-std::vector<BackupRow> Operations::backups() const {
+std::vector<BackupRow> Operations::backups(const QStringList& saved) const {
     return guarded([&] {
         const tool::FileSet now = tool::readDataFiles(data_);
         std::vector<BackupRow> rows;
-        for (const QString& path : tool::snapshots(data_)) {
+        const auto add = [&](bool snapshot, const QString& path, QDateTime taken) {
             const QFileInfo info(path);
-            QDateTime taken = QDateTime::fromString(
-                info.fileName(), QStringLiteral("'ordlykta-'yyyyMMdd-HHmmss-zzz'.tar.gz'"));
-            taken.setTimeSpec(Qt::UTC);
             BackupRow row{
-                path, taken.isValid() ? taken.toLocalTime() : info.lastModified(), {}, info.size()};
+                snapshot, path, taken.isValid() ? taken : info.lastModified(), {}, info.size()};
             try {
-                row.differ = differing(tool::unpackArchive(path), now);
+                row.differ = changed(tool::unpackArchive(path), now);
             } catch (const tool::Refusal&) {
                 row.differ = QStringList{Tr::tr("(skadad)")};
             }
             rows.push_back(row);
+        };
+        for (const QString& path : tool::snapshots(data_)) {
+            QDateTime taken =
+                QDateTime::fromString(QFileInfo(path).fileName(),
+                                      QStringLiteral("'ordlykta-'yyyyMMdd-HHmmss-zzz'.tar.gz'"));
+            taken.setTimeSpec(Qt::UTC);
+            add(true, path, taken.toLocalTime());
         }
+        for (const QString& path : saved) {
+            if (QFileInfo(path).isFile()) {
+                add(false, path, {});
+            }
+        }
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const BackupRow& a, const BackupRow& b) { return a.taken > b.taken; });
         return rows;
     });
 }
 
 QStringList Operations::changesOf(const QString& archive) const {
-    return guarded([&] {
-        const tool::FileSet files = tool::unpackArchive(archive);
-        tool::FileSet now = tool::readDataFiles(data_);
-        std::erase_if(now, [&](const auto& entry) { return !files.contains(entry.first); });
-        return differing(files, now);
-    });
+    return guarded(
+        [&] { return changed(tool::unpackArchive(archive), tool::readDataFiles(data_)); });
 }
 
 Undo Operations::restore(const QString& archive) {

@@ -82,6 +82,7 @@ struct ImportDone {
 };
 
 struct BackupRow {
+    bool snapshot = true;  // taken by ordlykta itself; else a backup the user saved
     QString path;
     QDateTime taken;     // local time
     QStringList differ;  // the data files whose bytes differ from the folder's now
@@ -125,7 +126,9 @@ class Operations {
     // Writes `bytes` whole to `path`.
     static void save(const QString& path, const QByteArray& bytes);
 
-    std::vector<BackupRow> backups() const;
+    // The snapshots and those of the backups saved at `saved` that are still there, newest
+    // first.
+    std::vector<BackupRow> backups(const QStringList& saved = {}) const;
     // The data files that `archive` would change; throws Failure for an archive unfit to restore.
     QStringList changesOf(const QString& archive) const;
     Undo restore(const QString& archive);

@@ -66,87 +66,87 @@
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="319" />
+        <location filename="Operations.cpp" line="326" />
         <source>det svenska ordet</source>
         <translation>the Swedish word</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="319" />
+        <location filename="Operations.cpp" line="326" />
         <source>det andra ordet</source>
         <translation>the other word</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="322" />
+        <location filename="Operations.cpp" line="329" />
         <source>listans namn</source>
         <translation>the list's name</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="322" />
+        <location filename="Operations.cpp" line="329" />
         <source>listans andra text</source>
         <translation>the list's second text</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="324" />
+        <location filename="Operations.cpp" line="331" />
         <source>språkets namn</source>
         <translation>the language's name</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="330" />
+        <location filename="Operations.cpp" line="337" />
         <source>%1 byte i stället för %2</source>
         <translation>%1 bytes instead of %2</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="335" />
+        <location filename="Operations.cpp" line="342" />
         <source>listan räknar %1 par, utanför 0 till 99</source>
         <translation>the list counts %1 pairs, outside 0 to 99</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="337" />
+        <location filename="Operations.cpp" line="344" />
         <source>längdbyten för %1 är %2, över 30</source>
         <translation>the length byte of %1 is %2, above 30</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="339" />
+        <location filename="Operations.cpp" line="346" />
         <source>det valda språket är %1, utanför 1 till 3</source>
         <translation>the current language is %1, outside 1 to 3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="341" />
+        <location filename="Operations.cpp" line="348" />
         <source>den valda listan är %1, utanför 1 till 98</source>
         <translation>the current list is %1, outside 1 to 98</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="343" />
+        <location filename="Operations.cpp" line="350" />
         <source>%1 börjar eller slutar med mellanslag, så att ett rätt svar räknas som fel</source>
         <translation>%1 begins or ends with a space, so that a right answer counts as wrong</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="348" />
+        <location filename="Operations.cpp" line="355" />
         <source>samma svenska ord som par %1</source>
         <translation>the same Swedish word as pair %1</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="460" />
+        <location filename="Operations.cpp" line="464" />
         <source>(skadad)</source>
         <translation>(damaged)</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="498" />
+        <location filename="Operations.cpp" line="512" />
         <source>%1 kan inte tas bort</source>
         <translation>%1 cannot be removed</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="508" />
+        <location filename="Operations.cpp" line="522" />
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="527" />
+        <location filename="Operations.cpp" line="541" />
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="528" />
+        <location filename="Operations.cpp" line="542" />
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
@@ -579,7 +579,7 @@ Välj en annan mapp eller ett annat namn.</source>
 Choose another folder or another name.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="20" />
+        <location filename="BackupsPage.cpp" line="21" />
         <source>Säkerhetskopior, nyast först</source>
         <translation>Backups, newest first</translation>
     </message>
@@ -590,105 +590,120 @@ Choose another folder or another name.</translation>
     </message>
     <message>
         <location filename="BackupsPage.cpp" line="22" />
+        <source>Slag</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="23" />
         <source>Skiljer sig från filerna nu</source>
         <translation>Differs from the files now</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="22" />
+        <location filename="BackupsPage.cpp" line="23" />
         <source>Storlek</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="29" />
+        <location filename="BackupsPage.cpp" line="30" />
         <source>Å&amp;terställ</source>
         <translation>&amp;Restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="29" />
+        <location filename="BackupsPage.cpp" line="30" />
         <source>Återställ</source>
         <translation>Restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="30" />
+        <location filename="BackupsPage.cpp" line="31" />
         <source>Spara en säker&amp;hetskopia…</source>
         <translation>Save a bac&amp;kup…</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="31" />
-        <location filename="BackupsPage.cpp" line="71" />
+        <location filename="BackupsPage.cpp" line="32" />
+        <location filename="BackupsPage.cpp" line="73" />
         <source>Spara en säkerhetskopia</source>
         <translation>Save a backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="33" />
+        <location filename="BackupsPage.cpp" line="34" />
         <source>Återställ från &amp;fil…</source>
         <translation>Restore from &amp;file…</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="33" />
-        <location filename="BackupsPage.cpp" line="62" />
+        <location filename="BackupsPage.cpp" line="34" />
+        <location filename="BackupsPage.cpp" line="64" />
         <source>Återställ från fil</source>
         <translation>Restore from file</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="35" />
+        <location filename="BackupsPage.cpp" line="36" />
         <source>Ån&amp;gra återställningen</source>
         <translation>U&amp;ndo the restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="35" />
+        <location filename="BackupsPage.cpp" line="36" />
         <source>Ångra återställningen</source>
         <translation>Undo the restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="45" />
-        <source>&amp;Ögonblicksbilder av orden, tagna före varje ändring:</source>
-        <translation>Snapshots of the &amp;words, taken before each change:</translation>
+        <location filename="BackupsPage.cpp" line="47" />
+        <source>&amp;Ögonblicksbilder från före varje ändring, och säkerhetskopior du har sparat:</source>
+        <translation>Snapshots from before each change, and backups you have sa&amp;ved:</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="57" />
+        <location filename="BackupsPage.cpp" line="59" />
         <source>säkerhetskopian från %1</source>
         <translation>the backup of %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="63" />
+        <location filename="BackupsPage.cpp" line="65" />
         <source>Säkerhetskopior (*.tar.gz);;Alla filer (*)</source>
         <translation>Backups (*.tar.gz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="72" />
+        <location filename="BackupsPage.cpp" line="74" />
         <source>Säkerhetskopior (*.tar.gz)</source>
         <translation>Backups (*.tar.gz)</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="78" />
+        <location filename="BackupsPage.cpp" line="86" />
         <source>Säkerhetskopian är sparad i %1.</source>
         <translation>The backup is saved in %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="81" />
+        <location filename="BackupsPage.cpp" line="89" />
         <source>Säkerhetskopian sparades inte: %1
 Välj en annan mapp.</source>
         <translation>The backup was not saved: %1
 Choose another folder.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="98" />
+        <location filename="BackupsPage.cpp" line="107" />
         <source>inga: samma som nu</source>
         <translation>none: the same as now</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="127" />
+        <location filename="BackupsPage.cpp" line="110" />
+        <source>ögonblicksbild</source>
+        <translation>snapshot</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="110" />
+        <source>säkerhetskopia</source>
+        <translation>backup</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="140" />
         <source>Det går inte att återställa från %1: %2</source>
         <translation>Cannot restore from %1: %2</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="131" />
+        <location filename="BackupsPage.cpp" line="144" />
         <source>%1 är samma som filerna nu: det finns inget att återställa.</source>
         <translation>%1 is the same as the files now: there is nothing to restore.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="135" />
+        <location filename="BackupsPage.cpp" line="148" />
         <source>Återställa %1?
 
 Det här ändras: %2.
@@ -699,22 +714,22 @@ This changes: %2.
 The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="143" />
+        <location filename="BackupsPage.cpp" line="156" />
         <source>Ingenting återställdes: %1</source>
         <translation>Nothing was restored: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="146" />
+        <location filename="BackupsPage.cpp" line="159" />
         <source>Återställt: %1.</source>
         <translation>Restored: %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="158" />
+        <location filename="BackupsPage.cpp" line="171" />
         <source>Återställningen kunde inte ångras: %1</source>
         <translation>The restore could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="162" />
+        <location filename="BackupsPage.cpp" line="175" />
         <source>Återställningen är ångrad: filerna är som de var före den.</source>
         <translation>The restore is undone: the files are as they were before it.</translation>
     </message>
