@@ -392,6 +392,7 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
 TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     givenLists(
         {{"Djur", {{"hund", "dog"}, {"hund", "hound"}, {"hund", "doggy"}, {"katt ", "cat"}}}});
+    const auto before = dataFiles();
     window::Window& w = open();
     window::CheckPage& page = *w.checkPage;
     EXPECT_EQ(page.tree->topLevelItemCount(), 0) << "a page reads the folder when shown";
@@ -417,6 +418,9 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     EXPECT_EQ(tool::readList(image, 1).pairs[3].swedish, "katt");
     EXPECT_EQ(page.tree->topLevelItem(0)->child(0)->childCount(), 1);
     EXPECT_FALSE(page.mend->isEnabled());
+    click(page.undoButton);
+    EXPECT_EQ(dataFiles(), before);
+    EXPECT_TRUE(page.mend->isEnabled());
 }
 
 // A real trainer holding the folder: the banner shows and every writing button is disabled;

@@ -21,11 +21,13 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
     tree->header()->setStretchLastSection(false);
     summary = new QLabel;
     summary->setWordWrap(true);
-    again = named(new QPushButton(Tr::tr("Kontrollera i&gen")), Tr::tr("Kontrollera igen"));
+    again = named(new QPushButton(Tr::tr("Kontroller&a igen")), Tr::tr("Kontrollera igen"));
     mend = named(new QPushButton(Tr::tr("&Laga")), Tr::tr("Laga"));
+    undoButton = named(new QPushButton(Tr::tr("Ån&gra lagningen")), Tr::tr("Ångra lagningen"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(again);
     buttons->addWidget(mend);
+    buttons->addWidget(undoButton);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary);
@@ -33,13 +35,24 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(again, &QPushButton::clicked, this, &CheckPage::reload);
+    connect(undoButton, &QPushButton::clicked, this, [this] {
+        try {
+            operations_.undo(*undo_);
+        } catch (const Failure& e) {
+            asker_.error(Tr::tr("Lagningen kunde inte ångras: %1").arg(e.message()));
+            return;
+        }
+        undo_.reset();
+        reload();
+        emit changed();
+    });
     connect(mend, &QPushButton::clicked, this, [this] {
         if (!asker_.confirm(Tr::tr("Laga det som kan lagas?\n\nFilerna som de är nu sparas "
                                    "först bland säkerhetskopiorna."))) {
             return;
         }
         try {
-            operations_.mend();
+            undo_ = operations_.mend();
         } catch (const Failure& e) {
             asker_.error(Tr::tr("Ingenting lagades: %1").arg(e.message()));
             return;
@@ -95,6 +108,7 @@ void CheckPage::setBusy(bool busy) {
 
 void CheckPage::updateButtons() {
     mend->setEnabled(!busy_ && mendable_);
+    undoButton->setEnabled(!busy_ && undo_.has_value());
 }
 
 }  // namespace window

@@ -1,8 +1,9 @@
 #pragma once
 // "Kontroll": what check finds in the data files, grouped by file and list, a run of the same
-// finding as one row; "Laga" mends what can be mended.
+// finding as one row; "Laga" mends what can be mended, and "Ångra" takes it back.
 
 #include <QWidget>
+#include <optional>
 
 #include "window/Operations.h"
 
@@ -26,6 +27,7 @@ class CheckPage : public QWidget {
     QLabel* summary;
     QPushButton* again;
     QPushButton* mend;
+    QPushButton* undoButton;
 
   signals:
     void changed();
@@ -37,6 +39,7 @@ class CheckPage : public QWidget {
     Asker& asker_;
     bool busy_ = false;
     bool mendable_ = false;
+    std::optional<Undo> undo_;
 };
 
 }  // namespace window

@@ -750,7 +750,8 @@ The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
         <location filename="CheckPage.cpp" line="24" />
-        <source>Kontrollera i&amp;gen</source>
+        <source>Kontroller&amp;a igen</source>
+        <oldsource>Kontrollera i&amp;gen</oldsource>
         <translation>Check a&amp;gain</translation>
     </message>
     <message>
@@ -769,7 +770,22 @@ The files as they are now are kept first, so that you can undo it.</translation>
         <translation>Mend</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="37" />
+        <location filename="CheckPage.cpp" line="26" />
+        <source>Ån&amp;gra lagningen</source>
+        <translation>U&amp;ndo the mending</translation>
+    </message>
+    <message>
+        <location filename="CheckPage.cpp" line="26" />
+        <source>Ångra lagningen</source>
+        <translation>Undo the mending</translation>
+    </message>
+    <message>
+        <location filename="CheckPage.cpp" line="42" />
+        <source>Lagningen kunde inte ångras: %1</source>
+        <translation>The mending could not be undone: %1</translation>
+    </message>
+    <message>
+        <location filename="CheckPage.cpp" line="50" />
         <source>Laga det som kan lagas?
 
 Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
@@ -778,32 +794,32 @@ Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
 The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="44" />
+        <location filename="CheckPage.cpp" line="57" />
         <source>Ingenting lagades: %1</source>
         <translation>Nothing was mended: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="72" />
+        <location filename="CheckPage.cpp" line="85" />
         <source>lista %1</source>
         <translation>list %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="79" />
+        <location filename="CheckPage.cpp" line="92" />
         <source>ja</source>
         <translation>yes</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="79" />
+        <location filename="CheckPage.cpp" line="92" />
         <source>nej</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="85" />
+        <location filename="CheckPage.cpp" line="98" />
         <source>Allt är i ordning i %1.</source>
         <translation>All is well in %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="CheckPage.cpp" line="86" />
+        <location filename="CheckPage.cpp" line="99" />
         <source>Kontrollen hittade %n fel.</source>
         <translation>
             <numerusform>The check found %n fault.</numerusform><numerusform>The check found %n faults.</numerusform></translation>
