@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QSettings>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -54,6 +55,11 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
         showing(index);
     });
     showing(tabs->currentIndex());
+
+    // Closed from the keyboard too where no window manager offers Alt+F4.
+    for (const auto key : {QKeySequence::Close, QKeySequence::Quit}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    }
 
     // A lock gives no sign when it is let go, so it is looked at once a second.
     connect(lockTimer_, &QTimer::timeout, this, &Window::checkLock);
