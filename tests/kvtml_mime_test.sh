@@ -21,4 +21,4 @@ output=$(XDG_DATA_DIRS=$(dirname "$work") update-mime-database "$work" 2>&1) || 
   fail "globs: $(grep kvtml "$work/globs2")"
 [ "$(grep -c '^application/x-kvtml$' "$work/types")" = 1 ] || fail "not one type"
 grep -qx 'application/x-kvtml application/xml' "$work/subclasses" || fail "not a kind of XML"
-echo "*.kvtml is application/x-kvtml, once"
+echo "*.kvtml is one type, application/x-kvtml"
