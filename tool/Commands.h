@@ -13,5 +13,6 @@ int backup(Call& call);
 int backups(Call& call);
 int restore(Call& call);
 int check(Call& call);
+int window(Call& call);
 
 }  // namespace tool

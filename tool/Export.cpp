@@ -1,7 +1,9 @@
 #include <QDir>
+#include <random>
 
 #include "tool/Commands.h"
 #include "tool/Formats.h"
+#include "tool/Html.h"
 #include "tool/Options.h"
 #include "tool/Output.h"
 
@@ -22,7 +24,7 @@ std::optional<Format> formatNamed(const QString& name) {
 
 namespace {
 
-QByteArray write(Format format, const Lists& lists, bool exam) {
+QByteArray write(Format format, const Lists& lists, const HtmlSheet& sheet) {
     switch (format) {
         case Format::Kvtml:
             return writeKvtml(lists);
@@ -31,12 +33,16 @@ QByteArray write(Format format, const Lists& lists, bool exam) {
         case Format::Csv:
             return writeCsv(lists);
         case Format::Html:
-            return writeHtml(lists, exam);
+            return writeHtml(lists, sheet);
     }
     return {};
 }
 
 }  // namespace
+
+QByteArray exportBytes(Format format, const Lists& lists, const HtmlSheet& sheet) {
+    return write(format, lists, sheet);
+}
 
 int exportLists(Call& call) {
     Options options(call);
@@ -44,6 +50,8 @@ int exportLists(Call& call) {
     options.add(QCommandLineOption(QStringLiteral("list"), QString(), QStringLiteral("N")));
     options.add(QCommandLineOption(QStringLiteral("format"), QString(), QStringLiteral("FORMAT")));
     options.add(QCommandLineOption(QStringLiteral("exam")));
+    options.add(QCommandLineOption(QStringLiteral("ask"), QString(), QStringLiteral("SIDE")));
+    options.add(QCommandLineOption(QStringLiteral("shuffle")));
     options.add(QCommandLineOption(QStringLiteral("output"), QString(), QStringLiteral("FILE")));
     if (!options.parse()) {
         return kDone;
@@ -60,6 +68,20 @@ int exportLists(Call& call) {
     if (exam && *format != Format::Html) {
         throw UsageError(Tr::tr("--exam goes with --format html"));
     }
+    HtmlSheet sheet{exam, false, std::nullopt};
+    if (options.isSet(QStringLiteral("ask"))) {
+        const QString side = options.value(QStringLiteral("ask"));
+        if (!exam || (side != QLatin1String("swedish") && side != QLatin1String("other"))) {
+            throw UsageError(Tr::tr("--ask swedish|other goes with --exam"));
+        }
+        sheet.askOther = side == QLatin1String("other");
+    }
+    if (options.isSet(QStringLiteral("shuffle"))) {
+        if (!exam) {
+            throw UsageError(Tr::tr("--shuffle goes with --exam"));
+        }
+        sheet.shuffleSeed = std::random_device{}();
+    }
 
     const DataFolder folder(options.dataFolder());
     const int language = folder.language(options.value(QStringLiteral("language")));
@@ -74,7 +96,7 @@ int exportLists(Call& call) {
             }
         }
     }
-    const QByteArray bytes = write(*format, lists, exam);
+    const QByteArray bytes = write(*format, lists, sheet);
     if (options.isSet(QStringLiteral("output"))) {
         writeWhole(options.value(QStringLiteral("output")), bytes);
     } else {

@@ -24,11 +24,13 @@ const std::array kCommands = {
                               "--list that list's pairs"),
             "ordlykta show --language 1 --list 3", show},
     Command{"export",
-            "[--data DIR] --language L [--list N] --format kvtml|anki|csv|html [--exam] "
-            "[--output FILE]",
+            "[--data DIR] --language L [--list N] --format kvtml|anki|csv|html "
+            "[--exam [--ask swedish|other] [--shuffle]] [--output FILE]",
             QT_TRANSLATE_NOOP("Tr",
                               "write a language's lists (or one list) for another trainer, "
-                              "a spreadsheet or print; --exam leaves the answers out"),
+                              "a spreadsheet or print; --exam makes a written test of the "
+                              "Swedish (or with --ask other the other) words, --shuffle "
+                              "in a random order"),
             "ordlykta export --language Engelska --format kvtml --output engelska.kvtml",
             exportLists},
     Command{"import",
@@ -57,6 +59,11 @@ const std::array kCommands = {
                               "look for damage in the data files; --fix mends what can be "
                               "mended without changing what the program shows"),
             "ordlykta check --fix", check},
+    Command{"window", "[FILE] [--data DIR] [--page import|export|backups|check]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "open the word lists' window: import (FILE, when given), export "
+                              "and print, backups, check"),
+            "ordlykta window glosor.csv", window},
 };
 
 const Command* findCommand(const QString& name) {

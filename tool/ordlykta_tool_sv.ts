@@ -15,8 +15,8 @@
     </message>
     <message>
         <location line="+7"/>
-        <source>write a language&apos;s lists (or one list) for another trainer, a spreadsheet or print; --exam leaves the answers out</source>
-        <translation>skriv ut ett språks listor (eller en lista) till ett annat övningsprogram, ett kalkylark eller för utskrift; --exam utelämnar svaren</translation>
+        <source>write a language&apos;s lists (or one list) for another trainer, a spreadsheet or print; --exam makes a written test of the Swedish (or with --ask other the other) words, --shuffle in a random order</source>
+        <translation>skriv ut ett språks listor (eller en lista) till ett annat övningsprogram, ett kalkylark eller för utskrift; --exam gör ett skriftligt prov på de svenska orden (eller med --ask other på de andra), --shuffle i slumpvis ordning</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -133,6 +133,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location line="+5"/>
         <source>--exam goes with --format html</source>
         <translation>--exam hör ihop med --format html</translation>
+    </message>
+    <message>
+        <source>--ask swedish|other goes with --exam</source>
+        <translation>--ask swedish|other hör ihop med --exam</translation>
+    </message>
+    <message>
+        <source>--shuffle goes with --exam</source>
+        <translation>--shuffle hör ihop med --exam</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -660,6 +668,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location line="+9"/>
         <source>line %1 is not %2 text, as the file says it is</source>
         <translation>rad %1 är inte %2-text, som filen säger att den är</translation>
+    </message>
+    <message>
+        <source>open the word lists&apos; window: import (FILE, when given), export and print, backups, check</source>
+        <translation>öppna ordlistornas fönster: import (FILE, om den ges), export och utskrift, säkerhetskopior, kontroll</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>kan inte starta %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,560 @@
+// The words' own window, driven through its real widgets on the offscreen platform: an import
+// previewed, done and undone; every export equal to the command line's; a restore and its
+// undo; the check's grouped findings and their mending; the banner while a real trainer holds
+// the folder; and the window opened on a file the way a desktop opens it.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QTreeWidget>
+
+#include "store/Settings.h"
+#include "store/WordList.h"
+#include "store/WordListImage.h"
+#include "tests/support/ScriptedAsker.h"
+#include "tests/support/ToolRun.h"
+#include "tool/Archive.h"
+#include "tool/Words.h"
+#include "window/BackupsPage.h"
+#include "window/CheckPage.h"
+#include "window/ExportPage.h"
+#include "window/ImportPage.h"
+#include "window/Start.h"
+#include "window/Window.h"
+
+// Texts read as text in the failure messages.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using Pairs = std::vector<std::pair<QString, QString>>;
+
+class WordsWindowTest : public ::testing::Test {
+  protected:
+    WordsWindowTest() {
+        EXPECT_TRUE(dir_.isValid());
+        // The window's own settings (its size, the backups saved) stay in the test's folder.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.filePath("config"));
+    }
+    ~WordsWindowTest() override { asker.verifyAllShown(); }
+
+    QString data() const { return dir_.path() + QStringLiteral("/data"); }
+    QString outside(const QString& name) const { return dir_.filePath(name); }
+
+    // Settings as the program writes them, and language 1's lists holding these pairs.
+    void givenLists(const std::vector<std::pair<QString, Pairs>>& lists) {
+        QDir().mkpath(data());
+        store::Settings settings = store::defaultSettings();
+        settings.names[0] = "Engelska";
+        writeFile(data() + "/agen.dat", bytesOf(store::encode(settings)));
+        store::WordListImage image;
+        int number = 0;
+        for (const auto& [name, pairs] : lists) {
+            image.rename(++number, tool::toStore(name));
+            for (const auto& [swedish, other] : pairs) {
+                image.append(number, tool::toStore(swedish), tool::toStore(other));
+            }
+        }
+        writeFile(data() + "/bu1.dat", bytesOf(image.bytes()));
+    }
+
+    // The data files alone (snapshots left out), with their bytes.
+    std::map<QString, QByteArray> dataFiles() const {
+        std::map<QString, QByteArray> files;
+        for (const char* name : {"agen.dat", "bu1.dat", "bu2.dat", "bu3.dat"}) {
+            if (QFile::exists(data() + "/" + name)) {
+                files[name] = readFile(data() + "/" + name);
+            }
+        }
+        return files;
+    }
+
+    window::Window& open() {
+        window_ = std::make_unique<window::Window>(data(), asker);
+        window_->show();
+        return *window_;
+    }
+
+    static void click(QAbstractButton* button) {
+        ASSERT_TRUE(button->isEnabled()) << button->text().toStdString();
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static void choose(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    static QStringList row(const QTableWidget* table, int r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            cells += table->item(r, c) ? table->item(r, c)->text() : QString();
+        }
+        return cells;
+    }
+
+    ScriptedAsker asker;
+
+  private:
+    QTemporaryDir dir_;
+    std::unique_ptr<window::Window> window_;
+};
+
+const Pairs kAnimals = {{"hund", "dog"}, {"katt", "cat"}};
+
+// A fresh folder and one with words: the preview says exactly what the import does, the
+// import does it, and "Ångra" leaves the data files byte for byte as they were (none, when
+// there were none).
+TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
+    for (const bool fresh : {true, false}) {
+        SCOPED_TRACE(fresh ? "a fresh folder" : "a folder with words");
+        QDir(data()).removeRecursively();
+        if (!fresh) {
+            givenLists({{"Djur", kAnimals}});
+        }
+        const auto before = dataFiles();
+        writeFile(outside("glosor v12.csv"),
+                  "Svenska,Engelska\nhäst,horse\n ko , cow\nfår,\nfisk,fish\n");
+        window::Window& w = open();
+        w.openFile(outside("glosor v12.csv"));
+        window::ImportPage& page = *w.importPage;
+        EXPECT_EQ(w.tabs->currentWidget(), &page);
+        EXPECT_TRUE(page.detected->text().contains("CSV")) << page.detected->text().toStdString();
+        EXPECT_TRUE(page.detected->text().contains("Rubrikrad: ja"));
+        ASSERT_EQ(page.targets->rowCount(), 1);
+        EXPECT_EQ(row(page.targets, 0),
+                  (QStringList{"1", fresh ? "Tomt kapitel: 1" : "Djur", "3", fresh ? "3" : "5"}));
+        ASSERT_EQ(page.notes->rowCount(), 1);
+        EXPECT_EQ(row(page.notes, 0).mid(0, 2), (QStringList{"4", "lämnas utanför"}));
+        EXPECT_EQ(dataFiles(), before) << "a preview writes nothing";
+
+        click(page.importButton);
+        EXPECT_TRUE(page.result->text().contains("3 par tillagda"))
+            << page.result->text().toStdString();
+        const store::WordListImage image =
+            store::WordListImage::load((data() + "/bu1.dat").toStdString());
+        ASSERT_EQ(image.count(1), fresh ? 3 : 5);
+        EXPECT_EQ(tool::readList(image, 1).pairs.back().other, "fish");
+        EXPECT_EQ(tool::readList(image, 1).pairs[fresh ? 1 : 3].swedish, "ko");
+
+        click(page.undoButton);
+        EXPECT_EQ(dataFiles(), before);
+        EXPECT_FALSE(page.undoButton->isEnabled());
+    }
+}
+
+// What the preview says was read from a file, and what it makes of it.
+TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
+    givenLists({{"Djur", kAnimals}});
+    struct Case {
+        const char* name;
+        QByteArray contents;
+        window::FileFormat format;
+        const char* encoding;
+        const char* separator;
+        bool header;
+        int swedishColumn;
+        bool whole;  // the plan can be carried out
+    };
+    const Case cases[] = {
+        {"a.csv", "Engelska,Svenska\ndog,hund\n", window::FileFormat::Csv, "UTF-8", "komma", true,
+         2, true},
+        {"a.txt", "#separator:semicolon\n#columns:Svenska;Engelska\nhund;dog\n",
+         window::FileFormat::Anki, "UTF-8", "semikolon", true, 1, true},
+        {"b.txt", "h\xc3\xa4st\thorse\n", window::FileFormat::Anki, "UTF-8", "tabb", false, 1,
+         true},
+        {"c.csv", "\xef\xbb\xbfko,cow\n", window::FileFormat::Csv, "UTF-8 med BOM", "komma", false,
+         1, true},
+        {"ord", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"></kvtml>\n",
+         window::FileFormat::Kvtml, "UTF-8", "", true, 1, false},
+        {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", window::FileFormat::Csv, "Windows-1252",
+         "komma", true, 1, true},
+    };
+    window::Operations operations(data());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile(outside(c.name), c.contents);
+        window::ImportChoice choice;
+        choice.path = outside(c.name);
+        const window::ImportPreview preview = operations.previewImport(choice);
+        ASSERT_TRUE(preview.detected.has_value());
+        const window::Detected& d = *preview.detected;
+        EXPECT_EQ(d.format, c.format);
+        EXPECT_EQ(d.encoding, c.encoding);
+        EXPECT_EQ(d.separator, c.separator);
+        EXPECT_EQ(d.header, c.header);
+        EXPECT_EQ(d.swedishColumn, c.swedishColumn);
+        EXPECT_EQ(preview.whole(), c.whole) << preview.problem.toStdString();
+    }
+    // A spreadsheet's Windows-1252 is read as such, unless UTF-8 is asked for.
+    window::ImportChoice choice;
+    choice.path = outside("d.csv");
+    choice.encoding = window::TextEncoding::Utf8;
+    EXPECT_TRUE(operations.previewImport(choice).problem.contains("Windows-1252"));
+    choice.encoding.reset();
+    operations.import(choice);
+    const store::WordListImage image =
+        store::WordListImage::load((data() + "/bu1.dat").toStdString());
+    EXPECT_EQ(tool::readList(image, 1).pairs.back().swedish, "häst");
+}
+
+// "Importera" only for a whole plan: a word too long refuses until it may be cut; a word
+// Windows-1252 cannot hold refuses until such pairs may be left out; a file of no pairs never.
+TEST_F(WordsWindowTest, ImportOnlyWhenThePlanIsWhole) {
+    givenLists({{"Djur", kAnimals}});
+    struct Case {
+        const char* contents;
+        QCheckBox* window::ImportPage::*option;
+        int added;  // after the option is checked; -1: never
+    };
+    const Case cases[] = {
+        {"katt\tcat\nen mycket mycket mycket lång mening\tx\n", &window::ImportPage::cut, 2},
+        {"katt\tcat\nsnö\t雪\n", &window::ImportPage::skip, 1},
+        {"\n\n", &window::ImportPage::cut, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.contents);
+        writeFile(outside("ord.txt"), c.contents);
+        window::Window& w = open();
+        w.openFile(outside("ord.txt"));
+        window::ImportPage& page = *w.importPage;
+        EXPECT_FALSE(page.importButton->isEnabled());
+        EXPECT_FALSE(page.problem->text().isEmpty());
+        (page.*c.option)->setChecked(true);
+        EXPECT_EQ(page.importButton->isEnabled(), c.added >= 0);
+        if (c.added >= 0) {
+            ASSERT_EQ(page.targets->rowCount(), 1);
+            EXPECT_EQ(page.targets->item(0, 2)->text(), QString::number(c.added));
+        }
+    }
+}
+
+// Each format, for all lists and for one, byte for byte what `ordlykta export` writes.
+TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
+    givenLists({{"Djur", kAnimals}, {"Mat", {{"bröd", "bread"}, {"ost", "cheese"}}}});
+    struct Case {
+        int format;  // the entry of the format box
+        QStringList options;
+        bool askOther;
+        const char* suggested;
+    };
+    const Case cases[] = {
+        {0, {"--format", "kvtml"}, false, "engelska.kvtml"},
+        {1, {"--format", "anki"}, false, "engelska.txt"},
+        {2, {"--format", "csv"}, false, "engelska.csv"},
+        {3, {"--format", "html"}, false, "engelska.html"},
+        {4, {"--format", "html", "--exam"}, false, "engelska-prov.html"},
+        {4, {"--format", "html", "--exam", "--ask", "other"}, true, "engelska-prov.html"},
+    };
+    window::Window& w = open();
+    window::ExportPage& page = *w.exportPage;
+    w.tabs->setCurrentWidget(&page);
+    for (const Case& c : cases) {
+        for (const int list : {0, 2}) {
+            SCOPED_TRACE(c.options.join(' ').toStdString() + " list " + std::to_string(list));
+            choose(page.format, c.format);
+            choose(page.list, list);
+            (c.askOther ? page.askOther : page.askSwedish)->setChecked(true);
+            const QString path = outside("export");
+            asker.expect(ScriptedAsker::SaveFile, path);
+            click(page.save);
+            QStringList arguments{"export", "--data", data(), "--language", "1"};
+            if (list > 0) {
+                arguments += {"--list", "Mat"};
+                EXPECT_EQ(asker.lastSuggested,
+                          QString(c.suggested).replace("engelska", "engelska-mat"));
+            } else {
+                EXPECT_EQ(asker.lastSuggested, c.suggested);
+            }
+            const ToolResult expected = runTool(arguments + c.options);
+            ASSERT_EQ(expected.status, 0) << expected.err;
+            EXPECT_EQ(readFile(path).toStdString(), expected.out);
+        }
+    }
+}
+
+// The printed list and the exam sheet go to the print dialog, or its preview, as the page
+// that `export --format html` writes; other formats cannot be printed.
+TEST_F(WordsWindowTest, PrintsTheListAndTheExamSheet) {
+    givenLists({{"Djur", kAnimals}});
+    window::Window& w = open();
+    window::ExportPage& page = *w.exportPage;
+    w.tabs->setCurrentWidget(&page);
+    choose(page.format, 0);
+    EXPECT_FALSE(page.print->isEnabled());
+    EXPECT_FALSE(page.exam->isEnabled());
+    choose(page.format, 4);
+    EXPECT_TRUE(page.exam->isEnabled());
+    page.shuffle->setChecked(true);
+    asker.expect(ScriptedAsker::Print);
+    click(page.preview);
+    EXPECT_TRUE(asker.lastPreview);
+    EXPECT_TRUE(asker.lastPrinted.contains("Resultat: ___ av 2"));
+    EXPECT_TRUE(asker.lastPrinted.contains("<thead>"));
+    EXPECT_FALSE(asker.lastPrinted.contains("dog"));
+    // What the print dialog prints: Qt's text document of that page, its table's head
+    // repeated on every page.
+    QTextDocument document;
+    document.setHtml(asker.lastPrinted);
+    QTextTable* table = nullptr;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        table = table ? table : qobject_cast<QTextTable*>(frame);
+    }
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->format().headerRowCount(), 1);
+    EXPECT_EQ(table->rows(), 3);
+    asker.expect(ScriptedAsker::Print);
+    click(page.print);
+    EXPECT_FALSE(asker.lastPreview);
+}
+
+// A restore from a file says what it will change, changes it, and "Ångra" brings the files
+// back byte for byte; a snapshot row restores the same way.
+TEST_F(WordsWindowTest, RestoreAndItsUndo) {
+    givenLists({{"Djur", kAnimals}});
+    const auto old = dataFiles();
+    tool::FileSet archive;
+    for (const auto& [name, bytes] : old) {
+        archive[name] = bytes;
+    }
+    writeFile(outside("kopia.tar.gz"), tool::packArchive(archive));
+    givenLists({{"Djur", {{"hund", "dog"}}}, {"Mat", {{"ost", "cheese"}}}});
+    const auto now = dataFiles();
+
+    window::Window& w = open();
+    window::BackupsPage& page = *w.backupsPage;
+    w.tabs->setCurrentWidget(&page);
+    EXPECT_EQ(page.table->rowCount(), 0);
+    asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
+    asker.expect(ScriptedAsker::Confirm, "yes");
+    click(page.restoreFile);
+    EXPECT_TRUE(asker.texts.last().contains("Det här ändras: bu1.dat."))
+        << asker.texts.last().toStdString();
+    EXPECT_EQ(dataFiles(), old);
+    ASSERT_EQ(page.table->rowCount(), 1) << "the files as they were are kept first";
+    EXPECT_EQ(page.table->item(0, 1)->text(), "ögonblicksbild");
+    EXPECT_EQ(page.table->item(0, 2)->text(), "bu1.dat");
+
+    click(page.undoButton);
+    EXPECT_EQ(dataFiles(), now);
+    EXPECT_EQ(page.table->item(0, 2)->text(), "inga: samma som nu");
+
+    // The same archive once more, refused at the question: nothing changes.
+    asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
+    asker.expect(ScriptedAsker::Confirm, "no");
+    click(page.restoreFile);
+    EXPECT_EQ(dataFiles(), now);
+
+    // A damaged archive is refused with a box, and nothing changes.
+    writeFile(outside("trasig.tar.gz"), "not a backup");
+    asker.expect(ScriptedAsker::OpenFile, outside("trasig.tar.gz"));
+    asker.expect(ScriptedAsker::Error);
+    click(page.restoreFile);
+    EXPECT_EQ(dataFiles(), now);
+
+    // A backup saved here is a row of its own, and restores as a snapshot does.
+    asker.expect(ScriptedAsker::SaveFile, outside("min kopia.tar.gz"));
+    click(page.saveBackup);
+    EXPECT_TRUE(asker.lastSuggested.startsWith("ordlykta-"));
+    givenLists({{"Djur", kAnimals}});
+    page.reload();
+    ASSERT_EQ(page.table->rowCount(), 2);
+    const int saved = page.table->item(0, 1)->text() == "säkerhetskopia" ? 0 : 1;
+    EXPECT_EQ(page.table->item(saved, 1)->text(), "säkerhetskopia");
+    EXPECT_EQ(page.table->item(saved, 2)->text(), "bu1.dat");
+    page.table->selectRow(saved);
+    asker.expect(ScriptedAsker::Confirm, "yes");
+    click(page.restore);
+    EXPECT_EQ(dataFiles(), now);
+}
+
+// Findings grouped by file and list, a run of one finding as one row; "Laga" mends the
+// spaces and leaves the repeated words, which only the user can judge.
+TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
+    givenLists(
+        {{"Djur", {{"hund", "dog"}, {"hund", "hound"}, {"hund", "doggy"}, {"katt ", "cat"}}}});
+    const auto before = dataFiles();
+    window::Window& w = open();
+    window::CheckPage& page = *w.checkPage;
+    EXPECT_EQ(page.tree->topLevelItemCount(), 0) << "a page reads the folder when shown";
+    w.tabs->setCurrentWidget(&page);
+    ASSERT_EQ(page.tree->topLevelItemCount(), 1);
+    QTreeWidgetItem* file = page.tree->topLevelItem(0);
+    EXPECT_EQ(file->text(0), "bu1.dat");
+    ASSERT_EQ(file->childCount(), 1);
+    QTreeWidgetItem* list = file->child(0);
+    EXPECT_EQ(list->text(0), "lista 1");
+    QStringList rows;
+    for (int i = 0; i < list->childCount(); ++i) {
+        rows += list->child(i)->text(1) + " | " + list->child(i)->text(2);
+    }
+    EXPECT_EQ(rows, (QStringList{
+                        "par 2–3: samma svenska ord som par 1 | nej",
+                        "par 4: det svenska ordet börjar eller slutar med mellanslag, så att ett "
+                        "rätt svar räknas som fel | ja"}));
+    asker.expect(ScriptedAsker::Confirm, "yes");
+    click(page.mend);
+    const store::WordListImage image =
+        store::WordListImage::load((data() + "/bu1.dat").toStdString());
+    EXPECT_EQ(tool::readList(image, 1).pairs[3].swedish, "katt");
+    EXPECT_EQ(page.tree->topLevelItem(0)->child(0)->childCount(), 1);
+    EXPECT_FALSE(page.mend->isEnabled());
+    click(page.undoButton);
+    EXPECT_EQ(dataFiles(), before);
+    EXPECT_TRUE(page.mend->isEnabled());
+}
+
+// A real trainer holding the folder: the banner shows and every writing button is disabled;
+// when the trainer ends the banner goes by itself, within the once-a-second look at the lock.
+TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
+    givenLists({{"Djur", kAnimals}});
+    writeFile(outside("ord.csv"), "katt,cat\n");
+    window::Window& w = open();
+    w.openFile(outside("ord.csv"));
+    EXPECT_FALSE(w.banner->isVisible());
+    ASSERT_TRUE(w.importPage->importButton->isEnabled());
+
+    QProcess trainer;
+    trainer.setWorkingDirectory(data());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    trainer.setProcessEnvironment(environment);
+    trainer.start(ORDLYKTA_TRAINER, {});
+    ASSERT_TRUE(trainer.waitForStarted());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.banner->isVisible(); }, 15000));
+    EXPECT_EQ(w.banner->text(), "Ordlykta är öppet. Stäng det för att importera eller återställa.");
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             w.importPage->importButton, w.backupsPage->restoreFile, w.checkPage->mend}) {
+        EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    }
+    EXPECT_TRUE(w.exportPage->save->isEnabled()) << "reading works while the trainer runs";
+    EXPECT_TRUE(w.backupsPage->saveBackup->isEnabled());
+
+    trainer.kill();
+    trainer.waitForFinished();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !w.banner->isVisible(); }, 3 * window::Window::kLockCheckMs));
+    EXPECT_TRUE(w.importPage->importButton->isEnabled());
+}
+
+// Every control of every page has a name a screen reader says, and within a page (with the
+// tabs) no two access keys are the same, so that each page works from the keyboard alone.
+// In Swedish, and in English as an English locale shows it.
+TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
+    givenLists({{"Djur", kAnimals}});
+    for (const QLocale::Language language : {QLocale::Swedish, QLocale::English}) {
+        QLocale::setDefault(QLocale(language));
+        window::installTranslations();
+        window::Window& w = open();
+        EXPECT_EQ(w.tabs->tabText(0), language == QLocale::English ? "&Import" : "&Importera");
+        const auto keyOf = [](const QString& text) {
+            const qsizetype at = text.indexOf(QRegularExpression("&[^&]"));
+            return at < 0 ? QChar() : text.at(at + 1).toLower();
+        };
+        for (int tab = 0; tab < w.tabs->count(); ++tab) {
+            w.tabs->setCurrentIndex(tab);
+            QWidget* page = w.tabs->widget(tab);
+            SCOPED_TRACE(w.tabs->tabText(tab).toStdString());
+            std::map<QChar, QString> keys;
+            const auto addKey = [&](const QString& text) {
+                const QChar key = keyOf(text);
+                if (!key.isNull()) {
+                    EXPECT_TRUE(keys.emplace(key, text).second)
+                        << text.toStdString() << " and " << keys[key].toStdString();
+                }
+            };
+            for (int t = 0; t < w.tabs->count(); ++t) {
+                addKey(w.tabs->tabText(t));
+            }
+            int controls = 0;
+            for (QWidget* c : page->findChildren<QWidget*>()) {
+                if (!c->isVisibleTo(page)) {
+                    continue;
+                }
+                if (auto* label = qobject_cast<QLabel*>(c); label && label->buddy()) {
+                    addKey(label->text());
+                }
+                if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+                    addKey(button->text());
+                }
+                const bool control = qobject_cast<QAbstractButton*>(c) ||
+                                     qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) ||
+                                     qobject_cast<QAbstractSpinBox*>(c) ||
+                                     qobject_cast<QAbstractItemView*>(c);
+                if (!control || qobject_cast<QHeaderView*>(c) ||
+                    qobject_cast<QLineEdit*>(c->parentWidget()) ||
+                    qobject_cast<QAbstractSpinBox*>(c->parentWidget()) ||
+                    qobject_cast<QComboBox*>(c->parentWidget())) {
+                    continue;
+                }
+                ++controls;
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+                const QString name = a ? a->text(QAccessible::Name) : QString();
+                EXPECT_FALSE(name.isEmpty()) << c->metaObject()->className();
+                EXPECT_FALSE(name.contains('&')) << name.toStdString();
+            }
+            EXPECT_GE(controls, 2);
+        }
+    }
+    QLocale::setDefault(QLocale(QLocale::Swedish));
+    window::installTranslations();
+}
+
+// At its smallest the window still shows every button's and every label's whole text.
+TEST_F(WordsWindowTest, NoTextCutOffAtTheSmallestSize) {
+    givenLists({{"Djur", kAnimals}});
+    window::Window& w = open();
+    w.resize(1, 1);
+    for (int tab = 0; tab < w.tabs->count(); ++tab) {
+        w.tabs->setCurrentIndex(tab);
+        QApplication::processEvents();
+        QWidget* page = w.tabs->widget(tab);
+        for (QWidget* c : page->findChildren<QWidget*>()) {
+            const bool text = qobject_cast<QAbstractButton*>(c) ||
+                              (qobject_cast<QLabel*>(c) && !qobject_cast<QLabel*>(c)->wordWrap());
+            if (text && c->isVisibleTo(page)) {
+                EXPECT_GE(c->width(), c->minimumSizeHint().width())
+                    << w.tabs->tabText(tab).toStdString() << " " << c->metaObject()->className();
+            }
+        }
+    }
+}
+
+// As a desktop starts it for a double-clicked list (Exec=ordlykta window %f, which hands the
+// data folder and the file on): the import page with that file's preview. A file: URL too.
+TEST_F(WordsWindowTest, OpensOnTheFileADesktopHandsOver) {
+    givenLists({{"Djur", kAnimals}});
+    writeFile(outside("glosor v12.csv"), "katt,cat\nko,cow\n");
+    for (const QString& given :
+         {outside("glosor v12.csv"), QUrl::fromLocalFile(outside("glosor v12.csv")).toString()}) {
+        SCOPED_TRACE(given.toStdString());
+        const auto w = window::startWindow({"ordlykta-ordlistor", "--data", data(), given}, asker);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->tabs->currentWidget(), w->importPage);
+        EXPECT_EQ(w->importPage->file->text(), outside("glosor v12.csv"));
+        ASSERT_EQ(w->importPage->targets->rowCount(), 1);
+        EXPECT_EQ(row(w->importPage->targets, 0), (QStringList{"1", "Djur", "2", "4"}));
+    }
+    EXPECT_THROW(window::startWindow({"ordlykta-ordlistor", "a", "b"}, asker), window::Failure);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include "window/Asker.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+
+#include "window/Text.h"
+
+namespace window {
+
+void QtAsker::error(const QString& text) {
+    QMessageBox box(QMessageBox::Warning, Tr::tr("Ordlykta ordlistor"), text, QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+bool QtAsker::confirm(const QString& text) {
+    QMessageBox box(QMessageBox::Question, Tr::tr("Ordlykta ordlistor"), text,
+                    QMessageBox::NoButton, parent_);
+    QPushButton* yes = box.addButton(Tr::tr("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(Tr::tr("&Nej"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QString QtAsker::openFile(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, QDir::homePath(), filter);
+}
+
+QString QtAsker::saveFile(const QString& title, const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent_, title, QDir::home().filePath(suggested), filter);
+}
+
+void QtAsker::print(const QString& html, bool preview) {
+    QTextDocument document;
+    document.setHtml(html);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
+    if (preview) {
+        QPrintPreviewDialog dialog(&printer, parent_);
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&document](QPrinter* p) { document.print(p); });
+        dialog.exec();
+        return;
+    }
+    QPrintDialog dialog(&printer, parent_);
+    if (dialog.exec() == QDialog::Accepted) {
+        document.print(&printer);
+    }
+}
+
+}  // namespace window

@@ -1,0 +1,114 @@
+#include "window/CheckPage.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "window/Asker.h"
+#include "window/Controls.h"
+#include "window/Text.h"
+
+namespace window {
+
+CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
+    : QWidget(parent), operations_(operations), asker_(asker) {
+    tree = named(new QTreeWidget, Tr::tr("Det som kontrollen hittade"));
+    tree->setHeaderLabels({Tr::tr("Var"), Tr::tr("Vad"), Tr::tr("Lagas")});
+    tree->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    tree->header()->setStretchLastSection(false);
+    summary = new QLabel;
+    summary->setWordWrap(true);
+    again = named(new QPushButton(Tr::tr("Kontroller&a igen")), Tr::tr("Kontrollera igen"));
+    mend = named(new QPushButton(Tr::tr("&Laga")), Tr::tr("Laga"));
+    undoButton = named(new QPushButton(Tr::tr("Ån&gra lagningen")), Tr::tr("Ångra lagningen"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(again);
+    buttons->addWidget(mend);
+    buttons->addWidget(undoButton);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary);
+    layout->addWidget(tree, 1);
+    layout->addLayout(buttons);
+
+    connect(again, &QPushButton::clicked, this, &CheckPage::reload);
+    connect(undoButton, &QPushButton::clicked, this, [this] {
+        try {
+            operations_.undo(*undo_);
+        } catch (const Failure& e) {
+            asker_.error(Tr::tr("Lagningen kunde inte ångras: %1").arg(e.message()));
+            return;
+        }
+        undo_.reset();
+        reload();
+        emit changed();
+    });
+    connect(mend, &QPushButton::clicked, this, [this] {
+        if (!asker_.confirm(Tr::tr("Laga det som kan lagas?\n\nFilerna som de är nu sparas "
+                                   "först bland säkerhetskopiorna."))) {
+            return;
+        }
+        try {
+            undo_ = operations_.mend();
+        } catch (const Failure& e) {
+            asker_.error(Tr::tr("Ingenting lagades: %1").arg(e.message()));
+            return;
+        }
+        reload();
+        emit changed();
+    });
+}
+
+void CheckPage::reload() {
+    tree->clear();
+    mendable_ = false;
+    std::vector<CheckRow> rows;
+    try {
+        rows = operations_.check();
+    } catch (const Failure& e) {
+        summary->setText(e.message());
+        updateButtons();
+        return;
+    }
+    QTreeWidgetItem* fileItem = nullptr;
+    QTreeWidgetItem* listItem = nullptr;
+    for (const CheckRow& row : rows) {
+        if (fileItem == nullptr || fileItem->text(0) != row.file) {
+            fileItem = new QTreeWidgetItem(tree, {row.file});
+            listItem = nullptr;
+        }
+        QTreeWidgetItem* parent = fileItem;
+        if (row.list > 0) {
+            const QString list = Tr::tr("lista %1").arg(row.list);
+            if (listItem == nullptr || listItem->text(0) != list) {
+                listItem = new QTreeWidgetItem(fileItem, {list});
+            }
+            parent = listItem;
+        }
+        new QTreeWidgetItem(parent,
+                            {QString(), row.text, row.mendable ? Tr::tr("ja") : Tr::tr("nej")});
+        mendable_ = mendable_ || row.mendable;
+    }
+    tree->expandAll();
+    tree->resizeColumnToContents(0);
+    tree->resizeColumnToContents(2);
+    summary->setText(rows.empty() ? Tr::tr("Allt är i ordning i %1.").arg(operations_.dataFolder())
+                                  : Tr::tr("Kontrollen hittade %n fel.", nullptr,
+                                           static_cast<int>(rows.size())));
+    updateButtons();
+}
+
+void CheckPage::setBusy(bool busy) {
+    busy_ = busy;
+    updateButtons();
+}
+
+void CheckPage::updateButtons() {
+    mend->setEnabled(!busy_ && mendable_);
+    undoButton->setEnabled(!busy_ && undo_.has_value());
+}
+
+}  // namespace window

@@ -1,0 +1,30 @@
+#pragma once
+// Small helpers the pages build their controls with.
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace window {
+
+// `widget` with the name a screen reader says.
+template <typename W>
+W* named(W* widget, const QString& name) {
+    widget->setAccessibleName(name);
+    return widget;
+}
+
+// A label whose access key moves to `buddy`, which takes the label's words as its name.
+inline QLabel* labelFor(QWidget* buddy, const QString& text) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    QString name = text;
+    name.remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    buddy->setAccessibleName(name);
+    return label;
+}
+
+}  // namespace window

@@ -1,0 +1,292 @@
+#include "window/ImportPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "window/Asker.h"
+#include "window/Controls.h"
+#include "window/Text.h"
+
+namespace window {
+namespace {
+
+QString formatName(FileFormat format) {
+    switch (format) {
+        case FileFormat::Kvtml:
+            return Tr::tr("KVTML (KWordQuiz, Parley)");
+        case FileFormat::Anki:
+            return Tr::tr("Anki-text");
+        case FileFormat::Csv:
+            break;
+    }
+    return Tr::tr("CSV (kalkylblad)");
+}
+
+QTableWidget* table(const QStringList& headings, const QString& name) {
+    auto* t = named(new QTableWidget(0, static_cast<int>(headings.size())), name);
+    t->setHorizontalHeaderLabels(headings);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->setTabKeyNavigation(false);
+    return t;
+}
+
+void setRow(QTableWidget* t, int row, const QStringList& cells) {
+    for (int c = 0; c < cells.size(); ++c) {
+        t->setItem(row, c, new QTableWidgetItem(cells[c]));
+    }
+}
+
+}  // namespace
+
+ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
+    : QWidget(parent), operations_(operations), asker_(asker) {
+    file = new QLineEdit;
+    file->setPlaceholderText(Tr::tr("En ordlista: .kvtml, .csv, .txt"));
+    choose = named(new QPushButton(Tr::tr("&Välj fil…")), Tr::tr("Välj fil"));
+    language = new QComboBox;
+    firstList = new QComboBox;
+    format = new QComboBox;
+    encoding = new QComboBox;
+    swedishColumn = new QSpinBox;
+    swedishColumn->setRange(0, 99);
+    swedishColumn->setSpecialValueText(Tr::tr("som filen säger"));
+    detected = new QLabel;
+    detected->setWordWrap(true);
+    cut = named(new QCheckBox(Tr::tr("Ko&rta ord längre än 30 tecken")),
+                Tr::tr("Korta ord längre än 30 tecken"));
+    skip = named(new QCheckBox(Tr::tr("&Hoppa över par med tecken som en ordlista inte kan ha")),
+                 Tr::tr("Hoppa över par med tecken som en ordlista inte kan ha"));
+    targets = table({Tr::tr("Lista"), Tr::tr("Namn"), Tr::tr("Nya par"), Tr::tr("Par i allt")},
+                    Tr::tr("Listor som importen fyller"));
+    notes = table({Tr::tr("Rad"), Tr::tr("Vad"), Tr::tr("Skäl")},
+                  Tr::tr("Par som lämnas utanför eller stoppar importen"));
+    problem = new QLabel;
+    problem->setWordWrap(true);
+    problem->setStyleSheet(QStringLiteral("color:#a00000"));
+    importButton = named(new QPushButton(Tr::tr("I&mportera")), Tr::tr("Importera"));
+    undoButton = named(new QPushButton(Tr::tr("Ån&gra importen")), Tr::tr("Ångra importen"));
+    result = new QLabel;
+    result->setWordWrap(true);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(file, 1);
+    fileRow->addWidget(choose);
+    auto* form = new QFormLayout;
+    form->addRow(labelFor(file, Tr::tr("&Fil:")), fileRow);
+    form->addRow(labelFor(language, Tr::tr("S&pråk:")), language);
+    form->addRow(labelFor(firstList, Tr::tr("Första &listan:")), firstList);
+
+    auto* read = new QGroupBox(Tr::tr("Det som lästes ur filen"));
+    auto* readForm = new QFormLayout(read);
+    readForm->addRow(labelFor(format, Tr::tr("Forma&t:")), format);
+    readForm->addRow(labelFor(encoding, Tr::tr("Teckenkod&ning:")), encoding);
+    readForm->addRow(labelFor(swedishColumn, Tr::tr("Svenska orden i kol&umn:")), swedishColumn);
+    readForm->addRow(detected);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(importButton);
+    buttons->addWidget(undoButton);
+    buttons->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(read);
+    layout->addWidget(cut);
+    layout->addWidget(skip);
+    layout->addWidget(new QLabel(Tr::tr("Det här gör importen:")));
+    layout->addWidget(targets, 1);
+    layout->addWidget(notes, 1);
+    layout->addWidget(problem);
+    layout->addLayout(buttons);
+    layout->addWidget(result);
+
+    format->addItem(Tr::tr("som filen säger"));
+    for (const FileFormat f : {FileFormat::Kvtml, FileFormat::Anki, FileFormat::Csv}) {
+        format->addItem(formatName(f), static_cast<int>(f));
+    }
+    encoding->addItem(Tr::tr("som filen säger"));
+    encoding->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
+    encoding->addItem(QStringLiteral("Windows-1252"), static_cast<int>(TextEncoding::Windows1252));
+    undoButton->setEnabled(false);
+
+    connect(choose, &QPushButton::clicked, this, [this] {
+        const QString path =
+            asker_.openFile(Tr::tr("Välj en ordlista"),
+                            Tr::tr("Ordlistor (*.kvtml *.csv *.txt *.tsv);;Alla filer (*)"));
+        if (!path.isEmpty()) {
+            openFile(path);
+        }
+    });
+    connect(file, &QLineEdit::editingFinished, this, &ImportPage::preview);
+    connect(language, &QComboBox::activated, this, [this] {
+        fillLists();
+        preview();
+    });
+    connect(firstList, &QComboBox::activated, this, &ImportPage::preview);
+    connect(format, &QComboBox::activated, this, &ImportPage::preview);
+    connect(encoding, &QComboBox::activated, this, &ImportPage::preview);
+    connect(swedishColumn, &QSpinBox::valueChanged, this, &ImportPage::preview);
+    connect(cut, &QCheckBox::toggled, this, &ImportPage::preview);
+    connect(skip, &QCheckBox::toggled, this, &ImportPage::preview);
+    connect(importButton, &QPushButton::clicked, this, &ImportPage::importNow);
+    connect(undoButton, &QPushButton::clicked, this, &ImportPage::undo);
+}
+
+void ImportPage::reload() {
+    const int current = std::max(0, language->currentIndex());
+    const QSignalBlocker blocker(language);
+    language->clear();
+    language->addItems(operations_.languageNames());
+    language->setCurrentIndex(current);
+    fillLists();
+    preview();
+}
+
+void ImportPage::fillLists() {
+    const int current = std::max(0, firstList->currentIndex());
+    const QSignalBlocker blocker(firstList);
+    firstList->clear();
+    try {
+        for (const ListInfo& l : operations_.lists(language->currentIndex() + 1)) {
+            firstList->addItem(Tr::tr("%1  %2 (%3 par)").arg(l.number).arg(l.name).arg(l.count),
+                               l.number);
+        }
+    } catch (const Failure& e) {
+        problem->setText(e.message());
+    }
+    firstList->setCurrentIndex(current);
+}
+
+void ImportPage::openFile(const QString& path) {
+    file->setText(path);
+    preview();
+}
+
+void ImportPage::setBusy(bool busy) {
+    busy_ = busy;
+    updateButtons();
+}
+
+ImportChoice ImportPage::choice() const {
+    ImportChoice c;
+    c.path = file->text().trimmed();
+    c.language = language->currentIndex() + 1;
+    c.firstList = firstList->currentData().toInt();
+    if (format->currentIndex() > 0) {
+        c.format = static_cast<FileFormat>(format->currentData().toInt());
+    }
+    if (encoding->currentIndex() > 0) {
+        c.encoding = static_cast<TextEncoding>(encoding->currentData().toInt());
+    }
+    if (swedishColumn->value() > 0) {
+        c.swedishColumn = swedishColumn->value();
+    }
+    c.cut = cut->isChecked();
+    c.skipUnsupported = skip->isChecked();
+    return c;
+}
+
+void ImportPage::preview() {
+    targets->setRowCount(0);
+    notes->setRowCount(0);
+    detected->clear();
+    if (file->text().trimmed().isEmpty()) {
+        preview_ = {};
+        preview_.problem = Tr::tr("Välj en fil att importera.");
+        problem->setText(preview_.problem);
+        updateButtons();
+        return;
+    }
+    preview_ = operations_.previewImport(choice());
+    if (const std::optional<Detected>& d = preview_.detected) {
+        QString text =
+            Tr::tr("Format: %1. Teckenkodning: %2.").arg(formatName(d->format), d->encoding);
+        if (!d->separator.isEmpty()) {
+            text += Tr::tr(" Avgränsare: %1.").arg(d->separator);
+        }
+        text += d->header ? Tr::tr(" Rubrikrad: ja.") : Tr::tr(" Rubrikrad: nej.");
+        text += Tr::tr(" Svenska orden: kolumn %1.").arg(d->swedishColumn);
+        detected->setText(text);
+        format->setItemText(0, Tr::tr("som filen säger (%1)").arg(formatName(d->format)));
+        encoding->setItemText(0, Tr::tr("som filen säger (%1)").arg(d->encoding));
+    }
+    targets->setRowCount(static_cast<int>(preview_.targets.size()));
+    for (int r = 0; r < targets->rowCount(); ++r) {
+        const TargetList& t = preview_.targets[static_cast<std::size_t>(r)];
+        setRow(
+            targets, r,
+            {QString::number(t.list), t.name, QString::number(t.added), QString::number(t.total)});
+    }
+    notes->setRowCount(static_cast<int>(preview_.notes.size()));
+    for (int r = 0; r < notes->rowCount(); ++r) {
+        const RowNote& n = preview_.notes[static_cast<std::size_t>(r)];
+        const QString kind = n.kind == RowNote::Refused ? Tr::tr("stoppar")
+                             : n.kind == RowNote::Cut   ? Tr::tr("kortas")
+                                                        : Tr::tr("lämnas utanför");
+        setRow(notes, r, {n.line > 0 ? QString::number(n.line) : QString(), kind, n.reason});
+    }
+    targets->resizeColumnsToContents();
+    notes->resizeColumnsToContents();
+    problem->setText(preview_.problem);
+    updateButtons();
+}
+
+void ImportPage::updateButtons() {
+    importButton->setEnabled(!busy_ && preview_.whole() && !preview_.targets.empty());
+    undoButton->setEnabled(!busy_ && done_.has_value());
+}
+
+void ImportPage::importNow() {
+    try {
+        done_ = operations_.import(choice());
+    } catch (const Failure& e) {
+        asker_.error(Tr::tr("Ingenting importerades: %1").arg(e.message()));
+        preview();
+        return;
+    }
+    QStringList lines;
+    for (const TargetList& t : done_->targets) {
+        lines += Tr::tr("Lista %1 \"%2\": %3 par tillagda, %4 i allt.")
+                     .arg(t.list)
+                     .arg(t.name)
+                     .arg(t.added)
+                     .arg(t.total);
+    }
+    result->setText(lines.join(QLatin1Char('\n')));
+    fillLists();
+    preview();
+    emit changed();
+}
+
+void ImportPage::undo() {
+    if (!done_) {
+        return;
+    }
+    try {
+        operations_.undoImport(*done_);
+    } catch (const Failure& e) {
+        asker_.error(Tr::tr("Importen kunde inte ångras: %1").arg(e.message()));
+        return;
+    }
+    done_.reset();
+    result->setText(Tr::tr("Importen är ångrad: filerna är som de var före den."));
+    fillLists();
+    preview();
+    emit changed();
+}
+
+}  // namespace window

@@ -1,0 +1,66 @@
+#pragma once
+// "Importera": a file, where its pairs go, what was read from it, and a preview of exactly what
+// the import would do; "Importera" only when the plan is whole, then "Ångra".
+
+#include <QWidget>
+#include <optional>
+
+#include "window/Operations.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace window {
+
+class Asker;
+
+class ImportPage : public QWidget {
+    Q_OBJECT
+  public:
+    ImportPage(Operations& operations, Asker& asker, QWidget* parent = nullptr);
+
+    void setBusy(bool busy);
+    void openFile(const QString& path);
+    void reload();
+
+    QLineEdit* file;
+    QPushButton* choose;
+    QComboBox* language;
+    QComboBox* firstList;
+    QComboBox* format;
+    QComboBox* encoding;
+    QSpinBox* swedishColumn;
+    QLabel* detected;
+    QCheckBox* cut;
+    QCheckBox* skip;
+    QTableWidget* targets;
+    QTableWidget* notes;
+    QLabel* problem;
+    QPushButton* importButton;
+    QPushButton* undoButton;
+    QLabel* result;
+
+  signals:
+    void changed();  // the data files changed
+
+  private:
+    ImportChoice choice() const;
+    void fillLists();
+    void preview();
+    void importNow();
+    void undo();
+    void updateButtons();
+
+    Operations& operations_;
+    Asker& asker_;
+    bool busy_ = false;
+    ImportPreview preview_;
+    std::optional<ImportDone> done_;
+};
+
+}  // namespace window

@@ -1,0 +1,145 @@
+#pragma once
+// Everything the window asks of the word lists' code (tool/): one adapter, so that the window
+// knows its operations and not the tool's files. Each call reads or writes the data folder as
+// the matching command does; a writing one holds the folder's lock and throws Failure while
+// the trainer holds it.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace window {
+
+// What went wrong, in words for a message box.
+class Failure : public std::runtime_error {
+  public:
+    explicit Failure(const QString& message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+struct ListInfo {
+    int number = 0;
+    QString name;
+    int count = 0;
+};
+
+enum class FileFormat { Kvtml, Anki, Csv };
+enum class TextEncoding { Utf8, Windows1252 };
+enum class ExportFormat { Kvtml, Anki, Csv, PrintList, Exam };
+
+struct ImportChoice {
+    QString path;
+    int language = 1;
+    int firstList = 1;
+    std::optional<FileFormat> format;  // nothing: as the file's name and contents tell
+    // Of a text file; nothing: UTF-8 when the file is valid UTF-8, else Windows-1252.
+    std::optional<TextEncoding> encoding;
+    std::optional<int> swedishColumn;  // from 1; nothing: as the file says
+    bool cut = false;
+    bool skipUnsupported = false;
+};
+
+// What was read from the file's name and contents.
+struct Detected {
+    FileFormat format = FileFormat::Csv;
+    QString encoding;   // "UTF-8", "UTF-8 med BOM", "Windows-1252"
+    QString separator;  // "komma", "tabb", ...; empty for KVTML
+    bool header = false;
+    int swedishColumn = 1;
+};
+
+struct TargetList {
+    int list = 0;
+    QString name;
+    int added = 0;
+    int total = 0;
+};
+
+// A pair that is not imported as it stands: left out, cut, or refusing the whole import.
+struct RowNote {
+    enum Kind { LeftOut, Cut, Refused };
+    Kind kind;
+    int line = 0;  // 0 where no line applies (a list's name)
+    QString reason;
+};
+
+struct ImportPreview {
+    std::optional<Detected> detected;
+    std::vector<TargetList> targets;
+    std::vector<RowNote> notes;
+    QString problem;  // why nothing can be imported, or empty
+    bool whole() const { return problem.isEmpty(); }
+};
+
+struct ImportDone {
+    std::vector<TargetList> targets;
+    QString snapshot;         // the files as they were before; empty when there were none
+    QStringList filesBefore;  // the data files present before
+};
+
+struct BackupRow {
+    bool snapshot = true;  // taken by ordlykta itself; else a backup the user saved
+    QString path;
+    QDateTime taken;     // local time
+    QStringList differ;  // the data files whose bytes differ from the folder's now
+    qint64 size = 0;
+};
+
+// What a restore or a repair left for "Ångra".
+struct Undo {
+    QString snapshot;
+    QStringList filesBefore;
+};
+
+struct CheckRow {
+    QString file;
+    int language = 0;
+    int list = 0;
+    int firstPair = 0;
+    int lastPair = 0;
+    QString text;  // "par 2–99: samma svenska ord som par 1"
+    bool mendable = false;
+};
+
+class Operations {
+  public:
+    explicit Operations(QString dataFolder);
+    const QString& dataFolder() const { return data_; }
+
+    // True while another process (the trainer) holds the data folder.
+    bool folderBusy() const;
+
+    QStringList languageNames() const;
+    std::vector<ListInfo> lists(int language) const;
+
+    ImportPreview previewImport(const ImportChoice& choice) const;
+    ImportDone import(const ImportChoice& choice);
+    void undoImport(const ImportDone& done);
+
+    QByteArray exportBytes(int language, std::optional<int> list, ExportFormat format,
+                           bool askOther = false,
+                           std::optional<unsigned> shuffleSeed = std::nullopt) const;
+    // Writes `bytes` whole to `path`.
+    static void save(const QString& path, const QByteArray& bytes);
+
+    // The snapshots and those of the backups saved at `saved` that are still there, newest
+    // first.
+    std::vector<BackupRow> backups(const QStringList& saved = {}) const;
+    // The data files that `archive` would change; throws Failure for an archive unfit to restore.
+    QStringList changesOf(const QString& archive) const;
+    Undo restore(const QString& archive);
+    void undo(const Undo& undo);
+    void saveBackup(const QString& path) const;
+
+    std::vector<CheckRow> check() const;
+    Undo mend();
+
+  private:
+    QString data_;
+};
+
+}  // namespace window
