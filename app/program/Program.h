@@ -16,6 +16,8 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     Screens screens;
+    // The way between the screens, for tests that move as the buttons do.
+    Navigation& navigation() { return navigation_; }
 
   private:
     state::MenuState state_;
