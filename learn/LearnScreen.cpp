@@ -55,8 +55,6 @@ LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navi
     connect(lblFOR, &ClickLabel::clicked, this, [this] { guard([this] { lblFORClick(); }); });
 }
 
-LearnScreen::~LearnScreen() = default;
-
 void LearnScreen::setPairCount(int count) {
     pairCount_ = count;
     lblNTAL->setText(QString::number(count));

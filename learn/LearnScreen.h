@@ -33,7 +33,6 @@ class LearnScreen : public ui::Screen {
   public:
     LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                 const QString& caption, std::unique_ptr<drill::PairSource> source);
-    ~LearnScreen() override;
 
     // Advances the drill by one step.
     void buttNEXTClick();

@@ -111,8 +111,6 @@ QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Naviga
     });
 }
 
-QuizScreen::~QuizScreen() = default;
-
 bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListBox1->viewport()) {
         switch (event->type()) {

@@ -37,7 +37,6 @@ class QuizScreen : public ui::Screen {
   public:
     QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                const Variant& variant, std::unique_ptr<drill::PairSource> source);
-    ~QuizScreen() override;
 
     // One quiz step: record an answer and ask the next question, score the pass after the
     // last one, or offer the next pass once a pass is scored.
