@@ -34,20 +34,21 @@ class LearnScreen : public ui::Screen {
     LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                 const QString& caption, std::unique_ptr<drill::PairSource> source);
 
-    // Advances the drill by one step.
+    // Where the drill stands: its step, and the pairs it drills, which lblNTAL shows.
+    int position() const { return drill_.position(); }
+    int stepState() const { return drill_.stepState(); }
+    int pairCount() const { return pairCount_; }
+    // The source of the random draws; tests may replace it.
+    drill::Random& random() { return random_; }
+
+    // Handlers: a press of "&Fortsätt" advances the drill by one step; a click on a word
+    // explains the drill.
     void buttNEXTClick();
     void lblSVEClick();
     void lblFORClick();
     void buttMENUClick();
     // Builds a new drill order; afterwards pairCount() is the number of pairs it drills.
     void prSLUMPAORDNING();
-
-    // The source of the random draws; tests may replace it.
-    drill::Random& random() { return random_; }
-    int position() const { return drill_.position(); }
-    int stepState() const { return drill_.stepState(); }
-    // The pairs of the drill, which lblNTAL shows.
-    int pairCount() const { return pairCount_; }
 
     QLabel* lblKAPITEL;
     QFrame* Shape1;

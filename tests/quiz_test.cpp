@@ -538,13 +538,16 @@ TEST_F(QuizTest, KeysDuringAPassLeaveTheSelectionAsAClickDoes) {
     }
 }
 
+// The pair of a position p of a pass without a screen: "sp" / "op".
+store::WordRecord numberedPair(int position) {
+    const QString n = QString::number(position);
+    return store::WordRecord{0, ui::toStore("s" + n), ui::toStore("o" + n)};
+}
+
 // A pass without a screen: each row answers the pairs "sN" / "oN" of a pass in turn ("" for the
 // right answer), then scores it; the lines, marks and texts are what the screen shows.
 TEST(QuizPassTest, ScoringMarksEachLineAndARepeatAsksTheWrongOnesInOrder) {
-    const auto pairAt = [](int position) {
-        const QString n = QString::number(position);
-        return store::WordRecord{0, ui::toStore("s" + n), ui::toStore("o" + n)};
-    };
+    const auto pairAt = numberedPair;
     struct Row {
         QStringList answers;  // "" answers right
         QStringList lines;    // as scored
@@ -602,10 +605,7 @@ TEST(QuizPassTest, ScoringMarksEachLineAndARepeatAsksTheWrongOnesInOrder) {
 // The pass scores itself: the screen only shows what it returns. A read that fails leaves the
 // pass unscored, its scoring still due, so that the next press tries again.
 TEST(QuizPassTest, ScoreCountsTheRightAnswersAndKeepsTheLastWrongPair) {
-    const auto pairAt = [](int position) {
-        const QString n = QString::number(position);
-        return store::WordRecord{0, ui::toStore("s" + n), ui::toStore("o" + n)};
-    };
+    const auto pairAt = numberedPair;
     struct Row {
         QStringList answers;  // "" answers right
         int right;
