@@ -14,10 +14,10 @@ TForm1::TForm1(ui::Context& context, Navigation& navigation)
     Panel2 = panel(this, {32, 48, 721, 353}, palette::kPaleLavender, Bevel::Raised);
     Image1 = new QLabel(Panel2);
     Image1->setGeometry(40, 56, 64, 64);
-    Image1->setPixmap(emblem(64));
+    Image1->setPixmap(builtEmblem());
     Label1 = label(Panel2, {168, 72, 540, 40}, QStringLiteral("Ordlykta 2 ELV"),
                    typeface(Face::LucidaSans, 24));
-    Label2 = label(Panel2, {168, 128, 540, 40}, QStringLiteral("ordlykta.invalid"),
+    Label2 = label(Panel2, {168, 128, 540, 40}, QStringLiteral("ordlykta · GPL-3.0-or-later"),
                    typeface(Face::LucidaSans, 24));
     Panel1 = panel(this, {32, 440, 721, 97}, palette::kPaleLavender, Bevel::Lowered);
     Button2 =

@@ -16,9 +16,6 @@ class TForm1 : public ui::Screen {
     // Shows the start screen centred on its display.
     void showCentred();
 
-    // Moves from one screen to another, as Navigation::handOver does.
-    void handOver(QWidget& from, QWidget& to) { navigation_.handOver(from, to); }
-
     void BitBtn1Click();
 
     QFrame* Panel2;

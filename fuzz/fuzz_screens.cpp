@@ -296,7 +296,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     s.start->show();
     TForm2& menu = *s.menu;
-    s.start->handOver(*s.start, menu);
+    s.start->BitBtn1Click();
 
     for (int steps = 0; steps < 24 && !in.done(); ++steps) {
         switch (in.byte() % 10) {

@@ -9,8 +9,11 @@ namespace learn {
 using namespace ui;
 
 LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-                         const QString& caption)
-    : Screen(context, caption, kScreenColour), state_(state), navigator_(navigator) {
+                         const QString& caption, std::unique_ptr<drill::PairSource> source)
+    : Screen(context, caption, kScreenColour),
+      state_(state),
+      navigator_(navigator),
+      source_(std::move(source)) {
     const QFont words = typeface(Face::CourierNew, 19);
 
     lblKAPITEL = titleLine(this, kTitleColour);
@@ -59,8 +62,8 @@ void LearnScreen::setPairCount(int count) {
 
 void LearnScreen::FormShow() {
     try {
-        store::WordListFile file(currentLanguage());
-        prepareDrill(file);
+        store::WordListFile file(state_.language());
+        setPairCount(source_->countOnShow(file, state_.list()));
         startDrill(file);
     } catch (const store::IoError&) {
         // A drill that could not be read is no drill: nothing of it, or of the drill shown
@@ -91,7 +94,7 @@ void LearnScreen::buttNEXTClick() {
     if (drill_.pairCount() < 1) {
         return;  // a drill without pairs has nothing to show or to show again
     }
-    store::WordListFile file(currentLanguage());
+    store::WordListFile file(state_.language());
     if (drill_.offersAgain()) {
         drill_.stayFinished();
         if (dialogs().confirm(QStringLiteral("Visa glosorna igen"))) {
@@ -109,8 +112,12 @@ void LearnScreen::buttNEXTClick() {
     showDrill();
 }
 
+void LearnScreen::prSLUMPAORDNING() {
+    setPairCount(source_->shuffle(state_.language(), pairCount_, random_));
+}
+
 LearnDrill::PairOf LearnScreen::pairsFrom(store::WordListFile& file) {
-    return [this, &file](int step) { return pairOf(file, step); };
+    return [this, &file](int step) { return source_->read(file, state_.list(), step); };
 }
 
 void LearnScreen::showDrill() {

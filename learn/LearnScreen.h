@@ -1,14 +1,16 @@
 #pragma once
 // The learn screen that both learn drills stand on: it shows what its LearnDrill says, and offers
 // to see the pairs again at the end. Where the pairs come from is the one thing the two drills do
-// differently; each subclass is that pair source and keeps its own order.
+// differently: each screen gives it a PairSource, as the quiz screens do.
 
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "drill/DrillOrder.h"
+#include <memory>
+
+#include "drill/PairSource.h"
 #include "learn/LearnDrill.h"
 #include "state/MenuState.h"
 #include "store/WordList.h"
@@ -30,22 +32,23 @@ class LearnScreen : public ui::Screen {
     Q_OBJECT
   public:
     LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-                const QString& caption);
+                const QString& caption, std::unique_ptr<drill::PairSource> source);
 
-    // Advances the drill by one step.
+    // Where the drill stands: its step, and the pairs it drills, which lblNTAL shows.
+    int position() const { return drill_.position(); }
+    int stepState() const { return drill_.stepState(); }
+    int pairCount() const { return pairCount_; }
+    // The source of the random draws; tests may replace it.
+    drill::Random& random() { return random_; }
+
+    // Handlers: a press of "&Fortsätt" advances the drill by one step; a click on a word
+    // explains the drill.
     void buttNEXTClick();
     void lblSVEClick();
     void lblFORClick();
     void buttMENUClick();
     // Builds a new drill order; afterwards pairCount() is the number of pairs it drills.
-    virtual void prSLUMPAORDNING() = 0;
-
-    // The source of the random draws; tests may replace it.
-    drill::Random& random() { return random_; }
-    int position() const { return drill_.position(); }
-    int stepState() const { return drill_.stepState(); }
-    // The pairs of the drill, which lblNTAL shows.
-    int pairCount() const { return pairCount_; }
+    void prSLUMPAORDNING();
 
     QLabel* lblKAPITEL;
     QFrame* Shape1;
@@ -65,14 +68,7 @@ class LearnScreen : public ui::Screen {
   protected:
     void FormShow() override;
 
-    // The pair source. Show: reads what the drill needs before the order is built and sets
-    // the pair count; `file` is the opening of the show handler.
-    virtual void prepareDrill(store::WordListFile& file) = 0;
-    // The word record of a step 1..n of the current order.
-    virtual store::WordRecord pairOf(store::WordListFile& file, int step) = 0;
-
-    void setPairCount(int count);
-    int currentLanguage() const { return state_.language(); }
+    const drill::PairSource& source() const { return *source_; }
     state::MenuState& state_;
 
   private:
@@ -82,8 +78,10 @@ class LearnScreen : public ui::Screen {
     // The words, lines and progress line of the drill.
     void showDrill();
     LearnDrill::PairOf pairsFrom(store::WordListFile& file);
+    void setPairCount(int count);
 
     ui::Navigator& navigator_;
+    std::unique_ptr<drill::PairSource> source_;
     drill::Random random_;
     int pairCount_ = 0;
     LearnDrill drill_;

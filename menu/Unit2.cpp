@@ -87,8 +87,21 @@ TForm2::TForm2(ui::Context& context, state::MenuState& state, ui::Navigator& nav
     : Screen(context, QStringLiteral("ordlykta 2.0 ELV"), kMenuColour),
       state_(state),
       navigator_(navigator) {
-    const QFont large = typeface(Face::Verdana, 16);
+    makeDrillPanels();
+    makeListGroup();
+    makeLanguageGroup();
+    makeFooter();
+    lblSPRAK = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblKAP1 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblKAP2 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblKAP3 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
+    lblSsprak = hiddenLabel(this, {0, 0, 20, 13}, QString());
+    connectHandlers();
+}
 
+// "&Spara" on its panel; "&Lär in", "&Förhör" and the two drill options on theirs.
+void TForm2::makeDrillPanels() {
+    const QFont large = typeface(Face::Verdana, 16);
     Panel2 = panel(this, {40, 56, 233, 97}, kPanelColour, Bevel::Raised);
     bitbtnSAVE =
         glyphButton(Panel2, {24, 16, 180, 60}, QStringLiteral("&Spara"), large, glyph(Glyph::Save));
@@ -104,7 +117,10 @@ TForm2::TForm2(ui::Context& context, state::MenuState& state, ui::Navigator& nav
     optKAP->setEnabled(false);
     optRANDOM = radio(Panel3, {24, 208, 153, 33}, QStringLiteral("10 Slumpade"), large);
     optRANDOM->setEnabled(false);
+}
 
+// "Listor": the drop-down of list names, the two counters and the list rename.
+void TForm2::makeListGroup() {
     GroupBox1 = groupBox(this, {304, 55, 449, 145}, QStringLiteral("Listor"));
     setBackground(GroupBox1, kMenuColour);
     ComboBox1 = new QComboBox(GroupBox1);
@@ -124,10 +140,14 @@ TForm2::TForm2(ui::Context& context, state::MenuState& state, ui::Navigator& nav
     lblTOTALANTAL->setPalette(navy);
     Shape1 = outline(GroupBox1, {41, 79, 59, 20});
     Shape2 = outline(GroupBox1, {41, 103, 59, 20});
-    buttKAPITEL = button(GroupBox1, {184, 88, 240, 40}, QStringLiteral("Ä&ndra..."), large);
+    buttKAPITEL = button(GroupBox1, {184, 88, 240, 40}, QStringLiteral("Ä&ndra..."),
+                         typeface(Face::Verdana, 16));
     buttKAPITEL->setToolTip(QStringLiteral("Ange ny beteckning på listan"));
+}
 
-    // Only a frame behind the language buttons, which belong to the screen itself.
+// "Språk": only a frame behind the three language buttons, which belong to the screen itself,
+// and the language rename.
+void TForm2::makeLanguageGroup() {
     RadioGroup2 = groupBox(this, {304, 224, 449, 209}, QStringLiteral("Språk"));
     const QFont words = typeface(Face::CourierNew, 19);
     opt1 = radio(this, {344, 256, 377, 41}, QStringLiteral("Språk ett"), words);
@@ -140,20 +160,20 @@ TForm2::TForm2(ui::Context& context, state::MenuState& state, ui::Navigator& nav
     for (QRadioButton* button : {opt1, opt2, opt3}) {
         languages->addButton(button);
     }
-    buttSPRAK = button(this, {488, 376, 240, 40}, QStringLiteral("Än&dra..."), large);
+    buttSPRAK =
+        button(this, {488, 376, 240, 40}, QStringLiteral("Än&dra..."), typeface(Face::Verdana, 16));
     buttSPRAK->setToolTip(QStringLiteral("Ange önskat namn för språket"));
+}
 
+void TForm2::makeFooter() {
+    const QFont large = typeface(Face::Verdana, 16);
     Panel1 = panel(this, {40, 461, 721, 97}, kPanelColour, Bevel::Raised);
     bitbutINFO =
         glyphButton(Panel1, {24, 16, 320, 60}, QStringLiteral("&Info"), large, glyph(Glyph::Info));
     buttEXIT = button(Panel1, {376, 16, 320, 60}, QStringLiteral("&Avsluta"), large);
+}
 
-    lblSPRAK = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblKAP1 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblKAP2 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblKAP3 = hiddenLabel(this, {0, 0, 20, 13}, QStringLiteral("1"));
-    lblSsprak = hiddenLabel(this, {0, 0, 20, 13}, QString());
-
+void TForm2::connectHandlers() {
     // The language choice runs when a button becomes checked, by the user or from code; a
     // click on the checked one changes nothing and so runs nothing.
     for (int language = 1; language <= store::kLanguageCount; ++language) {
@@ -272,7 +292,7 @@ void TForm2::prBUDAT() {
             language, [this](const store::Text& name) { ComboBox1->addItem(fromStore(name)); });
         dialogs().notice(QStringLiteral("the file bu%1.dat re-created").arg(language));
     }
-    state_.setCounts(count, total);
+    state_.setTotal(total);
     applyListCount(count);
     showCount(lblNTALiKAP, count);
     ComboBox1->setCurrentIndex(list - 1);
@@ -313,7 +333,6 @@ void TForm2::ComboBox1Change() {
     showState();
     prSPARA();
     const int count = store::pairCount(store::readHeader(language, currentList()));
-    state_.setListCount(count);
     applyListCount(count);
     if (count == 0 && optRANDOM->isEnabled()) {
         optRANDOM->setChecked(true);
@@ -329,13 +348,21 @@ void TForm2::buttSPRAKClick() {
     if (!name) {
         return;
     }
+    // The button takes the name, the save runs, and only then the name is the language's: a
+    // failed save leaves the stored name to be offered next time, as lblSsprak still shows it.
+    const state::MenuState before = state_;
     for (int language = 1; language <= store::kLanguageCount; ++language) {
         if (languageButton(language)->isChecked()) {
             state_.setName(language, *name);
             languageButton(language)->setText(*name);
         }
     }
-    prSPARA();
+    try {
+        prSPARA();
+    } catch (...) {
+        state_ = before;
+        throw;
+    }
     lblSsprak->setText(state_.name());
 }
 

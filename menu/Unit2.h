@@ -26,9 +26,6 @@ class TForm2 : public ui::Screen {
     int currentList() const { return state_.list(); }
 
     // Handlers.
-    void opt1Click() { languageChoice(1); }
-    void opt2Click() { languageChoice(2); }
-    void opt3Click() { languageChoice(3); }
     void ComboBox1Change();
     void buttSPRAKClick();
     void buttKAPITELClick();
@@ -79,6 +76,13 @@ class TForm2 : public ui::Screen {
     void FormShow() override;
 
   private:
+    // The construction, a group of controls at a time, in the order of the screen's controls.
+    void makeDrillPanels();
+    void makeListGroup();
+    void makeLanguageGroup();
+    void makeFooter();
+    void connectHandlers();
+
     void loadState();
     void languageChoice(int language);
     QRadioButton* languageButton(int language) const;

@@ -70,8 +70,23 @@ QString QuizPass::scoredLine(int position, const store::WordRecord& pair) const 
     return ui::pairLine(swedish, ui::fromStore(answerAt(position)), QStringLiteral(" # "));
 }
 
-QuizPass::Repeat QuizPass::wrongAnswers(
-    const std::function<store::WordRecord(int position)>& pairAt) const {
+QuizPass::Score QuizPass::score(const PairAt& pairAt) {
+    Score score;
+    for (int k = 1; k <= questions_; ++k) {
+        const store::WordRecord pair = pairAt(k);
+        score.lines << scoredLine(k, pair);
+        if (rightAt(k, pair)) {
+            ++score.right;
+        } else {
+            score.lastWrong = k;
+            score.lastWrongPair = pair;
+        }
+    }
+    finish(score.right);
+    return score;
+}
+
+QuizPass::Repeat QuizPass::wrongAnswers(const PairAt& pairAt) const {
     Repeat repeat;
     for (int k = 1; k <= questions_; ++k) {
         const store::WordRecord pair = pairAt(k);

@@ -1,9 +1,10 @@
 #pragma once
 // A quiz pass without a screen: the answers given, the position asked, the question count, the
-// phase, and whether the next pass repeats the wrong answers. The screen reads the pairs and
-// shows the lines and texts made here.
+// phase, the score, and whether the next pass repeats the wrong answers. The screen reads the
+// pairs and shows the lines and texts made here.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
 #include <vector>
@@ -54,6 +55,21 @@ class QuizPass {
     // Ends the pass with `right` right answers; any wrong one makes the next pass a repeat.
     void finish(int right);
 
+    // A reader of the pair at a position 1..questions(); it may throw.
+    using PairAt = std::function<store::WordRecord(int position)>;
+
+    // What a scored pass shows: a scored line for each position, the right answers, and the
+    // last wrongly answered position (0 when all are right) with its pair.
+    struct Score {
+        QStringList lines;
+        int right = 0;
+        int lastWrong = 0;
+        store::WordRecord lastWrongPair;
+    };
+    // Reads every pair of the pass, scores it and ends it. Should a read fail, the pass stays
+    // as it was, its scoring still due.
+    Score score(const PairAt& pairAt);
+
     // The wrongly answered positions of the scored pass in the order they were asked, and the
     // pair of the first of them: what a repeat asks. `pairAt` reads the pair of a position and
     // may throw; the pass does not change.
@@ -61,7 +77,7 @@ class QuizPass {
         std::vector<int> positions;
         store::WordRecord first;
     };
-    Repeat wrongAnswers(const std::function<store::WordRecord(int position)>& pairAt) const;
+    Repeat wrongAnswers(const PairAt& pairAt) const;
 
     // The line a pass keeps selected while asking: the newest answered one, or none (-1).
     int keptLine(bool newestAnswered) const { return newestAnswered ? position_ - 2 : -1; }

@@ -49,7 +49,7 @@ QRect around(const QWidget* widget) {
 }  // namespace
 
 QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-                       const Variant& variant, std::unique_ptr<PairSource> source)
+                       const Variant& variant, std::unique_ptr<drill::PairSource> source)
     : Screen(context, variant.caption, kLightYellow),
       state_(state),
       navigator_(navigator),
@@ -111,8 +111,6 @@ QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Naviga
     });
 }
 
-QuizScreen::~QuizScreen() = default;
-
 bool QuizScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ListBox1->viewport()) {
         switch (event->type()) {
@@ -161,8 +159,7 @@ void QuizScreen::FormShow() {
 
 void QuizScreen::prSLUMPAORDNING() {
     pass_.blankAnswers();
-    const int count = source_->build(state_.language(), pairCount_, random_);
-    setPairCount(std::clamp(count, 0, store::kMaxPairCount));
+    setPairCount(source_->shuffle(state_.language(), pairCount_, random_));
 }
 
 void QuizScreen::prCENTRERA(const QString& answer, const QString& swedish) {
@@ -202,8 +199,7 @@ void QuizScreen::buttMENUClick() {
 }
 
 store::WordRecord QuizScreen::readPosition(store::WordListFile& file, int position) {
-    const PairPlace place = source_->place(state_.list(), position);
-    return file.read(place.list, place.slot);
+    return source_->read(file, state_.list(), position);
 }
 
 void QuizScreen::askStep(store::WordListFile& file) {
@@ -236,25 +232,16 @@ void QuizScreen::askStep(store::WordListFile& file) {
 void QuizScreen::scorePass(store::WordListFile& file) {
     clearLines();
     const int questions = pass_.questions();
-    int right = 0;
-    int lastWrong = 0;
-    for (int k = 1; k <= questions; ++k) {
-        const store::WordRecord pair = readPosition(file, k);
-        ListBox1->addItem(pass_.scoredLine(k, pair));
-        if (pass_.rightAt(k, pair)) {
-            ++right;
-        } else {
-            lastWrong = k;
-        }
-    }
-    if (right < questions) {
-        setMessage(kPink, resultLine(right, questions));
-        const store::WordRecord pair = readPosition(file, lastWrong);
-        edtFOR->setText(ui::fromStore(pair.second));
-        lblSVE->setText(ui::fromStore(pair.first));
+    const QuizPass::Score score =
+        pass_.score([this, &file](int position) { return readPosition(file, position); });
+    ListBox1->addItems(score.lines);
+    if (score.right < questions) {
+        setMessage(kPink, resultLine(score.right, questions));
+        edtFOR->setText(ui::fromStore(score.lastWrongPair.second));
+        lblSVE->setText(ui::fromStore(score.lastWrongPair.first));
         // Selected before the list takes the focus, which would otherwise make its first line
         // the current one.
-        selectLine(lastWrong - 1);
+        selectLine(score.lastWrong - 1);
         ListBox1->setFocus();
     } else {
         edtFOR->clear();
@@ -262,7 +249,6 @@ void QuizScreen::scorePass(store::WordListFile& file) {
         setMessage(kPaleGreen, kAllRight);
         buttNEXT->setFocus();
     }
-    pass_.finish(right);
 }
 
 void QuizScreen::startFullPass(store::WordListFile& file) {

@@ -3,7 +3,7 @@
 // answer was right; the last answer scores the pass, lists each pair with " * " (right) or " # "
 // (wrong) and lets the user review any line; then the whole pass again, or only the wrongly
 // answered pairs in the order they were asked, until a pass is all right. A screen gives the
-// quiz its pairs through a PairSource and keeps its own quiz state.
+// quiz its pairs through a drill::PairSource; the QuizPass keeps the answers and the score.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -12,7 +12,7 @@
 #include <array>
 #include <memory>
 
-#include "drill/DrillOrder.h"
+#include "drill/PairSource.h"
 #include "quiz/QuizPass.h"
 #include "state/MenuState.h"
 #include "store/WordList.h"
@@ -21,29 +21,6 @@
 #include "ui/Widgets.h"
 
 namespace quiz {
-
-// Where a pair stands in the word-list file of the current language.
-struct PairPlace {
-    int list = 0;
-    int slot = 0;
-};
-
-// Which pairs a quiz asks and in which order; one per screen, built anew for every full pass.
-class PairSource {
-  public:
-    virtual ~PairSource() = default;
-    // The pair count of a full pass as the screen takes it when it is shown; `list` is the
-    // current list, `file` the open word-list file of the current language.
-    virtual int countOnShow(store::WordListFile& file, int list) = 0;
-    // A new order for a full pass over `count` pairs; returns how many pairs it holds
-    // (0..99), which is what the pass asks.
-    virtual int build(int language, int count, drill::Random& random) = 0;
-    // The pair asked at position p (1..that count); `list` is the current list.
-    virtual PairPlace place(int list, int position) const = 0;
-    // Order entry `from` becomes entry `to` (to <= from): how a repeat gathers the wrongly
-    // answered pairs at the front of the order.
-    virtual void copyEntry(int from, int to) = 0;
-};
 
 // Where the two quiz screens differ in their frame and their show handler.
 struct Variant {
@@ -59,8 +36,7 @@ class QuizScreen : public ui::Screen {
     Q_OBJECT
   public:
     QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-               const Variant& variant, std::unique_ptr<PairSource> source);
-    ~QuizScreen() override;
+               const Variant& variant, std::unique_ptr<drill::PairSource> source);
 
     // One quiz step: record an answer and ask the next question, score the pass after the
     // last one, or offer the next pass once a pass is scored.
@@ -118,7 +94,7 @@ class QuizScreen : public ui::Screen {
 
     ui::Navigator& navigator_;
     const Variant variant_;
-    std::unique_ptr<PairSource> source_;
+    std::unique_ptr<drill::PairSource> source_;
     drill::Random random_;
 
     int pairCount_ = 0;  // the pairs of a full pass, which lblNTAL shows

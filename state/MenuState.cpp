@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/Text.h"
+#include "text/Text.h"
 
 namespace state {
 
@@ -22,7 +22,7 @@ bool MenuState::load() {
     language_ = settings.language;
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         lists_[i] = settings.lists[i];
-        names_[i] = ui::fromStore(settings.names[i]);
+        names_[i] = text::fromStore(settings.names[i]);
     }
     return existed;
 }
@@ -32,7 +32,7 @@ void MenuState::save() const {
     settings.language = language_;
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         settings.lists[i] = lists_[i];
-        settings.names[i] = store::cut(ui::toStore(names_[i]));
+        settings.names[i] = store::cut(text::toStore(names_[i]));
     }
     store::saveSettings(settings);
 }
@@ -51,11 +51,6 @@ void MenuState::setList(int list) {
 
 void MenuState::setName(int language, const QString& name) {
     names_[index(language)] = name;
-}
-
-void MenuState::setCounts(int listCount, int total) {
-    listCount_ = listCount;
-    total_ = total;
 }
 
 }  // namespace state

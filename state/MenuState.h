@@ -1,6 +1,6 @@
 #pragma once
 // What the menu chooses and every screen works on: the current language, the current list of
-// each language, the three language names, and the pair counts the menu shows. Kept in the
+// each language, the three language names, and the language's pair total. Kept in the
 // settings file agen.dat through store/; no widgets.
 
 #include <QString>
@@ -30,11 +30,9 @@ class MenuState {
     void setList(int list);
     void setName(int language, const QString& name);
 
-    // Pairs in the current list, and in all lists of the current language, as last counted.
-    int listCount() const { return listCount_; }
+    // Pairs in all lists of the current language, as the menu last counted them.
     int total() const { return total_; }
-    void setCounts(int listCount, int total);
-    void setListCount(int listCount) { listCount_ = listCount; }
+    void setTotal(int total) { total_ = total; }
 
   private:
     static std::size_t index(int language);
@@ -42,7 +40,6 @@ class MenuState {
     int language_ = 1;
     std::array<int, store::kLanguageCount> lists_{1, 1, 1};
     std::array<QString, store::kLanguageCount> names_;
-    int listCount_ = 0;
     int total_ = 0;
 };
 

@@ -96,11 +96,11 @@ TEST_F(StartTest, HandOverKeepsTheCornerBothWays) {
     click(start.BitBtn1);
     QWidget* menu = screens().menu;
     menu->move(200, 150);
-    start.handOver(*menu, *screens().info);
+    navigation().handOver(*menu, *screens().info);
     EXPECT_EQ(screens().info->pos(), QPoint(200, 150));
     EXPECT_FALSE(menu->isVisible());
     screens().info->move(40, 30);
-    start.handOver(*screens().info, *menu);
+    navigation().handOver(*screens().info, *menu);
     EXPECT_EQ(menu->pos(), QPoint(40, 30));
     EXPECT_FALSE(screens().info->isVisible());
 }

@@ -6,6 +6,9 @@
 #include <set>
 
 #include "drill/DrillOrder.h"
+#include "drill/PairSource.h"
+#include "tests/support/Fixture.h"
+#include "ui/Text.h"
 
 using namespace drill;
 
@@ -154,4 +157,82 @@ TEST(TenRandomOrder, SmallOrDamagedPoolsEndTheDraw) {
     order.build([](int) { return 1 << 30; }, random);
     EXPECT_EQ(order.poolSize, 98 * 99);
     EXPECT_EQ(chosenPairs(order).size(), 10u);
+}
+
+namespace {
+
+class PairSourceTest : public ProgramTest {
+  protected:
+    // The Swedish words a source gives for positions 1..n of its order.
+    static std::multiset<std::string> swedishOf(const PairSource& source, int list, int n) {
+        store::WordListFile file(1);
+        std::multiset<std::string> words;
+        for (int p = 1; p <= n; ++p) {
+            words.insert(source.read(file, list, p).first);
+        }
+        return words;
+    }
+
+    static Pairs named(const QString& prefix, int n) {
+        Pairs result;
+        for (int i = 1; i <= n; ++i) {
+            result.emplace_back(prefix + QString::number(i), QStringLiteral("x"));
+        }
+        return result;
+    }
+};
+
+}  // namespace
+
+// Both sources: the count a screen takes on show, the count of a new order, and the pairs at its
+// positions, each pair of the drill once.
+TEST_F(PairSourceTest, EachSourceGivesItsPairsOnceInItsOrder) {
+    givenList(1, 3, named("k", 5));
+    givenList(1, 7, named("s", 4));
+    givenList(1, 98, named("t", 3));
+    Random random(fixedClock);
+    store::WordListFile file(1);
+
+    ChosenListSource chosen;
+    EXPECT_EQ(chosen.countOnShow(file, 3), 5);
+    EXPECT_EQ(chosen.shuffle(1, 5, random), 5);
+    EXPECT_EQ(swedishOf(chosen, 3, 5), (std::multiset<std::string>{"k1", "k2", "k3", "k4", "k5"}));
+    // A count from a damaged header never takes the order past its table.
+    EXPECT_EQ(chosen.shuffle(1, 250, random), 99);
+    EXPECT_EQ(chosen.shuffle(1, -3, random), 0);
+
+    TenRandomSource ten;
+    EXPECT_EQ(ten.countOnShow(file, 3), 10);
+    EXPECT_EQ(ten.shuffle(1, 10, random), 10);
+    const std::multiset<std::string> drawn = swedishOf(ten, 3, 10);
+    EXPECT_EQ(std::set<std::string>(drawn.begin(), drawn.end()).size(), 10u);
+}
+
+// A repeat gathers the pairs it asks again at the front of the order, whichever the source.
+TEST_F(PairSourceTest, CopiedEntriesAskThePairOfTheirOrigin) {
+    givenList(1, 2, named("p", 12));
+    Random random(fixedClock);
+    store::WordListFile file(1);
+    ChosenListSource chosen;
+    TenRandomSource ten;
+    for (PairSource* source : std::initializer_list<PairSource*>{&chosen, &ten}) {
+        ASSERT_EQ(source->shuffle(1, 12, random), source == &chosen ? 12 : 10);
+        const store::WordRecord third = source->read(file, 2, 3);
+        const store::WordRecord fifth = source->read(file, 2, 5);
+        source->copyEntry(3, 1);
+        source->copyEntry(5, 2);
+        EXPECT_EQ(source->read(file, 2, 1), third);
+        EXPECT_EQ(source->read(file, 2, 2), fifth);
+    }
+}
+
+// A language holding fewer than ten pairs gives a shorter drill of every pair it has, whatever
+// count the menu gave.
+TEST_F(PairSourceTest, TenRandomFromASmallLanguageTakesEveryPair) {
+    givenList(1, 50, named("a", 2));
+    givenList(1, 51, named("b", 1));
+    Random random(fixedClock);
+    TenRandomSource ten;
+    EXPECT_EQ(ten.shuffle(1, 10, random), 3);
+    EXPECT_EQ(swedishOf(ten, 1, 3), (std::multiset<std::string>{"a1", "a2", "b1"}));
 }

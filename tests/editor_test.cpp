@@ -462,6 +462,23 @@ TEST_F(EditorTest, BracketsTypeTheFourLettersAndForeignCharactersAreRefused) {
     EXPECT_EQ(stored.second, "\xE7x\xA1");
 }
 
+// A character outside the Basic Multilingual Plane comes as one key press of two UTF-16 units:
+// the field refuses it whole, leaving neither half behind, and stores what it shows.
+TEST_F(EditorTest, CharactersBeyondTheBasicPlaneAreRefusedWhole) {
+    open({});
+    const QString face = QString::fromUcs4(U"\U0001F600");
+    type(editor().edtSVE, "hus");
+    QTest::sendKeyEvent(QTest::Click, editor().edtSVE, Qt::Key_unknown, face, Qt::NoModifier);
+    type(editor().edtFOR, "house");
+    QTest::sendKeyEvent(QTest::Click, editor().edtFOR, Qt::Key_unknown, face + "s", Qt::NoModifier);
+    EXPECT_EQ(editor().edtSVE->text(), "hus");
+    EXPECT_EQ(editor().edtFOR->text(), "house");
+    press(editor().edtFOR, Qt::Key_Return);
+    const store::WordRecord stored = recordIn(words(), 1, 1);
+    EXPECT_EQ(stored.first, "hus");
+    EXPECT_EQ(stored.second, "house");
+}
+
 TEST_F(EditorTest, WorksOnTheMenusLanguageAndListAndQuitsOnYes) {
     open(numbered(2), 2, {1, 5, 1});
     const QByteArray first = words(1);

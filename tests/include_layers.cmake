@@ -1,21 +1,23 @@
-# Checks that includes run one way: store <- ui <- state <- the screens <- app. Each folder
+# Checks that includes run one way: store <- text <- ui, state <- the screens <- app, and
+# store <- text <- tool. Each folder
 # may include its own headers and those of the folders listed for it, nothing else.
 # Run as: cmake -DROOT=<source folder> -P include_layers.cmake
 
 cmake_minimum_required(VERSION 3.25)
 
 set(allowed_store store)
+set(allowed_text text store)
 set(allowed_drill drill store)
-set(allowed_ui ui store)
-set(allowed_state state ui store)
+set(allowed_ui ui text store)
+set(allowed_state state ui text store)
 set(allowed_menu menu state ui store)
 set(allowed_editor editor state ui store)
 set(allowed_learn learn drill state ui store)
 set(allowed_quiz quiz drill state ui store)
 set(allowed_info info ui store)
-set(allowed_tool tool store)
-set(allowed_window window tool store)
-set(folders store drill ui state menu editor learn quiz info tool window)
+set(allowed_tool tool text store)
+set(allowed_window window tool text store)
+set(folders store text drill ui state menu editor learn quiz info tool window)
 
 set(wrong "")
 foreach(folder IN LISTS folders)

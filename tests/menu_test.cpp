@@ -84,11 +84,11 @@ class MenuTest : public ProgramTest {
     void showMenu() {
         TForm1& start = *screens().start;
         if (menu().isVisible()) {
-            start.handOver(menu(), *screens().info);
-            start.handOver(*screens().info, menu());
+            navigation().handOver(menu(), *screens().info);
+            navigation().handOver(*screens().info, menu());
         } else {
             start.showCentred();
-            start.handOver(start, menu());
+            navigation().handOver(start, menu());
         }
         ASSERT_TRUE(menu().isVisible());
     }
@@ -134,7 +134,7 @@ class MenuTest : public ProgramTest {
         EXPECT_EQ(target->size(), menu().size());
         EXPECT_EQ(visibleScreens(), 1);
         target->move(place + QPoint(7, 5));
-        screens().start->handOver(*target, menu());
+        navigation().handOver(*target, menu());
         EXPECT_EQ(menu().pos(), place + QPoint(7, 5));
     }
 };
@@ -297,6 +297,26 @@ TEST_F(MenuTest, EveryChoiceAndNameIsSavedAtOnce) {
     EXPECT_EQ(menu().lblSsprak->text(), "");
 }
 
+// The button takes the new name, the save runs, and only then the language's name: a save
+// that fails leaves the stored name, which the next rename offers and the titles carry.
+TEST_F(MenuTest, LanguageRenameWhoseSaveFailsKeepsTheStoredName) {
+    givenSettings(2, {1, 1, 1});
+    showMenu();
+    QFile::remove(kAgen);
+    dialogs.expectInput(kLanguagePrompt, QStringLiteral("Tyska"));
+    dialogs.expectError(QStringLiteral("File not found"));
+    click(menu().buttSPRAK);
+    EXPECT_EQ(menu().opt2->text(), "Tyska");
+    EXPECT_EQ(menu().lblSsprak->text(), "Språk B");
+    EXPECT_FALSE(QFile::exists(kAgen));
+
+    dialogs.expectInput(kLanguagePrompt, std::nullopt);
+    click(menu().buttSPRAK);
+    EXPECT_EQ(dialogs.lastInputText, "Språk B");
+    click(menu().bitbtnSAVE);
+    EXPECT_TRUE(screens().editor->lblKAPITEL->text().startsWith(" Språk B: "));
+}
+
 TEST_F(MenuTest, ListRenameKeepsThePairsAndTouchesOnlyTheName) {
     givenSettings(2, {1, 6, 1});
     givenList(2, 6, {{"hund", "dog"}, {"katt", "cat"}});
@@ -421,7 +441,7 @@ TEST_F(MenuTest, DamagedSettingsStillSelectTheCurrentList) {
     EXPECT_EQ(menu().ComboBox1->currentText(), "Tomt kapitel: 1");
     click(menu().bitbtnSAVE);
     EXPECT_EQ(screens().editor->lblKAPITEL->text(), " Språk A: Tomt kapitel: 1");
-    screens().start->handOver(*screens().editor, menu());
+    navigation().handOver(*screens().editor, menu());
     click(menu().opt2);
     EXPECT_EQ(menu().ComboBox1->currentText(), "Tomt kapitel: 1");
 }

@@ -538,13 +538,16 @@ TEST_F(QuizTest, KeysDuringAPassLeaveTheSelectionAsAClickDoes) {
     }
 }
 
+// The pair of a position p of a pass without a screen: "sp" / "op".
+store::WordRecord numberedPair(int position) {
+    const QString n = QString::number(position);
+    return store::WordRecord{0, ui::toStore("s" + n), ui::toStore("o" + n)};
+}
+
 // A pass without a screen: each row answers the pairs "sN" / "oN" of a pass in turn ("" for the
 // right answer), then scores it; the lines, marks and texts are what the screen shows.
 TEST(QuizPassTest, ScoringMarksEachLineAndARepeatAsksTheWrongOnesInOrder) {
-    const auto pairAt = [](int position) {
-        const QString n = QString::number(position);
-        return store::WordRecord{0, ui::toStore("s" + n), ui::toStore("o" + n)};
-    };
+    const auto pairAt = numberedPair;
     struct Row {
         QStringList answers;  // "" answers right
         QStringList lines;    // as scored
@@ -596,5 +599,51 @@ TEST(QuizPassTest, ScoringMarksEachLineAndARepeatAsksTheWrongOnesInOrder) {
         if (!row.repeat.empty()) {
             EXPECT_EQ(repeat.first, pairAt(row.repeat.front()));
         }
+    }
+}
+
+// The pass scores itself: the screen only shows what it returns. A read that fails leaves the
+// pass unscored, its scoring still due, so that the next press tries again.
+TEST(QuizPassTest, ScoreCountsTheRightAnswersAndKeepsTheLastWrongPair) {
+    const auto pairAt = numberedPair;
+    struct Row {
+        QStringList answers;  // "" answers right
+        int right;
+        int lastWrong;
+    };
+    const Row rows[] = {
+        {{"", "", ""}, 3, 0}, {{"x", "", ""}, 2, 1}, {{"x", "", "y", ""}, 2, 3}, {{"x"}, 0, 1},
+        {{}, 0, 0},
+    };
+    for (const Row& row : rows) {
+        const int questions = static_cast<int>(row.answers.size());
+        SCOPED_TRACE(questions);
+        quiz::QuizPass pass;
+        pass.blankAnswers();
+        pass.begin(questions);
+        for (int p = 1; p <= questions; ++p) {
+            const QString& given = row.answers[p - 1];
+            pass.answer(quiz::answerOf(given.isEmpty() ? "o" + QString::number(p) : given));
+        }
+        if (questions > 0) {
+            int reads = 0;
+            EXPECT_THROW(pass.score([&](int position) {
+                if (++reads == questions) {
+                    throw store::IoError("Read beyond end of file");
+                }
+                return pairAt(position);
+            }),
+                         store::IoError);
+            EXPECT_TRUE(pass.scoringDue());
+            EXPECT_EQ(pass.phase(), quiz::QuizPass::Phase::Asking);
+        }
+        const quiz::QuizPass::Score score = pass.score(pairAt);
+        EXPECT_EQ(score.lines.size(), questions);
+        EXPECT_EQ(score.right, row.right);
+        EXPECT_EQ(score.lastWrong, row.lastWrong);
+        EXPECT_EQ(score.lastWrongPair,
+                  row.lastWrong > 0 ? pairAt(row.lastWrong) : store::WordRecord{});
+        EXPECT_EQ(pass.phase(), quiz::QuizPass::Phase::Finished);
+        EXPECT_EQ(pass.repeatsWrong(), row.right < questions);
     }
 }

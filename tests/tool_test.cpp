@@ -423,6 +423,22 @@ TEST_F(ToolTest, CutAndSkipUnsupportedAreReported) {
     EXPECT_TRUE(contains(result.out, "Left out:\n  line 3:"));
 }
 
+// A character outside the Basic Multilingual Plane is one character the word list cannot hold:
+// the refusal names it whole, never half of it, and leaving it out leaves out its pair only.
+TEST_F(ToolTest, CharactersBeyondTheBasicPlaneAreRefusedWhole) {
+    makeLanguage({});
+    const QByteArray words = "hund,dog\nglad \xF0\x9F\x98\x80,happy\n";
+    const ToolResult refused = import("w.csv", words);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(contains(refused.err, "line 2: \"glad \xF0\x9F\x98\x80\" holds U+1F600"))
+        << refused.err;
+    EXPECT_FALSE(contains(refused.err, "U+D83D")) << refused.err;
+    const ToolResult skipped = import("w.csv", words, {"--skip-unsupported"});
+    ASSERT_EQ(skipped.status, 0) << skipped.err;
+    EXPECT_EQ(shown(1), "1\thund\tdog\n");
+    EXPECT_TRUE(contains(skipped.out, "Pairs left out:\n  line 2:"));
+}
+
 TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
     const ToolResult result = import("w.csv", "hund,dog\n");
     ASSERT_EQ(result.status, 0) << result.err;

@@ -5,6 +5,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -39,6 +40,15 @@ TEST(Text, CrossesToTheCodePageAndBack) {
     EXPECT_EQ(fromStore(toStore(swedish)), swedish);
     EXPECT_TRUE(fitsCodePage(swedish));
     EXPECT_FALSE(fitsCodePage(QStringLiteral("zażółć")));
+}
+
+// The emblem the screens show was drawn when the program was built; it must be the picture the
+// drawing code makes now, pixel for pixel, and the window icon is made from it.
+TEST(Look, BuiltEmblemIsTheDrawnOne) {
+    const QImage built = builtEmblem().toImage();
+    EXPECT_EQ(built.size(), QSize(64, 64));
+    EXPECT_EQ(built, emblem(64).toImage().convertToFormat(built.format()));
+    EXPECT_EQ(windowIcon().pixmap(64).toImage(), built);
 }
 
 TEST(Text, PairLinesLineUpTheirSeparators) {

@@ -3,36 +3,21 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "store/Cp1252.h"
+#include "text/Text.h"
 #include "tool/Tool.h"
 
 namespace tool {
 
 QString fromStore(const store::Text& text) {
-    QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
-    QChar* at = result.data();
-    for (const char c : text) {
-        *at++ =
-            QChar(static_cast<char16_t>(store::cp1252::toUnicode(static_cast<unsigned char>(c))));
-    }
-    return result;
+    return text::fromStore(text);
 }
 
 std::optional<char32_t> unsupportedCharacter(const QString& text) {
-    for (const char32_t c : text.toUcs4()) {
-        if (!store::cp1252::fromUnicode(c)) {
-            return c;
-        }
-    }
-    return std::nullopt;
+    return text::unsupportedCharacter(text);
 }
 
 store::Text toStore(const QString& text) {
-    store::Text result;
-    for (const char32_t c : text.toUcs4()) {
-        result += static_cast<char>(store::cp1252::fromUnicode(c).value_or('?'));
-    }
-    return result;
+    return text::toStore(text);
 }
 
 DataFolder::DataFolder(const QString& path) : path_(path), settings_(store::defaultSettings()) {

@@ -175,17 +175,4 @@ QPixmap emblem(int size) {
     return pixmap;
 }
 
-QIcon windowIcon() {
-    // Drawn once and scaled down: each size drawn anew would load the font again at its scale.
-    static const QIcon icon = [] {
-        const QPixmap large = emblem(64);
-        QIcon i(large);
-        for (int size : {48, 32, 16}) {
-            i.addPixmap(large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        }
-        return i;
-    }();
-    return icon;
-}
-
 }  // namespace ui

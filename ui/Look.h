@@ -25,7 +25,10 @@ QFont screenFont(int points);
 enum class Glyph { Continue, Save, Learn, Quiz, Info, Menu };
 QPixmap glyph(Glyph kind);             // 16 x 16
 QPixmap arrowGlyph(bool pointsRight);  // 28 x 13, blue
-QPixmap emblem(int size);              // the program's emblem, square
+QPixmap emblem(int size);              // the program's emblem, square, drawn now
+// The 64-pixel emblem as it was drawn when the program was built: no font is looked up for it.
+QPixmap builtEmblem();
+// Every screen's icon: the built emblem at 64, 48, 32 and 16 pixels.
 QIcon windowIcon();
 
 }  // namespace ui

@@ -1,18 +1,19 @@
 #pragma once
-// The one crossing between the screens' text (QString) and the files' text (Windows-1252 bytes).
+// The screens' side of the text: the conversion to and from the files' Windows-1252 bytes (from
+// text/), the pair lines of the list boxes, and the validator of every field.
 
 #include <QString>
 #include <QValidator>
 
-#include "store/Records.h"
+#include "text/Text.h"
 
 namespace ui {
 
-QString fromStore(const store::Text& text);
-// Characters the code page cannot hold never reach this point (the fields refuse them);
-// should one arrive, it is stored as '?'.
-store::Text toStore(const QString& text);
-bool fitsCodePage(const QString& text);
+// Characters the code page cannot hold never reach toStore (the fields refuse them); should
+// one arrive, it is stored as one '?'.
+using text::fitsCodePage;
+using text::fromStore;
+using text::toStore;
 
 // How a list box shows a pair: the Swedish word right-aligned to column 31 (31 - length spaces
 // in front, none when longer), the separator (" * " or " # "), then the other word, so that

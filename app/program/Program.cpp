@@ -21,15 +21,25 @@ std::unique_ptr<Form> create(Form*& slot, Args&... args) {
 
 }  // namespace
 
-Program::Program(ui::Context& context)
-    : screens{context},
-      start_(create(screens.start, context, navigation_)),
-      menu_(create(screens.menu, context, state_, navigation_)),
-      editor_(create(screens.editor, context, state_, navigation_)),
-      learnList_(create(screens.learnList, context, state_, navigation_)),
-      quizList_(create(screens.quizList, context, state_, navigation_)),
-      learnRandom_(create(screens.learnRandom, context, state_, navigation_)),
-      quizRandom_(create(screens.quizRandom, context, state_, navigation_)),
-      info_(create(screens.info, context, navigation_)) {}
+Program::Program(ui::Context& context) : Program(context, StartFirst{}) {
+    buildScreens();
+}
+
+Program::Program(ui::Context& context, StartFirst)
+    : screens{context}, start_(create(screens.start, context, navigation_)) {}
+
+void Program::buildScreens() {
+    if (menu_) {
+        return;
+    }
+    ui::Context& context = screens.context;
+    menu_ = create(screens.menu, context, state_, navigation_);
+    editor_ = create(screens.editor, context, state_, navigation_);
+    learnList_ = create(screens.learnList, context, state_, navigation_);
+    quizList_ = create(screens.quizList, context, state_, navigation_);
+    learnRandom_ = create(screens.learnRandom, context, state_, navigation_);
+    quizRandom_ = create(screens.quizRandom, context, state_, navigation_);
+    info_ = create(screens.info, context, navigation_);
+}
 
 Program::~Program() = default;

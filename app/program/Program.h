@@ -1,6 +1,7 @@
 #pragma once
 // The whole program: the menu state, the way between the screens and the eight screens,
-// created once and in order.
+// created once and in order. The program itself puts the start screen on the display before it
+// builds the seven others, which nobody sees until "&Fortsätt" is pressed.
 
 #include <memory>
 
@@ -10,12 +11,19 @@
 
 class Program {
   public:
+    // All eight screens at once.
     explicit Program(ui::Context& context);
+    // The start screen only; buildScreens() makes the seven others.
+    struct StartFirst {};
+    Program(ui::Context& context, StartFirst);
+    void buildScreens();
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
     Screens screens;
+    // The way between the screens, for tests that move as the buttons do.
+    Navigation& navigation() { return navigation_; }
 
   private:
     state::MenuState state_;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include "app/Unit1.h"
 #include "app/program/Program.h"
@@ -26,7 +27,10 @@ int main(int argc, char* argv[]) {
     }
 
     ui::Context context{dialogs, [] { QApplication::exit(0); }};
-    Program program(context);
+    // The start screen goes on the display first; the other screens are built as soon as the
+    // event loop runs, which is before anything the user does reaches them.
+    Program program(context, Program::StartFirst{});
     program.screens.start->showCentred();
+    QTimer::singleShot(0, [&program] { program.buildScreens(); });
     return QApplication::exec();
 }

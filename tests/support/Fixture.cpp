@@ -93,11 +93,11 @@ void ProgramTest::showMenu() {
         s.menu->move(place);
         return;
     }
-    s.start->handOver(*from, *s.menu);
+    navigation().handOver(*from, *s.menu);
 }
 
 void ProgramTest::openFromMenu(QWidget* target) {
-    screens().start->handOver(*screens().menu, *target);
+    navigation().handOver(*screens().menu, *target);
 }
 
 void ProgramTest::click(QAbstractButton* button) {

@@ -34,6 +34,7 @@ class ProgramTest : public ::testing::Test {
     ~ProgramTest() override;
 
     Screens& screens() { return program_->screens; }
+    Navigation& navigation() { return program_->navigation(); }
 
     // Acting as the user.
     static void click(QAbstractButton* button);

@@ -1,0 +1,60 @@
+#include "drill/PairSource.h"
+
+#include <algorithm>
+
+namespace drill {
+namespace {
+
+std::size_t at(int position) {
+    return static_cast<std::size_t>(std::clamp(position, 0, kTableSize));
+}
+
+}  // namespace
+
+int PairSource::shuffle(int language, int count, Random& random) {
+    return std::clamp(build(language, count, random), 0, store::kMaxPairCount);
+}
+
+store::WordRecord PairSource::read(store::WordListFile& file, int list, int position) const {
+    const PairPlace p = place(list, position);
+    return file.read(p.list, p.slot);
+}
+
+int ChosenListSource::countOnShow(store::WordListFile& file, int list) {
+    return store::pairCount(file.readHeader(list));
+}
+
+int ChosenListSource::build(int /*language*/, int count, Random& random) {
+    order_.build(count, random);
+    return count;
+}
+
+PairPlace ChosenListSource::place(int list, int position) const {
+    return {list, order_.entry[at(position)]};
+}
+
+void ChosenListSource::copyEntry(int from, int to) {
+    order_.entry[at(to)] = order_.entry[at(from)];
+}
+
+int TenRandomSource::countOnShow(store::WordListFile& /*file*/, int /*list*/) {
+    return kTenRandom;
+}
+
+int TenRandomSource::build(int language, int /*count*/, Random& random) {
+    const std::array<int, 99> counts = readListCounts(language);
+    order_.build([&counts](int list) { return counts[static_cast<std::size_t>(list)]; }, random);
+    return order_.chosenCount;
+}
+
+PairPlace TenRandomSource::place(int /*list*/, int position) const {
+    const int step = std::clamp(position, 0, kTenRandom);
+    return {order_.listOf(step), order_.slotOf(step)};
+}
+
+void TenRandomSource::copyEntry(int from, int to) {
+    order_.chosen[static_cast<std::size_t>(std::clamp(to, 0, kTenRandom))] =
+        order_.chosen[static_cast<std::size_t>(std::clamp(from, 0, kTenRandom))];
+}
+
+}  // namespace drill
