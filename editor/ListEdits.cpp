@@ -43,7 +43,6 @@ std::optional<int> appendPair(int language, int list, const store::Text& swedish
     header.number = newCount;
     file.writeHeader(list, header);
     file.commitChange();
-    file.close();
     return newCount;
 }
 
@@ -72,7 +71,6 @@ std::optional<int> insertPair(int language, int list, int slot, const store::Tex
     }
     file.write(list, slot, {newCount, swedish, other});
     file.commitChange();
-    file.close();
     return newCount;
 }
 
@@ -95,7 +93,6 @@ std::optional<int> removePair(int language, int list, int slot) {
     header.number = newCount;
     file.writeHeader(list, header);
     file.commitChange();
-    file.close();
     return newCount;
 }
 

@@ -306,11 +306,18 @@ void RecordFile::beginChange(std::span<const Extent> extents) {
 
 void RecordFile::commitChange() {
     sync();
+    // Closed before the journal goes, so that no error of this file can come after the change
+    // stands; an error up to here undoes it, as the caller is told.
     try {
+        close();
         removeFile(journalPath(path_));
     } catch (const IoError&) {
-        // A journal that stays would undo the change at the next start: undo it now, as told.
-        rollBack();
+        change_.reset();
+        try {
+            rollBackJournal(path_);
+        } catch (const IoError&) {
+            // the journal stays for the next lock holder
+        }
         throw;
     }
     change_.reset();
@@ -376,6 +383,9 @@ void RecordFile::cutTo(std::int64_t size) {
 }
 
 void RecordFile::close() {
+    if (fd_ < 0) {
+        return;  // closed already (commitChange closes)
+    }
     int fd = fd_;
     fd_ = -1;
     if (int e = injected(FileOp::Close, path_)) {

@@ -87,8 +87,8 @@ class RecordFile {
     // earlier change of this file is rolled back first. Extents beyond the file's end journal
     // what there is.
     void beginChange(std::span<const Extent> extents);
-    // Flushes the file, then removes the journal: from here on the change stands. Should the
-    // journal not go, the change is rolled back and the error thrown.
+    // Flushes and closes the file, then removes the journal: from here on the change stands.
+    // Should any of that fail, the change is rolled back and the error thrown.
     void commitChange();
     // Fails with "Disk full" unless the filesystem has room for every page of these bytes: on
     // a copy-on-write filesystem even a write in place needs new pages.

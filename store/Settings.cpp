@@ -66,7 +66,6 @@ void saveSettings(const Settings& settings) {
     file.seek(0);
     file.write(encode(settings));
     file.commitChange();
-    file.close();
 }
 
 }  // namespace store

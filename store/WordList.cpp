@@ -92,7 +92,6 @@ void writePair(int language, int list, int slot, const WordRecord& pair) {
     file.beginChange(list, slot, slot);
     file.write(list, slot, pair);
     file.commitChange();
-    file.close();
 }
 
 Text emptyListName(int list) {
