@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -81,7 +82,9 @@ std::optional<QByteArray> gunzip(const QByteArray& packed, qint64 largest) {
             result = Z_DATA_ERROR;
         }
     }
-    const bool whole = result == Z_STREAM_END && z.avail_in == 0;
+    // Archives are padded with zero bytes to a whole block after the gzip data.
+    const bool whole = result == Z_STREAM_END && std::all_of(z.next_in, z.next_in + z.avail_in,
+                                                             [](Bytef b) { return b == 0; });
     inflateEnd(&z);
     return whole ? std::optional(out) : std::nullopt;
 }
@@ -159,6 +162,7 @@ QByteArray packArchive(const FileSet& files) {
     // shrink well at any level.
     archive_write_set_filter_option(out.get(), "gzip", "compression-level", "1");
     archive_write_set_format_pax_restricted(out.get());
+    archive_write_set_bytes_in_last_block(out.get(), 1);  // no padding after the gzip data
     if (archive_write_open(out.get(), &bytes, nullptr, appendTo, nullptr) != ARCHIVE_OK) {
         throw Refusal(QString::fromUtf8(archive_error_string(out.get())));
     }
