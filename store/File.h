@@ -97,6 +97,8 @@ class RecordFile {
     void cutTo(std::int64_t size);
     // Flushes what was written to the disk.
     void sync();
+    // The same for the bytes and the size only, not the times: what a change in place needs.
+    void syncData();
     void close();
 
   private:

@@ -115,7 +115,9 @@ class Reader {
 };
 
 std::string inFolder(const std::string& folder, const std::string& name) {
-    return folder + "/" + name;
+    std::string path = folder;
+    path.append(1, '/').append(name);
+    return path;
 }
 
 // The whole of a small file, or nothing when it is not there. Throws IoError.
@@ -178,7 +180,8 @@ void requireRoom(const std::string& folder, std::span<const NewFile> files) {
 }  // namespace
 
 std::string journalPath(const std::string& path) {
-    const std::string name = "." + fileNameOf(path) + std::string(kJournalSuffix);
+    std::string name(1, '.');
+    name.append(fileNameOf(path)).append(kJournalSuffix);
     return path.find('/') == std::string::npos ? name : inFolder(folderOf(path), name);
 }
 
