@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <random>
+#include <thread>
 
 #include "store/File.h"
 #include "store/Journal.h"
@@ -287,6 +288,21 @@ TEST_F(RestoreTest, AFileOfTheWrongSizeHasAWayBack) {
     const ToolResult only = run({"restore", good, "--only", "bu2.dat"});
     ASSERT_EQ(only.status, 0) << only.err;
     EXPECT_EQ(dataFiles(), sound);
+}
+
+// Two starts at the same instant: the snapshots' own lock makes the second find the first's.
+TEST_F(RestoreTest, TwoSnapshotsAtOnceWriteOne) {
+    makeFiles("a");
+    const tool::FileSet files = tool::readDataFiles(data());
+    for (int round = 0; round < 5; ++round) {
+        QDir(tool::snapshotFolder(data())).removeRecursively();
+        QString taken[2];
+        std::thread other([&] { taken[1] = tool::takeSnapshot(data(), files); });
+        taken[0] = tool::takeSnapshot(data(), files);
+        other.join();
+        EXPECT_EQ(tool::snapshots(data()).size(), 1) << round;
+        EXPECT_TRUE(taken[0].isEmpty() != taken[1].isEmpty()) << round;
+    }
 }
 
 // What interrupted work leaves is cleared by the next holder: a journal, an intent whose
