@@ -231,4 +231,29 @@ TEST_F(JournalFaults, AJournalThatIsNotWholeIsRemovedAndTheFileLeftAlone) {
     EXPECT_TRUE(restarted() == old_);
 }
 
+// An intent names files of its own folder only: a name with a folder in it, or one cut short,
+// is no intent, and is removed without a rename.
+TEST_F(JournalFaults, AnIntentRenamesOnlyWithinItsFolder) {
+    const std::vector<store::Rename> good{{".bu1.dat.Ab12Cd.tmp", "bu1.dat"},
+                                          {".agen.dat.Xy34Zw.tmp", "agen.dat"}};
+    const auto whole = store::encodeIntent(good);
+    EXPECT_EQ(store::decodeIntent(whole), good);
+    for (const store::Rename& bad : std::vector<store::Rename>{{"../x", "bu1.dat"},
+                                                               {".bu1.dat.Ab12Cd.tmp", "/etc/x"},
+                                                               {".bu1.dat.Ab12Cd.tmp", ".."},
+                                                               {"", "bu1.dat"},
+                                                               {".tmp", "sub/bu1.dat"}}) {
+        const std::vector<store::Rename> one{bad};
+        EXPECT_FALSE(store::decodeIntent(store::encodeIntent(one)))
+            << bad.first << " " << bad.second;
+    }
+    for (std::size_t n = 0; n < whole.size(); ++n) {
+        EXPECT_FALSE(store::decodeIntent({whole.data(), n})) << n;
+    }
+    std::ofstream(".bu1.dat.Ab12Cd.tmp") << "new";
+    std::ofstream(store::kIntentName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(whole.data()), static_cast<long>(whole.size()) - 1);
+    EXPECT_TRUE(restarted() == old_);  // no rename, and the temporary removed with the intent
+}
+
 }  // namespace
