@@ -291,8 +291,22 @@ void RecordFile::beginChange(std::span<const Extent> extents) {
         content->entries.push_back(std::move(entry));
     }
     const std::string journal = journalPath(path_);
+    if (int e = injected(FileOp::Create, journal)) {
+        fail(e);
+    }
+    const int fd = ::open(journal.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno != EACCES && errno != EPERM && errno != EROFS) {
+            fail(errno);
+        }
+        // A folder that takes no new file, where the file itself may be written: the change
+        // is made as before the journal, rolled back from memory should it fail.
+        journaled_ = false;
+        change_ = std::move(content);
+        return;
+    }
     try {
-        RecordFile file(journal, Opening::Emptied);
+        RecordFile file(journal, fd);
         file.write(encodeJournal(*content));
         // Its bytes and size, which is all a rollback needs. The new name needs no flush of
         // the folder of its own: the journalling filesystems (ext4, XFS, btrfs) make a new
@@ -303,6 +317,7 @@ void RecordFile::beginChange(std::span<const Extent> extents) {
         ::unlink(journal.c_str());  // not whole, and nothing of the file was touched yet
         throw;
     }
+    journaled_ = true;
     change_ = std::move(content);
 }
 
@@ -312,7 +327,9 @@ void RecordFile::commitChange() {
     // stands; an error up to here undoes it, as the caller is told.
     try {
         close();
-        removeFile(journalPath(path_));
+        if (journaled_) {
+            removeFile(journalPath(path_));
+        }
     } catch (const IoError&) {
         change_.reset();
         try {
@@ -344,7 +361,9 @@ int RecordFile::rollBack() {
         return errno;
     }
     try {
-        removeFile(journalPath(path_));
+        if (journaled_) {
+            removeFile(journalPath(path_));
+        }
     } catch (const IoError&) {
         return EIO;  // the journal stays; rolling it back again does no harm
     }

@@ -85,7 +85,7 @@ class RecordFile {
     void write(std::span<const unsigned char> bytes);
     // Journals the original bytes of `extents` and flushes the journal; a journal left by an
     // earlier change of this file is rolled back first. Extents beyond the file's end journal
-    // what there is.
+    // what there is. In a folder that denies new files the journal is kept in memory only.
     void beginChange(std::span<const Extent> extents);
     // Flushes and closes the file, then removes the journal: from here on the change stands.
     // Should any of that fail, the change is rolled back and the error thrown.
@@ -113,6 +113,7 @@ class RecordFile {
     std::string path_;
     int fd_ = -1;
     std::unique_ptr<JournalContent> change_;  // the change under way
+    bool journaled_ = false;                  // its journal is on the disk
 };
 
 // Writes a complete new file: `fill` writes into a temporary file of its own in the same folder
