@@ -38,11 +38,11 @@ std::optional<int> appendPair(int language, int list, const store::Text& swedish
     const int newCount = count + 1;
     requireSlot(file, list, newCount);
     file.requireSpace(list);
+    file.beginChange(list, newCount, newCount);
     file.write(list, newCount, {newCount, swedish, other});
     header.number = newCount;
     file.writeHeader(list, header);
-    file.sync();
-    file.close();
+    file.commitChange();
     return newCount;
 }
 
@@ -61,6 +61,7 @@ std::optional<int> insertPair(int language, int list, int slot, const store::Tex
     const WordRecord last = file.read(list, count);
     requireSlot(file, list, newCount);
     file.requireSpace(list);
+    file.beginChange(list, slot, newCount);
     file.write(list, newCount, {newCount, last.first, last.second});
     header.number = newCount;
     file.writeHeader(list, header);
@@ -69,8 +70,7 @@ std::optional<int> insertPair(int language, int list, int slot, const store::Tex
         file.write(list, s + 1, {newCount, pair.first, pair.second});
     }
     file.write(list, slot, {newCount, swedish, other});
-    file.sync();
-    file.close();
+    file.commitChange();
     return newCount;
 }
 
@@ -84,6 +84,7 @@ std::optional<int> removePair(int language, int list, int slot) {
     }
     const int newCount = count - 1;
     file.requireSpace(list);
+    file.beginChange(list, slot, count - 1);
     // The later pairs move up while the old count still covers the last of them.
     for (int s = slot; s < count; ++s) {
         const WordRecord pair = file.read(list, s + 1);
@@ -91,8 +92,7 @@ std::optional<int> removePair(int language, int list, int slot) {
     }
     header.number = newCount;
     file.writeHeader(list, header);
-    file.sync();
-    file.close();
+    file.commitChange();
     return newCount;
 }
 

@@ -3,13 +3,12 @@
 // record written carries the list's new count as its number; the header's texts are written
 // back as read.
 //
-// The writes are ordered so that a failure at any single read, write or close leaves every
-// pair of the list within its count and nothing that never was a pair of it (at worst one pair
-// counted twice): a pair is in its slot before the header counts it, and the header stops
-// counting a slot only after its pair has moved out of it. A write cut short puts back the
-// record it was writing (see store::RecordFile::write), and a change starts only when the disk
-// has room for the pages of the list. Each change is flushed to the disk before the file is
-// closed.
+// Each change goes through the file's rollback journal (store::RecordFile::beginChange): a
+// failure at any read, write, flush or close, or a kill, leaves the list as it was, rolled back
+// at once or by the next holder of the folder. Within the change the writes keep an order that
+// loses no pair even without the journal: a pair is in its slot before the header counts it,
+// and the header stops counting a slot only after its pair has moved out of it. A change starts
+// only when the disk has room for the pages of the list, and is flushed before it stands.
 
 #include <optional>
 #include <vector>

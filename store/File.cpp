@@ -1,5 +1,7 @@
 #include "store/File.h"
 
+#include "store/Journal.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,8 +24,7 @@ FaultHook& faultHook() {
 }
 
 int injected(FileOp op, const std::string& path) {
-    const FaultHook& hook = faultHook();
-    return hook ? hook(op, path) : 0;
+    return injectedFault(op, path);
 }
 
 // How many temporary names a creation tries before it gives up.
@@ -35,16 +36,6 @@ constexpr std::string_view kRandomAlphabet =
 
 [[noreturn]] void raise(int errorNumber) {
     throw IoError(ioErrorText(errorNumber));
-}
-
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string fileNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // "dir/.bu1.dat.k3Xq9Z.tmp" for "dir/bu1.dat".
@@ -60,7 +51,53 @@ std::string temporaryPath(const std::string& path) {
     return path.find('/') == std::string::npos ? name : folderOf(path).append(1, '/').append(name);
 }
 
-// Flushes a folder, so that a rename in it survives a power cut.
+// Writes all of `bytes` at `offset`, or stops at the first error: 0 or that error. `fault` is
+// what the test seam asked for.
+int writeAt(int fd, std::int64_t offset, std::span<const unsigned char> bytes, int fault) {
+    if (fault > 0) {
+        return fault;
+    }
+    std::size_t wanted = bytes.size();
+    int error = 0;
+    if (fault == kShortWrite) {
+        wanted = bytes.size() / 2;
+        error = ENOSPC;
+    } else if (fault < kShortWriteOfBase) {
+        wanted = std::min(bytes.size(), static_cast<std::size_t>(kShortWriteOfBase - fault));
+        error = ENOSPC;
+    }
+    std::size_t done = 0;
+    while (done < wanted) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, wanted - done,
+                                   static_cast<off_t>(offset) + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : ENOSPC;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return error;
+}
+
+}  // namespace
+
+int injectedFault(FileOp op, const std::string& path) {
+    const FaultHook& hook = faultHook();
+    return hook ? hook(op, path) : 0;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 void syncFolder(const std::string& folder) {
     if (int e = injected(FileOp::Sync, folder)) {
         raise(e);
@@ -78,7 +115,14 @@ void syncFolder(const std::string& folder) {
     }
 }
 
-}  // namespace
+void removeFile(const std::string& path) {
+    if (int e = injected(FileOp::Remove, path)) {
+        raise(e);
+    }
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        raise(errno);
+    }
+}
 
 std::string ioErrorText(int errorNumber) {
     switch (errorNumber) {
@@ -144,20 +188,24 @@ int removeTemporaryFiles(const std::string& folder, std::span<const std::string>
     return removed;
 }
 
-RecordFile::RecordFile(const std::string& path) : path_(path) {
-    if (int e = injected(FileOp::Open, path_)) {
+RecordFile::RecordFile(const std::string& path, Opening opening) : path_(path) {
+    const bool emptied = opening == Opening::Emptied;
+    if (int e = injected(emptied ? FileOp::Create : FileOp::Open, path_)) {
         raise(e);
     }
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
+    fd_ = emptied ? ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)
+                  : ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ < 0) {
         raise(errno);
     }
 }
 
-RecordFile::RecordFile(const std::string& path, int fd, bool fresh)
-    : path_(path), fd_(fd), fresh_(fresh) {}
+RecordFile::RecordFile(const std::string& path, int fd) : path_(path), fd_(fd) {}
 
 RecordFile::~RecordFile() {
+    if (change_ && fd_ >= 0) {
+        rollBack();  // best effort: what failed was told already; a journal left stays
+    }
     if (fd_ >= 0) {
         ::close(fd_);
     }
@@ -198,67 +246,128 @@ void RecordFile::read(std::span<unsigned char> bytes) {
 
 void RecordFile::write(std::span<const unsigned char> bytes) {
     const int fault = injected(FileOp::Write, path_);
-    if (fault > 0) {
-        fail(fault);
-    }
     const off_t offset = ::lseek(fd_, 0, SEEK_CUR);
-    if (offset < 0) {
-        fail(errno);
+    int error = offset < 0 ? errno : writeAt(fd_, offset, bytes, fault);
+    if (error == 0) {
+        if (::lseek(fd_, offset + static_cast<off_t>(bytes.size()), SEEK_SET) >= 0) {
+            return;
+        }
+        error = errno;
     }
-    // What the write replaces, to put back should it stop part-way; at the end of the file
-    // there is less (or nothing).
-    std::vector<unsigned char> before(fresh_ ? 0 : bytes.size());
-    std::size_t kept = 0;
-    while (kept < before.size()) {
-        ssize_t n = ::pread(fd_, before.data() + kept, before.size() - kept,
-                            offset + static_cast<off_t>(kept));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            fail(errno);
-        }
-        if (n == 0) {
-            break;
-        }
-        kept += static_cast<std::size_t>(n);
+    if (change_) {
+        rollBack();
     }
-    before.resize(kept);
-
-    const std::size_t wanted = fault == kShortWrite ? bytes.size() / 2 : bytes.size();
-    std::size_t done = 0;
-    int error = fault == kShortWrite ? ENOSPC : 0;
-    while (done < wanted) {
-        ssize_t n = ::write(fd_, bytes.data() + done, wanted - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            error = n < 0 ? errno : ENOSPC;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (error != 0) {
-        putBack(offset, before, done);
-        fail(error);
-    }
+    fail(error);
 }
 
-void RecordFile::putBack(std::int64_t offset, std::span<const unsigned char> before,
-                         std::size_t written) {
-    if (fresh_ || written == 0) {
+void RecordFile::beginChange(std::span<const Extent> extents) {
+    rollBackJournal(path_);  // an earlier change that could not be rolled back at once
+    auto content = std::make_unique<JournalContent>();
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
+        fail(errno);
+    }
+    content->fileSize = st.st_size;
+    for (const Extent& extent : extents) {
+        if (int e = injected(FileOp::Read, path_)) {
+            fail(e);
+        }
+        const std::int64_t there =
+            std::clamp<std::int64_t>(st.st_size - extent.offset, 0, extent.length);
+        JournalEntry entry{extent.offset,
+                           std::vector<unsigned char>(static_cast<std::size_t>(there))};
+        std::size_t done = 0;
+        while (done < entry.bytes.size()) {
+            const ssize_t n = ::pread(fd_, entry.bytes.data() + done, entry.bytes.size() - done,
+                                      static_cast<off_t>(extent.offset) + static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                fail(n < 0 ? errno : kShortRead);
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        content->entries.push_back(std::move(entry));
+    }
+    const std::string journal = journalPath(path_);
+    if (int e = injected(FileOp::Create, journal)) {
+        fail(e);
+    }
+    const int fd = ::open(journal.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno != EACCES && errno != EPERM && errno != EROFS) {
+            fail(errno);
+        }
+        // A folder that takes no new file, where the file itself may be written: the change
+        // is made as before the journal, rolled back from memory should it fail.
+        journaled_ = false;
+        change_ = std::move(content);
         return;
     }
-    // Best effort: the error the user is told of is the write's own.
-    const std::size_t back = std::min(written, before.size());
-    if (back > 0 && ::pwrite(fd_, before.data(), back, offset) < 0) {
-        return;
+    try {
+        RecordFile file(journal, fd);
+        file.write(encodeJournal(*content));
+        // Its bytes and size, which is all a rollback needs. The new name needs no flush of
+        // the folder of its own: the journalling filesystems (ext4, XFS, btrfs) make a new
+        // file's name durable with its first flush.
+        file.syncData();
+        file.close();
+    } catch (...) {
+        ::unlink(journal.c_str());  // not whole, and nothing of the file was touched yet
+        throw;
     }
-    if (written > before.size()) {
-        // The write went past the end of the file: the file ends where it ended before.
-        [[maybe_unused]] int ignored = ::ftruncate(fd_, offset + static_cast<off_t>(before.size()));
+    journaled_ = true;
+    change_ = std::move(content);
+}
+
+void RecordFile::commitChange() {
+    syncData();
+    // Closed before the journal goes, so that no error of this file can come after the change
+    // stands; an error up to here undoes it, as the caller is told.
+    try {
+        close();
+        if (journaled_) {
+            removeFile(journalPath(path_));
+        }
+    } catch (const IoError&) {
+        change_.reset();
+        try {
+            rollBackJournal(path_);
+        } catch (const IoError&) {
+            // the journal stays for the next lock holder
+        }
+        throw;
     }
+    change_.reset();
+}
+
+int RecordFile::rollBack() {
+    const std::unique_ptr<JournalContent> change = std::move(change_);
+    for (const JournalEntry& entry : change->entries) {
+        if (int e = writeAt(fd_, entry.offset, entry.bytes, injected(FileOp::Write, path_))) {
+            return e;
+        }
+    }
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0 && st.st_size > change->fileSize &&
+        ::ftruncate(fd_, static_cast<off_t>(change->fileSize)) != 0) {
+        return errno;
+    }
+    if (int e = injected(FileOp::Sync, path_)) {
+        return e;
+    }
+    if (::fsync(fd_) != 0) {
+        return errno;
+    }
+    try {
+        if (journaled_) {
+            removeFile(journalPath(path_));
+        }
+    } catch (const IoError&) {
+        return EIO;  // the journal stays; rolling it back again does no harm
+    }
+    return 0;
 }
 
 void RecordFile::requireSpace(std::int64_t offset, std::int64_t length) {
@@ -275,6 +384,15 @@ void RecordFile::requireSpace(std::int64_t offset, std::int64_t length) {
     }
 }
 
+void RecordFile::syncData() {
+    if (int e = injected(FileOp::Sync, path_)) {
+        fail(e);
+    }
+    if (::fdatasync(fd_) != 0) {
+        fail(errno);
+    }
+}
+
 void RecordFile::sync() {
     if (int e = injected(FileOp::Sync, path_)) {
         fail(e);
@@ -284,7 +402,20 @@ void RecordFile::sync() {
     }
 }
 
+void RecordFile::cutTo(std::int64_t size) {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
+        fail(errno);
+    }
+    if (st.st_size > size && ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+        fail(errno);
+    }
+}
+
 void RecordFile::close() {
+    if (fd_ < 0) {
+        return;  // closed already (commitChange closes)
+    }
     int fd = fd_;
     fd_ = -1;
     if (int e = injected(FileOp::Close, path_)) {
@@ -296,7 +427,7 @@ void RecordFile::close() {
     }
 }
 
-void createFile(const std::string& path, const std::function<void(RecordFile&)>& fill) {
+std::string writeTemporary(const std::string& path, const std::function<void(RecordFile&)>& fill) {
     if (int e = injected(FileOp::Create, path)) {
         raise(e);
     }
@@ -311,16 +442,30 @@ void createFile(const std::string& path, const std::function<void(RecordFile&)>&
         }
     }
     try {
-        RecordFile file(temp, fd, true);
+        RecordFile file(temp, fd);
         fill(file);
         file.sync();
         file.close();
-        if (int e = injected(FileOp::Rename, path)) {
-            raise(e);
-        }
-        if (::rename(temp.c_str(), path.c_str()) != 0) {
-            raise(errno);
-        }
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+    return temp;
+}
+
+void renameFile(const std::string& from, const std::string& to) {
+    if (int e = injected(FileOp::Rename, to)) {
+        raise(e);
+    }
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        raise(errno);
+    }
+}
+
+void createFile(const std::string& path, const std::function<void(RecordFile&)>& fill) {
+    const std::string temp = writeTemporary(path, fill);
+    try {
+        renameFile(temp, path);
     } catch (...) {
         ::unlink(temp.c_str());
         throw;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -20,17 +21,31 @@ class IoError : public std::runtime_error {
 std::string ioErrorText(int errorNumber);
 inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
 
-enum class FileOp { Open, Create, Seek, Read, Write, Close, Rename, Sync };
-inline constexpr int kFileOpCount = 8;
+enum class FileOp { Open, Create, Seek, Read, Write, Close, Rename, Sync, Remove };
+inline constexpr int kFileOpCount = 9;
 
 // Test seam: consulted before every file operation. A non-zero result makes that operation
 // fail as if the system had returned that error number; kShortRead makes a read come back
 // short, and kShortWrite makes a write stop part-way (half its bytes written, then Disk full),
-// as a full disk does at a page boundary.
+// as a full disk does at a page boundary; shortWrite(n) makes it stop after n bytes.
 using FaultHook = std::function<int(FileOp, const std::string& path)>;
 inline constexpr int kShortRead = -1;
 inline constexpr int kShortWrite = -2;
+inline constexpr int kShortWriteOfBase = -1000;
+constexpr int shortWrite(int bytes) {
+    return kShortWriteOfBase - bytes;
+}
 void setFaultHook(FaultHook hook);
+// Asks the hook about an operation: 0, or the error (or kind of fault) to act out.
+int injectedFault(FileOp op, const std::string& path);
+
+// The folder of a path ("." for a bare name) and the name in it.
+std::string folderOf(const std::string& path);
+std::string fileNameOf(const std::string& path);
+// Flushes a folder, so that a rename or a new name in it survives a power cut.
+void syncFolder(const std::string& folder);
+// Removes a file; a file that is not there is no error.
+void removeFile(const std::string& path);
 
 bool fileExists(const std::string& path);
 
@@ -42,36 +57,63 @@ bool isTemporaryNameOf(const std::string& name, const std::string& target);
 // call it only while holding the folder's lock. Returns how many were removed.
 int removeTemporaryFiles(const std::string& folder, std::span<const std::string> targets);
 
+// Bytes of a file, by where they start and how many.
+struct Extent {
+    std::int64_t offset = 0;
+    std::int64_t length = 0;
+};
+
+struct JournalContent;
+
 // An existing file opened for reading and writing. The destructor closes a file that is still
 // open without checking; call close() to have the close checked.
+//
+// A change in place is bracketed by beginChange() and commitChange(): the original bytes of
+// everything it will write go to a rollback journal beside the file first (see Journal.h), so
+// that a write that fails part-way, an error in between or a kill leaves the file as it was.
 class RecordFile {
   public:
-    explicit RecordFile(const std::string& path);
+    enum class Opening { Existing, Emptied };  // Emptied: created or cut to nothing
+    explicit RecordFile(const std::string& path, Opening opening = Opening::Existing);
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
     RecordFile& operator=(const RecordFile&) = delete;
 
     void seek(std::int64_t offset);
     void read(std::span<unsigned char> bytes);
-    // A write that fails part-way puts back the bytes it overwrote (as far as the disk lets
-    // it) before it throws, so no record is left half old and half new.
+    // Inside a change, a write that fails rolls the whole change back before it throws.
     void write(std::span<const unsigned char> bytes);
+    // Journals the original bytes of `extents` and flushes the journal; a journal left by an
+    // earlier change of this file is rolled back first. Extents beyond the file's end journal
+    // what there is. In a folder that denies new files the journal is kept in memory only.
+    void beginChange(std::span<const Extent> extents);
+    // Flushes and closes the file, then removes the journal: from here on the change stands.
+    // Should any of that fail, the change is rolled back and the error thrown.
+    void commitChange();
     // Fails with "Disk full" unless the filesystem has room for every page of these bytes: on
     // a copy-on-write filesystem even a write in place needs new pages.
     void requireSpace(std::int64_t offset, std::int64_t length);
+    // Makes a longer file end at `size`; a shorter one stays as it is.
+    void cutTo(std::int64_t size);
     // Flushes what was written to the disk.
     void sync();
+    // The same for the bytes and the size only, not the times: what a change in place needs.
+    void syncData();
     void close();
 
   private:
-    friend void createFile(const std::string&, const std::function<void(RecordFile&)>&);
-    RecordFile(const std::string& path, int fd, bool fresh);
+    friend std::string writeTemporary(const std::string&, const std::function<void(RecordFile&)>&);
+    RecordFile(const std::string& path, int fd);
     [[noreturn]] void fail(int errorNumber) const;
-    void putBack(std::int64_t offset, std::span<const unsigned char> before, std::size_t written);
+    // Rolls the change under way back from the journal kept in memory; the journal file goes
+    // once the file is whole again and flushed. Returns 0 or the error that stopped it (the
+    // journal file then stays for the next lock holder).
+    int rollBack();
 
     std::string path_;
     int fd_ = -1;
-    bool fresh_ = false;  // a new file of our own: nothing in it to put back
+    std::unique_ptr<JournalContent> change_;  // the change under way
+    bool journaled_ = false;                  // its journal is on the disk
 };
 
 // Writes a complete new file: `fill` writes into a temporary file of its own in the same folder
@@ -80,5 +122,10 @@ class RecordFile {
 // `path` either does not change or holds the whole new file, and nothing else in the folder is
 // touched.
 void createFile(const std::string& path, const std::function<void(RecordFile&)>& fill);
+// The first half of that: the new file under its temporary name, flushed and closed; returns
+// that name. On failure nothing is left.
+std::string writeTemporary(const std::string& path, const std::function<void(RecordFile&)>& fill);
+// Renames, checked (and seen by the test seam as a Rename of `to`).
+void renameFile(const std::string& from, const std::string& to);
 
 }  // namespace store

@@ -61,9 +61,11 @@ void createSettings() {
 void saveSettings(const Settings& settings) {
     RecordFile file(kSettingsFileName);
     file.requireSpace(0, kSettingsSize);
+    const Extent record{0, kSettingsSize};
+    file.beginChange({&record, 1});
     file.seek(0);
     file.write(encode(settings));
-    file.close();
+    file.commitChange();
 }
 
 }  // namespace store

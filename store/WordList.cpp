@@ -1,6 +1,7 @@
 #include "store/WordList.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace store {
 namespace {
@@ -52,6 +53,20 @@ void WordListFile::requireSpace(int list) {
                        std::int64_t{kSlotsPerList} * kRecordSize);
 }
 
+void WordListFile::beginChange(int list, int firstSlot, int lastSlot) {
+    const auto at = [&](int slot) { return std::int64_t{recordIndex(list, slot)} * kRecordSize; };
+    std::vector<Extent> extents{{at(0), kRecordSize}};
+    if (lastSlot >= firstSlot && lastSlot > 0) {
+        firstSlot = std::max(firstSlot, 1);
+        if (firstSlot == 1) {
+            extents.clear();
+            firstSlot = 0;
+        }
+        extents.push_back({at(firstSlot), std::int64_t{lastSlot - firstSlot + 1} * kRecordSize});
+    }
+    file_.beginChange(extents);
+}
+
 bool wordListExists(int language) {
     return fileExists(wordListFileName(language));
 }
@@ -74,9 +89,9 @@ WordRecord readPair(int language, int list, int slot) {
 void writePair(int language, int list, int slot, const WordRecord& pair) {
     WordListFile file(language);
     file.requireSpace(list);
+    file.beginChange(list, slot, slot);
     file.write(list, slot, pair);
-    file.sync();
-    file.close();
+    file.commitChange();
 }
 
 Text emptyListName(int list) {

@@ -55,6 +55,10 @@ class WordListFile {
     void writeHeader(int list, const WordRecord& header) { write(list, 0, header); }
     // Fails with "Disk full" unless the disk has room for every page of the list's records.
     void requireSpace(int list);
+    // Journals the list's header and its slots firstSlot..lastSlot before they are written in
+    // place (see RecordFile::beginChange); commitChange() flushes and makes the change stand.
+    void beginChange(int list, int firstSlot, int lastSlot);
+    void commitChange() { file_.commitChange(); }
     void sync() { file_.sync(); }
     void close() { file_.close(); }
 

@@ -120,7 +120,7 @@ TEST_F(BackupTest, RestoreOfARefusedArchiveChangesNoByte) {
     } cases[] = {
         {"not an archive", "just text", "not a gzip-compressed tar"},
         {"a plain tar", handMade({{"agen.dat", 112}}, true), "not a gzip-compressed tar"},
-        {"cut short", handMade({{"bu1.dat", list}}).left(300), "not a gzip-compressed tar"},
+        {"cut short", handMade({{"bu1.dat", list}}).left(300), "compressed data is cut short"},
         {"no data files", handMade({}), "holds no data files"},
         {"a path", handMade({{"data/agen.dat", 112}}), "not a data file"},
         {"a parent", handMade({{"../agen.dat", 112}}), "not a data file"},

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <filesystem>
 
+#include "tool/Recovery.h"
 #include "tool/Tool.h"
 
 namespace tool {
@@ -19,6 +20,9 @@ std::unique_ptr<store::FolderLock> holdDataFolder(const QString& folder, const Q
     if (lock->taken()) {
         throw Refusal(
             Tr::tr("ordlykta is running in %1; end it first, then %2").arg(folder, command));
+    }
+    if (lock->state() == store::FolderLock::State::Held) {
+        recoverDataFolder(folder);
     }
     return lock;
 }

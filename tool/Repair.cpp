@@ -7,6 +7,7 @@
 #include "store/Records.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
+#include "tool/Tool.h"
 
 namespace tool {
 namespace {
@@ -138,6 +139,51 @@ FileSet walk(FileSet files, std::vector<Finding>* found) {
 }
 
 }  // namespace
+
+QString placeOf(const Finding& f) {
+    QString where = f.file;
+    if (f.language > 0) {
+        where += Tr::tr(", language %1").arg(f.language);
+    }
+    if (f.list > 0) {
+        where += Tr::tr(", list %1").arg(f.list);
+    }
+    if (f.pair > 0) {
+        where += Tr::tr(", pair %1").arg(f.pair);
+    }
+    return where;
+}
+
+QString describeFinding(const Finding& f) {
+    const QString word = f.field == 1 ? Tr::tr("the Swedish word") : Tr::tr("the other word");
+    const QString text =
+        f.pair > 0   ? word
+        : f.list > 0 ? (f.field == 1 ? Tr::tr("the list's name") : Tr::tr("the list's second text"))
+                     : Tr::tr("the language's name");
+    switch (f.kind) {
+        case Finding::WrongSize:
+            return Tr::tr("%1 bytes instead of %2")
+                .arg(f.value)
+                .arg(f.file == QLatin1String(store::kSettingsFileName) ? store::kSettingsSize
+                                                                       : store::kWordListFileSize);
+        case Finding::CountOutOfRange:
+            return Tr::tr("the list counts %1 pairs, outside 0 to 99").arg(f.value);
+        case Finding::LongLength:
+            return Tr::tr("the length byte of %1 is %2, above 30").arg(text).arg(f.value);
+        case Finding::LanguageOutOfRange:
+            return Tr::tr("the current language is %1, outside 1 to 3").arg(f.value);
+        case Finding::ListOutOfRange:
+            return Tr::tr("the current list is %1, outside 1 to 98").arg(f.value);
+        case Finding::Spaces:
+            return Tr::tr(
+                       "%1 begins or ends with a space, so that a right answer counts as "
+                       "wrong")
+                .arg(word);
+        case Finding::SameSwedishWord:
+            return Tr::tr("the same Swedish word as pair %1").arg(f.value);
+    }
+    return {};
+}
 
 std::vector<Finding> findProblems(const FileSet& files) {
     std::vector<Finding> found;

@@ -32,6 +32,11 @@ struct Finding {
 
 std::vector<Finding> findProblems(const FileSet& files);
 
+// "bu1.dat, language 1, list 5, pair 3" as far as they apply.
+QString placeOf(const Finding& finding);
+// What is wrong, in a few words: "the list counts 5000 pairs, outside 0 to 99".
+QString describeFinding(const Finding& finding);
+
 // The files that mending changes, each whole and mended; a file of the wrong size is left out.
 FileSet mend(const FileSet& files);
 

@@ -1,11 +1,7 @@
-#include <QDir>
-
-#include "tool/Archive.h"
 #include "tool/Commands.h"
 #include "tool/Locking.h"
 #include "tool/Options.h"
-#include "tool/Output.h"
-#include "tool/Snapshots.h"
+#include "tool/Recovery.h"
 
 namespace tool {
 
@@ -13,8 +9,9 @@ namespace tool {
 // into a snapshot first, so that a restore can itself be undone with --latest.
 int restore(Call& call) {
     Options options(call);
-    const QCommandLineOption latest(QStringLiteral("latest"));
-    options.add(latest);
+    options.add(QCommandLineOption(QStringLiteral("latest")));
+    options.add(QCommandLineOption(QStringLiteral("only"), QString(), QStringLiteral("FILE")));
+    options.add(QCommandLineOption(QStringLiteral("force")));
     if (!options.parse(1)) {
         return kDone;
     }
@@ -25,38 +22,26 @@ int restore(Call& call) {
     const QString data = options.dataFolder();
     const auto lock = holdDataFolder(data, QStringLiteral("restore"));
 
-    QString archive;
-    if (fromLatest) {
-        const QStringList existing = snapshots(data);
-        if (existing.isEmpty()) {
-            throw Refusal(Tr::tr("%1 holds no snapshots").arg(snapshotFolder(data)));
-        }
-        archive = existing.first();
-    } else {
-        archive = options.positional().first();
-    }
-    const FileSet files = unpackArchive(archive);
+    RestoreOptions what;
+    what.archive = fromLatest ? QString() : options.positional().first();
+    what.only = options.value(QStringLiteral("only"));
+    what.force = options.isSet(QStringLiteral("force"));
+    const RestoreResult result = restoreArchive(data, what);
 
-    QString before;
-    try {
-        before = takeSnapshot(data);
-    } catch (const Refusal& e) {
-        throw Refusal(Tr::tr("nothing was restored: the files as they are cannot be kept in a "
-                             "snapshot first: %1")
-                          .arg(e.message()));
+    QString report;
+    for (const QString& passed : result.passedOver) {
+        report += Tr::tr("passed over %1\n").arg(passed);
     }
-    const QString kept =
-        before.isEmpty() ? QString() : Tr::tr("the files as they were are in %1\n").arg(before);
-    for (const auto& [name, bytes] : files) {
-        try {
-            writeWhole(data + QLatin1Char('/') + name, bytes);
-        } catch (const Refusal& e) {
-            throw Refusal(e.message() + QLatin1Char('\n') + kept.trimmed());
-        }
+    if (result.restored.isEmpty()) {
+        report += Tr::tr("%1 are as in %2 already; nothing was written\n")
+                      .arg(result.unchanged.join(QStringLiteral(", ")), result.archive);
+    } else {
+        report += Tr::tr("restored %1 from %2\n")
+                      .arg(result.restored.join(QStringLiteral(", ")), result.archive);
     }
-    const QString report =
-        Tr::tr("restored %1 from %2\n").arg(namesOf(files).join(QStringLiteral(", ")), archive) +
-        kept;
+    if (!result.snapshotBefore.isEmpty()) {
+        report += Tr::tr("the files as they were are in %1\n").arg(result.snapshotBefore);
+    }
     print(call.out, report);
     return kDone;
 }

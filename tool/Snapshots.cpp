@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <QThread>
+
+#include "store/File.h"
+#include "store/FolderLock.h"
 #include "tool/Archive.h"
 #include "tool/Output.h"
 #include "tool/Tool.h"
@@ -37,13 +41,26 @@ QDateTime nextTime(const QStringList& existing) {
     return newest.isValid() && newest >= now ? newest.addMSecs(1) : now;
 }
 
+// The snapshots' own lock, waited for: another snapshot is seldom more than a moment.
+std::unique_ptr<store::FolderLock> holdSnapshots(const QString& folder) {
+    constexpr int kTries = 200;
+    constexpr int kPauseMs = 50;
+    for (int i = 0;; ++i) {
+        auto lock = std::make_unique<store::FolderLock>(folder.toStdString());
+        if (!lock->taken() || i == kTries) {
+            return lock;
+        }
+        QThread::msleep(kPauseMs);
+    }
+}
+
 bool sameAsNewest(const QString& dataFolder, const FileSet& files) {
     const QStringList existing = snapshots(dataFolder);
     if (existing.isEmpty()) {
         return false;
     }
     try {
-        return unpackArchive(existing.first()) == files;
+        return readArchive(existing.first()).files == files;
     } catch (const Refusal&) {
         return false;  // a damaged snapshot is no copy of anything
     }
@@ -72,12 +89,19 @@ QString takeSnapshot(const QString& dataFolder) {
 }
 
 QString takeSnapshot(const QString& dataFolder, const FileSet& files) {
-    if (files.empty() || sameAsNewest(dataFolder, files)) {
+    if (files.empty()) {
         return {};
     }
     const QString folder = snapshotFolder(dataFolder);
     if (!QDir().mkpath(folder)) {
         throw Refusal(Tr::tr("the folder %1 cannot be made").arg(folder));
+    }
+    const auto lock = holdSnapshots(folder);
+    if (lock->taken()) {
+        throw Refusal(Tr::tr("another snapshot is being taken in %1").arg(folder));
+    }
+    if (sameAsNewest(dataFolder, files)) {
+        return {};  // the one taken while this waited
     }
     QDateTime time = nextTime(snapshots(dataFolder));
     QString path = folder + QLatin1Char('/') + nameAt(time);
@@ -91,6 +115,26 @@ QString takeSnapshot(const QString& dataFolder, const FileSet& files) {
         QFile::remove(all[i]);
     }
     return path;
+}
+
+int removeSnapshotLeftovers(const QString& dataFolder) {
+    const QString folder = snapshotFolder(dataFolder);
+    if (!QDir(folder).exists()) {
+        return 0;
+    }
+    const auto lock = holdSnapshots(folder);
+    if (lock->taken()) {
+        return 0;  // a snapshot is under way: what lies there may be its own
+    }
+    std::vector<std::string> targets;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
+        // ".ordlykta-20261207-131500-042.tar.gz.k3Xq9Z.tmp": the name it was to have inside.
+        const QString target = name.mid(1, name.size() - 12);
+        if (name.startsWith(u'.') && snapshotName().match(target).hasMatch()) {
+            targets.push_back(target.toStdString());
+        }
+    }
+    return store::removeTemporaryFiles(folder.toStdString(), targets);
 }
 
 }  // namespace tool

@@ -21,7 +21,12 @@ QStringList snapshots(const QString& dataFolder);
 // those of the newest snapshot, then removes all but the newest 20. Returns the new snapshot's
 // path, or nothing when none was needed; throws Refusal when it cannot be written.
 QString takeSnapshot(const QString& dataFolder);
-// The same with the data files as they were read before.
+// The same with the data files as they were read before. Snapshots are taken under a lock of
+// their own (on the folder "backups"), so that two taken at once write one.
 QString takeSnapshot(const QString& dataFolder, const FileSet& files);
+
+// Removes what an interrupted snapshot left in "backups" (hidden temporary files), under the
+// snapshots' lock; returns how many.
+int removeSnapshotLeftovers(const QString& dataFolder);
 
 }  // namespace tool

@@ -11,6 +11,7 @@
 
 #include "store/FolderLock.h"
 #include "tool/Archive.h"
+#include "tool/Recovery.h"
 #include "tool/Snapshots.h"
 #include "tool/Tool.h"
 
@@ -33,6 +34,9 @@ void snapshotBeforeStart(const QString& dataFolder, std::ostream& err) {
         const store::FolderLock lock(dataFolder.toStdString());
         if (lock.taken()) {
             return;
+        }
+        if (lock.state() == store::FolderLock::State::Held) {
+            recoverDataFolder(dataFolder);  // so that no change cut short goes into the snapshot
         }
         files = readDataFiles(dataFolder);
     } catch (const std::exception& e) {

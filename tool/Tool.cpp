@@ -49,10 +49,11 @@ const std::array kCommands = {
     Command{"backups", "[--data DIR]",
             QT_TRANSLATE_NOOP("Tr", "list the snapshots taken at each start, newest first"),
             "ordlykta backups", backups},
-    Command{"restore", "FILE | --latest [--data DIR]",
+    Command{"restore", "FILE | --latest [--only FILE] [--force] [--data DIR]",
             QT_TRANSLATE_NOOP("Tr",
-                              "bring the data files back from a backup or the newest snapshot; "
-                              "the files replaced go into a snapshot first"),
+                              "bring the data files back from a backup or the newest snapshot "
+                              "that can be restored; the files replaced go into a snapshot "
+                              "first"),
             "ordlykta restore ordlykta-20261207-101500.tar.gz", restore},
     Command{"check", "[--data DIR] [--fix]",
             QT_TRANSLATE_NOOP("Tr",

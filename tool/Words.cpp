@@ -53,8 +53,9 @@ store::WordListImage DataFolder::wordList(int language) const {
     try {
         return store::WordListImage::load(file(name));
     } catch (const store::IoError& e) {
-        throw Refusal(Tr::tr("%1 cannot be read: %2")
-                          .arg(QString::fromStdString(file(name)), QString::fromUtf8(e.what())));
+        // The store's message names the file already.
+        throw Refusal(
+            Tr::tr("%1; \"ordlykta check\" tells how to mend it").arg(QString::fromUtf8(e.what())));
     }
 }
 

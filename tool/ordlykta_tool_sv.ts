@@ -19,12 +19,17 @@
         <translation>skriv ut ett språks listor (eller en lista) till ett annat övningsprogram, ett kalkylark eller för utskrift; --exam gör ett skriftligt prov på de svenska orden (eller med --ask other på de andra), --shuffle i slumpvis ordning</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>add the pairs of a KVTML, Anki text or CSV file: one list is appended to list N, several go to the empty lists from N on</source>
         <translation>lägg till ordparen i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+13"/>
+        <source>bring the data files back from a backup or the newest snapshot that can be restored; the files replaced go into a snapshot first</source>
+        <translation>hämta tillbaka datafilerna från en säkerhetskopia eller den nyaste ögonblicksbild som kan återställas; filerna som ersätts sparas först i en ögonblicksbild</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help</source>
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
@@ -56,13 +61,13 @@ Kommandon:
 </translation>
     </message>
     <message>
-        <location line="+8"/>
         <location filename="Options.cpp" line="+11"/>
+        <location filename="Tool.cpp" line="+8"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="Tool.cpp" line="+3"/>
         <source>
 The words are kept in the data folder: --data DIR, else %1.
 Removing the package keeps them; to remove them too, delete that folder.
@@ -90,7 +95,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="+87"/>
+        <location filename="Start.cpp" line="+91"/>
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
@@ -120,7 +125,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
     <message>
-        <location filename="Export.cpp" line="+52"/>
+        <location filename="Export.cpp" line="+60"/>
         <source>export needs --language and --format</source>
         <translation>export behöver --language och --format</translation>
     </message>
@@ -135,15 +140,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--exam hör ihop med --format html</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>--ask swedish|other goes with --exam</source>
         <translation>--ask swedish|other hör ihop med --exam</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>--shuffle goes with --exam</source>
         <translation>--shuffle hör ihop med --exam</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>the output could not be written</source>
         <translation>utdata kunde inte skrivas</translation>
     </message>
@@ -153,8 +160,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="Archive.cpp" line="+63"/>
+        <location filename="Archive.cpp" line="+142"/>
+        <location filename="Tool.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
@@ -184,9 +191,9 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ingenting importerades: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
     <message>
-        <location filename="Words.cpp" line="+71"/>
-        <location filename="Importing.cpp" line="-142"/>
         <location filename="Archive.cpp" line="+3"/>
+        <location line="+55"/>
+        <location filename="Importing.cpp" line="-142"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
@@ -401,6 +408,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Output.cpp" line="+14"/>
+        <location filename="Recovery.cpp" line="+75"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
@@ -410,7 +418,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--list behöver --language</translation>
     </message>
     <message>
-        <location filename="Words.cpp" line="+16"/>
+        <location filename="Words.cpp" line="+58"/>
+        <source>%1; &quot;ordlykta check&quot; tells how to mend it</source>
+        <translation>%1; &quot;ordlykta check&quot; talar om hur den lagas</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>No language %1: give 1, 2, 3 or one of %2, %3, %4</source>
         <translation>Inget språk %1: ange 1, 2, 3 eller något av %2, %3, %4</translation>
     </message>
@@ -420,12 +433,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+3"/>
+        <location filename="Archive.cpp" line="-97"/>
+        <source>%1: its manifest %2 is damaged</source>
+        <translation>%1: dess innehållsförteckning %2 är skadad</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>%1 has %2 bytes, far more than a data file of ordlykta</source>
         <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+46"/>
         <source>%1: larger than 4 MB, too large for a backup</source>
         <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
     </message>
@@ -435,7 +453,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är inte ett gzip-komprimerat tar-arkiv</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+13"/>
+        <source>%1 is damaged: its compressed data is cut short, altered or too large (the gzip checksum or length does not match)</source>
+        <translation>%1 är skadad: dess komprimerade data är avkortade, ändrade eller för stora (gzip-kontrollsumman eller längden stämmer inte)</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>%1 holds %2, which is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, without folders)</source>
         <translation>%1 innehåller %2, som inte är någon datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, utan mappar)</translation>
     </message>
@@ -455,22 +478,42 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: %2 har %3 byte, inte %4</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>%1 holds more than 4 MB</source>
-        <translation>%1 innehåller mer än 4 MB</translation>
+        <location line="+13"/>
+        <source>%1 has %2 bytes, not %3</source>
+        <translation>%1 har %2 byte, inte %3</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
+        <source>%1 is named in the manifest but missing</source>
+        <translation>%1 står i innehållsförteckningen men saknas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is not what was backed up (its SHA-256 differs from the manifest)</source>
+        <translation>%1 är inte det som säkerhetskopierades (dess SHA-256 skiljer sig från innehållsförteckningen)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is not in the manifest</source>
+        <translation>%1 står inte i innehållsförteckningen</translation>
+    </message>
+    <message>
+        <location line="-16"/>
         <source>%1 holds no data files</source>
         <translation>%1 innehåller inga datafiler</translation>
     </message>
     <message>
-        <location filename="Snapshots.cpp" line="+80"/>
+        <location filename="Snapshots.cpp" line="+97"/>
         <source>the folder %1 cannot be made</source>
         <translation>mappen %1 kan inte skapas</translation>
     </message>
     <message>
-        <location filename="Locking.cpp" line="+15"/>
+        <location line="+4"/>
+        <source>another snapshot is being taken in %1</source>
+        <translation>en annan ögonblicksbild tas just nu i %1</translation>
+    </message>
+    <message>
+        <location filename="Locking.cpp" line="+16"/>
         <source>something else than a folder is there</source>
         <translation>där finns något annat än en mapp</translation>
     </message>
@@ -495,41 +538,102 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga datafiler att säkerhetskopiera</translation>
     </message>
     <message>
-        <location filename="Backups.cpp" line="+22"/>
+        <location filename="Backups.cpp" line="+16"/>
+        <source>cannot be restored: %1</source>
+        <translation>kan inte återställas: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>as the folder is now</source>
+        <translation>som mappen är nu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>differs in %1</source>
+        <translation>skiljer sig i %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1 bytes</source>
         <translation>%1 byte</translation>
     </message>
     <message>
-        <location filename="Restore.cpp" line="+23"/>
+        <location filename="Restore.cpp" line="+20"/>
         <source>give either an archive or --latest</source>
         <translation>ange antingen ett arkiv eller --latest</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
+        <source>passed over %1
+</source>
+        <translation>hoppade över %1
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 are as in %2 already; nothing was written
+</source>
+        <translation>%1 är redan som i %2; ingenting skrevs
+</translation>
+    </message>
+    <message>
+        <location filename="Recovery.cpp" line="-51"/>
+        <source>it holds no %1</source>
+        <translation>den innehåller ingen %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 is damaged (%2); --force restores it all the same</source>
+        <translation>%1 är skadad (%2); --force återställer den ändå</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>%1: an interrupted change cannot be undone or finished: %2</source>
+        <translation>%1: en avbruten ändring kan inte ångras eller slutföras: %2</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</source>
+        <translation>%1 är ingen datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 holds no snapshots</source>
         <translation>%1 innehåller inga ögonblicksbilder</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+22"/>
+        <source>%1 cannot be restored: %2</source>
+        <translation>%1 kan inte återställas: %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no snapshot can be restored:
+%1</source>
+        <translation>ingen ögonblicksbild kan återställas:
+%1</translation>
+    </message>
+    <message>
+        <location line="+21"/>
         <source>nothing was restored: the files as they are cannot be kept in a snapshot first: %1</source>
         <translation>ingenting återställdes: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="Restore.cpp" line="+7"/>
         <source>the files as they were are in %1
 </source>
         <translation>filerna som de var finns i %1
 </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-4"/>
         <source>restored %1 from %2
 </source>
         <translation>återställde %1 från %2
 </translation>
     </message>
     <message>
-        <location filename="Check.cpp" line="+17"/>
+        <location filename="Repair.cpp" line="+146"/>
         <source>, language %1</source>
         <translation>, språk %1</translation>
     </message>
@@ -604,28 +708,42 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>samma svenska ord som ordpar %1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="Check.cpp" line="+30"/>
+        <source>%1 cannot be mended, and no snapshot holds a sound copy of it; restore it from a backup of your own with: ordlykta restore BACKUP --only %1 --data %2
+</source>
+        <translation>%1 kan inte lagas, och ingen ögonblicksbild har en hel kopia av den; återställ den från en egen säkerhetskopia med: ordlykta restore KOPIA --only %1 --data %2
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 cannot be mended; the newest sound copy is in %2. Restore it with: ordlykta restore %2 --only %1 --data %3
+</source>
+        <translation>%1 kan inte lagas; den nyaste hela kopian finns i %2. Återställ den med: ordlykta restore %2 --only %1 --data %3
+</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>%1: all is well
 </source>
         <translation>%1: allt är i ordning
 </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+4"/>
         <source>mended %1; the files as they were are in %2
 </source>
         <translation>lagade %1; filerna som de var finns i %2
 </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="-77"/>
+        <location filename="Start.cpp" line="-80"/>
         <source>ordlykta: no snapshot was taken (%1); starting all the same
 </source>
         <translation>ordlykta: ingen ögonblicksbild togs (%1); programmet startar ändå
 </translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="-97"/>
+        <location filename="Tool.cpp" line="-103"/>
         <source>write the data files into one .tar.gz (by default ordlykta-DATE-TIME.tar.gz in the current folder)</source>
         <translation>skriv datafilerna till en .tar.gz (som standard ordlykta-DATUM-TID.tar.gz i aktuell mapp)</translation>
     </message>
@@ -635,12 +753,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>visa ögonblicksbilderna från varje start, den nyaste först</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>bring the data files back from a backup or the newest snapshot; the files replaced go into a snapshot first</source>
-        <translation>hämta tillbaka datafilerna från en säkerhetskopia eller den nyaste ögonblicksbilden; filerna som ersätts sparas först i en ögonblicksbild</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>look for damage in the data files; --fix mends what can be mended without changing what the program shows</source>
         <translation>leta efter skador i datafilerna; --fix lagar det som går att laga utan att ändra det programmet visar</translation>
     </message>
@@ -670,10 +783,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1 är inte %2-text, som filen säger att den är</translation>
     </message>
     <message>
+        <location filename="Tool.cpp" line="+5"/>
         <source>open the word lists&apos; window: import (FILE, when given), export and print, backups, check</source>
         <translation>öppna ordlistornas fönster: import (FILE, om den ges), export och utskrift, säkerhetskopior, kontroll</translation>
     </message>
     <message>
+        <location filename="Window.cpp" line="+58"/>
         <source>cannot start %1: %2</source>
         <translation>kan inte starta %1: %2</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
+#include "store/Journal.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char* argv[]) {
@@ -22,8 +23,13 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (lock.state() == store::FolderLock::State::Held) {
-        // Only the holder may tell an interrupted creation's file from one under way.
-        store::removeTemporaryFiles(".", store::kDataFileNames);
+        // Only the holder may tell an interrupted change from one under way: it rolls back a
+        // change cut short, finishes a replacement and removes what a creation left.
+        try {
+            store::recoverFolder(".", store::kDataFileNames);
+        } catch (const store::IoError& e) {
+            dialogs.error(QString::fromUtf8(e.what()));
+        }
     }
 
     ui::Context context{dialogs, [] { QApplication::exit(0); }};

@@ -1,0 +1,332 @@
+#include "store/Journal.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <string_view>
+
+namespace store {
+namespace {
+
+constexpr std::string_view kJournalMagic = "OLKJRNL1";
+constexpr std::string_view kIntentMagic = "OLKINTN1";
+constexpr std::string_view kJournalSuffix = ".journal";
+// Journals and intents are small: a list's records, or a few names.
+constexpr std::size_t kLargestRecord = 1 << 20;
+
+std::uint32_t crc32(std::span<const unsigned char> bytes) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            std::uint32_t c = i;
+            for (int k = 0; k < 8; ++k) {
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            }
+            t[i] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (unsigned char b : bytes) {
+        c = table[(c ^ b) & 0xFF] ^ (c >> 8);
+    }
+    return c ^ 0xFFFFFFFFu;
+}
+
+class Writer {
+  public:
+    void raw(std::span<const unsigned char> bytes) {
+        out_.insert(out_.end(), bytes.begin(), bytes.end());
+    }
+    void text(std::string_view s) {
+        raw({reinterpret_cast<const unsigned char*>(s.data()), s.size()});
+    }
+    void u32(std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            out_.push_back(static_cast<unsigned char>(v >> (8 * i)));
+        }
+    }
+    void i64(std::int64_t v) {
+        const auto u = static_cast<std::uint64_t>(v);
+        u32(static_cast<std::uint32_t>(u));
+        u32(static_cast<std::uint32_t>(u >> 32));
+    }
+    std::vector<unsigned char> sealed() {
+        u32(crc32(out_));
+        return std::move(out_);
+    }
+
+  private:
+    std::vector<unsigned char> out_;
+};
+
+// Reads what Writer wrote; every read past the end makes ok() false.
+class Reader {
+  public:
+    // Checks the magic and the checksum at the end; the rest is read after.
+    Reader(std::span<const unsigned char> bytes, std::string_view magic) {
+        if (bytes.size() < magic.size() + 4 || bytes.size() > kLargestRecord) {
+            return;
+        }
+        body_ = bytes.first(bytes.size() - 4);
+        Reader tail;
+        tail.body_ = bytes.last(4);
+        ok_ = tail.u32() == crc32(body_) &&
+              std::string_view(reinterpret_cast<const char*>(body_.data()), magic.size()) == magic;
+        at_ = magic.size();
+    }
+    bool ok() const { return ok_; }
+    bool atEnd() const { return at_ == body_.size(); }
+    std::span<const unsigned char> raw(std::size_t n) {
+        if (!ok_ || body_.size() - at_ < n) {
+            ok_ = false;
+            return {};
+        }
+        const auto part = body_.subspan(at_, n);
+        at_ += n;
+        return part;
+    }
+    std::uint32_t u32() {
+        const auto b = raw(4);
+        std::uint32_t v = 0;
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            v |= std::uint32_t{b[i]} << (8 * i);
+        }
+        return v;
+    }
+    std::int64_t i64() {
+        const std::uint64_t low = u32();
+        return static_cast<std::int64_t>(low | (std::uint64_t{u32()} << 32));
+    }
+    std::string text() {
+        const auto b = raw(u32());
+        return {b.begin(), b.end()};
+    }
+
+  private:
+    Reader() : ok_(true) {}
+    std::span<const unsigned char> body_;
+    std::size_t at_ = 0;
+    bool ok_ = false;
+};
+
+std::string inFolder(const std::string& folder, const std::string& name) {
+    std::string path = folder;
+    path.append(1, '/').append(name);
+    return path;
+}
+
+// The whole of a small file, or nothing when it is not there. Throws IoError.
+std::optional<std::vector<unsigned char>> readSmallFile(const std::string& path) {
+    if (int e = injectedFault(FileOp::Open, path)) {
+        throw IoError(ioErrorText(e));
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            return std::nullopt;
+        }
+        throw IoError(ioErrorText(errno));
+    }
+    std::vector<unsigned char> bytes(kLargestRecord + 1);
+    std::size_t done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            error = n < 0 ? errno : 0;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (error != 0) {
+        throw IoError(ioErrorText(error));
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool isPlainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+}
+
+// Fails with "Disk full" unless `folder` has room for files of these sizes, each rounded up to
+// whole blocks, and one block more for the intent.
+void requireRoom(const std::string& folder, std::span<const NewFile> files) {
+    struct statvfs fs {};
+    if (::statvfs(folder.c_str(), &fs) != 0 || fs.f_bsize == 0) {
+        return;  // the filesystem does not say: the writes will tell
+    }
+    const auto block = static_cast<std::int64_t>(fs.f_bsize);
+    std::int64_t needed = block;
+    for (const NewFile& file : files) {
+        needed += (static_cast<std::int64_t>(file.bytes.size()) + block - 1) / block * block;
+    }
+    const auto free =
+        static_cast<std::int64_t>(fs.f_bavail) * static_cast<std::int64_t>(fs.f_frsize);
+    if (free < needed) {
+        throw IoError(ioErrorText(ENOSPC));
+    }
+}
+
+}  // namespace
+
+std::string journalPath(const std::string& path) {
+    std::string name(1, '.');
+    name.append(fileNameOf(path)).append(kJournalSuffix);
+    return path.find('/') == std::string::npos ? name : inFolder(folderOf(path), name);
+}
+
+std::vector<unsigned char> encodeJournal(const JournalContent& content) {
+    Writer w;
+    w.text(kJournalMagic);
+    w.i64(content.fileSize);
+    w.u32(static_cast<std::uint32_t>(content.entries.size()));
+    for (const JournalEntry& entry : content.entries) {
+        w.i64(entry.offset);
+        w.u32(static_cast<std::uint32_t>(entry.bytes.size()));
+        w.raw(entry.bytes);
+    }
+    return w.sealed();
+}
+
+std::optional<JournalContent> decodeJournal(std::span<const unsigned char> bytes) {
+    Reader r(bytes, kJournalMagic);
+    JournalContent content;
+    content.fileSize = r.i64();
+    const std::uint32_t count = r.u32();
+    for (std::uint32_t i = 0; i < count && r.ok(); ++i) {
+        JournalEntry entry;
+        entry.offset = r.i64();
+        const auto part = r.raw(r.u32());
+        entry.bytes.assign(part.begin(), part.end());
+        if (entry.offset < 0) {
+            return std::nullopt;
+        }
+        content.entries.push_back(std::move(entry));
+    }
+    if (!r.ok() || !r.atEnd() || content.fileSize < 0) {
+        return std::nullopt;
+    }
+    return content;
+}
+
+bool rollBackJournal(const std::string& path) {
+    const std::string journal = journalPath(path);
+    const auto bytes = readSmallFile(journal);
+    if (!bytes) {
+        return false;
+    }
+    const auto content = decodeJournal(*bytes);
+    if (!content || !fileExists(path)) {
+        removeFile(journal);  // never complete, so the file was not touched; or no file to mend
+        return false;
+    }
+    RecordFile file(path);
+    for (const JournalEntry& entry : content->entries) {
+        file.seek(entry.offset);
+        file.write(entry.bytes);
+    }
+    file.cutTo(content->fileSize);
+    file.sync();
+    file.close();
+    removeFile(journal);
+    return true;
+}
+
+std::vector<unsigned char> encodeIntent(std::span<const Rename> renames) {
+    Writer w;
+    w.text(kIntentMagic);
+    w.u32(static_cast<std::uint32_t>(renames.size()));
+    for (const auto& [from, to] : renames) {
+        w.u32(static_cast<std::uint32_t>(from.size()));
+        w.text(from);
+        w.u32(static_cast<std::uint32_t>(to.size()));
+        w.text(to);
+    }
+    return w.sealed();
+}
+
+std::optional<std::vector<Rename>> decodeIntent(std::span<const unsigned char> bytes) {
+    Reader r(bytes, kIntentMagic);
+    std::vector<Rename> renames;
+    const std::uint32_t count = r.u32();
+    for (std::uint32_t i = 0; i < count && r.ok(); ++i) {
+        std::string from = r.text();
+        std::string to = r.text();
+        if (!isPlainName(from) || !isPlainName(to)) {
+            return std::nullopt;
+        }
+        renames.emplace_back(std::move(from), std::move(to));
+    }
+    if (!r.ok() || !r.atEnd()) {
+        return std::nullopt;
+    }
+    return renames;
+}
+
+void replaceFiles(const std::string& folder, std::span<const NewFile> files) {
+    requireRoom(folder, files);
+    std::vector<Rename> renames;
+    try {
+        for (const NewFile& file : files) {
+            const std::string temp = writeTemporary(inFolder(folder, file.name),
+                                                    [&](RecordFile& f) { f.write(file.bytes); });
+            renames.emplace_back(fileNameOf(temp), file.name);
+        }
+        const std::vector<unsigned char> intent = encodeIntent(renames);
+        createFile(inFolder(folder, kIntentName), [&](RecordFile& f) { f.write(intent); });
+    } catch (...) {
+        for (const auto& rename : renames) {
+            ::unlink(inFolder(folder, rename.first).c_str());
+        }
+        throw;
+    }
+    completeIntent(folder);
+}
+
+bool completeIntent(const std::string& folder) {
+    const std::string path = inFolder(folder, kIntentName);
+    const auto bytes = readSmallFile(path);
+    if (!bytes) {
+        return false;
+    }
+    const auto renames = decodeIntent(*bytes);
+    if (!renames) {
+        removeFile(path);
+        return false;
+    }
+    for (const auto& [from, to] : *renames) {
+        // A temporary that is gone was renamed before the last attempt stopped.
+        if (fileExists(inFolder(folder, from))) {
+            renameFile(inFolder(folder, from), inFolder(folder, to));
+        }
+    }
+    syncFolder(folder);
+    removeFile(path);
+    return true;
+}
+
+Recovered recoverFolder(const std::string& folder, std::span<const std::string> names) {
+    Recovered recovered;
+    for (const std::string& name : names) {
+        if (rollBackJournal(inFolder(folder, name))) {
+            recovered.rolledBack.push_back(name);
+        }
+    }
+    recovered.intentCompleted = completeIntent(folder);
+    std::vector<std::string> targets(names.begin(), names.end());
+    targets.emplace_back(kIntentName);
+    recovered.temporariesRemoved = removeTemporaryFiles(folder, targets);
+    return recovered;
+}
+
+}  // namespace store

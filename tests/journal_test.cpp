@@ -1,0 +1,259 @@
+// Every change in place of a data file, failed at every file operation of its path in turn:
+// short writes of every length a record can be cut to, a full disk, an input/output error and a
+// kill. After a restart (what the next holder of the folder does first) every file is exactly
+// the old one or the new one: no torn record, no pair made up, none lost.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "editor/ListEdits.h"
+#include "store/DataFiles.h"
+#include "store/Journal.h"
+#include "store/Settings.h"
+#include "store/WordList.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using store::FileOp;
+using Bytes = std::string;
+using Folder = std::map<std::string, Bytes>;
+
+constexpr int kList = 5;
+constexpr int kPairs = 6;
+
+Bytes contentOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    Bytes bytes(fs::file_size(path), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
+}
+
+Folder folderHere() {
+    Folder files;
+    for (const auto& entry : fs::directory_iterator(".")) {
+        files[entry.path().filename().string()] = contentOf(entry.path());
+    }
+    return files;
+}
+
+void setFolder(const Folder& files) {
+    for (const auto& entry : fs::directory_iterator(".")) {
+        fs::remove(entry.path());
+    }
+    for (const auto& [name, bytes] : files) {
+        std::ofstream(name, std::ios::binary) << bytes;
+    }
+}
+
+class JournalFaults : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // In memory where there is a place for it: the thousands of cases flush often.
+        std::string name = fs::is_directory("/dev/shm") ? "/dev/shm/ordlykta-journal-XXXXXX"
+                                                        : "/tmp/ordlykta-journal-XXXXXX";
+        ASSERT_NE(::mkdtemp(name.data()), nullptr);
+        dir_ = name;
+        before_ = fs::current_path();
+        fs::current_path(dir_);
+        store::createWordList(1);
+        store::createSettings();
+        for (int i = 1; i <= kPairs; ++i) {
+            listedit::appendPair(1, kList, "ord" + std::to_string(i), "word" + std::to_string(i));
+        }
+        old_ = folderHere();
+    }
+    void TearDown() override {
+        store::setFaultHook({});
+        fs::current_path(before_);
+        fs::remove_all(dir_);
+    }
+
+    fs::path dir_;
+    fs::path before_;
+    Folder old_;
+};
+
+struct Change {
+    const char* name;
+    std::function<void()> run;
+};
+
+const Change kChanges[] = {
+    {"append", [] { listedit::appendPair(1, kList, "ny", "new"); }},
+    {"insert first", [] { listedit::insertPair(1, kList, 1, "ny", "new"); }},
+    {"insert middle", [] { listedit::insertPair(1, kList, 3, "ny", "new"); }},
+    {"insert last", [] { listedit::insertPair(1, kList, kPairs, "ny", "new"); }},
+    {"remove first", [] { listedit::removePair(1, kList, 1); }},
+    {"remove middle", [] { listedit::removePair(1, kList, 3); }},
+    {"remove last", [] { listedit::removePair(1, kList, kPairs); }},
+    {"rename",
+     [] {
+         store::WordRecord header = store::readHeader(1, kList);
+         header.first = "Djur och natur";
+         store::writeHeader(1, kList, header);
+     }},
+    {"settings",
+     [] {
+         store::Settings settings = store::loadSettings();
+         settings.language = 3;
+         settings.names[2] = "Tyska";
+         store::saveSettings(settings);
+     }},
+};
+
+// What the restart does, then what it leaves.
+Folder restarted() {
+    store::setFaultHook({});
+    store::recoverFolder(".", store::kDataFileNames);
+    return folderHere();
+}
+
+TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
+    int cases = 0;
+    for (const Change& change : kChanges) {
+        SCOPED_TRACE(change.name);
+        setFolder(old_);
+        std::vector<FileOp> ops;
+        store::setFaultHook([&](FileOp op, const std::string&) {
+            ops.push_back(op);
+            return 0;
+        });
+        change.run();
+        const Folder changed = restarted();
+        ASSERT_NE(changed, old_);
+        ASSERT_EQ(changed.size(), old_.size());  // the journal is gone
+        const auto state = [&](const Folder& files) {
+            return files == old_ ? "old" : files == changed ? "new" : "neither";
+        };
+
+        // Where the fault strikes (an operation's index), and what it is.
+        const auto inProcess = [&](std::size_t at, int fault, const std::string& what) {
+            setFolder(old_);
+            std::size_t seen = 0;
+            store::setFaultHook(
+                [&](FileOp, const std::string&) { return seen++ == at ? fault : 0; });
+            bool failed = false;
+            try {
+                change.run();
+            } catch (const store::IoError&) {
+                failed = true;
+            }
+            const Folder now = folderHere();
+            // Rolled back at once, or the journal waits for the restart.
+            const bool journalLeft = now.size() > old_.size();
+            EXPECT_TRUE(!failed || now == old_ || journalLeft) << what;
+            EXPECT_EQ(state(restarted()), failed ? "old" : "new")
+                << what << (failed ? ": failed" : ": done");
+            ++cases;
+        };
+        const auto killed = [&](std::size_t at, int fault, const std::string& what) {
+            setFolder(old_);
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                std::size_t seen = 0;
+                store::setFaultHook([&](FileOp, const std::string&) {
+                    const std::size_t now = seen++;
+                    if (now == at + (fault != 0 ? 1 : 0)) {
+                        ::_exit(0);
+                    }
+                    return now == at ? fault : 0;
+                });
+                try {
+                    change.run();
+                } catch (...) {
+                }
+                // A fault after which no operation of the seam came: the kill is at the end.
+                ::_exit(fault != 0 && seen > at ? 0 : 1);
+            }
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << what << ": not killed";
+            EXPECT_NE(state(restarted()), "neither") << what;
+            ++cases;
+        };
+
+        for (std::size_t at = 0; at < ops.size(); ++at) {
+            const std::string where =
+                "operation " + std::to_string(at) + " of " + std::to_string(ops.size());
+            inProcess(at, EIO, where + ", I/O error");
+            killed(at, 0, where + ", killed");
+            if (ops[at] != FileOp::Write) {
+                inProcess(at, ENOSPC, where + ", disk full");
+                continue;
+            }
+            for (int bytes = 1; bytes < store::kRecordSize; ++bytes) {
+                const std::string cut = where + ", " + std::to_string(bytes) + " bytes written";
+                inProcess(at, store::shortWrite(bytes), cut + ", then disk full");
+                killed(at, store::shortWrite(bytes), cut + ", then killed");
+            }
+            inProcess(at, ENOSPC, where + ", disk full");
+        }
+    }
+    std::cout << "journal faults: " << cases << " cases\n";
+    EXPECT_GT(cases, 3000);
+}
+
+// A journal is trusted only whole: cut short anywhere or with any bit flipped, it is removed and
+// the file stays as it is (it was never touched before the journal was on the disk).
+TEST_F(JournalFaults, AJournalThatIsNotWholeIsRemovedAndTheFileLeftAlone) {
+    const store::JournalContent content{
+        store::kWordListFileSize, {{6800, std::vector<unsigned char>(68, 'a')}, {0, {1, 2, 3}}}};
+    const std::vector<unsigned char> whole = store::encodeJournal(content);
+    ASSERT_EQ(store::decodeJournal(whole), content);
+    std::vector<std::vector<unsigned char>> broken;
+    for (std::size_t n = 0; n < whole.size(); ++n) {
+        broken.emplace_back(whole.begin(), whole.begin() + static_cast<long>(n));
+    }
+    for (std::size_t bit = 0; bit < whole.size() * 8; ++bit) {
+        broken.push_back(whole);
+        broken.back()[bit / 8] ^= static_cast<unsigned char>(1u << (bit % 8));
+    }
+    std::vector<unsigned char> longer = whole;
+    longer.push_back(0);
+    broken.push_back(longer);
+    for (const auto& bytes : broken) {
+        EXPECT_FALSE(store::decodeJournal(bytes)) << bytes.size() << " bytes";
+    }
+    // One of them as a leftover beside the file.
+    std::ofstream(".bu1.dat.journal", std::ios::binary)
+        .write(reinterpret_cast<const char*>(broken[40].data()), 40);
+    EXPECT_TRUE(restarted() == old_);
+}
+
+// An intent names files of its own folder only: a name with a folder in it, or one cut short,
+// is no intent, and is removed without a rename.
+TEST_F(JournalFaults, AnIntentRenamesOnlyWithinItsFolder) {
+    const std::vector<store::Rename> good{{".bu1.dat.Ab12Cd.tmp", "bu1.dat"},
+                                          {".agen.dat.Xy34Zw.tmp", "agen.dat"}};
+    const auto whole = store::encodeIntent(good);
+    EXPECT_EQ(store::decodeIntent(whole), good);
+    for (const store::Rename& bad : std::vector<store::Rename>{{"../x", "bu1.dat"},
+                                                               {".bu1.dat.Ab12Cd.tmp", "/etc/x"},
+                                                               {".bu1.dat.Ab12Cd.tmp", ".."},
+                                                               {"", "bu1.dat"},
+                                                               {".tmp", "sub/bu1.dat"}}) {
+        const std::vector<store::Rename> one{bad};
+        EXPECT_FALSE(store::decodeIntent(store::encodeIntent(one)))
+            << bad.first << " " << bad.second;
+    }
+    for (std::size_t n = 0; n < whole.size(); ++n) {
+        EXPECT_FALSE(store::decodeIntent({whole.data(), n})) << n;
+    }
+    std::ofstream(".bu1.dat.Ab12Cd.tmp") << "new";
+    std::ofstream(store::kIntentName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(whole.data()), static_cast<long>(whole.size()) - 1);
+    EXPECT_TRUE(restarted() == old_);  // no rename, and the temporary removed with the intent
+}
+
+}  // namespace

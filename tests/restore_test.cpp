@@ -1,0 +1,341 @@
+// Restores and mending that replace several files: every failure leaves the old set or the new
+// one, never a mix; archives that are damaged are refused; a file of the wrong size has a way
+// back through the snapshots.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+#include <thread>
+
+#include "store/File.h"
+#include "store/Journal.h"
+#include "store/Settings.h"
+#include "store/WordListImage.h"
+#include "tests/support/ToolRun.h"
+#include "tool/Recovery.h"
+#include "tool/Snapshots.h"
+#include "tool/Tool.h"
+
+namespace {
+
+using Files = std::map<QString, QByteArray>;
+
+class RestoreTest : public ::testing::Test {
+  public:
+    RestoreTest() { QDir().mkpath(data()); }
+    ~RestoreTest() override { store::setFaultHook({}); }
+
+    QString data() const { return dir_.path() + QStringLiteral("/data"); }
+    QString file(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+    QString dataFile(const QString& name) const { return data() + QLatin1Char('/') + name; }
+
+    // Settings and three word lists whose pairs carry the tag.
+    void makeFiles(const std::string& tag) {
+        store::Settings settings = store::defaultSettings();
+        settings.names[0] = "Engelska " + tag;
+        writeFile(dataFile("agen.dat"), bytesOf(store::encode(settings)));
+        for (int language = 1; language <= 3; ++language) {
+            store::WordListImage image;
+            image.rename(3, "Djur " + tag);
+            EXPECT_TRUE(image.append(3, "katt " + tag, "cat"));
+            image.save(dataFile(QStringLiteral("bu%1.dat").arg(language)).toStdString());
+        }
+    }
+    // The data files only (not the snapshots), by name.
+    Files dataFiles() const {
+        Files files;
+        for (const QString& name : QDir(data()).entryList(QDir::Files | QDir::Hidden)) {
+            files[name] = readFile(dataFile(name));
+        }
+        return files;
+    }
+    ToolResult run(QStringList arguments) { return runTool(arguments << "--data" << data()); }
+
+    QTemporaryDir dir_;
+};
+
+// Each replacement of several files, failed at each file operation in turn (an error, a full
+// disk, a write cut short, a kill), then the folder taken by the next holder.
+TEST_F(RestoreTest, EveryFaultLeavesTheWholeOldSetOrTheWholeNewOne) {
+    const struct {
+        const char* name;
+        std::function<void(RestoreTest&)> given;
+        std::function<void(RestoreTest&)> act;
+    } changes[] = {
+        {"restore",
+         [](RestoreTest& t) {
+             t.makeFiles("new");
+             ASSERT_EQ(t.run({"backup", "--output", t.file("new.tar.gz")}).status, 0);
+             t.makeFiles("old");
+         },
+         [](RestoreTest& t) {
+             tool::restoreArchive(t.data(), {t.file("new.tar.gz"), {}, false});
+         }},
+        {"check --fix",
+         [](RestoreTest& t) {
+             t.makeFiles("old");
+             QFile settings(t.dataFile("agen.dat"));
+             ASSERT_TRUE(settings.open(QIODevice::ReadWrite));
+             settings.write(QByteArray::fromHex("07000000"));  // language 7
+             QFile words(t.dataFile("bu2.dat"));
+             ASSERT_TRUE(words.open(QIODevice::ReadWrite));
+             words.seek(3 * 100 * 68);
+             words.write(QByteArray::fromHex("96000000"));  // 150 pairs
+         },
+         [](RestoreTest& t) { tool::checkFolder(t.data(), true); }},
+    };
+    int cases = 0;
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.name);
+        QDir(data()).removeRecursively();
+        QDir().mkpath(data());
+        change.given(*this);
+        const Files old = dataFiles();
+        std::vector<store::FileOp> ops;
+        store::setFaultHook([&](store::FileOp op, const std::string&) {
+            ops.push_back(op);
+            return 0;
+        });
+        change.act(*this);
+        store::setFaultHook({});
+        const Files fresh = dataFiles();
+        ASSERT_NE(fresh, old);
+        const auto state = [&](const Files& files) {
+            return files == old ? "old" : files == fresh ? "new" : "a mix";
+        };
+        const auto reset = [&] {
+            QDir(tool::snapshotFolder(data())).removeRecursively();
+            for (const QString& name : QDir(data()).entryList(QDir::Files | QDir::Hidden)) {
+                QFile::remove(dataFile(name));
+            }
+            for (const auto& [name, bytes] : old) {
+                writeFile(dataFile(name), bytes);
+            }
+        };
+        const auto restarted = [&] {
+            store::setFaultHook({});
+            tool::recoverDataFolder(data());
+            return dataFiles();
+        };
+        for (std::size_t at = 0; at < ops.size(); ++at) {
+            std::vector<int> faults{EIO, ENOSPC, 0};  // 0: a kill
+            if (ops[at] == store::FileOp::Write) {
+                faults.insert(faults.end(), {store::shortWrite(1), store::shortWrite(4096)});
+            }
+            for (int fault : faults) {
+                const std::string what =
+                    "operation " + std::to_string(at) + ", fault " + std::to_string(fault);
+                reset();
+                if (fault == 0) {
+                    const pid_t child = ::fork();
+                    ASSERT_GE(child, 0);
+                    if (child == 0) {
+                        std::size_t seen = 0;
+                        store::setFaultHook([&](store::FileOp, const std::string&) {
+                            if (seen++ == at) {
+                                ::_exit(0);
+                            }
+                            return 0;
+                        });
+                        change.act(*this);
+                        ::_exit(1);
+                    }
+                    int status = 0;
+                    ::waitpid(child, &status, 0);
+                    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << what;
+                    EXPECT_NE(state(restarted()), std::string("a mix")) << what;
+                } else {
+                    std::size_t seen = 0;
+                    store::setFaultHook([&](store::FileOp, const std::string&) {
+                        return seen++ == at ? fault : 0;
+                    });
+                    bool failed = false;
+                    try {
+                        change.act(*this);
+                    } catch (const tool::Refusal&) {
+                        failed = true;
+                    }
+                    const std::string after = state(restarted());
+                    EXPECT_TRUE(failed ? after != "a mix" : after == "new")
+                        << what << ": " << after;
+                }
+                const QStringList left = QDir(data()).entryList(QDir::Files | QDir::Hidden);
+                EXPECT_EQ(left.size(), static_cast<qsizetype>(old.size()))
+                    << what << ": " << left.join(' ').toStdString();
+                ++cases;
+            }
+        }
+    }
+    std::cout << "replacement faults: " << cases << " cases\n";
+    EXPECT_GT(cases, 100);
+}
+
+// One flipped bit anywhere in a backup: refused, or restored byte for byte (the manifest).
+TEST_F(RestoreTest, EveryFlippedBitIsRefusedOrRestoredExactly) {
+    makeFiles("a");
+    ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
+    const Files backedUp = dataFiles();
+    const QByteArray archive = readFile(file("b.tar.gz"));
+    std::mt19937 random(19);
+    std::uniform_int_distribution<qsizetype> bit(0, archive.size() * 8 - 1);
+    int refused = 0;
+    int exact = 0;
+    for (int i = 0; i < 400; ++i) {
+        QByteArray flipped = archive;
+        const qsizetype at = bit(random);
+        flipped[at / 8] = static_cast<char>(flipped[at / 8] ^ (1 << (at % 8)));
+        writeFile(file("f.tar.gz"), flipped);
+        try {
+            const tool::FileSet files = tool::unpackArchive(file("f.tar.gz"));
+            Files named;
+            for (const auto& [name, bytes] : files) {
+                named[name] = bytes;
+            }
+            EXPECT_EQ(named, backedUp) << "bit " << at << " was restored different";
+            ++exact;
+        } catch (const tool::Refusal&) {
+            ++refused;
+        }
+    }
+    std::cout << "400 flipped bits: " << refused << " refused, " << exact << " restored exactly\n";
+    EXPECT_EQ(refused + exact, 400);
+}
+
+// The trailer's checksum and length, a file that differs from the manifest, damage that check
+// reports: each refused and named; --force takes damage, never a wrong sum.
+TEST_F(RestoreTest, DamagedArchivesAreRefusedWithTheReason) {
+    makeFiles("a");
+    ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
+    const QByteArray archive = readFile(file("b.tar.gz"));
+    const auto changedAt = [&](qsizetype fromEnd) {
+        QByteArray bytes = archive;
+        bytes[bytes.size() - fromEnd] = static_cast<char>(bytes[bytes.size() - fromEnd] ^ 1);
+        return bytes;
+    };
+    makeFiles("b");
+    const Files before = dataFiles();
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        const char* reason;
+    } cases[] = {
+        {"crc", changedAt(8), "gzip checksum or length does not match"},
+        {"length", changedAt(1), "gzip checksum or length does not match"},
+        {"cut", archive.left(archive.size() - 4), "gzip checksum or length does not match"},
+        {"more after the end", archive + "x", "gzip checksum or length"},
+    };
+    for (const auto& c : cases) {
+        writeFile(file("x.tar.gz"), c.bytes);
+        const ToolResult r = run({"restore", file("x.tar.gz"), "--force"});
+        EXPECT_EQ(r.status, 1) << c.what;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << c.what << ": " << r.err;
+        EXPECT_EQ(dataFiles(), before) << c.what;
+    }
+
+    // A list counting 5000 pairs and a name of 200 bytes, packed as a backup packs it.
+    QByteArray words = before.at("bu1.dat");
+    words.replace(3 * 100 * 68, 4, QByteArray::fromHex("88130000"));
+    words[3 * 100 * 68 + 4] = char(200);
+    tool::FileSet damaged{{"bu1.dat", words}};
+    writeFile(file("d.tar.gz"), tool::packArchive(damaged));
+    const ToolResult refused = run({"restore", file("d.tar.gz")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("list 3: the list counts 5000 pairs"), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(dataFiles(), before);
+    const ToolResult forced = run({"restore", file("d.tar.gz"), "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(readFile(dataFile("bu1.dat")), words);
+}
+
+// A word list cut short: check names the newest sound copy and the command; that command, and
+// restore --latest (passing over the snapshot of the broken file), give the words back.
+TEST_F(RestoreTest, AFileOfTheWrongSizeHasAWayBack) {
+    makeFiles("a");
+    const Files sound = dataFiles();
+    const QString good = tool::takeSnapshot(data());
+    ASSERT_FALSE(good.isEmpty());
+    ASSERT_TRUE(QFile::resize(dataFile("bu2.dat"), 500000));
+
+    const ToolResult shown = run({"show", "--language", "2"});
+    EXPECT_EQ(shown.status, 1);
+    EXPECT_EQ(QString::fromStdString(shown.err).count(dataFile("bu2.dat")), 1) << shown.err;
+
+    const ToolResult checked = run({"check"});
+    EXPECT_EQ(checked.status, 1);
+    const std::string command = "ordlykta restore " + good.toStdString() + " --only bu2.dat";
+    EXPECT_NE(checked.out.find(command), std::string::npos) << checked.out;
+
+    const ToolResult fixed = run({"check", "--fix"});  // nothing it can mend
+    EXPECT_EQ(fixed.status, 1);
+    ASSERT_EQ(tool::takeSnapshot(data()).isEmpty(), false);  // the broken set, as a start takes
+
+    const ToolResult latest = run({"restore", "--latest"});
+    ASSERT_EQ(latest.status, 0) << latest.err;
+    EXPECT_NE(latest.out.find("passed over"), std::string::npos) << latest.out;
+    EXPECT_NE(latest.out.find("bu2.dat has 500000 bytes"), std::string::npos) << latest.out;
+    EXPECT_NE(latest.out.find("restored bu2.dat from " + good.toStdString()), std::string::npos)
+        << latest.out;
+    EXPECT_EQ(dataFiles(), sound);
+
+    // The same by the command check named, from the broken state again.
+    ASSERT_TRUE(QFile::resize(dataFile("bu2.dat"), 500000));
+    const ToolResult only = run({"restore", good, "--only", "bu2.dat"});
+    ASSERT_EQ(only.status, 0) << only.err;
+    EXPECT_EQ(dataFiles(), sound);
+}
+
+// Two starts at the same instant: the snapshots' own lock makes the second find the first's.
+TEST_F(RestoreTest, TwoSnapshotsAtOnceWriteOne) {
+    makeFiles("a");
+    const tool::FileSet files = tool::readDataFiles(data());
+    for (int round = 0; round < 5; ++round) {
+        QDir(tool::snapshotFolder(data())).removeRecursively();
+        QString taken[2];
+        std::thread other([&] { taken[1] = tool::takeSnapshot(data(), files); });
+        taken[0] = tool::takeSnapshot(data(), files);
+        other.join();
+        EXPECT_EQ(tool::snapshots(data()).size(), 1) << round;
+        EXPECT_TRUE(taken[0].isEmpty() != taken[1].isEmpty()) << round;
+    }
+}
+
+// What interrupted work leaves is cleared by the next holder: a journal, an intent whose
+// temporaries are whole, a snapshot's temporary file.
+TEST_F(RestoreTest, TheNextHolderClearsWhatInterruptedWorkLeft) {
+    makeFiles("a");
+    const Files before = dataFiles();
+    QDir().mkpath(tool::snapshotFolder(data()));
+    const QString leftover =
+        tool::snapshotFolder(data()) + "/.ordlykta-20261207-131500-042.tar.gz.k3Xq9Z.tmp";
+    writeFile(leftover, "half an archive");
+    const QString kept = tool::snapshotFolder(data()) + "/notes.txt";
+    writeFile(kept, "the user's");
+    // An intent naming a whole new bu1.dat under its temporary name.
+    writeFile(dataFile(".bu1.dat.Ab12Cd.tmp"), "new words");
+    const std::vector<store::Rename> renames{{".bu1.dat.Ab12Cd.tmp", "bu1.dat"}};
+    const auto intent = store::encodeIntent(renames);
+    writeFile(dataFile(store::kIntentName), bytesOf(intent));
+    writeFile(dataFile(".bu3.dat.Zz99Zz.tmp"), "a creation cut short");
+
+    ASSERT_EQ(run({"check", "--fix"}).status, 1);  // takes the lock; bu1.dat is not a list now
+    Files expected = before;
+    expected["bu1.dat"] = "new words";
+    EXPECT_EQ(dataFiles(), expected);
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_TRUE(QFile::exists(kept));
+
+    // An intent that is not whole is dropped with its temporaries.
+    writeFile(dataFile(".bu2.dat.Ab12Cd.tmp"), "never renamed");
+    const std::vector<store::Rename> other{{".bu2.dat.Ab12Cd.tmp", "bu2.dat"}};
+    writeFile(dataFile(store::kIntentName), bytesOf(store::encodeIntent(other)).chopped(1));
+    tool::recoverDataFolder(data());
+    EXPECT_EQ(dataFiles(), expected);
+}
+
+}  // namespace
