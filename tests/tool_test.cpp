@@ -436,7 +436,7 @@ TEST_F(ToolTest, CharactersBeyondTheBasicPlaneAreRefusedWhole) {
     const ToolResult skipped = import("w.csv", words, {"--skip-unsupported"});
     ASSERT_EQ(skipped.status, 0) << skipped.err;
     EXPECT_EQ(shown(1), "1\thund\tdog\n");
-    EXPECT_TRUE(contains(skipped.out, "Pairs left out:\n  line 2:"));
+    EXPECT_TRUE(contains(skipped.out, "Left out:\n  line 2:"));
 }
 
 TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
