@@ -670,6 +670,10 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1 är inte %2-text, som filen säger att den är</translation>
     </message>
     <message>
+        <source>line %1 is not %2 text</source>
+        <translation>rad %1 är inte %2-text</translation>
+    </message>
+    <message>
         <source>open the word lists&apos; window: import (FILE, when given), export and print, backups, check</source>
         <translation>öppna ordlistornas fönster: import (FILE, om den ges), export och utskrift, säkerhetskopior, kontroll</translation>
     </message>
