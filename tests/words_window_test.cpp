@@ -167,6 +167,29 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
     }
 }
 
+// "Importera" carries out the plan the preview showed, and only on the words it was made on: a
+// list changed in between (by the trainer, say) refuses it, writes nothing, and the preview is
+// made again on the words as they are.
+TEST_F(WordsWindowTest, ImportRefusedWhenTheWordsChangedSinceThePreview) {
+    givenLists({{"Djur", kAnimals}});
+    writeFile(outside("ord.csv"), "häst,horse\n");
+    window::Window& w = open();
+    w.openFile(outside("ord.csv"));
+    window::ImportPage& page = *w.importPage;
+    EXPECT_EQ(row(page.targets, 0), (QStringList{"1", "Djur", "1", "3"}));
+    givenLists({{"Mat", {{"ost", "cheese"}}}});
+    const auto changed = dataFiles();
+    asker.expect(ScriptedAsker::Error);
+    click(page.importButton);
+    EXPECT_TRUE(asker.texts.value(0).startsWith("Ingenting importerades"))
+        << asker.texts.value(0).toStdString();
+    EXPECT_EQ(dataFiles(), changed);
+    EXPECT_FALSE(page.undoButton->isEnabled());
+    EXPECT_EQ(row(page.targets, 0), (QStringList{"1", "Mat", "1", "2"}));
+    click(page.importButton);
+    EXPECT_EQ(store::WordListImage::load((data() + "/bu1.dat").toStdString()).count(1), 2);
+}
+
 // What the preview says was read from a file, and what it makes of it.
 TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     givenLists({{"Djur", kAnimals}});
