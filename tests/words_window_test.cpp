@@ -121,6 +121,14 @@ class WordsWindowTest : public ::testing::Test {
 
 const Pairs kAnimals = {{"hund", "dog"}, {"katt", "cat"}};
 
+// One pair, the Swedish word second.
+const char* const kOneKvtmlPair =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><identifiers>"
+    "<identifier id=\"0\"><name>Engelska</name></identifier><identifier id=\"1\"><name>"
+    "Svenska</name></identifier></identifiers><entries><entry id=\"0\"><translation "
+    "id=\"0\"><text>dog</text></translation><translation id=\"1\"><text>hund</text>"
+    "</translation></entry></entries></kvtml>\n";
+
 // A fresh folder and one with words: the preview says exactly what the import does, the
 // import does it, and "Ångra" leaves the data files byte for byte as they were (none, when
 // there were none).
@@ -212,13 +220,7 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
          true},
         {"c.csv", "\xef\xbb\xbfko,cow\n", window::FileFormat::Csv, "UTF-8 med BOM", "komma", false,
          1, true},
-        {"ord",
-         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><identifiers>"
-         "<identifier id=\"0\"><name>Engelska</name></identifier><identifier id=\"1\"><name>"
-         "Svenska</name></identifier></identifiers><entries><entry id=\"0\"><translation "
-         "id=\"0\"><text>dog</text></translation><translation id=\"1\"><text>hund</text>"
-         "</translation></entry></entries></kvtml>\n",
-         window::FileFormat::Kvtml, "UTF-8", "", false, 2, true},
+        {"ord", kOneKvtmlPair, window::FileFormat::Kvtml, "UTF-8", "", false, 2, true},
         {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", window::FileFormat::Csv, "Windows-1252",
          "komma", true, 1, true},
     };
@@ -351,6 +353,15 @@ TEST_F(WordsWindowTest, SeparatorAndHeaderChosenChangeThePreview) {
             ASSERT_EQ(page.targets->rowCount(), 1);
             EXPECT_EQ(page.targets->item(0, 2)->text(), QString::number(c.added));
         }
+        EXPECT_TRUE(page.separator->isEnabled());
+    }
+    // A KVTML file has no separator, no header row, and says its own encoding.
+    writeFile(outside("ord.kvtml"), kOneKvtmlPair);
+    window::Window& w = open();
+    w.openFile(outside("ord.kvtml"));
+    for (const QComboBox* box :
+         {w.importPage->separator, w.importPage->header, w.importPage->encoding}) {
+        EXPECT_FALSE(box->isEnabled());
     }
 }
 

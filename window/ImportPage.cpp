@@ -245,8 +245,6 @@ void ImportPage::preview() {
         text += d->header ? Tr::tr(" Rubrikrad: ja.") : Tr::tr(" Rubrikrad: nej.");
         text += Tr::tr(" Svenska orden: kolumn %1.").arg(d->swedishColumn);
         detected->setText(text);
-        separator->setEnabled(d->format != FileFormat::Kvtml);
-        header->setEnabled(d->format != FileFormat::Kvtml);
         format->setItemText(0, Tr::tr("som filen säger (%1)").arg(formatName(d->format)));
         encoding->setItemText(0, Tr::tr("som filen säger (%1)").arg(d->encoding));
         separator->setItemText(0, d->separator.isEmpty()
@@ -254,6 +252,11 @@ void ImportPage::preview() {
                                       : Tr::tr("som filen säger (%1)").arg(d->separator));
         header->setItemText(
             0, Tr::tr("som filen säger (%1)").arg(d->header ? Tr::tr("ja") : Tr::tr("nej")));
+    }
+    // A KVTML file says its own encoding and has no rows; a file not read may be any.
+    const bool text = !preview_.detected || preview_.detected->format != FileFormat::Kvtml;
+    for (QComboBox* box : {encoding, separator, header}) {
+        box->setEnabled(text);
     }
     targets->setRowCount(static_cast<int>(preview_.targets.size()));
     for (int r = 0; r < targets->rowCount(); ++r) {
