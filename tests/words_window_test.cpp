@@ -33,6 +33,7 @@
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
 #include "tool/Archive.h"
+#include "tool/Snapshots.h"
 #include "tool/Words.h"
 #include "window/BackupsPage.h"
 #include "window/CheckPage.h"
@@ -173,6 +174,24 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
         EXPECT_EQ(dataFiles(), before);
         EXPECT_FALSE(page.undoButton->isEnabled());
     }
+}
+
+// "Ångra" keeps what was there: here only another language's words, already in the newest
+// snapshot, so that the import takes none of its own.
+TEST_F(WordsWindowTest, UndoKeepsAnotherLanguagesWordsAlreadyInASnapshot) {
+    QDir().mkpath(data());
+    store::WordListImage other;
+    other.append(1, "hus", "maison");
+    writeFile(data() + "/bu2.dat", bytesOf(other.bytes()));
+    ASSERT_FALSE(tool::takeSnapshot(data()).isEmpty());
+    const auto before = dataFiles();
+    writeFile(outside("ord.csv"), "katt,cat\n");
+    window::Window& w = open();
+    w.openFile(outside("ord.csv"));
+    click(w.importPage->importButton);
+    EXPECT_TRUE(QFile::exists(data() + "/bu1.dat"));
+    click(w.importPage->undoButton);
+    EXPECT_EQ(dataFiles(), before);
 }
 
 // "Importera" carries out the plan the preview showed, and only on the words it was made on: a

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "store/FolderLock.h"
+#include "tool/Archive.h"
 #include "tool/Encodings.h"
 #include "tool/Locking.h"
 #include "tool/Output.h"
@@ -163,17 +164,16 @@ ImportDone carryOut(const ImportPlan& plan) {
     }
     ImportDone done{plan.placements, {}};
     try {
-        done.snapshot = takeSnapshot(plan.dataFolder);
+        const FileSet before = readDataFiles(plan.dataFolder);
+        done.snapshot = takeSnapshot(plan.dataFolder, before);
+        if (done.snapshot.isEmpty() && !before.empty()) {
+            done.snapshot = snapshots(plan.dataFolder).first();  // it holds these files already
+        }
     } catch (const Refusal& e) {
         throw Refusal(
             Tr::tr("nothing was imported: the files as they are cannot be kept in a snapshot "
                    "first: %1")
                 .arg(e.message()));
-    }
-    if (done.snapshot.isEmpty() && !snapshots(plan.dataFolder).isEmpty() &&
-        (folder.hasWordList(plan.language) ||
-         store::fileExists(folder.file(store::kSettingsFileName)))) {
-        done.snapshot = snapshots(plan.dataFolder).first();  // the files are those it holds
     }
     apply(image, plan.placements);
     write(folder, plan.language, image);
