@@ -41,7 +41,8 @@ struct ImportChoice {
     int language = 1;
     int firstList = 1;
     std::optional<FileFormat> format;  // nothing: as the file's name and contents tell
-    // Of a text file; nothing: UTF-8 when the file is valid UTF-8, else Windows-1252.
+    // Of a text file; nothing: as a byte-order mark says, else UTF-8 when the bytes are UTF-8,
+    // else Windows-1252.
     std::optional<TextEncoding> encoding;
     std::optional<QChar> separator;    // of a text file; nothing: as the file says
     std::optional<bool> header;        // the first row is (true) or is not a header
