@@ -727,6 +727,43 @@ TEST_F(ToolTest, APlanIsCarriedOutOnlyOnTheWordsItWasMadeOn) {
     EXPECT_EQ(shown(1), "1\tkatt\tcat\n");
 }
 
+// A text file is read in the encoding the user chooses, over what its bytes suggest; a byte-order
+// mark is never a character, and bytes that do not match are refused by line.
+TEST_F(ToolTest, ATextFileIsReadInTheEncodingChosen) {
+    makeLanguage({});
+    struct Case {
+        QByteArray bytes;
+        const char* encoding;
+        const char* swedish;  // nullptr: refused
+        const char* shown;    // the encoding the plan names, or part of the refusal
+    };
+    const Case cases[] = {
+        {"h\xC3\xA4st,horse\n", "Windows-1252", "h\xC3\x83\xC2\xA4st", "Windows-1252"},
+        {"\xEF\xBB\xBFko,cow\n", "windows-1252", "ko", "Windows-1252"},
+        {"\xEF\xBB\xBFh\xC3\xA4st,horse\n", "UTF-8", "h\xC3\xA4st", "UTF-8"},
+        {QByteArray("\xFF\xFEk\0o\0,\0c\0o\0w\0\n\0", 16), "UTF-16LE", "ko", "UTF-16LE"},
+        {"ko,cow\nh\xE4st,horse\n", "UTF-8", nullptr, "line 2 is not UTF-8 text"},
+        {"ko,cow\n", "EBCDIC-X", nullptr, "not known"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.encoding);
+        writeFile(file("w.csv"), c.bytes);
+        tool::ImportChoices choices;
+        choices.encoding = QString::fromLatin1(c.encoding);
+        try {
+            const tool::ImportPlan plan = tool::planImport(
+                file("w.csv"), data(), QStringLiteral("1"), QStringLiteral("1"), choices);
+            ASSERT_NE(c.swedish, nullptr) << "read as " << plan.layout.encoding.toStdString();
+            ASSERT_EQ(plan.placements.size(), 1u);
+            EXPECT_EQ(plan.placements[0].pairs.at(0).swedish, QString::fromUtf8(c.swedish));
+            EXPECT_EQ(plan.layout.encoding, c.shown);
+        } catch (const tool::Refusal& e) {
+            EXPECT_EQ(c.swedish, nullptr) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(c.shown)) << e.message().toStdString();
+        }
+    }
+}
+
 TEST(Markup, AnkiFieldsBecomePlainText) {
     const std::pair<const char*, const char*> cases[] = {
         {"g\xC3\xA5<br>gick", "g\xC3\xA5 gick"},

@@ -319,6 +319,10 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga ordpar att importera</translation>
     </message>
     <message>
+        <source>line %1 is not %2 text</source>
+        <translation>rad %1 är inte %2-text</translation>
+    </message>
+    <message>
         <location filename="ImportPlan.cpp" line="+43"/>
         <source>one field, not a pair</source>
         <translation>ett fält, inget ordpar</translation>

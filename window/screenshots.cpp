@@ -5,6 +5,7 @@
 // factor comes from QT_SCALE_FACTOR).
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include "tool/Words.h"
 #include "window/Asker.h"
 #include "window/ExportPage.h"
+#include "window/ImportPage.h"
 #include "window/Start.h"
 #include "window/Window.h"
 
@@ -87,6 +89,7 @@ int main(int argc, char* argv[]) {
     window.resize(760, 620);
     window.show();
     window.openFile(glosor);
+    window.importPage->skipBadRows->setChecked(true);  // "penna," is left out
     const char* const names[] = {"1-import", "2-export", "3-backups", "4-check"};
     for (int page = 0; page < 4; ++page) {
         window.tabs->setCurrentIndex(page);
