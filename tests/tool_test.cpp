@@ -116,6 +116,37 @@ TEST(Tool, UsageErrorsEndWithTwoAndAUsageLine) {
     }
 }
 
+// Whatever a command throws ends in the one handler: a message and a status, never an abort.
+TEST(Tool, EveryExceptionOfACommandEndsWithAMessageAndAStatus) {
+    struct Case {
+        int (*run)(tool::Call&);
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {[](tool::Call&) -> int { throw std::logic_error("index past the end"); }, 1,
+         "ordlykta: internal error: index past the end\n"},
+        {[](tool::Call&) -> int { throw std::out_of_range("vector"); }, 1,
+         "ordlykta: internal error: vector\n"},
+        {[](tool::Call&) -> int { throw std::bad_alloc(); }, 1, "ordlykta: out of memory\n"},
+        {[](tool::Call&) -> int { throw store::IoError("Disk full"); }, 1, "ordlykta: Disk full\n"},
+        {[](tool::Call&) -> int { throw std::runtime_error("a\x1b[2Jb"); }, 1,
+         "ordlykta: internal error: aU+001B[2Jb\n"},
+        {[](tool::Call&) -> int { throw 42; }, 1, "ordlykta: internal error\n"},
+        {[](tool::Call&) -> int { throw tool::Refusal("no"); }, 1, "ordlykta: no\n"},
+        {[](tool::Call&) -> int { throw tool::UsageError("how"); }, 2,
+         "ordlykta: how\nUsage: ordlykta failing ARGS\n"},
+    };
+    for (const Case& c : cases) {
+        const tool::Command command{"failing", "ARGS", "", "", c.run};
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(tool::runCommand(command, {"failing"}, out, err), c.status) << c.message;
+        EXPECT_EQ(err.str(), c.message);
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
 TEST(Tool, HelpNamesEveryCommandAndWhereTheWordsAre) {
     const ToolResult result = runTool({"--help"});
     EXPECT_EQ(result.status, 0);

@@ -154,12 +154,23 @@ void requireRegularFile(const QString& path, qint64 largest, const QString& tooL
 
 int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const Command* command = arguments.isEmpty() ? nullptr : findCommand(arguments.first());
+    if (command == nullptr) {
+        return guarded(nullptr, err, [&] { return runLauncher(arguments, out, err); });
+    }
+    return runCommand(*command, arguments, out, err);
+}
+
+int runCommand(const Command& command, const QStringList& arguments, std::ostream& out,
+               std::ostream& err) {
+    return guarded(&command, err, [&] {
+        Call call{command, arguments, out, err};
+        return command.run(call);
+    });
+}
+
+int guarded(const Command* command, std::ostream& err, const std::function<int()>& body) {
     try {
-        if (command == nullptr) {
-            return runLauncher(arguments, out, err);
-        }
-        Call call{*command, arguments, out, err};
-        return command->run(call);
+        return body();
     } catch (const UsageError& e) {
         print(err, QStringLiteral("ordlykta: %1\n%2\n")
                        .arg(escapeControls(e.message()), usageLine(command)));
@@ -173,6 +184,14 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         return kRefused;
     } catch (const std::bad_alloc&) {
         print(err, Tr::tr("ordlykta: out of memory\n"));
+        return kRefused;
+    } catch (const std::exception& e) {
+        // A fault of the tool's own: still a message and a status, never an abort.
+        print(err, Tr::tr("ordlykta: internal error: %1\n")
+                       .arg(escapeControls(QString::fromUtf8(e.what()))));
+        return kRefused;
+    } catch (...) {
+        print(err, Tr::tr("ordlykta: internal error\n"));
         return kRefused;
     }
 }

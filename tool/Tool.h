@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <ostream>
 #include <span>
 #include <stdexcept>
@@ -60,6 +61,13 @@ struct Call {
 // Runs the tool in this process; `arguments` are the command line without the executable's
 // name. Without a subcommand it starts the program (and returns only when that fails).
 int run(const QStringList& arguments, std::ostream& out, std::ostream& err);
+// Runs one command with its arguments (the first is its name) under the one handler.
+int runCommand(const Command& command, const QStringList& arguments, std::ostream& out,
+               std::ostream& err);
+// Runs `body` and turns every exception it throws into a message on `err` and a status:
+// UsageError kUsage (with the usage line of `command`, or the launcher's), anything else
+// kRefused.
+int guarded(const Command* command, std::ostream& err, const std::function<int()>& body);
 
 // Writes text as UTF-8.
 void print(std::ostream& stream, const QString& text);

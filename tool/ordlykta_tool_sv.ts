@@ -90,6 +90,18 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
+        <source>ordlykta: internal error: %1
+</source>
+        <translation>ordlykta: internt fel: %1
+</translation>
+    </message>
+    <message>
+        <source>ordlykta: internal error
+</source>
+        <translation>ordlykta: internt fel
+</translation>
+    </message>
+    <message>
         <location filename="Options.cpp" line="+5"/>
         <source>Unexpected argument: %1</source>
         <translation>Oväntat argument: %1</translation>
