@@ -10,7 +10,7 @@
 
 #include "tool/Archive.h"
 #include "tool/Encodings.h"
-#include "tool/Formats.h"
+#include "tool/formats/Formats.h"
 #include "tool/ImportPlan.h"
 #include "tool/Tool.h"
 

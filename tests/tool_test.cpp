@@ -15,9 +15,9 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/ToolRun.h"
-#include "tool/Formats.h"
 #include "tool/Importing.h"
 #include "tool/Tool.h"
+#include "tool/formats/Formats.h"
 
 namespace {
 
@@ -145,6 +145,40 @@ TEST(Tool, EveryExceptionOfACommandEndsWithAMessageAndAStatus) {
         EXPECT_EQ(err.str(), c.message);
         EXPECT_EQ(out.str(), "");
     }
+}
+
+// A file to import is taken by its suffix, else by its first text; a format that is only
+// written is never guessed and never read.
+TEST(Formats, TheTableGuessesNamesAndReads) {
+    using tool::Format;
+    const struct {
+        const char* path;
+        QByteArray start;
+        Format format;
+    } cases[] = {
+        {"a.kvtml", "hund,dog", Format::Kvtml},
+        {"a.CSV", "<kvtml>", Format::Csv},
+        {"a.txt", "hund,dog", Format::Anki},
+        {"a.tsv", "hund\tdog", Format::Anki},
+        {"a.html", "<html>", Format::Kvtml},
+        {"a", "  \n<?xml", Format::Kvtml},
+        {"a.dat", "\xEF\xBB\xBF#separator:tab", Format::Anki},
+        {"a", "hund;dog", Format::Csv},
+        {"a", "", Format::Csv},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(tool::guessFormat(c.path, c.start), c.format) << c.path << " " << c.start.data();
+    }
+    for (const tool::FormatInfo& info : tool::formats()) {
+        EXPECT_EQ(tool::formatNamed(QString::fromLatin1(info.name).toUpper()), info.format);
+        EXPECT_EQ(tool::formatName(info.format), QLatin1String(info.name));
+    }
+    EXPECT_EQ(tool::formatNamed("pdf"), std::nullopt);
+    EXPECT_THROW(tool::readSource("<html></html>", Format::Html, {}), tool::UsageError);
+    const tool::Source csv = tool::readSource("hund,dog\n", Format::Csv, {});
+    EXPECT_EQ(csv.layout.encoding, "UTF-8");
+    ASSERT_EQ(csv.lists.size(), 1u);
+    EXPECT_EQ(csv.lists[0].pairs[0].other, "dog");
 }
 
 TEST(Tool, HelpNamesEveryCommandAndWhereTheWordsAre) {

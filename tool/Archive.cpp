@@ -16,8 +16,8 @@
 #include "store/DataFiles.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
+#include "tool/Base.h"
 #include "tool/Repair.h"
-#include "tool/Tool.h"
 
 namespace tool {
 namespace {

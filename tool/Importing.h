@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "tool/Formats.h"
 #include "tool/ImportPlan.h"
+#include "tool/formats/Formats.h"
 
 namespace tool {
 
@@ -60,8 +60,5 @@ struct ImportDone {
 // whole, the program holds the folder, the word list changed since it was planned on, or the
 // snapshot cannot be written.
 ImportDone carryOut(const ImportPlan& plan);
-
-// The name of a format as --format takes it.
-QString formatName(Format format);
 
 }  // namespace tool

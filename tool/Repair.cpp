@@ -7,7 +7,7 @@
 #include "store/Records.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
-#include "tool/Tool.h"
+#include "tool/Base.h"
 
 namespace tool {
 namespace {

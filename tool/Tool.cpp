@@ -6,10 +6,10 @@
 #include <new>
 
 #include "store/File.h"
-#include "tool/Commands.h"
 #include "tool/Encodings.h"
 #include "tool/Options.h"
-#include "tool/Start.h"
+#include "tool/commands/Commands.h"
+#include "tool/commands/Start.h"
 
 namespace tool {
 namespace {
@@ -131,25 +131,6 @@ QString usageLine(const Command* command) {
     }
     return Tr::tr("Usage: ordlykta %1 %2")
         .arg(QLatin1String(command->name), QLatin1String(command->usage));
-}
-
-void print(std::ostream& stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    stream.write(bytes.constData(), bytes.size());
-    stream.flush();
-}
-
-void requireRegularFile(const QString& path, qint64 largest, const QString& tooLarge) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw Refusal(Tr::tr("%1: no such file").arg(path));
-    }
-    if (!info.isFile()) {
-        throw Refusal(Tr::tr("%1: not a regular file").arg(path));
-    }
-    if (info.size() > largest) {
-        throw Refusal(tooLarge);
-    }
 }
 
 int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {

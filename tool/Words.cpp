@@ -1,7 +1,7 @@
 #include "tool/Words.h"
 
 #include "text/Text.h"
-#include "tool/Tool.h"
+#include "tool/Base.h"
 
 namespace tool {
 

@@ -10,7 +10,7 @@
 #include "store/FolderLock.h"
 #include "store/WordList.h"
 #include "tool/Archive.h"
-#include "tool/Html.h"
+#include "tool/formats/Html.h"
 #include "tool/ImportPlan.h"
 #include "tool/Output.h"
 #include "tool/Repair.h"
