@@ -35,7 +35,7 @@ QByteArray writeHtml(const Lists& lists, bool exam);
 
 // The most pairs a language holds; a file with more is refused as it is read.
 inline constexpr std::size_t kMostPairs =
-    std::size_t{store::kMaxPairsPerList} * (store::kLastUserList - store::kFirstUserList + 1);
+    std::size_t{store::kMaxPairsPerList} * store::kUserListCount;
 
 // A pair as read, with the line it starts on. `fields` is how many fields its row holds in
 // a text file (0 in KVTML), so that a row of one field is told from a pair with an empty side.
