@@ -4,6 +4,8 @@
 #include <map>
 #include <span>
 
+#include "store/DataFiles.h"
+#include "store/Layout.h"
 #include "store/Records.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
@@ -115,13 +117,13 @@ class Walk {
 FileSet walk(FileSet files, std::vector<Finding>* found) {
     Walk walker(found);
     for (auto& [name, bytes] : files) {
-        if (name == QLatin1String(store::kSettingsFileName)) {
-            if (bytes.size() == store::kSettingsSize) {
+        const std::string file = name.toStdString();
+        if (bytes.size() == store::dataFileSize(file)) {
+            if (file == store::kSettingsFileName) {
                 walker.settings(name, bytesOf(bytes));
-                continue;
+            } else {
+                walker.wordList(name, store::languageOfFileName(file), bytesOf(bytes));
             }
-        } else if (bytes.size() == store::kWordListFileSize) {
-            walker.wordList(name, store::languageOfFileName(name.toStdString()), bytesOf(bytes));
             continue;
         }
         if (found) {
@@ -157,8 +159,7 @@ QString describeFinding(const Finding& f) {
         case Finding::WrongSize:
             return Tr::tr("%1 bytes instead of %2")
                 .arg(f.value)
-                .arg(f.file == QLatin1String(store::kSettingsFileName) ? store::kSettingsSize
-                                                                       : store::kWordListFileSize);
+                .arg(store::dataFileSize(f.file.toStdString()));
         case Finding::CountOutOfRange:
             return Tr::tr("the list counts %1 pairs, outside 0 to 99").arg(f.value);
         case Finding::LongLength:
