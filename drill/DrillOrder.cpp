@@ -57,8 +57,8 @@ void TenRandomOrder::build(const std::function<int(int list)>& countOf, Random& 
     }
 }
 
-std::array<int, 99> readListCounts(int language) {
-    std::array<int, 99> counts{};
+std::array<int, store::kLastUserList + 1> readListCounts(int language) {
+    std::array<int, store::kLastUserList + 1> counts{};
     store::WordListFile file(language);
     for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
         counts[list] = store::pairCount(file.readHeader(list));

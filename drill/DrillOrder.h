@@ -7,6 +7,8 @@
 #include <functional>
 #include <random>
 
+#include "store/Layout.h"
+
 namespace drill {
 
 inline constexpr int kFree = 4711;       // an entry of an order table not yet assigned
@@ -63,6 +65,6 @@ struct TenRandomOrder {
 };
 
 // The header counts of lists 1..98 of a language's word-list file, read in one opening.
-std::array<int, 99> readListCounts(int language);
+std::array<int, store::kLastUserList + 1> readListCounts(int language);
 
 }  // namespace drill

@@ -4,6 +4,7 @@
 
 #include "editor/ListEdits.h"
 #include "store/File.h"
+#include "store/Layout.h"
 #include "ui/Look.h"
 #include "ui/Palette.h"
 #include "ui/Text.h"
@@ -14,7 +15,7 @@ namespace {
 
 constexpr quint32 kTitleColour = palette::kPink;
 // With this many pairs the buttons no longer let the list grow.
-constexpr int kButtonLimit = 98;
+constexpr int kButtonLimit = store::kMaxPairsPerList;
 
 const QString kFullList = QStringLiteral("Nu får det inte plats fler ord i det här kapitlet!");
 const QString kEmptyField = QStringLiteral(

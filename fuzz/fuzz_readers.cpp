@@ -10,9 +10,9 @@
 
 #include "tool/Archive.h"
 #include "tool/Encodings.h"
-#include "tool/Formats.h"
 #include "tool/ImportPlan.h"
 #include "tool/Tool.h"
+#include "tool/formats/Formats.h"
 
 namespace {
 

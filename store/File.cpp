@@ -18,6 +18,44 @@
 namespace store {
 namespace {
 
+// Opened without waiting: a FIFO in a file's place reads as empty instead of blocking.
+class ReadOnlyFile {
+  public:
+    explicit ReadOnlyFile(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
+    ~ReadOnlyFile() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    int fd() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Reads up to bytes.size() bytes; returns how many there were.
+std::size_t readAll(int fd, std::span<unsigned char> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            throw IoError(ioErrorText(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
 FaultHook& faultHook() {
     static FaultHook hook;
     return hook;
@@ -471,6 +509,16 @@ void createFile(const std::string& path, const std::function<void(RecordFile&)>&
         throw;
     }
     syncFolder(folderOf(path));
+}
+
+std::vector<unsigned char> readFileStart(const std::string& path, std::size_t limit) {
+    const ReadOnlyFile file(path);
+    if (file.fd() < 0) {
+        throw IoError(path + ": " + ioErrorText(errno));
+    }
+    std::vector<unsigned char> bytes(limit);
+    bytes.resize(readAll(file.fd(), bytes));
+    return bytes;
 }
 
 }  // namespace store

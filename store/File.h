@@ -8,6 +8,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace store {
 
@@ -48,6 +49,10 @@ void syncFolder(const std::string& folder);
 void removeFile(const std::string& path);
 
 bool fileExists(const std::string& path);
+
+// Up to `limit` bytes from the start of a file, opened for reading only and without waiting (a
+// FIFO in a file's place reads as empty). Throws IoError ("path: text") when it cannot be read.
+std::vector<unsigned char> readFileStart(const std::string& path, std::size_t limit);
 
 // The temporary file of a new file is hidden and carries a random part: ".bu1.dat.k3Xq9Z.tmp"
 // for "bu1.dat". No file of the user's has a name of that kind, so what an interrupted

@@ -1,16 +1,15 @@
 #pragma once
-// Byte layouts of the data files. Integers are little-endian; a short string is a length byte
-// (0..30) followed by that many Windows-1252 bytes in a 31-byte field.
+// The two kinds of field of the data files (store/Layout.h has where they are): integers and
+// short strings.
 
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 
-namespace store {
+#include "store/Layout.h"
 
-inline constexpr int kShortStringCapacity = 30;
-inline constexpr int kShortStringSize = kShortStringCapacity + 1;
+namespace store {
 
 // Text is kept as raw Windows-1252 bytes inside the store.
 using Text = std::string;

@@ -1,12 +1,13 @@
 #include "store/Settings.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "store/File.h"
 #include "store/WordList.h"
 
 namespace store {
 namespace {
-
-constexpr int kNamesOffset = 16;
 
 std::int32_t orOne(std::int32_t value, std::int32_t last) {
     return value >= 1 && value <= last ? value : 1;
@@ -16,22 +17,22 @@ std::int32_t orOne(std::int32_t value, std::int32_t last) {
 
 SettingsBytes encode(const Settings& settings) {
     SettingsBytes bytes{};
-    putInt32(bytes, settings.language);
-    for (int i = 0; i < kLanguageCount; ++i) {
-        putInt32(std::span(bytes).subspan(4 + 4 * i), settings.lists[i]);
-        putShortString(std::span(bytes).subspan(kNamesOffset + kShortStringSize * i),
-                       settings.names[i]);
+    putInt32(currentLanguageField(bytes), settings.language);
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        const std::size_t i = std::size_t(language - 1);
+        putInt32(currentListField(bytes, language), settings.lists[i]);
+        putShortString(languageNameField(bytes, language), settings.names[i]);
     }
     return bytes;
 }
 
 Settings decode(const SettingsBytes& bytes) {
     Settings settings;
-    settings.language = orOne(getInt32(bytes), kLanguageCount);
-    for (int i = 0; i < kLanguageCount; ++i) {
-        settings.lists[i] = orOne(getInt32(std::span(bytes).subspan(4 + 4 * i)), kLastUserList);
-        settings.names[i] =
-            getShortString(std::span(bytes).subspan(kNamesOffset + kShortStringSize * i));
+    settings.language = orOne(getInt32(currentLanguageField(bytes)), kLanguageCount);
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        const std::size_t i = std::size_t(language - 1);
+        settings.lists[i] = orOne(getInt32(currentListField(bytes, language)), kLastUserList);
+        settings.names[i] = getShortString(languageNameField(bytes, language));
     }
     return settings;
 }
@@ -45,13 +46,32 @@ bool settingsExist() {
     return fileExists(kSettingsFileName);
 }
 
-Settings loadSettings() {
+std::string settingsPath(const std::string& folder) {
+    return folder == "." ? std::string(kSettingsFileName) : folder + "/" + kSettingsFileName;
+}
+
+Settings loadSettings(const std::string& folder) {
     SettingsBytes bytes{};
-    RecordFile file(kSettingsFileName);
+    RecordFile file(settingsPath(folder));
     file.seek(0);
     file.read(bytes);
     file.close();
     return decode(bytes);
+}
+
+Settings readSettingsOrDefaults(const std::string& folder) {
+    std::vector<unsigned char> bytes;
+    try {
+        bytes = readFileStart(settingsPath(folder), kSettingsSize);
+    } catch (const IoError&) {
+        return defaultSettings();
+    }
+    if (bytes.size() != std::size_t{kSettingsSize}) {
+        return defaultSettings();
+    }
+    SettingsBytes record{};
+    std::copy(bytes.begin(), bytes.end(), record.begin());
+    return decode(record);
 }
 
 void createSettings() {

@@ -1,17 +1,16 @@
 #pragma once
-// The settings file agen.dat: one record of 112 bytes with the current language, the current
-// list of each language and the three language names.
+// The settings file agen.dat: one record (store/Layout.h) with the current language, the
+// current list of each language and the three language names.
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "store/Records.h"
 
 namespace store {
 
 inline constexpr const char* kSettingsFileName = "agen.dat";
-inline constexpr int kSettingsSize = 112;
-inline constexpr int kLanguageCount = 3;
 
 struct Settings {
     std::int32_t language = 1;                                // 1..3
@@ -29,8 +28,16 @@ Settings decode(const SettingsBytes& bytes);
 // Language 1, list 1 everywhere, "Språk A", "Språk B", "Språk C".
 Settings defaultSettings();
 
+// The settings file of `folder`: "agen.dat" itself for the current folder.
+std::string settingsPath(const std::string& folder);
+
 bool settingsExist();
-Settings loadSettings();
+// Reads the settings file of `folder`; a missing or short file is an IoError.
+Settings loadSettings(const std::string& folder = ".");
+// The settings file of `folder` read without writing, as a reader from outside the program
+// reads it: the defaults the program would create when the file is missing, cannot be read or
+// is shorter than a record.
+Settings readSettingsOrDefaults(const std::string& folder);
 // Writes a complete new file with the defaults.
 void createSettings();
 // Overwrites the record of the existing file; a missing file is an error.

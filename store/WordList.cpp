@@ -4,36 +4,35 @@
 #include <vector>
 
 namespace store {
-namespace {
-
-constexpr int kFirstTextOffset = 4;
-constexpr int kSecondTextOffset = kFirstTextOffset + kShortStringSize;
-
-}  // namespace
 
 RecordBytes encode(const WordRecord& record) {
     RecordBytes bytes{};
-    putInt32(bytes, record.number);
-    putShortString(std::span(bytes).subspan(kFirstTextOffset), record.first);
-    putShortString(std::span(bytes).subspan(kSecondTextOffset), record.second);
+    putInt32(numberField(bytes), record.number);
+    putShortString(firstTextField(bytes), record.first);
+    putShortString(secondTextField(bytes), record.second);
     return bytes;
 }
 
 WordRecord decode(const RecordBytes& bytes) {
-    return {getInt32(bytes), getShortString(std::span(bytes).subspan(kFirstTextOffset)),
-            getShortString(std::span(bytes).subspan(kSecondTextOffset))};
+    return {getInt32(numberField(bytes)), getShortString(firstTextField(bytes)),
+            getShortString(secondTextField(bytes))};
 }
 
 int pairCount(const WordRecord& header) {
     return std::clamp(header.number, 0, kMaxPairCount);
 }
 
-int recordIndex(int list, int slot) {
-    return list * kSlotsPerList + slot;
-}
-
 std::string wordListFileName(int language) {
     return "bu" + std::to_string(language) + ".dat";
+}
+
+int languageOfFileName(const std::string& name) {
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        if (name == wordListFileName(language)) {
+            return language;
+        }
+    }
+    return 0;
 }
 
 WordRecord WordListFile::read(int list, int slot) {
@@ -98,20 +97,23 @@ Text emptyListName(int list) {
     return "Tomt kapitel: " + std::to_string(list);
 }
 
+void fillEmptyList(std::span<unsigned char> listBytes, int list) {
+    const RecordBytes empty = encode({0, emptyListName(list), Text(kShortStringCapacity, ' ')});
+    for (int s = 0; s < kSlotsPerList; ++s) {
+        std::copy(empty.begin(), empty.end(), listBytes.begin() + s * kRecordSize);
+    }
+}
+
 void createWordList(int language, const std::function<void(const Text& name)>& onUserList) {
     std::vector<Text> userLists;
     createFile(wordListFileName(language), [&](RecordFile& file) {
-        // One list at a time: its header, then 99 free slots holding the same texts.
+        // One list at a time.
         std::vector<unsigned char> list(std::size_t{kSlotsPerList} * kRecordSize);
         for (int l = 0; l < kListCount; ++l) {
-            WordRecord header{0, emptyListName(l), Text(kShortStringCapacity, ' ')};
-            const RecordBytes bytes = encode(header);
-            for (int s = 0; s < kSlotsPerList; ++s) {
-                std::copy(bytes.begin(), bytes.end(), list.begin() + s * kRecordSize);
-            }
+            fillEmptyList(list, l);
             file.write(list);
             if (l >= kFirstUserList && l <= kLastUserList) {
-                userLists.push_back(header.first);
+                userLists.push_back(emptyListName(l));
             }
         }
     });

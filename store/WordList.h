@@ -1,6 +1,6 @@
 #pragma once
-// A word-list file: 100 lists of 100 records of 68 bytes. Record 0 of a list is its header
-// (pair count and name), records 1..99 its pairs (Swedish word, other word).
+// A word-list file: 100 lists of 100 records (store/Layout.h). Record 0 of a list is its
+// header (pair count and name), records 1..99 its pairs (Swedish word, other word).
 
 #include <array>
 #include <cstdint>
@@ -12,15 +12,6 @@
 #include "store/Records.h"
 
 namespace store {
-
-inline constexpr int kRecordSize = 68;
-inline constexpr int kListCount = 100;
-inline constexpr int kSlotsPerList = 100;
-inline constexpr int kFirstUserList = 1;
-inline constexpr int kLastUserList = 98;
-inline constexpr int kMaxPairCount = 99;  // slots 1..99
-inline constexpr std::int64_t kWordListFileSize =
-    std::int64_t{kListCount} * kSlotsPerList * kRecordSize;
 
 // One word record. In a header `number` is the pair count, `first` the list's name and
 // `second` a text nobody reads but everybody writes back; in a pair `first` is the Swedish word.
@@ -39,10 +30,10 @@ WordRecord decode(const RecordBytes& bytes);
 // A header's count as a loop bound or index: a damaged count is taken into 0..99.
 int pairCount(const WordRecord& header);
 
-int recordIndex(int list, int slot);
-
 // The file name of language 1, 2 or 3: "bu1.dat".
 std::string wordListFileName(int language);
+// The language whose word-list file has that name (without a folder), or 0.
+int languageOfFileName(const std::string& name);
 
 // One opening of an existing word-list file, for operations that touch several records.
 class WordListFile {
@@ -75,6 +66,9 @@ void writePair(int language, int list, int slot, const WordRecord& pair);
 
 // The name a new file gives list L: "Tomt kapitel: L".
 Text emptyListName(int list);
+// Fills the bytes of one list (kSlotsPerList records) as a new file holds list `list`: the
+// header and the 99 free slots alike, count 0, the empty list's name and 30 spaces.
+void fillEmptyList(std::span<unsigned char> listBytes, int list);
 
 // Writes a complete new file of 100 empty lists; `onUserList` sees the names of lists 1..98.
 void createWordList(int language, const std::function<void(const Text& name)>& onUserList = {});

@@ -1,88 +1,32 @@
 #include "store/WordListImage.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
 namespace store {
-namespace {
-
-constexpr int kNameOffset = 4;
-
-// Opened without waiting: a FIFO in a file's place reads as empty instead of blocking.
-class ReadOnlyFile {
-  public:
-    explicit ReadOnlyFile(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
-    ~ReadOnlyFile() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-
-    int fd() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-// Reads up to bytes.size() bytes; returns how many there were.
-std::size_t readAll(int fd, std::span<unsigned char> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            throw IoError(ioErrorText(errno));
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return done;
-}
-
-}  // namespace
 
 WordListImage::WordListImage() : bytes_(static_cast<std::size_t>(kWordListFileSize)) {
     for (int l = 0; l < kListCount; ++l) {
-        const RecordBytes empty = encode({0, emptyListName(l), Text(kShortStringCapacity, ' ')});
-        for (int s = 0; s < kSlotsPerList; ++s) {
-            std::copy(empty.begin(), empty.end(), record(l, s).begin());
-        }
+        fillEmptyList(listOf(bytes_, l), l);
     }
 }
 
 WordListImage WordListImage::load(const std::string& path) {
-    const ReadOnlyFile file(path);
-    if (file.fd() < 0) {
-        throw IoError(path + ": " + ioErrorText(errno));
-    }
     // One byte more than a whole file shows a file that is too long.
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(kWordListFileSize) + 1);
-    if (readAll(file.fd(), bytes) != static_cast<std::size_t>(kWordListFileSize)) {
+    std::vector<unsigned char> bytes =
+        readFileStart(path, static_cast<std::size_t>(kWordListFileSize) + 1);
+    if (bytes.size() != static_cast<std::size_t>(kWordListFileSize)) {
         throw IoError(path + ": not a word-list file of " + std::to_string(kWordListFileSize) +
                       " bytes");
     }
-    bytes.pop_back();
     return WordListImage(std::move(bytes));
 }
 
 std::span<unsigned char> WordListImage::record(int list, int slot) {
-    return std::span(bytes_).subspan(std::size_t(recordIndex(list, slot)) * kRecordSize,
-                                     kRecordSize);
+    return recordOf(bytes_, list, slot);
 }
 
 std::span<const unsigned char> WordListImage::record(int list, int slot) const {
-    return std::span(bytes_).subspan(std::size_t(recordIndex(list, slot)) * kRecordSize,
-                                     kRecordSize);
+    return recordOf(bytes_, list, slot);
 }
 
 WordRecord WordListImage::read(int list, int slot) const {
@@ -99,12 +43,12 @@ bool WordListImage::append(int list, const Text& swedish, const Text& other) {
     }
     const RecordBytes pair = encode({newCount, swedish, other});
     std::copy(pair.begin(), pair.end(), record(list, newCount).begin());
-    putInt32(record(list, 0), newCount);
+    putInt32(numberField(record(list, 0)), newCount);
     return true;
 }
 
 void WordListImage::rename(int list, const Text& name) {
-    putShortString(record(list, 0).subspan(kNameOffset), name);
+    putShortString(firstTextField(record(list, 0)), name);
 }
 
 void WordListImage::save(const std::string& path) const {

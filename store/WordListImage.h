@@ -10,8 +10,6 @@
 
 namespace store {
 
-inline constexpr int kMaxPairsPerList = 98;  // as far as the list editor lets a list grow
-
 class WordListImage {
   public:
     // The file createWordList writes: 100 empty lists.

@@ -12,6 +12,7 @@
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
+#include "store/Layout.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "tests/support/Fixture.h"
@@ -323,6 +324,76 @@ TEST_F(StoreTest, DamagedRecordsAreReadWithinBounds) {
     EXPECT_EQ(s.language, 1);
     EXPECT_EQ(s.lists, (std::array<std::int32_t, 3>{1, 1, 2}));
     EXPECT_EQ(s.names[0].size(), 30u);
+}
+
+// The fields every reader takes from the layout, against the offsets the files are known to have.
+TEST(Layout, FieldsSitAtTheDocumentedOffsets) {
+    const std::vector<unsigned char> file(static_cast<std::size_t>(kWordListFileSize));
+    const SettingsBytes settings{};
+    const auto offset = [](auto field, const auto& bytes) {
+        return std::pair(field.data() - bytes.data(), field.size());
+    };
+    const auto record = recordOf(file, 7, 3);
+    using Place = std::pair<std::ptrdiff_t, std::size_t>;
+    const std::vector<std::pair<Place, Place>> cases = {
+        {offset(record, file), {703 * 68, 68}},
+        {offset(listOf(file, 99), file), {9900 * 68, 6800}},
+        {offset(numberField(record), file), {703 * 68, 4}},
+        {offset(firstTextField(record), file), {703 * 68 + 4, 31}},
+        {offset(secondTextField(record), file), {703 * 68 + 35, 31}},
+        {offset(currentLanguageField(settings), settings), {0, 4}},
+        {offset(currentListField(settings, 1), settings), {4, 4}},
+        {offset(currentListField(settings, 3), settings), {12, 4}},
+        {offset(languageNameField(settings, 1), settings), {16, 31}},
+        {offset(languageNameField(settings, 3), settings), {78, 31}},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+    }
+}
+
+TEST(Layout, FileNamesTellTheirLanguage) {
+    const std::vector<std::pair<std::string, int>> cases = {
+        {"bu1.dat", 1},  {"bu3.dat", 3},          {"bu4.dat", 0},  {"bu0.dat", 0},
+        {"agen.dat", 0}, {".bu1.dat.journal", 0}, {"bu1.dat~", 0}, {"", 0},
+    };
+    for (const auto& [name, language] : cases) {
+        EXPECT_EQ(languageOfFileName(name), language) << name;
+    }
+}
+
+// The settings of another folder, read as the tool reads them: without writing, without
+// waiting on a FIFO, and the defaults for anything that is not a whole record.
+TEST_F(StoreTest, SettingsOfAnotherFolderAreReadWithoutWriting) {
+    Settings saved = defaultSettings();
+    saved.language = 3;
+    saved.lists = {5, 6, 7};
+    const SettingsBytes record = encode(saved);
+    const QByteArray whole(reinterpret_cast<const char*>(record.data()), kSettingsSize);
+    const auto put = [](const QByteArray& data) {
+        QFile f(QStringLiteral("d/agen.dat"));
+        return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+    };
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("d")));
+
+    EXPECT_EQ(readSettingsOrDefaults("d"), defaultSettings()) << "missing";
+    ASSERT_TRUE(put(whole.left(111)));
+    EXPECT_EQ(readSettingsOrDefaults("d"), defaultSettings()) << "short";
+    EXPECT_THROW(loadSettings("d"), IoError);
+    ASSERT_TRUE(put(whole + "more"));
+    EXPECT_EQ(readSettingsOrDefaults("d"), saved) << "longer: the record is read";
+    ASSERT_TRUE(put(whole));
+    ASSERT_EQ(::chmod("d/agen.dat", 0444), 0);
+    EXPECT_EQ(readSettingsOrDefaults("d"), saved) << "read-only";
+    EXPECT_EQ(loadSettings("d"), saved);
+    EXPECT_FALSE(settingsExist()) << "the current folder is not looked at";
+
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("e")));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("e/agen.dat")));
+    EXPECT_EQ(readSettingsOrDefaults("e"), defaultSettings()) << "a folder in its place";
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("f")));
+    ASSERT_EQ(::mkfifo("f/agen.dat", 0600), 0);
+    EXPECT_EQ(readSettingsOrDefaults("f"), defaultSettings()) << "a FIFO in its place";
 }
 
 TEST(CodePage, MapsTheWholeHighHalfBothWays) {

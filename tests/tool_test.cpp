@@ -15,9 +15,9 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/ToolRun.h"
-#include "tool/Formats.h"
 #include "tool/Importing.h"
 #include "tool/Tool.h"
+#include "tool/formats/Formats.h"
 
 namespace {
 
@@ -114,6 +114,71 @@ TEST(Tool, UsageErrorsEndWithTwoAndAUsageLine) {
         EXPECT_TRUE(contains(result.err, "Usage: ordlykta")) << result.err;
         EXPECT_EQ(result.out, "");
     }
+}
+
+// Whatever a command throws ends in the one handler: a message and a status, never an abort.
+TEST(Tool, EveryExceptionOfACommandEndsWithAMessageAndAStatus) {
+    struct Case {
+        int (*run)(tool::Call&);
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {[](tool::Call&) -> int { throw std::logic_error("index past the end"); }, 1,
+         "ordlykta: internal error: index past the end\n"},
+        {[](tool::Call&) -> int { throw std::out_of_range("vector"); }, 1,
+         "ordlykta: internal error: vector\n"},
+        {[](tool::Call&) -> int { throw std::bad_alloc(); }, 1, "ordlykta: out of memory\n"},
+        {[](tool::Call&) -> int { throw store::IoError("Disk full"); }, 1, "ordlykta: Disk full\n"},
+        {[](tool::Call&) -> int { throw std::runtime_error("a\x1b[2Jb"); }, 1,
+         "ordlykta: internal error: aU+001B[2Jb\n"},
+        {[](tool::Call&) -> int { throw 42; }, 1, "ordlykta: internal error\n"},
+        {[](tool::Call&) -> int { throw tool::Refusal("no"); }, 1, "ordlykta: no\n"},
+        {[](tool::Call&) -> int { throw tool::UsageError("how"); }, 2,
+         "ordlykta: how\nUsage: ordlykta failing ARGS\n"},
+    };
+    for (const Case& c : cases) {
+        const tool::Command command{"failing", "ARGS", "", "", c.run};
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(tool::runCommand(command, {"failing"}, out, err), c.status) << c.message;
+        EXPECT_EQ(err.str(), c.message);
+        EXPECT_EQ(out.str(), "");
+    }
+}
+
+// A file to import is taken by its suffix, else by its first text; a format that is only
+// written is never guessed and never read.
+TEST(Formats, TheTableGuessesNamesAndReads) {
+    using tool::Format;
+    const struct {
+        const char* path;
+        QByteArray start;
+        Format format;
+    } cases[] = {
+        {"a.kvtml", "hund,dog", Format::Kvtml},
+        {"a.CSV", "<kvtml>", Format::Csv},
+        {"a.txt", "hund,dog", Format::Anki},
+        {"a.tsv", "hund\tdog", Format::Anki},
+        {"a.html", "<html>", Format::Kvtml},
+        {"a", "  \n<?xml", Format::Kvtml},
+        {"a.dat", "\xEF\xBB\xBF#separator:tab", Format::Anki},
+        {"a", "hund;dog", Format::Csv},
+        {"a", "", Format::Csv},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(tool::guessFormat(c.path, c.start), c.format) << c.path << " " << c.start.data();
+    }
+    for (const tool::FormatInfo& info : tool::formats()) {
+        EXPECT_EQ(tool::formatNamed(QString::fromLatin1(info.name).toUpper()), info.format);
+        EXPECT_EQ(tool::formatName(info.format), QLatin1String(info.name));
+    }
+    EXPECT_EQ(tool::formatNamed("pdf"), std::nullopt);
+    EXPECT_THROW(tool::readSource("<html></html>", Format::Html, {}), tool::UsageError);
+    const tool::Source csv = tool::readSource("hund,dog\n", Format::Csv, {});
+    EXPECT_EQ(csv.layout.encoding, "UTF-8");
+    ASSERT_EQ(csv.lists.size(), 1u);
+    EXPECT_EQ(csv.lists[0].pairs[0].other, "dog");
 }
 
 TEST(Tool, HelpNamesEveryCommandAndWhereTheWordsAre) {
@@ -749,7 +814,7 @@ TEST_F(ToolTest, ATextFileIsReadInTheEncodingChosen) {
         SCOPED_TRACE(c.encoding);
         writeFile(file("w.csv"), c.bytes);
         tool::ImportChoices choices;
-        choices.encoding = QString::fromLatin1(c.encoding);
+        choices.text.encoding = QString::fromLatin1(c.encoding);
         try {
             const tool::ImportPlan plan = tool::planImport(
                 file("w.csv"), data(), QStringLiteral("1"), QStringLiteral("1"), choices);

@@ -16,8 +16,8 @@
 #include "store/DataFiles.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
+#include "tool/Base.h"
 #include "tool/Repair.h"
-#include "tool/Tool.h"
 
 namespace tool {
 namespace {
@@ -39,8 +39,7 @@ bool isDataFileName(const QString& name) {
 }
 
 qint64 sizeOf(const QString& name) {
-    return name == QLatin1String(store::kSettingsFileName) ? store::kSettingsSize
-                                                           : store::kWordListFileSize;
+    return store::dataFileSize(name.toStdString());
 }
 
 la_ssize_t appendTo(archive*, void* buffer, const void* bytes, size_t length) {

@@ -2,7 +2,7 @@
 
 #include <QStringDecoder>
 
-#include "tool/Tool.h"
+#include "tool/Base.h"
 #include "tool/Words.h"
 
 namespace tool {

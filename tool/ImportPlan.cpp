@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "tool/Base.h"
 #include "tool/Encodings.h"
-#include "tool/Tool.h"
 
 namespace tool {
 namespace {

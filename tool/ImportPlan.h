@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "store/WordListImage.h"
-#include "tool/Formats.h"
+#include "tool/formats/Formats.h"
 
 namespace tool {
 

@@ -5,11 +5,11 @@
 
 #include "store/FolderLock.h"
 #include "tool/Archive.h"
+#include "tool/Base.h"
 #include "tool/Encodings.h"
 #include "tool/Locking.h"
 #include "tool/Output.h"
 #include "tool/Snapshots.h"
-#include "tool/Tool.h"
 
 namespace tool {
 namespace {
@@ -37,46 +37,6 @@ QByteArray readInput(const QString& path) {
     return bytes;
 }
 
-Format guessFormat(const QString& path, const QByteArray& bytes) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("kvtml")) {
-        return Format::Kvtml;
-    }
-    if (suffix == QLatin1String("csv")) {
-        return Format::Csv;
-    }
-    if (suffix == QLatin1String("txt") || suffix == QLatin1String("tsv")) {
-        return Format::Anki;
-    }
-    const QString start = decodeText(bytes.left(4096)).text.trimmed();
-    if (start.startsWith(QLatin1Char('<'))) {
-        return Format::Kvtml;
-    }
-    return start.startsWith(QLatin1Char('#')) ? Format::Anki : Format::Csv;
-}
-
-// Takes the bytes, so that text formats drop them once decoded.
-Source readSource(QByteArray bytes, Format format, const ImportChoices& choices) {
-    switch (format) {
-        case Format::Kvtml:
-            return readKvtml(bytes, choices.text.swedishColumn);
-        case Format::Anki:
-        case Format::Csv: {
-            const DecodedText decoded =
-                choices.encoding
-                    ? decodeChosen(std::exchange(bytes, QByteArray()), *choices.encoding)
-                    : decodeText(std::exchange(bytes, QByteArray()));
-            Source source = format == Format::Anki ? readAnki(decoded.text, choices.text)
-                                                   : readCsv(decoded.text, choices.text);
-            source.layout.encoding = decoded.encoding;
-            return source;
-        }
-        case Format::Html:
-            break;
-    }
-    throw UsageError(Tr::tr("html is written, never read"));
-}
-
 // Writes the new word-list file whole, and agen.dat as the program would create it when it is
 // missing. The folder exists: holding it made it.
 void write(const DataFolder& folder, int language, const store::WordListImage& image) {
@@ -101,20 +61,6 @@ QByteArray wordListBytes(const DataFolder& folder, int language,
 
 }  // namespace
 
-QString formatName(Format format) {
-    switch (format) {
-        case Format::Kvtml:
-            return QStringLiteral("kvtml");
-        case Format::Anki:
-            return QStringLiteral("anki");
-        case Format::Csv:
-            return QStringLiteral("csv");
-        case Format::Html:
-            break;
-    }
-    return QStringLiteral("html");
-}
-
 ImportPlan planImport(const QString& path, const QString& dataFolder, const QString& language,
                       const QString& list, const ImportChoices& choices) {
     ImportPlan result;
@@ -128,9 +74,9 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
 
     QByteArray bytes = readInput(path);
     result.format = choices.format.value_or(guessFormat(path, bytes));
-    ImportChoices read = choices;
-    read.text.headings += folder.languageName(result.language);
-    const Source source = readSource(std::move(bytes), result.format, read);
+    TextChoices text = choices.text;
+    text.headings += folder.languageName(result.language);
+    const Source source = readSource(std::move(bytes), result.format, text);
     result.layout = source.layout;
 
     CheckedSource checked = check(source, choices.rules, QFileInfo(path).completeBaseName());

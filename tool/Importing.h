@@ -9,19 +9,16 @@
 #include <optional>
 #include <vector>
 
-#include "tool/Formats.h"
 #include "tool/ImportPlan.h"
+#include "tool/formats/Formats.h"
 
 namespace tool {
 
 // What the user says, over what would be detected.
 struct ImportChoices {
     std::optional<Format> format;  // Kvtml, Anki or Csv
-    // Of a text file ("UTF-8", "Windows-1252", ...); nothing: as its bytes tell. A KVTML file
-    // says its own.
-    std::optional<QString> encoding;
-    TextChoices text;  // separator, header row, Swedish column
-    WordRules rules;   // cut, skip unsupported, skip bad rows
+    TextChoices text;              // encoding, separator, header row, Swedish column
+    WordRules rules;               // cut, skip unsupported, skip bad rows
 };
 
 struct ImportPlan {
@@ -63,8 +60,5 @@ struct ImportDone {
 // whole, the program holds the folder, the word list changed since it was planned on, or the
 // snapshot cannot be written.
 ImportDone carryOut(const ImportPlan& plan);
-
-// The name of a format as --format takes it.
-QString formatName(Format format);
 
 }  // namespace tool

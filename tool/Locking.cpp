@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <filesystem>
 
+#include "tool/Base.h"
 #include "tool/Recovery.h"
-#include "tool/Tool.h"
 
 namespace tool {
 

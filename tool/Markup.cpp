@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "tool/Formats.h"
+#include "tool/formats/Formats.h"
 
 namespace tool {
 namespace {

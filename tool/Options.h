@@ -4,7 +4,7 @@
 
 #include <QCommandLineParser>
 
-#include "tool/Tool.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 

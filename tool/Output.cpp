@@ -3,7 +3,7 @@
 #include <span>
 
 #include "store/File.h"
-#include "tool/Tool.h"
+#include "tool/Base.h"
 
 namespace tool {
 

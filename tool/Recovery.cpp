@@ -7,8 +7,8 @@
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/Journal.h"
+#include "tool/Base.h"
 #include "tool/Snapshots.h"
-#include "tool/Tool.h"
 
 namespace tool {
 namespace {

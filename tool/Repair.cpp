@@ -4,20 +4,17 @@
 #include <map>
 #include <span>
 
+#include "store/DataFiles.h"
+#include "store/Layout.h"
 #include "store/Records.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
-#include "tool/Tool.h"
+#include "tool/Base.h"
 
 namespace tool {
 namespace {
 
 using Bytes = std::span<unsigned char>;
-
-constexpr int kFirstText = 4;
-constexpr int kSecondText = kFirstText + store::kShortStringSize;
-constexpr int kSettingsLists = 4;
-constexpr int kSettingsNames = 16;
 
 Bytes bytesOf(QByteArray& file) {
     return {reinterpret_cast<unsigned char*>(file.data()), static_cast<std::size_t>(file.size())};
@@ -40,43 +37,46 @@ class Walk {
     explicit Walk(std::vector<Finding>* found) : found_(found) {}
 
     void settings(const QString& name, Bytes bytes) {
-        const std::int32_t language = store::getInt32(bytes);
+        const Bytes current = store::currentLanguageField(bytes);
+        const std::int32_t language = store::getInt32(current);
         if (language < 1 || language > store::kLanguageCount) {
             note({Finding::LanguageOutOfRange, name, 0, 0, 0, 0, language});
-            store::putInt32(bytes, 1);
+            store::putInt32(current, 1);
         }
-        for (int i = 0; i < store::kLanguageCount; ++i) {
-            const Bytes list = bytes.subspan(kSettingsLists + 4 * std::size_t(i));
-            const std::int32_t current = store::getInt32(list);
-            if (current < store::kFirstUserList || current > store::kLastUserList) {
-                note({Finding::ListOutOfRange, name, i + 1, 0, 0, 0, current});
+        for (int l = 1; l <= store::kLanguageCount; ++l) {
+            const Bytes list = store::currentListField(bytes, l);
+            const std::int32_t currentList = store::getInt32(list);
+            if (currentList < store::kFirstUserList || currentList > store::kLastUserList) {
+                note({Finding::ListOutOfRange, name, l, 0, 0, 0, currentList});
                 store::putInt32(list, 1);
             }
-            text(bytes.subspan(kSettingsNames + store::kShortStringSize * std::size_t(i)),
-                 {Finding::LongLength, name, i + 1, 0, 0, 1, 0});
+            text(store::languageNameField(bytes, l), {Finding::LongLength, name, l, 0, 0, 1, 0});
         }
     }
 
     void wordList(const QString& name, int language, Bytes bytes) {
         for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
-            const Bytes header = record(bytes, list, 0);
-            const std::int32_t count = store::getInt32(header);
+            const Bytes header = store::recordOf(bytes, list, 0);
+            const std::int32_t count = store::getInt32(store::numberField(header));
             const int used = std::clamp(count, 0, store::kMaxPairCount);
             if (count != used) {
                 note({Finding::CountOutOfRange, name, language, list, 0, 0, count});
-                store::putInt32(header, used);
+                store::putInt32(store::numberField(header), used);
             }
-            text(header.subspan(kFirstText), {Finding::LongLength, name, language, list, 0, 1, 0});
-            text(header.subspan(kSecondText), {Finding::LongLength, name, language, list, 0, 2, 0});
+            text(store::firstTextField(header),
+                 {Finding::LongLength, name, language, list, 0, 1, 0});
+            text(store::secondTextField(header),
+                 {Finding::LongLength, name, language, list, 0, 2, 0});
             std::map<store::Text, int> swedish;
             for (int pair = 1; pair <= used; ++pair) {
-                const Bytes words = record(bytes, list, pair);
+                const Bytes words = store::recordOf(bytes, list, pair);
                 for (int field : {1, 2}) {
-                    const Bytes at = words.subspan(field == 1 ? kFirstText : kSecondText);
+                    const Bytes at =
+                        field == 1 ? store::firstTextField(words) : store::secondTextField(words);
                     text(at, {Finding::LongLength, name, language, list, pair, field, 0});
                     word(at, {Finding::Spaces, name, language, list, pair, field, 0});
                 }
-                const store::Text word = store::getShortString(words.subspan(kFirstText));
+                const store::Text word = store::getShortString(store::firstTextField(words));
                 const auto [earlier, isNew] = swedish.emplace(word, pair);
                 if (!isNew) {
                     note(
@@ -87,11 +87,6 @@ class Walk {
     }
 
   private:
-    static Bytes record(Bytes file, int list, int slot) {
-        return file.subspan(std::size_t(store::recordIndex(list, slot)) * store::kRecordSize,
-                            store::kRecordSize);
-    }
-
     // A short string: its length byte read as 30 when above.
     void text(Bytes field, Finding finding) {
         if (field[0] > store::kShortStringCapacity) {
@@ -122,13 +117,13 @@ class Walk {
 FileSet walk(FileSet files, std::vector<Finding>* found) {
     Walk walker(found);
     for (auto& [name, bytes] : files) {
-        if (name == QLatin1String(store::kSettingsFileName)) {
-            if (bytes.size() == store::kSettingsSize) {
+        const std::string file = name.toStdString();
+        if (bytes.size() == store::dataFileSize(file)) {
+            if (file == store::kSettingsFileName) {
                 walker.settings(name, bytesOf(bytes));
-                continue;
+            } else {
+                walker.wordList(name, store::languageOfFileName(file), bytesOf(bytes));
             }
-        } else if (bytes.size() == store::kWordListFileSize) {
-            walker.wordList(name, name.mid(2, 1).toInt(), bytesOf(bytes));
             continue;
         }
         if (found) {
@@ -164,8 +159,7 @@ QString describeFinding(const Finding& f) {
         case Finding::WrongSize:
             return Tr::tr("%1 bytes instead of %2")
                 .arg(f.value)
-                .arg(f.file == QLatin1String(store::kSettingsFileName) ? store::kSettingsSize
-                                                                       : store::kWordListFileSize);
+                .arg(store::dataFileSize(f.file.toStdString()));
         case Finding::CountOutOfRange:
             return Tr::tr("the list counts %1 pairs, outside 0 to 99").arg(f.value);
         case Finding::LongLength:

@@ -10,8 +10,8 @@
 #include "store/File.h"
 #include "store/FolderLock.h"
 #include "tool/Archive.h"
+#include "tool/Base.h"
 #include "tool/Output.h"
-#include "tool/Tool.h"
 
 namespace tool {
 namespace {

@@ -6,10 +6,10 @@
 #include <new>
 
 #include "store/File.h"
-#include "tool/Commands.h"
 #include "tool/Encodings.h"
 #include "tool/Options.h"
-#include "tool/Start.h"
+#include "tool/commands/Commands.h"
+#include "tool/commands/Start.h"
 
 namespace tool {
 namespace {
@@ -133,33 +133,25 @@ QString usageLine(const Command* command) {
         .arg(QLatin1String(command->name), QLatin1String(command->usage));
 }
 
-void print(std::ostream& stream, const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    stream.write(bytes.constData(), bytes.size());
-    stream.flush();
-}
-
-void requireRegularFile(const QString& path, qint64 largest, const QString& tooLarge) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw Refusal(Tr::tr("%1: no such file").arg(path));
-    }
-    if (!info.isFile()) {
-        throw Refusal(Tr::tr("%1: not a regular file").arg(path));
-    }
-    if (info.size() > largest) {
-        throw Refusal(tooLarge);
-    }
-}
-
 int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const Command* command = arguments.isEmpty() ? nullptr : findCommand(arguments.first());
+    if (command == nullptr) {
+        return guarded(nullptr, err, [&] { return runLauncher(arguments, out, err); });
+    }
+    return runCommand(*command, arguments, out, err);
+}
+
+int runCommand(const Command& command, const QStringList& arguments, std::ostream& out,
+               std::ostream& err) {
+    return guarded(&command, err, [&] {
+        Call call{command, arguments, out, err};
+        return command.run(call);
+    });
+}
+
+int guarded(const Command* command, std::ostream& err, const std::function<int()>& body) {
     try {
-        if (command == nullptr) {
-            return runLauncher(arguments, out, err);
-        }
-        Call call{*command, arguments, out, err};
-        return command->run(call);
+        return body();
     } catch (const UsageError& e) {
         print(err, QStringLiteral("ordlykta: %1\n%2\n")
                        .arg(escapeControls(e.message()), usageLine(command)));
@@ -173,6 +165,14 @@ int run(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         return kRefused;
     } catch (const std::bad_alloc&) {
         print(err, Tr::tr("ordlykta: out of memory\n"));
+        return kRefused;
+    } catch (const std::exception& e) {
+        // A fault of the tool's own: still a message and a status, never an abort.
+        print(err, Tr::tr("ordlykta: internal error: %1\n")
+                       .arg(escapeControls(QString::fromUtf8(e.what()))));
+        return kRefused;
+    } catch (...) {
+        print(err, Tr::tr("ordlykta: internal error\n"));
         return kRefused;
     }
 }

@@ -1,10 +1,7 @@
 #include "tool/Words.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include "text/Text.h"
-#include "tool/Tool.h"
+#include "tool/Base.h"
 
 namespace tool {
 
@@ -20,18 +17,8 @@ store::Text toStore(const QString& text) {
     return text::toStore(text);
 }
 
-DataFolder::DataFolder(const QString& path) : path_(path), settings_(store::defaultSettings()) {
-    QFile file(QString::fromStdString(this->file(store::kSettingsFileName)));
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return;
-    }
-    const QByteArray bytes = file.read(store::kSettingsSize);
-    if (bytes.size() == store::kSettingsSize) {
-        store::SettingsBytes record{};
-        std::copy(bytes.begin(), bytes.end(), record.begin());
-        settings_ = store::decode(record);
-    }
-}
+DataFolder::DataFolder(const QString& path)
+    : path_(path), settings_(store::readSettingsOrDefaults(path.toStdString())) {}
 
 std::string DataFolder::file(const std::string& name) const {
     return (path_ + QLatin1Char('/')).toStdString() + name;

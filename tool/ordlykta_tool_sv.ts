@@ -61,13 +61,13 @@ Kommandon:
 </translation>
     </message>
     <message>
+        <location line="+8"/>
         <location filename="Options.cpp" line="+11"/>
-        <location filename="Tool.cpp" line="+8"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="+3"/>
+        <location line="+3"/>
         <source>
 The words are kept in the data folder: --data DIR, else %1.
 Removing the package keeps them; to remove them too, delete that folder.
@@ -83,10 +83,24 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Okänt kommando: %1</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+61"/>
         <source>ordlykta: out of memory
 </source>
         <translation>ordlykta: minnet räcker inte
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ordlykta: internal error: %1
+</source>
+        <translation>ordlykta: internt fel: %1
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ordlykta: internal error
+</source>
+        <translation>ordlykta: internt fel
 </translation>
     </message>
     <message>
@@ -95,7 +109,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="+91"/>
+        <location filename="commands/Start.cpp" line="+91"/>
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
@@ -109,7 +123,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Delimited.cpp" line="+34"/>
+        <location filename="formats/Delimited.cpp" line="+34"/>
         <source>line %1: more than %2 fields in a row</source>
         <translation>rad %1: fler än %2 fält på en rad</translation>
     </message>
@@ -119,13 +133,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
     </message>
     <message>
-        <location line="+51"/>
-        <location filename="TextFormats.cpp" line="+254"/>
+        <location filename="formats/TextRows.cpp" line="+215"/>
+        <location filename="formats/Delimited.cpp" line="+51"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
     <message>
-        <location filename="Export.cpp" line="+60"/>
+        <location filename="commands/Export.cpp" line="+25"/>
         <source>export needs --language and --format</source>
         <translation>export behöver --language och --format</translation>
     </message>
@@ -155,13 +169,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>utdata kunde inte skrivas</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="-30"/>
+        <location filename="Base.cpp" line="+16"/>
         <source>%1: no such file</source>
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
+        <location line="+3"/>
         <location filename="Archive.cpp" line="+142"/>
-        <location filename="Tool.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
@@ -176,7 +190,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är ett kalkylark, inte text: spara det som CSV i ditt kalkylprogram (Arkiv &gt; Spara som, filtyp CSV) och importera sedan den filen</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+67"/>
         <source>nothing was imported: the plan leaves rows that are not pairs or words that do not fit</source>
         <translation>ingenting importerades: planen lämnar kvar rader som inte är ordpar eller ord som inte får plats</translation>
     </message>
@@ -191,19 +205,19 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ingenting importerades: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
     <message>
+        <location line="-91"/>
         <location filename="Archive.cpp" line="+3"/>
         <location line="+55"/>
-        <location filename="Importing.cpp" line="-142"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+49"/>
+        <location filename="formats/Formats.cpp" line="+106"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
     <message>
-        <location filename="Import.cpp" line="+21"/>
+        <location filename="commands/Import.cpp" line="+21"/>
         <source>format: %1, encoding: %2</source>
         <translation>format: %1, teckenkodning: %2</translation>
     </message>
@@ -276,13 +290,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Utelämnat:</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="TextFormats.cpp" line="+99"/>
+        <location filename="formats/TextRows.cpp" line="+30"/>
+        <location filename="commands/Import.cpp" line="+8"/>
         <source>unknown separator: %1; give , or ; or tab</source>
         <translation>okänd avgränsare: %1; ange , eller ; eller tab</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location filename="commands/Import.cpp" line="+43"/>
         <source>give --header or --no-header, not both</source>
         <translation>ange --header eller --no-header, inte båda</translation>
     </message>
@@ -314,7 +328,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+65"/>
+        <location filename="Importing.cpp" line="+63"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga ordpar att importera</translation>
     </message>
@@ -363,7 +377,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
     <message>
-        <location filename="Kvtml.cpp" line="+66"/>
+        <location filename="formats/Kvtml.cpp" line="+66"/>
         <source>not a KVTML file</source>
         <translation>inte en KVTML-fil</translation>
     </message>
@@ -389,13 +403,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="ImportPlan.cpp" line="-72"/>
-        <location filename="Kvtml.cpp" line="-43"/>
-        <location filename="TextFormats.cpp" line="-53"/>
+        <location filename="formats/Kvtml.cpp" line="-43"/>
+        <location filename="formats/Anki.cpp" line="+63"/>
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
     <message>
-        <location filename="Kvtml.cpp" line="+60"/>
+        <location filename="formats/Kvtml.cpp" line="+60"/>
         <location line="+18"/>
         <source>more entries than a language has room for</source>
         <translation>fler poster än ett språk har plats för</translation>
@@ -417,12 +431,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
     <message>
-        <location filename="Show.cpp" line="+26"/>
+        <location filename="commands/Show.cpp" line="+26"/>
         <source>--list needs --language</source>
         <translation>--list behöver --language</translation>
     </message>
     <message>
-        <location filename="Words.cpp" line="+58"/>
+        <location filename="Words.cpp" line="+45"/>
         <source>%1; &quot;ordlykta check&quot; tells how to mend it</source>
         <translation>%1; &quot;ordlykta check&quot; talar om hur den lagas</translation>
     </message>
@@ -532,7 +546,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ordlykta körs i %1; avsluta programmet först och kör sedan %2</translation>
     </message>
     <message>
-        <location filename="Backup.cpp" line="+30"/>
+        <location filename="commands/Backup.cpp" line="+30"/>
         <source>%1 exists already; name another file with --output</source>
         <translation>%1 finns redan; ange en annan fil med --output</translation>
     </message>
@@ -542,7 +556,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga datafiler att säkerhetskopiera</translation>
     </message>
     <message>
-        <location filename="Backups.cpp" line="+16"/>
+        <location filename="commands/Backups.cpp" line="+16"/>
         <source>cannot be restored: %1</source>
         <translation>kan inte återställas: %1</translation>
     </message>
@@ -562,7 +576,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 byte</translation>
     </message>
     <message>
-        <location filename="Restore.cpp" line="+20"/>
+        <location filename="commands/Restore.cpp" line="+20"/>
         <source>give either an archive or --latest</source>
         <translation>ange antingen ett arkiv eller --latest</translation>
     </message>
@@ -623,7 +637,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ingenting återställdes: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
     <message>
-        <location filename="Restore.cpp" line="+7"/>
+        <location filename="commands/Restore.cpp" line="+7"/>
         <source>the files as they were are in %1
 </source>
         <translation>filerna som de var finns i %1
@@ -637,7 +651,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Repair.cpp" line="+146"/>
+        <location filename="Repair.cpp" line="+139"/>
         <source>, language %1</source>
         <translation>, språk %1</translation>
     </message>
@@ -712,7 +726,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>samma svenska ord som ordpar %1</translation>
     </message>
     <message>
-        <location filename="Check.cpp" line="+30"/>
+        <location filename="commands/Check.cpp" line="+30"/>
         <source>%1 cannot be mended, and no snapshot holds a sound copy of it; restore it from a backup of your own with: ordlykta restore BACKUP --only %1 --data %2
 </source>
         <translation>%1 kan inte lagas, och ingen ögonblicksbild har en hel kopia av den; återställ den från en egen säkerhetskopia med: ordlykta restore KOPIA --only %1 --data %2
@@ -740,14 +754,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="-80"/>
+        <location filename="commands/Start.cpp" line="-80"/>
         <source>ordlykta: no snapshot was taken (%1); starting all the same
 </source>
         <translation>ordlykta: ingen ögonblicksbild togs (%1); programmet startar ändå
 </translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="-103"/>
+        <location filename="Tool.cpp" line="-130"/>
         <source>write the data files into one .tar.gz (by default ordlykta-DATE-TIME.tar.gz in the current folder)</source>
         <translation>skriv datafilerna till en .tar.gz (som standard ordlykta-DATUM-TID.tar.gz i aktuell mapp)</translation>
     </message>
@@ -762,7 +776,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>leta efter skador i datafilerna; --fix lagar det som går att laga utan att ändra det programmet visar</translation>
     </message>
     <message>
-        <location filename="TextFormats.cpp" line="-129"/>
+        <location filename="formats/TextRows.cpp" line="-74"/>
         <source>the separator cannot be told: neither comma, semicolon nor tab gives every row the same number of fields; give --separator , or ; or tab</source>
         <translation>avgränsaren går inte att avgöra: varken komma, semikolon eller tab ger alla rader lika många fält; ange --separator , eller ; eller tab</translation>
     </message>
@@ -792,7 +806,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>öppna ordlistornas fönster: import (FILE, om den ges), export och utskrift, säkerhetskopior, kontroll</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="+58"/>
+        <location filename="commands/Window.cpp" line="+58"/>
         <source>cannot start %1: %2</source>
         <translation>kan inte starta %1: %2</translation>
     </message>

@@ -7,12 +7,12 @@
 #include "store/FolderLock.h"
 #include "store/WordList.h"
 #include "tool/Archive.h"
-#include "tool/Html.h"
 #include "tool/Importing.h"
 #include "tool/Output.h"
 #include "tool/Repair.h"
 #include "tool/Snapshots.h"
 #include "tool/Tool.h"
+#include "tool/formats/Html.h"
 #include "window/Text.h"
 
 namespace window {
@@ -44,8 +44,8 @@ tool::ImportChoices toolChoices(const ImportChoice& choice) {
                                                         : tool::Format::Csv;
     }
     if (choice.encoding) {
-        c.encoding = *choice.encoding == TextEncoding::Utf8 ? QStringLiteral("UTF-8")
-                                                            : QStringLiteral("Windows-1252");
+        c.text.encoding = *choice.encoding == TextEncoding::Utf8 ? QStringLiteral("UTF-8")
+                                                                 : QStringLiteral("Windows-1252");
     }
     c.text.separator = choice.separator;
     c.text.header = choice.header;

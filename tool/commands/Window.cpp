@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "tool/Commands.h"
 #include "tool/Options.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 namespace {

@@ -1,10 +1,14 @@
 #pragma once
-// The file formats word lists go out in and come in from.
+// The file formats word lists go out in and come in from: each in a file of its own in this
+// folder, all of them in the one table of formats().
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "tool/Words.h"
@@ -16,7 +20,12 @@ enum class Format { Kvtml, Anki, Csv, Html };
 // What every format calls the Swedish words' column (or language), writing and reading.
 inline const QString kSwedish = QStringLiteral("Svenska");
 
-std::optional<Format> formatNamed(const QString& name);
+struct HtmlSheet {
+    bool exam = false;      // the answers' column left empty, with lines for name, date, score
+    bool askOther = false;  // the exam asks the other language's words, Swedish is the answer
+    // Pairs in an order drawn from this seed; nothing keeps the lists' own order.
+    std::optional<std::uint32_t> shuffleSeed;
+};
 
 QByteArray writeKvtml(const Lists& lists);
 QByteArray writeAnki(const Lists& lists);
@@ -26,7 +35,7 @@ QByteArray writeHtml(const Lists& lists, bool exam);
 
 // The most pairs a language holds; a file with more is refused as it is read.
 inline constexpr std::size_t kMostPairs =
-    std::size_t{store::kMaxPairsPerList} * (store::kLastUserList - store::kFirstUserList + 1);
+    std::size_t{store::kMaxPairsPerList} * store::kUserListCount;
 
 // A pair as read, with the line it starts on. `fields` is how many fields its row holds in
 // a text file (0 in KVTML), so that a row of one field is told from a pair with an empty side.
@@ -75,6 +84,9 @@ using SwedishColumn = std::optional<int>;
 
 // What the user says about a text file, over what the reader would find.
 struct TextChoices {
+    // Of a text file ("UTF-8", "Windows-1252", ...); nothing: as its bytes tell. A KVTML file
+    // says its own.
+    std::optional<QString> encoding;
     SwedishColumn swedishColumn;
     std::optional<QChar> separator;
     std::optional<bool> header;  // the first row is (true) or is not (false) a header
@@ -93,5 +105,29 @@ Source readCsv(const QString& text, const TextChoices& choices);
 // An HTML fragment as plain text: entities decoded, line breaks and block ends as one space,
 // other tags and sound references left out, blanks collapsed and trimmed.
 QString htmlToText(const QString& html);
+
+// A row of the table of formats.
+struct FormatInfo {
+    Format format;
+    const char* name;                       // as --format takes it
+    std::array<const char*, 2> suffixes;    // of its files, in lower case (nullptr: none)
+    bool (*recognises)(QStringView start);  // by a file's first text, trimmed; or nullptr
+    Source (*read)(QByteArray bytes, const TextChoices& choices);  // nullptr: written only
+    QByteArray (*write)(const Lists& lists, const HtmlSheet& sheet);
+};
+
+std::span<const FormatInfo> formats();
+const FormatInfo& formatInfo(Format format);
+std::optional<Format> formatNamed(const QString& name);
+// The name of a format as --format takes it.
+QString formatName(Format format);
+
+// The format a file to import is in: by its suffix, else by its first text.
+Format guessFormat(const QString& path, const QByteArray& bytes);
+// The file's pairs as `format` reads them. Throws Refusal for a file it cannot read, and
+// UsageError for a format that is only written.
+Source readSource(QByteArray bytes, Format format, const TextChoices& choices);
+// What `export` writes in `format` for these lists.
+QByteArray exportBytes(Format format, const Lists& lists, const HtmlSheet& sheet);
 
 }  // namespace tool

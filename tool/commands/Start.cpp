@@ -1,4 +1,4 @@
-#include "tool/Start.h"
+#include "tool/commands/Start.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,9 +11,9 @@
 
 #include "store/FolderLock.h"
 #include "tool/Archive.h"
+#include "tool/Base.h"
 #include "tool/Recovery.h"
 #include "tool/Snapshots.h"
-#include "tool/Tool.h"
 
 namespace tool {
 namespace {

@@ -1,48 +1,13 @@
 #include <QDir>
 #include <random>
 
-#include "tool/Commands.h"
-#include "tool/Formats.h"
-#include "tool/Html.h"
 #include "tool/Options.h"
 #include "tool/Output.h"
+#include "tool/commands/Commands.h"
+#include "tool/formats/Formats.h"
+#include "tool/formats/Html.h"
 
 namespace tool {
-
-std::optional<Format> formatNamed(const QString& name) {
-    static const std::pair<const char*, Format> kNames[] = {{"kvtml", Format::Kvtml},
-                                                            {"anki", Format::Anki},
-                                                            {"csv", Format::Csv},
-                                                            {"html", Format::Html}};
-    for (const auto& [word, format] : kNames) {
-        if (name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0) {
-            return format;
-        }
-    }
-    return std::nullopt;
-}
-
-namespace {
-
-QByteArray write(Format format, const Lists& lists, const HtmlSheet& sheet) {
-    switch (format) {
-        case Format::Kvtml:
-            return writeKvtml(lists);
-        case Format::Anki:
-            return writeAnki(lists);
-        case Format::Csv:
-            return writeCsv(lists);
-        case Format::Html:
-            return writeHtml(lists, sheet);
-    }
-    return {};
-}
-
-}  // namespace
-
-QByteArray exportBytes(Format format, const Lists& lists, const HtmlSheet& sheet) {
-    return write(format, lists, sheet);
-}
 
 int exportLists(Call& call) {
     Options options(call);
@@ -96,7 +61,7 @@ int exportLists(Call& call) {
             }
         }
     }
-    const QByteArray bytes = write(*format, lists, sheet);
+    const QByteArray bytes = exportBytes(*format, lists, sheet);
     if (options.isSet(QStringLiteral("output"))) {
         writeWhole(options.value(QStringLiteral("output")), bytes);
     } else {

@@ -1,18 +1,18 @@
-// Anki's text format and CSV: one row per pair, a third column naming its list.
+// What Anki's text format and CSV share: rows of fields, the columns they name, the separator
+// and the header row.
 
-#include <QRegularExpression>
 #include <algorithm>
 
-#include "tool/Delimited.h"
-#include "tool/Formats.h"
-#include "tool/Tool.h"
+#include "tool/Base.h"
+#include "tool/formats/TextRows.h"
 
 namespace tool {
 namespace {
 
-const QString kList = QStringLiteral("Lista");
 // The separators a file's rows are tried with, the first when the file holds no rows.
 constexpr QChar kSeparators[] = {u',', u';', u'\t'};
+
+}  // namespace
 
 void appendRow(QString& text, std::initializer_list<const QString*> fields, QChar separator,
                QLatin1String end) {
@@ -27,12 +27,7 @@ void appendRow(QString& text, std::initializer_list<const QString*> fields, QCha
     text += end;
 }
 
-// Which field holds what, counted from 0.
-struct Columns {
-    int swedish = 0;
-    int other = 1;
-    int list = -1;
-};
+namespace {
 
 bool isOneOf(const QString& name, std::initializer_list<const char*> names) {
     const QString trimmed = name.trimmed();
@@ -50,12 +45,14 @@ bool namesList(const QString& name) {
     return isOneOf(name, {"Lista", "List", "Deck"});
 }
 
+}  // namespace
+
 // Columns from their names (a header row, Anki's #columns), the columns Anki's header says
 // hold no word (`notWords`: guid, note type, tags) and the user's choice. Without a column
 // naming the Swedish side the Swedish words are in the first column that holds words, the
 // other words in the next.
 Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int list,
-                    const QList<int>& notWords = {}) {
+                    const QList<int>& notWords) {
     Columns columns;
     columns.list = list;
     std::optional<int> named;
@@ -90,6 +87,8 @@ int headerColumn(const QString& value) {
     return number >= 1 ? number - 1 : -1;
 }
 
+namespace {
+
 QString field(const QStringList& fields, int column) {
     return column >= 0 && column < fields.size() ? fields[column] : QString();
 }
@@ -98,6 +97,8 @@ QString field(const QStringList& fields, int column) {
 QString listName(const QString& deck) {
     return deck.section(QStringLiteral("::"), -1);
 }
+
+}  // namespace
 
 Source collect(const std::vector<Row>& rows, const Columns& columns, Layout layout) {
     Source source;
@@ -130,8 +131,7 @@ RowLimits rowLimits(int firstLine, bool skipComments) {
 
 // The one separator that gives every row the same number of fields, at least two; of several,
 // `preferred` when it is one of them.
-QChar detectSeparator(QStringView body, const RowLimits& limits,
-                      std::optional<QChar> preferred = std::nullopt) {
+QChar detectSeparator(QStringView body, const RowLimits& limits, std::optional<QChar> preferred) {
     std::vector<QChar> fitting;
     std::optional<Refusal> unreadable;
     bool empty = true;
@@ -175,6 +175,8 @@ QChar detectSeparator(QStringView body, const RowLimits& limits,
                   .arg(names.join(Tr::tr(" and "))));
 }
 
+namespace {
+
 // Whether a first row of these fields names columns: one names the Swedish side, or every
 // field is a column name this program or the language uses.
 bool looksLikeHeader(const QStringList& fields, const QStringList& headings) {
@@ -200,54 +202,13 @@ bool looksLikeHeader(const QStringList& fields, const QStringList& headings) {
     return named >= 2;
 }
 
-// Whether a field holds a tag or an entity: in a file of older Anki (no header lines) every
-// field is then HTML.
-bool holdsMarkup(const std::vector<Row>& rows) {
-    static const QRegularExpression markup(
-        QStringLiteral("<[A-Za-z/][^>]*>|&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z][A-Za-z0-9]*);"));
-    for (const Row& row : rows) {
-        for (const QString& field : row.fields) {
-            if (markup.match(field).hasMatch()) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
 }  // namespace
-
-QByteArray writeAnki(const Lists& lists) {
-    const QChar tab = QLatin1Char('\t');
-    QString text = QStringLiteral("#separator:tab\n#html:false\n#columns:%1\n#deck column:3\n")
-                       .arg(QStringList{kSwedish, lists.language, kList}.join(tab));
-    for (const WordList& list : lists.lists) {
-        const QString deck = lists.language + QStringLiteral("::") + list.name;
-        for (const Pair& pair : list.pairs) {
-            appendRow(text, {&pair.swedish, &pair.other, &deck}, tab, QLatin1String("\n"));
-        }
-    }
-    return text.toUtf8();
-}
-
-QByteArray writeCsv(const Lists& lists) {
-    const QChar comma = QLatin1Char(',');
-    const QLatin1String end("\r\n");
-    QString text;
-    appendRow(text, {&kSwedish, &lists.language, &kList}, comma, end);
-    for (const WordList& list : lists.lists) {
-        for (const Pair& pair : list.pairs) {
-            appendRow(text, {&pair.swedish, &pair.other, &list.name}, comma, end);
-        }
-    }
-    return text.toUtf8();
-}
 
 // The first row as column names when it is a header (or the user says so); `names` when the
 // file named its columns already. The rows are read with room for one more than a language
 // holds, for that header; the rest must fit.
 QStringList takeHeaderRow(std::vector<Row>& rows, const TextChoices& choices, Layout& layout,
-                          const QStringList& names = {}) {
+                          const QStringList& names) {
     const auto requireRoom = [&rows] {
         if (rows.size() > kMostPairs) {
             throw Refusal(
@@ -265,75 +226,6 @@ QStringList takeHeaderRow(std::vector<Row>& rows, const TextChoices& choices, La
     requireRoom();
     layout.headerSkipped = true;
     return first;
-}
-
-Source readCsv(const QString& text, const TextChoices& choices) {
-    const RowLimits limits = rowLimits(1, false);
-    Layout layout;
-    layout.separator = choices.separator ? *choices.separator : detectSeparator(text, limits);
-    std::vector<Row> rows = readDelimited(text, *layout.separator, limits);
-    const QStringList names = takeHeaderRow(rows, choices, layout);
-    return collect(rows, pickColumns(names, choices.swedishColumn, -1), std::move(layout));
-}
-
-Source readAnki(const QString& text, const TextChoices& choices) {
-    Layout layout;
-    layout.separator = choices.separator;
-    std::optional<bool> html;
-    std::optional<QString> columns;  // split once the separator is known
-    int deckColumn = -1;
-    QList<int> notWords;
-    qsizetype at = 0;
-    int line = 1;
-    // The header: lines "#key:value" before the first pair.
-    while (at < text.size() && text[at] == QLatin1Char('#')) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), at);
-        end = end < 0 ? text.size() : end;
-        const QString header = text.mid(at + 1, end - at - 1).trimmed();
-        const QString key = header.section(QLatin1Char(':'), 0, 0).trimmed().toLower();
-        const QString value = header.section(QLatin1Char(':'), 1);
-        if (key == QLatin1String("separator")) {
-            if (!layout.separator) {
-                try {
-                    layout.separator = separatorNamed(value.trimmed());
-                } catch (const UsageError& e) {
-                    throw Refusal(Tr::tr("line %1: %2").arg(QString::number(line), e.message()));
-                }
-            }
-        } else if (key == QLatin1String("html")) {
-            html = value.trimmed().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
-        } else if (key == QLatin1String("columns")) {
-            columns = value;
-        } else if (key == QLatin1String("deck column")) {
-            deckColumn = headerColumn(value);
-        } else if (key == QLatin1String("guid column") || key == QLatin1String("notetype column") ||
-                   key == QLatin1String("tags column")) {
-            notWords += headerColumn(value);
-        }
-        at = end + 1;
-        ++line;
-    }
-    const bool headerLines = at > 0;
-    const QStringView body = QStringView(text).mid(std::min(at, text.size()));
-    const RowLimits limits = rowLimits(line, true);
-    if (!layout.separator) {
-        // Anki writes tabs unless told otherwise; an entity's ';' must not make a tab
-        // file ambiguous.
-        layout.separator = detectSeparator(body, limits, QLatin1Char('\t'));
-    }
-    std::vector<Row> rows = readDelimited(body, *layout.separator, limits);
-    const QStringList names = takeHeaderRow(
-        rows, choices, layout, columns ? columns->split(*layout.separator) : QStringList());
-    layout.html = html.value_or(!headerLines && holdsMarkup(rows));
-    if (layout.html) {
-        for (Row& row : rows) {
-            for (QString& field : row.fields) {
-                field = htmlToText(field);
-            }
-        }
-    }
-    return collect(rows, pickColumns(names, choices.swedishColumn, deckColumn, notWords),
-                   std::move(layout));
 }
 
 QChar separatorNamed(const QString& name) {

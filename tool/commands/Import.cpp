@@ -1,9 +1,9 @@
 #include <QFileInfo>
 
-#include "tool/Commands.h"
 #include "tool/Importing.h"
 #include "tool/Options.h"
 #include "tool/Output.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 namespace {
@@ -88,7 +88,7 @@ int importLists(Call& call) {
     ImportChoices choices;
     if (isSet("format")) {
         choices.format = formatNamed(value("format"));
-        if (!choices.format || *choices.format == Format::Html) {
+        if (!choices.format || !formatInfo(*choices.format).read) {
             throw UsageError(
                 Tr::tr("Unknown format %1: give kvtml, anki or csv").arg(value("format")));
         }

@@ -3,9 +3,9 @@
 #include <QFileInfo>
 
 #include "tool/Archive.h"
-#include "tool/Commands.h"
 #include "tool/Options.h"
 #include "tool/Output.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 

@@ -1,7 +1,7 @@
-#include "tool/Commands.h"
 #include "tool/Locking.h"
 #include "tool/Options.h"
 #include "tool/Recovery.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 

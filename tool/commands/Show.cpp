@@ -1,6 +1,6 @@
-#include "tool/Commands.h"
 #include "tool/Options.h"
 #include "tool/Words.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 namespace {

@@ -6,9 +6,9 @@
 #include <QXmlStreamWriter>
 #include <map>
 
+#include "tool/Base.h"
 #include "tool/Encodings.h"
-#include "tool/Formats.h"
-#include "tool/Tool.h"
+#include "tool/formats/Formats.h"
 
 namespace tool {
 namespace {

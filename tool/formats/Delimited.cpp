@@ -1,8 +1,8 @@
-#include "tool/Delimited.h"
+#include "tool/formats/Delimited.h"
 
 #include <algorithm>
 
-#include "tool/Tool.h"
+#include "tool/Base.h"
 
 namespace tool {
 namespace {

@@ -1,5 +1,5 @@
-#include "tool/Commands.h"
 #include "tool/Options.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 

@@ -3,12 +3,12 @@
 // has lines for the pupil's name, the date and the score. The page is Swedish, as its
 // "Svenska" column is, whatever the locale.
 
-#include "tool/Html.h"
+#include "tool/formats/Html.h"
 
 #include <algorithm>
 #include <random>
 
-#include "tool/Formats.h"
+#include "tool/formats/Formats.h"
 
 namespace tool {
 namespace {

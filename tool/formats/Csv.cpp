@@ -1,0 +1,30 @@
+// CSV as spreadsheets write it: comma, semicolon or tab, a header row naming the columns.
+
+#include "tool/Base.h"
+#include "tool/formats/TextRows.h"
+
+namespace tool {
+
+QByteArray writeCsv(const Lists& lists) {
+    const QChar comma = QLatin1Char(',');
+    const QLatin1String end("\r\n");
+    QString text;
+    appendRow(text, {&kSwedish, &lists.language, &kList}, comma, end);
+    for (const WordList& list : lists.lists) {
+        for (const Pair& pair : list.pairs) {
+            appendRow(text, {&pair.swedish, &pair.other, &list.name}, comma, end);
+        }
+    }
+    return text.toUtf8();
+}
+
+Source readCsv(const QString& text, const TextChoices& choices) {
+    const RowLimits limits = rowLimits(1, false);
+    Layout layout;
+    layout.separator = choices.separator ? *choices.separator : detectSeparator(text, limits);
+    std::vector<Row> rows = readDelimited(text, *layout.separator, limits);
+    const QStringList names = takeHeaderRow(rows, choices, layout);
+    return collect(rows, pickColumns(names, choices.swedishColumn, -1), std::move(layout));
+}
+
+}  // namespace tool
