@@ -143,6 +143,11 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
         ASSERT_EQ(page.targets->rowCount(), 1);
         EXPECT_EQ(row(page.targets, 0),
                   (QStringList{"1", fresh ? "Tomt kapitel: 1" : "Djur", "3", fresh ? "3" : "5"}));
+        // A row with an empty side stops the import until such rows may be left out.
+        ASSERT_EQ(page.notes->rowCount(), 1);
+        EXPECT_EQ(row(page.notes, 0).mid(0, 2), (QStringList{"4", "stoppar"}));
+        EXPECT_FALSE(page.importButton->isEnabled());
+        page.skipBadRows->setChecked(true);
         ASSERT_EQ(page.notes->rowCount(), 1);
         EXPECT_EQ(row(page.notes, 0).mid(0, 2), (QStringList{"4", "lämnas utanför"}));
         EXPECT_EQ(dataFiles(), before) << "a preview writes nothing";
@@ -179,13 +184,18 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
         {"a.csv", "Engelska,Svenska\ndog,hund\n", window::FileFormat::Csv, "UTF-8", "komma", true,
          2, true},
         {"a.txt", "#separator:semicolon\n#columns:Svenska;Engelska\nhund;dog\n",
-         window::FileFormat::Anki, "UTF-8", "semikolon", true, 1, true},
+         window::FileFormat::Anki, "UTF-8", "semikolon", false, 1, true},
         {"b.txt", "h\xc3\xa4st\thorse\n", window::FileFormat::Anki, "UTF-8", "tabb", false, 1,
          true},
         {"c.csv", "\xef\xbb\xbfko,cow\n", window::FileFormat::Csv, "UTF-8 med BOM", "komma", false,
          1, true},
-        {"ord", "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"></kvtml>\n",
-         window::FileFormat::Kvtml, "UTF-8", "", true, 1, false},
+        {"ord",
+         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<kvtml version=\"2.0\"><identifiers>"
+         "<identifier id=\"0\"><name>Engelska</name></identifier><identifier id=\"1\"><name>"
+         "Svenska</name></identifier></identifiers><entries><entry id=\"0\"><translation "
+         "id=\"0\"><text>dog</text></translation><translation id=\"1\"><text>hund</text>"
+         "</translation></entry></entries></kvtml>\n",
+         window::FileFormat::Kvtml, "UTF-8", "", false, 2, true},
         {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", window::FileFormat::Csv, "Windows-1252",
          "komma", true, 1, true},
     };
@@ -205,20 +215,40 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
         EXPECT_EQ(d.swedishColumn, c.swedishColumn);
         EXPECT_EQ(preview.whole(), c.whole) << preview.problem.toStdString();
     }
-    // A spreadsheet's Windows-1252 is read as such, unless UTF-8 is asked for.
+    // A file of no pairs: nothing to show, nothing to carry out.
+    writeFile(outside("tom.kvtml"), "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"></kvtml>\n");
+    window::ImportChoice empty;
+    empty.path = outside("tom.kvtml");
+    const window::ImportPreview none = operations.previewImport(empty);
+    EXPECT_FALSE(none.detected.has_value());
+    EXPECT_FALSE(none.whole());
+    EXPECT_FALSE(none.problem.isEmpty());
+    EXPECT_THROW(operations.import(none), window::Failure);
+
+    // The encoding chosen is the one read: UTF-8 bytes as Windows-1252, and Windows-1252
+    // bytes refused as UTF-8, naming the line.
     window::ImportChoice choice;
+    choice.path = outside("b.txt");
+    choice.encoding = window::TextEncoding::Windows1252;
+    const window::ImportPreview asked = operations.previewImport(choice);
+    ASSERT_TRUE(asked.detected.has_value());
+    EXPECT_EQ(asked.detected->encoding, "Windows-1252");
     choice.path = outside("d.csv");
     choice.encoding = window::TextEncoding::Utf8;
-    EXPECT_TRUE(operations.previewImport(choice).problem.contains("Windows-1252"));
+    const window::ImportPreview wrong = operations.previewImport(choice);
+    EXPECT_FALSE(wrong.whole());
+    EXPECT_TRUE(wrong.problem.contains("2")) << wrong.problem.toStdString();
+    EXPECT_TRUE(wrong.problem.contains("UTF-8")) << wrong.problem.toStdString();
     choice.encoding.reset();
-    operations.import(choice);
+    operations.import(operations.previewImport(choice));
     const store::WordListImage image =
         store::WordListImage::load((data() + "/bu1.dat").toStdString());
     EXPECT_EQ(tool::readList(image, 1).pairs.back().swedish, "häst");
 }
 
 // "Importera" only for a whole plan: a word too long refuses until it may be cut; a word
-// Windows-1252 cannot hold refuses until such pairs may be left out; a file of no pairs never.
+// Windows-1252 cannot hold refuses until such pairs may be left out, and so does a row that is
+// no pair; a file of no pairs never.
 TEST_F(WordsWindowTest, ImportOnlyWhenThePlanIsWhole) {
     givenLists({{"Djur", kAnimals}});
     struct Case {
@@ -229,6 +259,7 @@ TEST_F(WordsWindowTest, ImportOnlyWhenThePlanIsWhole) {
     const Case cases[] = {
         {"katt\tcat\nen mycket mycket mycket lång mening\tx\n", &window::ImportPage::cut, 2},
         {"katt\tcat\nsnö\t雪\n", &window::ImportPage::skip, 1},
+        {"katt\tcat\nhund\t\n", &window::ImportPage::skipBadRows, 1},
         {"\n\n", &window::ImportPage::cut, -1},
     };
     for (const Case& c : cases) {
@@ -241,6 +272,58 @@ TEST_F(WordsWindowTest, ImportOnlyWhenThePlanIsWhole) {
         EXPECT_FALSE(page.problem->text().isEmpty());
         (page.*c.option)->setChecked(true);
         EXPECT_EQ(page.importButton->isEnabled(), c.added >= 0);
+        if (c.added >= 0) {
+            ASSERT_EQ(page.targets->rowCount(), 1);
+            EXPECT_EQ(page.targets->item(0, 2)->text(), QString::number(c.added));
+        }
+    }
+}
+
+// The separator and the header row as the user says, over what the file seems to be: each
+// choice changes the preview, and a file whose separator cannot be told becomes importable.
+TEST_F(WordsWindowTest, SeparatorAndHeaderChosenChangeThePreview) {
+    givenLists({{"Djur", kAnimals}});
+    enum { AsTheFile, Tab, Comma, Semicolon };  // the entries of the separator box
+    enum { HeaderAsTheFile, HeaderYes, HeaderNo };
+    struct Case {
+        const char* contents;
+        int separator;
+        int header;
+        bool skipBadRows;
+        int added;          // -1: nothing may be imported
+        const char* shown;  // part of what the page says was read; "" for nothing read
+    };
+    const char* const semicolons = "Svenska;Engelska\nhund;dog\nkatt;cat\n";
+    const char* const both = "hund;dog,cat\nkatt;cat,kitten\n";
+    const char* const oneField = "katt\tcat\nhund\n";
+    const Case cases[] = {
+        {semicolons, AsTheFile, HeaderAsTheFile, false, 2, "Avgränsare: semikolon. Rubrikrad: ja."},
+        {semicolons, AsTheFile, HeaderNo, false, 3, "Rubrikrad: nej."},
+        {semicolons, Semicolon, HeaderYes, false, 2, "Rubrikrad: ja."},
+        {semicolons, Comma, HeaderAsTheFile, false, -1, "Avgränsare: komma."},
+        {both, AsTheFile, HeaderAsTheFile, false, -1, ""},
+        {both, Semicolon, HeaderAsTheFile, false, 2, "Avgränsare: semikolon."},
+        {both, Comma, HeaderAsTheFile, false, 2, "Avgränsare: komma."},
+        {both, Comma, HeaderYes, false, 1, "Rubrikrad: ja."},
+        {oneField, AsTheFile, HeaderAsTheFile, true, -1, ""},
+        {oneField, Tab, HeaderAsTheFile, false, -1, "Avgränsare: tabb."},
+        {oneField, Tab, HeaderAsTheFile, true, 1, "Avgränsare: tabb."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.contents << " separator " << c.separator << " header "
+                                        << c.header << (c.skipBadRows ? " skipping" : ""));
+        writeFile(outside("ord.csv"), c.contents);
+        window::Window& w = open();
+        window::ImportPage& page = *w.importPage;
+        page.skipBadRows->setChecked(c.skipBadRows);
+        choose(page.separator, c.separator);
+        choose(page.header, c.header);
+        w.openFile(outside("ord.csv"));
+        EXPECT_TRUE(page.detected->text().contains(c.shown)) << page.detected->text().toStdString();
+        EXPECT_EQ(page.detected->text().isEmpty(), QString(c.shown).isEmpty());
+        EXPECT_EQ(page.importButton->isEnabled(), c.added >= 0)
+            << page.problem->text().toStdString();
+        EXPECT_EQ(page.problem->text().isEmpty(), c.added >= 0);
         if (c.added >= 0) {
             ASSERT_EQ(page.targets->rowCount(), 1);
             EXPECT_EQ(page.targets->item(0, 2)->text(), QString::number(c.added));

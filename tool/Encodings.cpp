@@ -42,7 +42,11 @@ DecodedText decodeText(const QByteArray& bytes) {
     return {fromStore(body.toStdString()), QStringLiteral("Windows-1252")};
 }
 
-QString decodeAs(const QByteArray& bytes, const QString& name) {
+namespace {
+
+// `bytes` in the encoding `name`; `notIt` is the message for a line that does not match, %1
+// its number and %2 the encoding.
+QString decodeStrictly(const QByteArray& bytes, const QString& name, const QString& notIt) {
     QStringDecoder decoder(name.toLatin1().constData(), QStringDecoder::Flag::Stateless);
     if (!decoder.isValid()) {
         throw Refusal(Tr::tr("the encoding %1 is not known").arg(escapeControls(name)));
@@ -53,8 +57,24 @@ QString decodeAs(const QByteArray& bytes, const QString& name) {
     }
     const auto known = QStringDecoder::encodingForName(name.toLatin1().constData());
     const int line = known ? firstBadLine(bytes, *known) : 1;
-    throw Refusal(
-        Tr::tr("line %1 is not %2 text, as the file says it is").arg(QString::number(line), name));
+    throw Refusal(notIt.arg(QString::number(line), name));
+}
+
+}  // namespace
+
+QString decodeAs(const QByteArray& bytes, const QString& name) {
+    return decodeStrictly(bytes, name, Tr::tr("line %1 is not %2 text, as the file says it is"));
+}
+
+DecodedText decodeChosen(const QByteArray& bytes, const QString& name) {
+    if (name.compare(QLatin1String("Windows-1252"), Qt::CaseInsensitive) == 0 ||
+        name.compare(QLatin1String("cp1252"), Qt::CaseInsensitive) == 0) {
+        // The store's table: every byte is a character, as the word lists hold them.
+        const bool mark = bytes.startsWith("\xEF\xBB\xBF");
+        return {fromStore((mark ? bytes.mid(3) : bytes).toStdString()),
+                QStringLiteral("Windows-1252")};
+    }
+    return {decodeStrictly(bytes, name, Tr::tr("line %1 is not %2 text")), name};
 }
 
 QString escapeControls(const QString& text, bool keepLineBreaks) {

@@ -17,6 +17,11 @@ struct DecodedText {
 // in Windows-1252.
 DecodedText decodeText(const QByteArray& bytes);
 
+// The text of a file in the encoding the user chose ("UTF-8", "Windows-1252", or another a
+// decoder knows), its byte-order mark dropped. Throws Refusal for an unknown encoding, and for
+// bytes that do not match it, naming their line.
+DecodedText decodeChosen(const QByteArray& bytes, const QString& name);
+
 // `bytes` in the encoding `name` (as an XML declaration names it). Throws Refusal for an
 // unknown encoding, and for bytes that do not match it, naming their line.
 QString decodeAs(const QByteArray& bytes, const QString& name);

@@ -55,15 +55,18 @@ Format guessFormat(const QString& path, const QByteArray& bytes) {
 }
 
 // Takes the bytes, so that text formats drop them once decoded.
-Source readSource(QByteArray bytes, Format format, const TextChoices& choices) {
+Source readSource(QByteArray bytes, Format format, const ImportChoices& choices) {
     switch (format) {
         case Format::Kvtml:
-            return readKvtml(bytes, choices.swedishColumn);
+            return readKvtml(bytes, choices.text.swedishColumn);
         case Format::Anki:
         case Format::Csv: {
-            const DecodedText decoded = decodeText(std::exchange(bytes, QByteArray()));
-            Source source = format == Format::Anki ? readAnki(decoded.text, choices)
-                                                   : readCsv(decoded.text, choices);
+            const DecodedText decoded =
+                choices.encoding
+                    ? decodeChosen(std::exchange(bytes, QByteArray()), *choices.encoding)
+                    : decodeText(std::exchange(bytes, QByteArray()));
+            Source source = format == Format::Anki ? readAnki(decoded.text, choices.text)
+                                                   : readCsv(decoded.text, choices.text);
             source.layout.encoding = decoded.encoding;
             return source;
         }
@@ -124,9 +127,9 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
 
     QByteArray bytes = readInput(path);
     result.format = choices.format.value_or(guessFormat(path, bytes));
-    TextChoices text = choices.text;
-    text.headings += folder.languageName(result.language);
-    const Source source = readSource(std::move(bytes), result.format, text);
+    ImportChoices read = choices;
+    read.text.headings += folder.languageName(result.language);
+    const Source source = readSource(std::move(bytes), result.format, read);
     result.layout = source.layout;
 
     CheckedSource checked = check(source, choices.rules, QFileInfo(path).completeBaseName());

@@ -17,8 +17,11 @@ namespace tool {
 // What the user says, over what would be detected.
 struct ImportChoices {
     std::optional<Format> format;  // Kvtml, Anki or Csv
-    TextChoices text;              // separator, header row, Swedish column
-    WordRules rules;               // cut, skip unsupported, skip bad rows
+    // Of a text file ("UTF-8", "Windows-1252", ...); nothing: as its bytes tell. A KVTML file
+    // says its own.
+    std::optional<QString> encoding;
+    TextChoices text;  // separator, header row, Swedish column
+    WordRules rules;   // cut, skip unsupported, skip bad rows
 };
 
 struct ImportPlan {

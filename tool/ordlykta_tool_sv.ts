@@ -176,7 +176,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är ett kalkylark, inte text: spara det som CSV i ditt kalkylprogram (Arkiv &gt; Spara som, filtyp CSV) och importera sedan den filen</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+121"/>
         <source>nothing was imported: the plan leaves rows that are not pairs or words that do not fit</source>
         <translation>ingenting importerades: planen lämnar kvar rader som inte är ordpar eller ord som inte får plats</translation>
     </message>
@@ -193,12 +193,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location filename="Archive.cpp" line="+3"/>
         <location line="+55"/>
-        <location filename="Importing.cpp" line="-142"/>
+        <location filename="Importing.cpp" line="-145"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+49"/>
+        <location filename="Importing.cpp" line="+52"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -773,14 +773,19 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation> och </translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="+48"/>
+        <location filename="Encodings.cpp" line="+52"/>
         <source>the encoding %1 is not known</source>
         <translation>teckenkodningen %1 är okänd</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>line %1 is not %2 text, as the file says it is</source>
         <translation>rad %1 är inte %2-text, som filen säger att den är</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>line %1 is not %2 text</source>
+        <translation>rad %1 är inte %2-text</translation>
     </message>
     <message>
         <location filename="Tool.cpp" line="+5"/>

@@ -61,6 +61,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     firstList = new QComboBox;
     format = new QComboBox;
     encoding = new QComboBox;
+    separator = new QComboBox;
+    header = new QComboBox;
     swedishColumn = new QSpinBox;
     swedishColumn->setRange(0, 99);
     swedishColumn->setSpecialValueText(Tr::tr("som filen säger"));
@@ -70,6 +72,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
                 Tr::tr("Korta ord längre än 30 tecken"));
     skip = named(new QCheckBox(Tr::tr("&Hoppa över par med tecken som en ordlista inte kan ha")),
                  Tr::tr("Hoppa över par med tecken som en ordlista inte kan ha"));
+    skipBadRows = named(new QCheckBox(Tr::tr("Hoppa över ra&der som inte är par")),
+                        Tr::tr("Hoppa över rader som inte är par"));
     targets = table({Tr::tr("Lista"), Tr::tr("Namn"), Tr::tr("Nya par"), Tr::tr("Par i allt")},
                     Tr::tr("Listor som importen fyller"));
     notes = table({Tr::tr("Rad"), Tr::tr("Vad"), Tr::tr("Skäl")},
@@ -94,6 +98,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     auto* readForm = new QFormLayout(read);
     readForm->addRow(labelFor(format, Tr::tr("Forma&t:")), format);
     readForm->addRow(labelFor(encoding, Tr::tr("Teckenkod&ning:")), encoding);
+    readForm->addRow(labelFor(separator, Tr::tr("&Avgränsare:")), separator);
+    readForm->addRow(labelFor(header, Tr::tr("Ru&brikrad:")), header);
     readForm->addRow(labelFor(swedishColumn, Tr::tr("Svenska orden i kol&umn:")), swedishColumn);
     readForm->addRow(detected);
 
@@ -107,6 +113,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     layout->addWidget(read);
     layout->addWidget(cut);
     layout->addWidget(skip);
+    layout->addWidget(skipBadRows);
     layout->addWidget(new QLabel(Tr::tr("Det här gör importen:")));
     layout->addWidget(targets, 1);
     layout->addWidget(notes, 1);
@@ -121,6 +128,13 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     encoding->addItem(Tr::tr("som filen säger"));
     encoding->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
     encoding->addItem(QStringLiteral("Windows-1252"), static_cast<int>(TextEncoding::Windows1252));
+    separator->addItem(Tr::tr("som filen säger"));
+    for (const char c : {'\t', ',', ';', ' ', '|', ':'}) {
+        separator->addItem(separatorName(QLatin1Char(c)), QChar(QLatin1Char(c)));
+    }
+    header->addItem(Tr::tr("som filen säger"));
+    header->addItem(Tr::tr("ja, den första raden hoppas över"), true);
+    header->addItem(Tr::tr("nej, den första raden är ett par"), false);
     undoButton->setEnabled(false);
 
     connect(choose, &QPushButton::clicked, this, [this] {
@@ -139,9 +153,12 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     connect(firstList, &QComboBox::activated, this, &ImportPage::preview);
     connect(format, &QComboBox::activated, this, &ImportPage::preview);
     connect(encoding, &QComboBox::activated, this, &ImportPage::preview);
+    connect(separator, &QComboBox::activated, this, &ImportPage::preview);
+    connect(header, &QComboBox::activated, this, &ImportPage::preview);
     connect(swedishColumn, &QSpinBox::valueChanged, this, &ImportPage::preview);
     connect(cut, &QCheckBox::toggled, this, &ImportPage::preview);
     connect(skip, &QCheckBox::toggled, this, &ImportPage::preview);
+    connect(skipBadRows, &QCheckBox::toggled, this, &ImportPage::preview);
     connect(importButton, &QPushButton::clicked, this, &ImportPage::importNow);
     connect(undoButton, &QPushButton::clicked, this, &ImportPage::undo);
 }
@@ -192,11 +209,18 @@ ImportChoice ImportPage::choice() const {
     if (encoding->currentIndex() > 0) {
         c.encoding = static_cast<TextEncoding>(encoding->currentData().toInt());
     }
+    if (separator->currentIndex() > 0) {
+        c.separator = separator->currentData().value<QChar>();
+    }
+    if (header->currentIndex() > 0) {
+        c.header = header->currentData().toBool();
+    }
     if (swedishColumn->value() > 0) {
         c.swedishColumn = swedishColumn->value();
     }
     c.cut = cut->isChecked();
     c.skipUnsupported = skip->isChecked();
+    c.skipBadRows = skipBadRows->isChecked();
     return c;
 }
 
@@ -221,8 +245,15 @@ void ImportPage::preview() {
         text += d->header ? Tr::tr(" Rubrikrad: ja.") : Tr::tr(" Rubrikrad: nej.");
         text += Tr::tr(" Svenska orden: kolumn %1.").arg(d->swedishColumn);
         detected->setText(text);
+        separator->setEnabled(d->format != FileFormat::Kvtml);
+        header->setEnabled(d->format != FileFormat::Kvtml);
         format->setItemText(0, Tr::tr("som filen säger (%1)").arg(formatName(d->format)));
         encoding->setItemText(0, Tr::tr("som filen säger (%1)").arg(d->encoding));
+        separator->setItemText(0, d->separator.isEmpty()
+                                      ? Tr::tr("som filen säger")
+                                      : Tr::tr("som filen säger (%1)").arg(d->separator));
+        header->setItemText(
+            0, Tr::tr("som filen säger (%1)").arg(d->header ? Tr::tr("ja") : Tr::tr("nej")));
     }
     targets->setRowCount(static_cast<int>(preview_.targets.size()));
     for (int r = 0; r < targets->rowCount(); ++r) {
@@ -246,13 +277,13 @@ void ImportPage::preview() {
 }
 
 void ImportPage::updateButtons() {
-    importButton->setEnabled(!busy_ && preview_.whole() && !preview_.targets.empty());
+    importButton->setEnabled(!busy_ && preview_.whole());
     undoButton->setEnabled(!busy_ && done_.has_value());
 }
 
 void ImportPage::importNow() {
     try {
-        done_ = operations_.import(choice());
+        done_ = operations_.import(preview_);
     } catch (const Failure& e) {
         asker_.error(Tr::tr("Ingenting importerades: %1").arg(e.message()));
         preview();

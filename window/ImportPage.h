@@ -34,10 +34,13 @@ class ImportPage : public QWidget {
     QComboBox* firstList;
     QComboBox* format;
     QComboBox* encoding;
+    QComboBox* separator;
+    QComboBox* header;
     QSpinBox* swedishColumn;
     QLabel* detected;
     QCheckBox* cut;
     QCheckBox* skip;
+    QCheckBox* skipBadRows;
     QTableWidget* targets;
     QTableWidget* notes;
     QLabel* problem;

@@ -3,15 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QStringDecoder>
 
-#include "store/Cp1252.h"
 #include "store/FolderLock.h"
 #include "store/WordList.h"
 #include "tool/Archive.h"
 #include "tool/Html.h"
-#include "tool/ImportPlan.h"
+#include "tool/Importing.h"
 #include "tool/Output.h"
 #include "tool/Repair.h"
 #include "tool/Snapshots.h"
@@ -20,8 +17,6 @@
 
 namespace window {
 namespace {
-
-constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
 // Runs `work`, turning the tool's refusals and the store's errors into a Failure.
 template <typename Work>
@@ -37,237 +32,35 @@ auto guarded(Work&& work) -> decltype(work()) {
     }
 }
 
-QByteArray readInput(const QString& path) {
-    tool::requireRegularFile(path, kLargestFile,
-                             Tr::tr("%1 är större än 16 MB, för stor för ordlistor").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw Failure(Tr::tr("%1 kan inte läsas: %2").arg(path, file.errorString()));
-    }
-    return file.read(kLargestFile + 1);
+QString encodingShown(const QString& encoding) {
+    return encoding == QLatin1String("UTF-8 with BOM") ? Tr::tr("UTF-8 med BOM") : encoding;
 }
 
-const QByteArray kByteOrderMark("\xEF\xBB\xBF");
-
-bool isUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    [[maybe_unused]] const QString text = decoder(bytes);
-    return !decoder.hasError();
+tool::ImportChoices toolChoices(const ImportChoice& choice) {
+    tool::ImportChoices c;
+    if (choice.format) {
+        c.format = *choice.format == FileFormat::Kvtml  ? tool::Format::Kvtml
+                   : *choice.format == FileFormat::Anki ? tool::Format::Anki
+                                                        : tool::Format::Csv;
+    }
+    if (choice.encoding) {
+        c.encoding = *choice.encoding == TextEncoding::Utf8 ? QStringLiteral("UTF-8")
+                                                            : QStringLiteral("Windows-1252");
+    }
+    c.text.separator = choice.separator;
+    c.text.header = choice.header;
+    c.text.swedishColumn = choice.swedishColumn;
+    c.rules = {choice.cut, choice.skipUnsupported, choice.skipBadRows};
+    return c;
 }
 
-// The text of the file: UTF-8 (without its byte-order mark), or Windows-1252 as spreadsheets
-// on Windows save it, when asked for or when the bytes are no UTF-8.
-QString decodeText(const QByteArray& bytes, std::optional<TextEncoding> encoding) {
-    const QByteArray body = bytes.startsWith(kByteOrderMark) ? bytes.mid(3) : bytes;
-    if (encoding.value_or(isUtf8(body) ? TextEncoding::Utf8 : TextEncoding::Windows1252) ==
-        TextEncoding::Windows1252) {
-        QString text;
-        text.reserve(body.size());
-        for (const char b : body) {
-            text += QChar(
-                static_cast<char16_t>(store::cp1252::toUnicode(static_cast<unsigned char>(b))));
-        }
-        return text;
+std::vector<TargetList> targetsOf(const std::vector<tool::Placement>& placements) {
+    std::vector<TargetList> targets;
+    for (const tool::Placement& p : placements) {
+        const int added = static_cast<int>(p.pairs.size());
+        targets.push_back({p.list, p.name, added, p.countBefore + added});
     }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(body);
-    if (decoder.hasError()) {
-        throw Failure(
-            Tr::tr("Filen är inte UTF-8-text. Välj teckenkodningen Windows-1252, eller "
-                   "spara filen som UTF-8 och försök igen."));
-    }
-    return text;
-}
-
-// As the import command guesses: the name's suffix, else the contents.
-FileFormat guessFormat(const QString& path, const QByteArray& bytes) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("kvtml")) {
-        return FileFormat::Kvtml;
-    }
-    if (suffix == QLatin1String("csv")) {
-        return FileFormat::Csv;
-    }
-    if (suffix == QLatin1String("txt") || suffix == QLatin1String("tsv")) {
-        return FileFormat::Anki;
-    }
-    QByteArray start = bytes.left(4096);
-    if (start.startsWith(kByteOrderMark)) {
-        start = start.mid(3);
-    }
-    start = start.trimmed();
-    if (start.startsWith('<')) {
-        return FileFormat::Kvtml;
-    }
-    const QByteArray firstLine = start.left(start.indexOf('\n'));
-    return firstLine.startsWith('#') || firstLine.contains('\t') ? FileFormat::Anki
-                                                                 : FileFormat::Csv;
-}
-
-QString separatorName(QChar c) {
-    switch (c.unicode()) {
-        case '\t':
-            return Tr::tr("tabb");
-        case ',':
-            return Tr::tr("komma");
-        case ';':
-            return Tr::tr("semikolon");
-        case ' ':
-            return Tr::tr("mellanslag");
-        default:
-            return QString(c);
-    }
-}
-
-// What the text readers will take the file to be, told from its first lines.
-// `text` is the file decoded, for the text formats.
-Detected detect(FileFormat format, const QByteArray& bytes, const QString& text,
-                std::optional<TextEncoding> encoding, std::optional<int> column) {
-    Detected d;
-    d.format = format;
-    d.encoding =
-        bytes.startsWith(kByteOrderMark) ? Tr::tr("UTF-8 med BOM") : QStringLiteral("UTF-8");
-    d.swedishColumn = column.value_or(1);
-    const QByteArray body = bytes.startsWith(kByteOrderMark) ? bytes.mid(3) : bytes;
-    if (format != FileFormat::Kvtml &&
-        encoding.value_or(isUtf8(body) ? TextEncoding::Utf8 : TextEncoding::Windows1252) ==
-            TextEncoding::Windows1252) {
-        d.encoding = QStringLiteral("Windows-1252");
-    }
-    if (format == FileFormat::Kvtml) {
-        d.header = true;
-        return d;
-    }
-    const QStringList lines = text.left(65536).split(QLatin1Char('\n'));
-    QChar separator = QLatin1Char(format == FileFormat::Csv ? ',' : '\t');
-    QString firstRow;
-    for (const QString& line : lines) {
-        if (format == FileFormat::Anki && line.startsWith(QLatin1Char('#'))) {
-            const QString key = line.mid(1).section(QLatin1Char(':'), 0, 0).trimmed().toLower();
-            const QString value = line.section(QLatin1Char(':'), 1).trimmed();
-            if (key == QLatin1String("separator")) {
-                const QString v = value.toLower();
-                separator = v == QLatin1String("tab")         ? QChar(u'\t')
-                            : v == QLatin1String("comma")     ? QChar(u',')
-                            : v == QLatin1String("semicolon") ? QChar(u';')
-                            : v == QLatin1String("space")     ? QChar(u' ')
-                            : v == QLatin1String("pipe")      ? QChar(u'|')
-                            : v == QLatin1String("colon")     ? QChar(u':')
-                            : value.isEmpty()                 ? QChar(u'\t')
-                                                              : value.at(0);
-            } else if (key == QLatin1String("columns")) {
-                d.header = true;
-                firstRow = value;
-            }
-            continue;
-        }
-        if (!line.trimmed().isEmpty()) {
-            if (firstRow.isEmpty()) {
-                firstRow = line;
-                if (format == FileFormat::Anki &&
-                    !lines.first().startsWith(QLatin1String("#separator"))) {
-                    for (const char c : {'\t', ',', ';'}) {
-                        if (line.contains(QLatin1Char(c))) {
-                            separator = QLatin1Char(c);
-                            break;
-                        }
-                    }
-                }
-            }
-            break;
-        }
-    }
-    d.separator = separatorName(separator);
-    const QStringList names = firstRow.split(separator);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (names[i]
-                .trimmed()
-                .remove(QLatin1Char('"'))
-                .compare(tool::kSwedish, Qt::CaseInsensitive) == 0) {
-            d.header = true;
-            if (!column) {
-                d.swedishColumn = static_cast<int>(i) + 1;
-            }
-        }
-    }
-    return d;
-}
-
-// `detected` is set before the file is read, so that a file refused still shows what it was
-// taken to be.
-tool::Source readSource(const ImportChoice& choice, std::optional<Detected>& detected) {
-    const QByteArray bytes = readInput(choice.path);
-    if (bytes.size() > kLargestFile) {
-        throw Failure(Tr::tr("%1 är större än 16 MB, för stor för ordlistor").arg(choice.path));
-    }
-    const FileFormat format = choice.format.value_or(guessFormat(choice.path, bytes));
-    if (format == FileFormat::Kvtml) {
-        detected = detect(format, bytes, {}, std::nullopt, choice.swedishColumn);
-        return tool::readKvtml(bytes, choice.swedishColumn);
-    }
-    const QString text = decodeText(bytes, choice.encoding);
-    detected = detect(format, bytes, text, choice.encoding, choice.swedishColumn);
-    return format == FileFormat::Anki ? tool::readAnki(text, choice.swedishColumn)
-                                      : tool::readCsv(text, choice.swedishColumn);
-}
-
-// "line 12: a side is empty" (or its translation) as line 12 and its reason.
-RowNote note(RowNote::Kind kind, const QString& text) {
-    static const QRegularExpression numbered(QStringLiteral("^\\S+ (\\d+): (.*)$"),
-                                             QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch m = numbered.match(text);
-    if (m.hasMatch()) {
-        return {kind, m.captured(1).toInt(), m.captured(2)};
-    }
-    return {kind, 0, text};
-}
-
-struct Planned {
-    ImportPreview preview;
-    std::vector<tool::Placement> placements;
-};
-
-Planned planImport(const QString& data, const ImportChoice& choice) {
-    Planned result;
-    ImportPreview& preview = result.preview;
-    try {
-        guarded([&] {
-            const tool::Source source = readSource(choice, preview.detected);
-            const tool::CheckedSource checked =
-                tool::check(source, {choice.cut, choice.skipUnsupported},
-                            QFileInfo(choice.path).completeBaseName());
-            for (const QString& t : checked.refused) {
-                preview.notes.push_back(note(RowNote::Refused, t));
-            }
-            for (const QString& t : checked.leftOut) {
-                preview.notes.push_back(note(RowNote::LeftOut, t));
-            }
-            for (const QString& t : checked.cut) {
-                preview.notes.push_back(note(RowNote::Cut, t));
-            }
-            if (!checked.refused.isEmpty()) {
-                preview.problem = Tr::tr(
-                    "Några ord får inte plats i en ordlista. Välj \"Korta ord längre än 30 "
-                    "tecken\" eller \"Hoppa över par med tecken som en ordlista inte kan ha\", "
-                    "eller rätta filen.");
-                return;
-            }
-            if (checked.lists.empty()) {
-                preview.problem = Tr::tr("Filen har inga par att importera.");
-                return;
-            }
-            const tool::DataFolder folder(data);
-            result.placements =
-                tool::plan(folder.wordList(choice.language), choice.firstList, checked);
-            for (const tool::Placement& p : result.placements) {
-                const int added = static_cast<int>(p.pairs.size());
-                preview.targets.push_back({p.list, p.name, added, p.countBefore + added});
-            }
-        });
-    } catch (const Failure& e) {
-        preview.problem = e.message();
-    }
-    return result;
+    return targets;
 }
 
 // The data folder held against the trainer while a change is written.
@@ -364,6 +157,21 @@ bool sameRun(const tool::Finding& a, const tool::Finding& b, int lastPair) {
 
 }  // namespace
 
+QString separatorName(QChar c) {
+    switch (c.unicode()) {
+        case '\t':
+            return Tr::tr("tabb");
+        case ',':
+            return Tr::tr("komma");
+        case ';':
+            return Tr::tr("semikolon");
+        case ' ':
+            return Tr::tr("mellanslag");
+        default:
+            return QString(c);
+    }
+}
+
 Operations::Operations(QString dataFolder) : data_(std::move(dataFolder)) {}
 
 bool Operations::folderBusy() const {
@@ -395,30 +203,51 @@ std::vector<ListInfo> Operations::lists(int language) const {
 }
 
 ImportPreview Operations::previewImport(const ImportChoice& choice) const {
-    return planImport(data_, choice).preview;
+    ImportPreview preview;
+    try {
+        auto plan = std::make_shared<const tool::ImportPlan>(guarded([&] {
+            return tool::planImport(choice.path, data_, QString::number(choice.language),
+                                    QString::number(choice.firstList), toolChoices(choice));
+        }));
+        const tool::Layout& layout = plan->layout;
+        preview.detected = Detected{plan->format == tool::Format::Kvtml  ? FileFormat::Kvtml
+                                    : plan->format == tool::Format::Anki ? FileFormat::Anki
+                                                                         : FileFormat::Csv,
+                                    encodingShown(layout.encoding),
+                                    layout.separator ? separatorName(*layout.separator) : QString(),
+                                    layout.headerSkipped, layout.swedish};
+        preview.targets = targetsOf(plan->placements);
+        const auto add = [&](RowNote::Kind kind, const std::vector<tool::LineNote>& notes) {
+            for (const tool::LineNote& n : notes) {
+                preview.notes.push_back({kind, n.line, n.text});
+            }
+        };
+        add(RowNote::Refused, plan->refused);
+        add(RowNote::LeftOut, plan->leftOut);
+        add(RowNote::Cut, plan->cut);
+        if (!plan->refused.empty()) {
+            preview.problem = Tr::tr(
+                "Några rader är inga par eller har ord som inte får plats i en ordlista. Välj "
+                "vad som ska göras med dem här ovanför, eller rätta filen.");
+        }
+        preview.plan = std::move(plan);
+    } catch (const Failure& e) {
+        preview.problem = e.message();
+    }
+    return preview;
 }
 
-ImportDone Operations::import(const ImportChoice& choice) {
+ImportDone Operations::import(const ImportPreview& preview) {
+    if (!preview.plan) {
+        throw Failure(preview.problem);
+    }
     return guarded([&] {
-        // Planned again under the lock: what the preview showed may have changed since.
-        const auto lock = hold(data_);
-        Planned planned = planImport(data_, choice);
-        if (!planned.preview.whole()) {
-            throw Failure(planned.preview.problem);
-        }
-        const tool::FileSet before = tool::readDataFiles(data_);
-        ImportDone done{planned.preview.targets, keepFiles(data_, before), tool::namesOf(before)};
-        const tool::DataFolder folder(data_);
-        store::WordListImage image = folder.wordList(choice.language);
-        tool::apply(image, planned.placements);
-        if (!store::fileExists(folder.file(store::kSettingsFileName))) {
-            tool::writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
-                             store::encode(store::defaultSettings()));
-        }
-        tool::writeWhole(
-            QString::fromStdString(folder.file(store::wordListFileName(choice.language))),
-            image.bytes());
-        return done;
+        const tool::ImportDone done = tool::carryOut(*preview.plan);
+        // The snapshot holds the data files there were; none when it is empty.
+        const QStringList before = done.snapshot.isEmpty()
+                                       ? QStringList()
+                                       : tool::namesOf(tool::unpackArchive(done.snapshot));
+        return ImportDone{targetsOf(done.placements), done.snapshot, before};
     });
 }
 

@@ -8,9 +8,14 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <vector>
+
+namespace tool {
+struct ImportPlan;
+}
 
 namespace window {
 
@@ -38,19 +43,25 @@ struct ImportChoice {
     std::optional<FileFormat> format;  // nothing: as the file's name and contents tell
     // Of a text file; nothing: UTF-8 when the file is valid UTF-8, else Windows-1252.
     std::optional<TextEncoding> encoding;
+    std::optional<QChar> separator;    // of a text file; nothing: as the file says
+    std::optional<bool> header;        // the first row is (true) or is not a header
     std::optional<int> swedishColumn;  // from 1; nothing: as the file says
     bool cut = false;
     bool skipUnsupported = false;
+    bool skipBadRows = false;  // rows that are no pair
 };
 
 // What was read from the file's name and contents.
 struct Detected {
     FileFormat format = FileFormat::Csv;
-    QString encoding;   // "UTF-8", "UTF-8 med BOM", "Windows-1252"
+    QString encoding;   // "UTF-8", "UTF-8 med BOM", "Windows-1252", ...
     QString separator;  // "komma", "tabb", ...; empty for KVTML
     bool header = false;
     int swedishColumn = 1;
 };
+
+// A text file's separator as the window names it: "komma", "tabb", ...
+QString separatorName(QChar separator);
 
 struct TargetList {
     int list = 0;
@@ -67,12 +78,14 @@ struct RowNote {
     QString reason;
 };
 
+// What an import would do, and the plan that does exactly that.
 struct ImportPreview {
     std::optional<Detected> detected;
     std::vector<TargetList> targets;
     std::vector<RowNote> notes;
     QString problem;  // why nothing can be imported, or empty
-    bool whole() const { return problem.isEmpty(); }
+    std::shared_ptr<const tool::ImportPlan> plan;
+    bool whole() const { return problem.isEmpty() && plan; }
 };
 
 struct ImportDone {
@@ -117,7 +130,9 @@ class Operations {
     std::vector<ListInfo> lists(int language) const;
 
     ImportPreview previewImport(const ImportChoice& choice) const;
-    ImportDone import(const ImportChoice& choice);
+    // Carries out the plan the preview showed; throws Failure, having written nothing, when
+    // the words of its language changed since.
+    ImportDone import(const ImportPreview& preview);
     void undoImport(const ImportDone& done);
 
     QByteArray exportBytes(int language, std::optional<int> list, ExportFormat format,

@@ -834,6 +834,34 @@ The files as they are now are kept among the backups first.</translation>
         <source>Okänd sida %1: ge import, export, backups eller check</source>
         <translation>Unknown page %1: give import, export, backups or check</translation>
     </message>
+    <message>
+        <source>&amp;Avgränsare:</source>
+        <translation>Se&amp;parator:</translation>
+    </message>
+    <message>
+        <source>Ru&amp;brikrad:</source>
+        <translation>Heade&amp;r row:</translation>
+    </message>
+    <message>
+        <source>Hoppa över ra&amp;der som inte är par</source>
+        <translation>Skip r&amp;ows that are not pairs</translation>
+    </message>
+    <message>
+        <source>Hoppa över rader som inte är par</source>
+        <translation>Skip rows that are not pairs</translation>
+    </message>
+    <message>
+        <source>ja, den första raden hoppas över</source>
+        <translation>yes, the first row is skipped</translation>
+    </message>
+    <message>
+        <source>nej, den första raden är ett par</source>
+        <translation>no, the first row is a pair</translation>
+    </message>
+    <message>
+        <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
+        <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
+    </message>
 </context>
 <context>
     <name>Tr</name>
