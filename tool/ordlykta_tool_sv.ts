@@ -602,6 +602,10 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga ögonblicksbilder</translation>
     </message>
     <message>
+        <source>%1 cannot be removed: %2</source>
+        <translation>%1 kan inte tas bort: %2</translation>
+    </message>
+    <message>
         <location line="+22"/>
         <source>%1 cannot be restored: %2</source>
         <translation>%1 kan inte återställas: %2</translation>
