@@ -36,6 +36,7 @@
 #include "tests/support/ToolRun.h"
 #include "tool/Archive.h"
 #include "tool/Recovery.h"
+#include "tool/Snapshots.h"
 #include "tool/Words.h"
 #include "window/BackupsPage.h"
 #include "window/CheckPage.h"
@@ -484,6 +485,51 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     asker.expect(ScriptedAsker::Confirm, "yes");
     click(page.restore);
     EXPECT_EQ(dataFiles(), now);
+}
+
+// A restore that brings a word list the folder did not have: "Ångra" takes the files back
+// all at once and then removes that list, kept first in a snapshot. Should the removal fail,
+// the files it put back stay back and the box says what stayed.
+TEST_F(WordsWindowTest, UndoRemovesTheListARestoreBrought) {
+    for (const bool removalFails : {false, true}) {
+        SCOPED_TRACE(removalFails ? "the removal fails" : "all goes well");
+        QDir(data()).removeRecursively();
+        givenLists({{"Djur", kAnimals}});
+        tool::FileSet archive;
+        for (const auto& [name, bytes] : dataFiles()) {
+            archive[name] = bytes;
+        }
+        store::WordListImage german;
+        german.append(1, tool::toStore("hund"), tool::toStore("Hund"));
+        archive["bu2.dat"] = bytesOf(german.bytes());
+        writeFile(outside("kopia.tar.gz"), tool::packArchive(archive));
+        givenLists({{"Mat", {{"ost", "cheese"}}}});
+        const auto before = dataFiles();
+
+        window::Operations operations(data());
+        const window::Undo undo = operations.restore(outside("kopia.tar.gz"));
+        ASSERT_EQ(dataFiles().size(), 3u);
+        if (removalFails) {
+            store::setFaultHook([](store::FileOp op, const std::string& path) {
+                return op == store::FileOp::Remove && path.ends_with("/bu2.dat") ? EIO : 0;
+            });
+        }
+        try {
+            operations.undo(undo);
+            EXPECT_FALSE(removalFails);
+        } catch (const window::Failure& e) {
+            EXPECT_TRUE(removalFails);
+            EXPECT_EQ(e.message(), "bu2.dat cannot be removed: I/O error 5");
+        }
+        store::setFaultHook({});
+        auto expected = before;
+        if (removalFails) {
+            expected["bu2.dat"] = archive["bu2.dat"];
+        }
+        EXPECT_EQ(dataFiles(), expected);
+        const QString kept = tool::snapshots(data()).value(0);
+        EXPECT_EQ(tool::unpackArchive(kept).count("bu2.dat"), 1u) << "the list removed is kept";
+    }
 }
 
 // A restore that fails at any one file operation leaves every data file as it was, or (failing
