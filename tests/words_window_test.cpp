@@ -27,18 +27,22 @@
 #include <QTextTable>
 #include <QTreeWidget>
 
+#include "store/File.h"
+#include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "store/WordListImage.h"
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
 #include "tool/Archive.h"
+#include "tool/Recovery.h"
 #include "tool/Snapshots.h"
 #include "tool/Words.h"
 #include "window/BackupsPage.h"
 #include "window/CheckPage.h"
 #include "window/ExportPage.h"
 #include "window/ImportPage.h"
+#include "window/Operations.h"
 #include "window/Start.h"
 #include "window/Window.h"
 
@@ -492,7 +496,9 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
 
     click(page.undoButton);
     EXPECT_EQ(dataFiles(), now);
-    EXPECT_EQ(page.table->item(0, 2)->text(), "inga: samma som nu");
+    ASSERT_EQ(page.table->rowCount(), 2) << "the restored files are kept before the undo";
+    EXPECT_EQ(page.table->item(0, 2)->text(), "bu1.dat");
+    EXPECT_EQ(page.table->item(1, 2)->text(), "inga: samma som nu");
 
     // The same archive once more, refused at the question: nothing changes.
     asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
@@ -500,12 +506,19 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     click(page.restoreFile);
     EXPECT_EQ(dataFiles(), now);
 
-    // A damaged archive is refused with a box, and nothing changes.
-    writeFile(outside("trasig.tar.gz"), "not a backup");
-    asker.expect(ScriptedAsker::OpenFile, outside("trasig.tar.gz"));
-    asker.expect(ScriptedAsker::Error);
-    click(page.restoreFile);
-    EXPECT_EQ(dataFiles(), now);
+    // A damaged archive is refused with its reason, and nothing changes: one that is no
+    // archive, and a backup cut short.
+    const QByteArray backup = tool::packArchive(archive);
+    for (const auto& [damaged, reason] : std::vector<std::pair<QByteArray, QString>>{
+             {"not a backup", "trasig.tar.gz"}, {backup.left(backup.size() - 9), "cut short"}}) {
+        writeFile(outside("trasig.tar.gz"), damaged);
+        asker.expect(ScriptedAsker::OpenFile, outside("trasig.tar.gz"));
+        asker.expect(ScriptedAsker::Error);
+        click(page.restoreFile);
+        EXPECT_TRUE(asker.texts.last().startsWith("Det går inte att återställa från"));
+        EXPECT_TRUE(asker.texts.last().contains(reason)) << asker.texts.last().toStdString();
+        EXPECT_EQ(dataFiles(), now);
+    }
 
     // A backup saved here is a row of its own, and restores as a snapshot does.
     asker.expect(ScriptedAsker::SaveFile, outside("min kopia.tar.gz"));
@@ -513,8 +526,11 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     EXPECT_TRUE(asker.lastSuggested.startsWith("ordlykta-"));
     givenLists({{"Djur", kAnimals}});
     page.reload();
-    ASSERT_EQ(page.table->rowCount(), 2);
-    const int saved = page.table->item(0, 1)->text() == "säkerhetskopia" ? 0 : 1;
+    ASSERT_EQ(page.table->rowCount(), 3);
+    int saved = 0;
+    while (saved < 2 && page.table->item(saved, 1)->text() != "säkerhetskopia") {
+        ++saved;
+    }
     EXPECT_EQ(page.table->item(saved, 1)->text(), "säkerhetskopia");
     EXPECT_EQ(page.table->item(saved, 2)->text(), "bu1.dat");
     page.table->selectRow(saved);
@@ -523,36 +539,172 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     EXPECT_EQ(dataFiles(), now);
 }
 
+// A restore that brings a word list the folder did not have: "Ångra" takes the files back
+// all at once and then removes that list, kept first in a snapshot. Should the removal fail,
+// the files it put back stay back and the box says what stayed.
+TEST_F(WordsWindowTest, UndoRemovesTheListARestoreBrought) {
+    for (const bool removalFails : {false, true}) {
+        SCOPED_TRACE(removalFails ? "the removal fails" : "all goes well");
+        QDir(data()).removeRecursively();
+        givenLists({{"Djur", kAnimals}});
+        tool::FileSet archive;
+        for (const auto& [name, bytes] : dataFiles()) {
+            archive[name] = bytes;
+        }
+        store::WordListImage german;
+        german.append(1, tool::toStore("hund"), tool::toStore("Hund"));
+        archive["bu2.dat"] = bytesOf(german.bytes());
+        writeFile(outside("kopia.tar.gz"), tool::packArchive(archive));
+        givenLists({{"Mat", {{"ost", "cheese"}}}});
+        const auto before = dataFiles();
+
+        window::Operations operations(data());
+        const window::Undo undo = operations.restore(outside("kopia.tar.gz"));
+        ASSERT_EQ(dataFiles().size(), 3u);
+        if (removalFails) {
+            store::setFaultHook([](store::FileOp op, const std::string& path) {
+                return op == store::FileOp::Remove && path.ends_with("/bu2.dat") ? EIO : 0;
+            });
+        }
+        try {
+            operations.undo(undo);
+            EXPECT_FALSE(removalFails);
+        } catch (const window::Failure& e) {
+            EXPECT_TRUE(removalFails);
+            EXPECT_EQ(e.message(), "bu2.dat cannot be removed: I/O error 5");
+        }
+        store::setFaultHook({});
+        auto expected = before;
+        if (removalFails) {
+            expected["bu2.dat"] = archive["bu2.dat"];
+        }
+        EXPECT_EQ(dataFiles(), expected);
+        const QString kept = tool::snapshots(data()).value(0);
+        EXPECT_EQ(tool::unpackArchive(kept).count("bu2.dat"), 1u) << "the list removed is kept";
+    }
+}
+
+// A restore that fails at any one file operation leaves every data file as it was, or (failing
+// once every new file is written and the renames are on the disk) has the next holder of the
+// folder finish it: never a mix of old and new files.
+TEST_F(WordsWindowTest, RestoreFailingAnywhereLeavesTheOldFilesOrTheNew) {
+    givenLists({{"Djur", kAnimals}});
+    const auto restored = dataFiles();
+    tool::FileSet archive(restored.begin(), restored.end());
+    writeFile(outside("kopia.tar.gz"), tool::packArchive(archive));
+    const auto given = [&] {
+        QDir(data()).removeRecursively();
+        givenLists({{"Mat", {{"ost", "cheese"}}}});
+        store::Settings settings = store::defaultSettings();
+        settings.names[1] = "Tyska";
+        writeFile(data() + "/agen.dat", bytesOf(store::encode(settings)));
+    };
+    given();
+    const auto old = dataFiles();
+    ASSERT_EQ(old.size(), 2u);
+    ASSERT_NE(old.at("agen.dat"), restored.at("agen.dat"));
+    ASSERT_NE(old.at("bu1.dat"), restored.at("bu1.dat"));
+
+    std::size_t operations = 0;
+    store::setFaultHook([&](store::FileOp, const std::string&) {
+        ++operations;
+        return 0;
+    });
+    window::Operations(data()).restore(outside("kopia.tar.gz"));
+    store::setFaultHook({});
+    ASSERT_EQ(dataFiles(), restored);
+
+    int keptOld = 0;
+    for (std::size_t at = 0; at < operations; ++at) {
+        SCOPED_TRACE("the file operation failing: " + std::to_string(at));
+        given();
+        std::size_t seen = 0;
+        store::setFaultHook(
+            [&](store::FileOp, const std::string&) { return seen++ == at ? EIO : 0; });
+        bool failed = false;
+        try {
+            window::Operations(data()).restore(outside("kopia.tar.gz"));
+        } catch (const window::Failure& e) {
+            failed = true;
+            EXPECT_TRUE(e.message().contains("I/O error")) << e.message().toStdString();
+        }
+        store::setFaultHook({});
+        const auto now = dataFiles();
+        const bool intentLeft = QFile::exists(data() + "/.ordlykta.intent");
+        if (!intentLeft) {
+            EXPECT_TRUE(now == old || now == restored) << "never a mix";
+        }
+        EXPECT_TRUE(failed || now == restored);
+        keptOld += failed && now == old;
+        {
+            const store::FolderLock next(data().toStdString());
+            tool::recoverDataFolder(data());
+        }
+        const auto after = dataFiles();
+        EXPECT_TRUE(after == old || after == restored) << "never a mix";
+        if (!intentLeft) {
+            EXPECT_EQ(after, now);
+        }
+        EXPECT_EQ(QDir(data()).entryList(QDir::Files | QDir::Hidden).size(), now.size())
+            << "no temporary file stays";
+    }
+    EXPECT_GT(keptOld, 2);
+}
+
 // Findings grouped by file and list, a run of one finding as one row; "Laga" mends the
 // spaces and leaves the repeated words, which only the user can judge.
 TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     givenLists(
         {{"Djur", {{"hund", "dog"}, {"hund", "hound"}, {"hund", "doggy"}, {"katt ", "cat"}}}});
+    // List 3 counting 5000 pairs: a damaged file, which "Ångra" brings back all the same.
+    QByteArray words = readFile(data() + "/bu1.dat");
+    words.replace(3 * store::kSlotsPerList * store::kRecordSize, 4,
+                  QByteArray::fromHex("88130000"));
+    writeFile(data() + "/bu1.dat", words);
     const auto before = dataFiles();
+    QLocale::setDefault(QLocale(QLocale::Swedish));
+    window::installTranslations();
     window::Window& w = open();
     window::CheckPage& page = *w.checkPage;
     EXPECT_EQ(page.tree->topLevelItemCount(), 0) << "a page reads the folder when shown";
     w.tabs->setCurrentWidget(&page);
-    ASSERT_EQ(page.tree->topLevelItemCount(), 1);
-    QTreeWidgetItem* file = page.tree->topLevelItem(0);
-    EXPECT_EQ(file->text(0), "bu1.dat");
-    ASSERT_EQ(file->childCount(), 1);
-    QTreeWidgetItem* list = file->child(0);
-    EXPECT_EQ(list->text(0), "lista 1");
-    QStringList rows;
-    for (int i = 0; i < list->childCount(); ++i) {
-        rows += list->child(i)->text(1) + " | " + list->child(i)->text(2);
-    }
-    EXPECT_EQ(rows, (QStringList{
-                        "par 2–3: samma svenska ord som par 1 | nej",
-                        "par 4: det svenska ordet börjar eller slutar med mellanslag, så att ett "
-                        "rätt svar räknas som fel | ja"}));
+    // Each list's rows, "Vad | Lagas"; the list's own header first.
+    const auto listed = [&] {
+        std::map<QString, QStringList> lists;
+        for (int f = 0; f < page.tree->topLevelItemCount(); ++f) {
+            QTreeWidgetItem* file = page.tree->topLevelItem(f);
+            for (int l = 0; l < file->childCount(); ++l) {
+                QTreeWidgetItem* list = file->child(l);
+                QStringList& rows = lists[file->text(0) + " " + list->text(0)];
+                for (int i = 0; i < list->childCount(); ++i) {
+                    rows += list->child(i)->text(1) + " | " + list->child(i)->text(2);
+                }
+            }
+        }
+        return lists;
+    };
+    const QString spaces =
+        "börjar eller slutar med ett mellanslag, så att ett rätt svar räknas som fel";
+    // In list 3 the empty slots past 99 read as pairs: the run of one finding is one row
+    // even where another finding comes between its pairs.
+    EXPECT_EQ(listed(), (std::map<QString, QStringList>{
+                            {"bu1.dat lista 1",
+                             {"par 2–3: samma svenska ord som ordpar 1 | nej",
+                              "par 4: det svenska ordet " + spaces + " | ja"}},
+                            {"bu1.dat lista 3",
+                             {"listan räknar 5000 ordpar, utanför 0 till 99 | ja",
+                              "par 1–99: det andra ordet " + spaces + " | ja",
+                              "par 2–99: samma svenska ord som ordpar 1 | nej"}}}));
     asker.expect(ScriptedAsker::Confirm, "yes");
     click(page.mend);
     const store::WordListImage image =
         store::WordListImage::load((data() + "/bu1.dat").toStdString());
     EXPECT_EQ(tool::readList(image, 1).pairs[3].swedish, "katt");
-    EXPECT_EQ(page.tree->topLevelItem(0)->child(0)->childCount(), 1);
+    EXPECT_EQ(image.count(3), 99) << "as the program reads it";
+    EXPECT_EQ(listed(),
+              (std::map<QString, QStringList>{
+                  {"bu1.dat lista 1", {"par 2–3: samma svenska ord som ordpar 1 | nej"}},
+                  {"bu1.dat lista 3", {"par 2–99: samma svenska ord som ordpar 1 | nej"}}}));
     EXPECT_FALSE(page.mend->isEnabled());
     click(page.undoButton);
     EXPECT_EQ(dataFiles(), before);

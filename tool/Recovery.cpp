@@ -77,6 +77,17 @@ void replaceDataFiles(const QString& dataFolder, const FileSet& files) {
     }
 }
 
+void removeDataFiles(const QString& dataFolder, const QStringList& names) {
+    for (const QString& name : names) {
+        try {
+            store::removeFile((dataFolder + QLatin1Char('/') + name).toStdString());
+            store::syncFolder(dataFolder.toStdString());
+        } catch (const store::IoError& e) {
+            throw Refusal(Tr::tr("%1 cannot be removed: %2").arg(name, ioText(e)));
+        }
+    }
+}
+
 RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& options) {
     if (!options.only.isEmpty() &&
         std::find(store::kDataFileNames.begin(), store::kDataFileNames.end(),

@@ -21,6 +21,11 @@ void recoverDataFolder(const QString& dataFolder);
 // ones whatever fails. Throws Refusal naming the reason.
 void replaceDataFiles(const QString& dataFolder, const FileSet& files);
 
+// Removes these data files ("bu2.dat", ...) one by one: what an undo does with a file that was
+// not there before (the program makes a missing one afresh). Throws Refusal naming the first
+// that stays.
+void removeDataFiles(const QString& dataFolder, const QStringList& names);
+
 struct RestoreOptions {
     QString archive;     // empty: the newest snapshot that can be restored
     QString only;        // a data file's name: restore that one alone

@@ -61,13 +61,13 @@ Kommandon:
 </translation>
     </message>
     <message>
-        <location line="+8"/>
         <location filename="Options.cpp" line="+11"/>
+        <location filename="Tool.cpp" line="+8"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="Tool.cpp" line="+3"/>
         <source>
 The words are kept in the data folder: --data DIR, else %1.
 Removing the package keeps them; to remove them too, delete that folder.
@@ -133,8 +133,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
     </message>
     <message>
+        <location line="+51"/>
         <location filename="formats/TextRows.cpp" line="+215"/>
-        <location filename="formats/Delimited.cpp" line="+51"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -174,13 +174,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location filename="Archive.cpp" line="+142"/>
+        <location filename="Archive.cpp" line="+141"/>
+        <location filename="Base.cpp" line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+20"/>
+        <location filename="Importing.cpp" line="+21"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
@@ -200,19 +200,19 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ingenting importerades: orden i språk %1 har ändrats sedan importen planerades; importera igen</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>nothing was imported: the files as they are cannot be kept in a snapshot first: %1</source>
         <translation>ingenting importerades: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
     <message>
-        <location line="-91"/>
         <location filename="Archive.cpp" line="+3"/>
         <location line="+55"/>
+        <location filename="Importing.cpp" line="-95"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="formats/Formats.cpp" line="+106"/>
+        <location filename="formats/Formats.cpp" line="+108"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -290,13 +290,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Utelämnat:</translation>
     </message>
     <message>
+        <location line="+8"/>
         <location filename="formats/TextRows.cpp" line="+30"/>
-        <location filename="commands/Import.cpp" line="+8"/>
         <source>unknown separator: %1; give , or ; or tab</source>
         <translation>okänd avgränsare: %1; ange , eller ; eller tab</translation>
     </message>
     <message>
-        <location filename="commands/Import.cpp" line="+43"/>
+        <location line="+43"/>
         <source>give --header or --no-header, not both</source>
         <translation>ange --header eller --no-header, inte båda</translation>
     </message>
@@ -333,6 +333,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga ordpar att importera</translation>
     </message>
     <message>
+        <location filename="Encodings.cpp" line="+77"/>
         <source>line %1 is not %2 text</source>
         <translation>rad %1 är inte %2-text</translation>
     </message>
@@ -402,9 +403,9 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>fler än %1 språk</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="-72"/>
-        <location filename="formats/Kvtml.cpp" line="-43"/>
         <location filename="formats/Anki.cpp" line="+63"/>
+        <location filename="formats/Kvtml.cpp" line="-43"/>
+        <location filename="ImportPlan.cpp" line="-72"/>
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
@@ -610,7 +611,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: en avbruten ändring kan inte ångras eller slutföras: %2</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+30"/>
+        <source>%1 cannot be removed: %2</source>
+        <translation>%1 kan inte tas bort: %2</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</source>
         <translation>%1 är ingen datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</translation>
     </message>
@@ -651,7 +657,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Repair.cpp" line="+139"/>
+        <location filename="Repair.cpp" line="+141"/>
         <source>, language %1</source>
         <translation>, språk %1</translation>
     </message>
@@ -696,7 +702,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 byte i stället för %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>the list counts %1 pairs, outside 0 to 99</source>
         <translation>listan räknar %1 ordpar, utanför 0 till 99</translation>
     </message>
@@ -791,12 +797,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation> och </translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="+48"/>
+        <location filename="Encodings.cpp" line="-25"/>
         <source>the encoding %1 is not known</source>
         <translation>teckenkodningen %1 är okänd</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>line %1 is not %2 text, as the file says it is</source>
         <translation>rad %1 är inte %2-text, som filen säger att den är</translation>
     </message>

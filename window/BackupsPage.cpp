@@ -104,8 +104,10 @@ void BackupsPage::reload() {
     const QLocale locale;
     for (int r = 0; r < table->rowCount(); ++r) {
         const BackupRow& row = rows_[static_cast<std::size_t>(r)];
-        const QString differ = row.differ.isEmpty() ? Tr::tr("inga: samma som nu")
-                                                    : row.differ.join(QStringLiteral(", "));
+        const QString differ = !row.problem.isEmpty()
+                                   ? Tr::tr("kan inte återställas: %1").arg(row.problem)
+                               : row.differ.isEmpty() ? Tr::tr("inga: samma som nu")
+                                                      : row.differ.join(QStringLiteral(", "));
         const QStringList cells{locale.toString(row.taken, QStringLiteral("yyyy-MM-dd HH:mm:ss")),
                                 row.snapshot ? Tr::tr("ögonblicksbild") : Tr::tr("säkerhetskopia"),
                                 differ, locale.formattedDataSize(row.size)};

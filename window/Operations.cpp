@@ -1,7 +1,6 @@
 #include "window/Operations.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "store/FolderLock.h"
@@ -9,7 +8,7 @@
 #include "tool/Archive.h"
 #include "tool/Importing.h"
 #include "tool/Output.h"
-#include "tool/Repair.h"
+#include "tool/Recovery.h"
 #include "tool/Snapshots.h"
 #include "tool/Tool.h"
 #include "tool/formats/Html.h"
@@ -72,87 +71,25 @@ std::unique_ptr<store::FolderLock> hold(const QString& data) {
     if (lock->taken()) {
         throw Failure(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa."));
     }
+    if (lock->state() == store::FolderLock::State::Held) {
+        tool::recoverDataFolder(data);
+    }
     return lock;
 }
 
-QStringList differing(const tool::FileSet& a, const tool::FileSet& b) {
-    QStringList names;
-    for (const auto& [name, bytes] : a) {
-        const auto other = b.find(name);
-        if (other == b.end() || other->second != bytes) {
-            names += name;
-        }
-    }
-    for (const auto& [name, bytes] : b) {
-        if (a.find(name) == a.end()) {
-            names += name;
-        }
-    }
-    names.sort();
-    return names;
+// The data files there are, by name.
+QStringList presentFiles(const QString& data) {
+    return tool::namesOf(tool::readDataFiles(data));
 }
 
-// The data files a restore of `files` changes: those it holds whose bytes differ from the
-// folder's now; a file it does not hold is left as it is.
-QStringList changed(const tool::FileSet& files, tool::FileSet now) {
-    std::erase_if(now, [&](const auto& entry) { return !files.contains(entry.first); });
-    return differing(files, now);
+bool sameList(const tool::Finding& a, const tool::Finding& b) {
+    return a.file == b.file && a.language == b.language && a.list == b.list;
 }
 
-// A snapshot of the files as they are: a new one, or the newest when that holds them already.
-QString keepFiles(const QString& data, const tool::FileSet& files) {
-    if (files.empty()) {
-        return {};
-    }
-    const QString taken = tool::takeSnapshot(data, files);
-    return taken.isEmpty() ? tool::snapshots(data).value(0) : taken;
-}
-
-void writeFiles(const QString& data, const tool::FileSet& files) {
-    for (const auto& [name, bytes] : files) {
-        tool::writeWhole(data + QLatin1Char('/') + name, bytes);
-    }
-}
-
-QString fieldName(const tool::Finding& f) {
-    if (f.pair > 0) {
-        return f.field == 1 ? Tr::tr("det svenska ordet") : Tr::tr("det andra ordet");
-    }
-    if (f.list > 0) {
-        return f.field == 1 ? Tr::tr("listans namn") : Tr::tr("listans andra text");
-    }
-    return Tr::tr("språkets namn");
-}
-
-QString describe(const tool::Finding& f) {
-    switch (f.kind) {
-        case tool::Finding::WrongSize:
-            return Tr::tr("%1 byte i stället för %2")
-                .arg(f.value)
-                .arg(f.file == QLatin1String(store::kSettingsFileName) ? store::kSettingsSize
-                                                                       : store::kWordListFileSize);
-        case tool::Finding::CountOutOfRange:
-            return Tr::tr("listan räknar %1 par, utanför 0 till 99").arg(f.value);
-        case tool::Finding::LongLength:
-            return Tr::tr("längdbyten för %1 är %2, över 30").arg(fieldName(f)).arg(f.value);
-        case tool::Finding::LanguageOutOfRange:
-            return Tr::tr("det valda språket är %1, utanför 1 till 3").arg(f.value);
-        case tool::Finding::ListOutOfRange:
-            return Tr::tr("den valda listan är %1, utanför 1 till 98").arg(f.value);
-        case tool::Finding::Spaces:
-            return Tr::tr(
-                       "%1 börjar eller slutar med mellanslag, så att ett rätt svar räknas "
-                       "som fel")
-                .arg(fieldName(f));
-        case tool::Finding::SameSwedishWord:
-            return Tr::tr("samma svenska ord som par %1").arg(f.value);
-    }
-    return {};
-}
-
+// Whether `b` goes on the run of `a` that has reached `lastPair`.
 bool sameRun(const tool::Finding& a, const tool::Finding& b, int lastPair) {
-    return a.pair > 0 && b.pair == lastPair + 1 && a.kind == b.kind && a.file == b.file &&
-           a.language == b.language && a.list == b.list && a.field == b.field && a.value == b.value;
+    return a.pair > 0 && b.pair == lastPair + 1 && a.kind == b.kind && sameList(a, b) &&
+           a.field == b.field && a.value == b.value;
 }
 
 }  // namespace
@@ -246,7 +183,7 @@ ImportDone Operations::import(const ImportPreview& preview) {
         // The snapshot holds the data files there were; none when it is empty.
         const QStringList before = done.snapshot.isEmpty()
                                        ? QStringList()
-                                       : tool::namesOf(tool::unpackArchive(done.snapshot));
+                                       : tool::namesOf(tool::readArchive(done.snapshot).files);
         return ImportDone{targetsOf(done.placements), done.snapshot, before};
     });
 }
@@ -281,29 +218,16 @@ void Operations::save(const QString& path, const QByteArray& bytes) {
 
 std::vector<BackupRow> Operations::backups(const QStringList& saved) const {
     return guarded([&] {
-        const tool::FileSet now = tool::readDataFiles(data_);
         std::vector<BackupRow> rows;
-        const auto add = [&](bool snapshot, const QString& path, QDateTime taken) {
-            const QFileInfo info(path);
-            BackupRow row{
-                snapshot, path, taken.isValid() ? taken : info.lastModified(), {}, info.size()};
-            try {
-                row.differ = changed(tool::unpackArchive(path), now);
-            } catch (const tool::Refusal&) {
-                row.differ = QStringList{Tr::tr("(skadad)")};
-            }
-            rows.push_back(row);
+        const auto add = [&](bool snapshot, const tool::ArchiveSummary& s) {
+            rows.push_back({snapshot, s.path, s.taken, s.differing, s.size, s.problem});
         };
-        for (const QString& path : tool::snapshots(data_)) {
-            QDateTime taken =
-                QDateTime::fromString(QFileInfo(path).fileName(),
-                                      QStringLiteral("'ordlykta-'yyyyMMdd-HHmmss-zzz'.tar.gz'"));
-            taken.setTimeSpec(Qt::UTC);
-            add(true, path, taken.toLocalTime());
+        for (const tool::ArchiveSummary& s : tool::listSnapshots(data_)) {
+            add(true, s);
         }
         for (const QString& path : saved) {
             if (QFileInfo(path).isFile()) {
-                add(false, path, {});
+                add(false, tool::summarize(path, data_));
             }
         }
         std::stable_sort(rows.begin(), rows.end(),
@@ -313,34 +237,42 @@ std::vector<BackupRow> Operations::backups(const QStringList& saved) const {
 }
 
 QStringList Operations::changesOf(const QString& archive) const {
-    return guarded(
-        [&] { return changed(tool::unpackArchive(archive), tool::readDataFiles(data_)); });
+    return guarded([&] {
+        const tool::ArchiveSummary summary = tool::summarize(archive, data_);
+        if (!summary.problem.isEmpty()) {
+            throw Failure(summary.problem);
+        }
+        return summary.differing;
+    });
 }
 
 Undo Operations::restore(const QString& archive) {
     return guarded([&] {
         const auto lock = hold(data_);
-        const tool::FileSet files = tool::unpackArchive(archive);
-        const tool::FileSet before = tool::readDataFiles(data_);
-        Undo undo{keepFiles(data_, before), tool::namesOf(before)};
-        writeFiles(data_, files);
-        return undo;
+        const QStringList before = presentFiles(data_);
+        tool::RestoreOptions options;
+        options.archive = archive;
+        return Undo{tool::restoreArchive(data_, options).snapshotBefore, before};
     });
 }
 
+// The snapshot taken before goes back all at once; a data file that was not there before goes
+// only then, once the files as they are now are kept in a snapshot too.
 void Operations::undo(const Undo& undo) {
     guarded([&] {
         const auto lock = hold(data_);
-        const tool::FileSet files =
-            undo.snapshot.isEmpty() ? tool::FileSet{} : tool::unpackArchive(undo.snapshot);
-        writeFiles(data_, files);
-        // Data files that were not there before go again.
-        for (const QString& name : tool::namesOf(tool::readDataFiles(data_))) {
-            if (!undo.filesBefore.contains(name) &&
-                !QFile::remove(data_ + QLatin1Char('/') + name)) {
-                throw Failure(Tr::tr("%1 kan inte tas bort").arg(name));
-            }
+        QStringList added = presentFiles(data_);
+        added.removeIf([&](const QString& name) { return undo.filesBefore.contains(name); });
+        if (!added.isEmpty()) {
+            tool::takeSnapshot(data_);
         }
+        if (!undo.snapshot.isEmpty()) {
+            tool::RestoreOptions options;
+            options.archive = undo.snapshot;
+            options.force = true;  // the files as they were, damaged or not
+            tool::restoreArchive(data_, options);
+        }
+        tool::removeDataFiles(data_, added);
     });
 }
 
@@ -354,25 +286,37 @@ void Operations::saveBackup(const QString& path) const {
     });
 }
 
+// A run is the same finding in pairs one after the other of one list, whatever is found in
+// between: "par 2–99: ..." is one row.
 std::vector<CheckRow> Operations::check() const {
     return guarded([&] {
-        const std::vector<tool::Finding> found = tool::findProblems(tool::readDataFiles(data_));
+        const std::vector<tool::CheckFinding> found = tool::checkFolder(data_, false).findings;
         std::vector<CheckRow> rows;
-        for (std::size_t i = 0; i < found.size();) {
-            const tool::Finding& f = found[i];
-            std::size_t j = i + 1;
-            int last = f.pair;
-            while (j < found.size() && sameRun(f, found[j], last)) {
-                last = found[j++].pair;
+        std::vector<const tool::Finding*> firsts;  // what each row's run began with
+        std::size_t listStart = 0;
+        for (const tool::CheckFinding& c : found) {
+            const tool::Finding& f = c.finding;
+            if (!rows.empty() && !sameList(*firsts.back(), f)) {
+                listStart = rows.size();
             }
-            QString text = describe(f);
-            if (f.pair > 0) {
-                text = (last > f.pair ? Tr::tr("par %1–%2: %3").arg(f.pair).arg(last)
-                                      : Tr::tr("par %1: %2").arg(f.pair))
-                           .arg(text);
+            std::size_t r = listStart;
+            while (r < rows.size() && !sameRun(*firsts[r], f, rows[r].lastPair)) {
+                ++r;
             }
-            rows.push_back({f.file, f.language, f.list, f.pair, last, text, f.mendable()});
-            i = j;
+            if (r < rows.size()) {
+                rows[r].lastPair = f.pair;
+                continue;
+            }
+            rows.push_back({f.file, f.language, f.list, f.pair, f.pair, c.text, f.mendable()});
+            firsts.push_back(&f);
+        }
+        for (CheckRow& row : rows) {
+            if (row.firstPair > 0) {
+                row.text = (row.lastPair > row.firstPair
+                                ? Tr::tr("par %1–%2: %3").arg(row.firstPair).arg(row.lastPair)
+                                : Tr::tr("par %1: %2").arg(row.firstPair))
+                               .arg(row.text);
+            }
         }
         return rows;
     });
@@ -381,11 +325,8 @@ std::vector<CheckRow> Operations::check() const {
 Undo Operations::mend() {
     return guarded([&] {
         const auto lock = hold(data_);
-        const tool::FileSet files = tool::readDataFiles(data_);
-        const tool::FileSet mended = tool::mend(files);
-        Undo undo{keepFiles(data_, files), tool::namesOf(files)};
-        writeFiles(data_, mended);
-        return undo;
+        const QStringList before = presentFiles(data_);
+        return Undo{tool::checkFolder(data_, true).snapshotBefore, before};
     });
 }
 

@@ -101,9 +101,11 @@ struct BackupRow {
     QDateTime taken;     // local time
     QStringList differ;  // the data files whose bytes differ from the folder's now
     qint64 size = 0;
+    QString problem;  // why it cannot be restored, or empty
 };
 
-// What a restore or a repair left for "Ångra".
+// What a restore or a repair left for "Ångra": the snapshot of the files as they were (empty
+// when there were none) and their names.
 struct Undo {
     QString snapshot;
     QStringList filesBefore;
@@ -147,7 +149,9 @@ class Operations {
     std::vector<BackupRow> backups(const QStringList& saved = {}) const;
     // The data files that `archive` would change; throws Failure for an archive unfit to restore.
     QStringList changesOf(const QString& archive) const;
+    // All or nothing: every file of the archive, checked, or none.
     Undo restore(const QString& archive);
+    // Puts the files back as they were, all at once; data files that were not there go after.
     void undo(const Undo& undo);
     void saveBackup(const QString& path) const;
 

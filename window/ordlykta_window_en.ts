@@ -862,6 +862,10 @@ The files as they are now are kept among the backups first.</translation>
         <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>
+    <message>
+        <source>kan inte återställas: %1</source>
+        <translation>cannot be restored: %1</translation>
+    </message>
 </context>
 <context>
     <name>Tr</name>
