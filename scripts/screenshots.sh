@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the eight screens to doc/screens/*.png under Xvfb, building the picture program first
-# when it is missing or out of date.
+# Renders the eight screens to doc/screens/*.png and the word lists' window's four pages to
+# doc/screens/ordlistor-*.png, at 100 % and at 200 % (QT_SCALE_FACTOR=2, the "@2x" pictures),
+# under Xvfb, building the picture programs first when they are missing or out of date.
 # Usage: scripts/screenshots.sh [build folder] [output folder]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +15,7 @@ fi
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$top" -B "$build" >/dev/null
 fi
-cmake --build "$build" --target screenshots -j2 >/dev/null
+cmake --build "$build" --target screenshots window_screenshots -j2 >/dev/null
 
 xvfb_pid=
 trap 'kill $xvfb_pid 2>/dev/null' EXIT
@@ -23,3 +24,5 @@ start_xvfb
 
 mkdir -p "$out"
 QT_QPA_PLATFORM=xcb "$build/app/desktop/screenshots" "$out"
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=1 "$build/window/window_screenshots" "$out"
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 "$build/window/window_screenshots" "$out"

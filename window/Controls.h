@@ -1,9 +1,13 @@
 #pragma once
 // Small helpers the pages build their controls with.
 
+#include <QComboBox>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+#include <algorithm>
 
 namespace window {
 
@@ -25,6 +29,15 @@ inline QLabel* labelFor(QWidget* buddy, const QString& text) {
     }
     buddy->setAccessibleName(name);
     return label;
+}
+
+// Puts `names` into `box` again, keeping the chosen row, without telling anyone.
+inline void refill(QComboBox* box, const QStringList& names) {
+    const int current = std::max(0, box->currentIndex());
+    const QSignalBlocker blocker(box);
+    box->clear();
+    box->addItems(names);
+    box->setCurrentIndex(current);
 }
 
 }  // namespace window

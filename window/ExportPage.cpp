@@ -101,13 +101,7 @@ ExportPage::ExportPage(Operations& operations, Asker& asker, QWidget* parent)
 }
 
 void ExportPage::reload() {
-    const int current = std::max(0, language->currentIndex());
-    {
-        const QSignalBlocker blocker(language);
-        language->clear();
-        language->addItems(operations_.languageNames());
-        language->setCurrentIndex(current);
-    }
+    refill(language, operations_.languageNames());
     fillLists();
     updateControls();
 }

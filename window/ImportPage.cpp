@@ -164,11 +164,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
 }
 
 void ImportPage::reload() {
-    const int current = std::max(0, language->currentIndex());
-    const QSignalBlocker blocker(language);
-    language->clear();
-    language->addItems(operations_.languageNames());
-    language->setCurrentIndex(current);
+    refill(language, operations_.languageNames());
     fillLists();
     preview();
 }
