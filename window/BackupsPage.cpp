@@ -12,6 +12,7 @@
 
 #include "window/Asker.h"
 #include "window/Controls.h"
+#include "window/TakeBack.h"
 #include "window/Text.h"
 
 namespace window {
@@ -164,16 +165,9 @@ void BackupsPage::restoreFrom(const QString& archive, const QString& what) {
 }
 
 void BackupsPage::undo() {
-    if (!undo_) {
+    if (!takeBack(operations_, asker_, undo_, Tr::tr("Återställningen kunde inte ångras: %1"))) {
         return;
     }
-    try {
-        operations_.undo(*undo_);
-    } catch (const Failure& e) {
-        asker_.error(Tr::tr("Återställningen kunde inte ångras: %1").arg(e.message()));
-        return;
-    }
-    undo_.reset();
     result->setText(Tr::tr("Återställningen är ångrad: filerna är som de var före den."));
     reload();
     emit changed();

@@ -9,6 +9,7 @@
 
 #include "window/Asker.h"
 #include "window/Controls.h"
+#include "window/TakeBack.h"
 #include "window/Text.h"
 
 namespace window {
@@ -36,15 +37,10 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
 
     connect(again, &QPushButton::clicked, this, &CheckPage::reload);
     connect(undoButton, &QPushButton::clicked, this, [this] {
-        try {
-            operations_.undo(*undo_);
-        } catch (const Failure& e) {
-            asker_.error(Tr::tr("Lagningen kunde inte ångras: %1").arg(e.message()));
-            return;
+        if (takeBack(operations_, asker_, undo_, Tr::tr("Lagningen kunde inte ångras: %1"))) {
+            reload();
+            emit changed();
         }
-        undo_.reset();
-        reload();
-        emit changed();
     });
     connect(mend, &QPushButton::clicked, this, [this] {
         if (!asker_.confirm(Tr::tr("Laga det som kan lagas?\n\nFilerna som de är nu sparas "

@@ -16,6 +16,7 @@
 
 #include "window/Asker.h"
 #include "window/Controls.h"
+#include "window/TakeBack.h"
 #include "window/Text.h"
 
 namespace window {
@@ -277,19 +278,21 @@ void ImportPage::preview() {
 
 void ImportPage::updateButtons() {
     importButton->setEnabled(!busy_ && preview_.whole());
-    undoButton->setEnabled(!busy_ && done_.has_value());
+    undoButton->setEnabled(!busy_ && undo_.has_value());
 }
 
 void ImportPage::importNow() {
+    ImportDone done;
     try {
-        done_ = operations_.import(preview_);
+        done = operations_.import(preview_);
     } catch (const Failure& e) {
         asker_.error(Tr::tr("Ingenting importerades: %1").arg(e.message()));
         preview();
         return;
     }
+    undo_ = done.undo;
     QStringList lines;
-    for (const TargetList& t : done_->targets) {
+    for (const TargetList& t : done.targets) {
         lines += Tr::tr("Lista %1 \"%2\": %3 par tillagda, %4 i allt.")
                      .arg(t.list)
                      .arg(t.name)
@@ -303,16 +306,9 @@ void ImportPage::importNow() {
 }
 
 void ImportPage::undo() {
-    if (!done_) {
+    if (!takeBack(operations_, asker_, undo_, Tr::tr("Importen kunde inte ångras: %1"))) {
         return;
     }
-    try {
-        operations_.undoImport(*done_);
-    } catch (const Failure& e) {
-        asker_.error(Tr::tr("Importen kunde inte ångras: %1").arg(e.message()));
-        return;
-    }
-    done_.reset();
     result->setText(Tr::tr("Importen är ångrad: filerna är som de var före den."));
     fillLists();
     preview();

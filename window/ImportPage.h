@@ -63,7 +63,7 @@ class ImportPage : public QWidget {
     Asker& asker_;
     bool busy_ = false;
     ImportPreview preview_;
-    std::optional<ImportDone> done_;
+    std::optional<Undo> undo_;
 };
 
 }  // namespace window

@@ -184,12 +184,8 @@ ImportDone Operations::import(const ImportPreview& preview) {
         const QStringList before = done.snapshot.isEmpty()
                                        ? QStringList()
                                        : tool::namesOf(tool::readArchive(done.snapshot).files);
-        return ImportDone{targetsOf(done.placements), done.snapshot, before};
+        return ImportDone{targetsOf(done.placements), {done.snapshot, before}};
     });
-}
-
-void Operations::undoImport(const ImportDone& done) {
-    undo({done.snapshot, done.filesBefore});
 }
 
 QByteArray Operations::exportBytes(int language, std::optional<int> list, ExportFormat format,

@@ -89,10 +89,16 @@ struct ImportPreview {
     bool whole() const { return problem.isEmpty() && plan; }
 };
 
+// What an import, a restore or a repair left for "Ångra": the snapshot of the files as they were
+// (empty when there were none) and their names.
+struct Undo {
+    QString snapshot;
+    QStringList filesBefore;
+};
+
 struct ImportDone {
     std::vector<TargetList> targets;
-    QString snapshot;         // the files as they were before; empty when there were none
-    QStringList filesBefore;  // the data files present before
+    Undo undo;
 };
 
 struct BackupRow {
@@ -102,13 +108,6 @@ struct BackupRow {
     QStringList differ;  // the data files whose bytes differ from the folder's now
     qint64 size = 0;
     QString problem;  // why it cannot be restored, or empty
-};
-
-// What a restore or a repair left for "Ångra": the snapshot of the files as they were (empty
-// when there were none) and their names.
-struct Undo {
-    QString snapshot;
-    QStringList filesBefore;
 };
 
 struct CheckRow {
@@ -136,7 +135,6 @@ class Operations {
     // Carries out the plan the preview showed; throws Failure, having written nothing, when
     // the words of its language changed since.
     ImportDone import(const ImportPreview& preview);
-    void undoImport(const ImportDone& done);
 
     QByteArray exportBytes(int language, std::optional<int> list, ExportFormat format,
                            bool askOther = false,
