@@ -11,7 +11,7 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/ToolRun.h"
-#include "tool/formats/Html.h"
+#include "tool/formats/Formats.h"
 
 namespace {
 

@@ -13,11 +13,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -38,6 +41,8 @@
 #include "tool/Recovery.h"
 #include "tool/Snapshots.h"
 #include "tool/Words.h"
+#include "tool/formats/Formats.h"
+#include "window/Asker.h"
 #include "window/BackupsPage.h"
 #include "window/CheckPage.h"
 #include "window/ExportPage.h"
@@ -465,6 +470,46 @@ TEST_F(WordsWindowTest, PrintsTheListAndTheExamSheet) {
     asker.expect(ScriptedAsker::Print);
     click(page.print);
     EXPECT_FALSE(asker.lastPreview);
+}
+
+// The exam sheet printed for real, to a PDF file as the print dialog's "Print to file" does, and
+// read back page by page by poppler's pdftotext: the head with both columns' names on every
+// page, the score line on the first, and the rows numbered 1 to 98 in order across the pages.
+TEST_F(WordsWindowTest, PrintedExamRepeatsItsHeadOnEveryPage) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    tool::WordList list{"Djur", {}};
+    for (int p = 1; p <= 98; ++p) {
+        list.pairs.push_back({QStringLiteral("ord%1").arg(p), QStringLiteral("word%1").arg(p)});
+    }
+    const QByteArray html = tool::writeHtml({"Engelska", {list}}, {true, false, {}});
+    const QString pdf = outside("prov.pdf");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        window::printPage(QString::fromUtf8(html), printer);
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QStringList pages =
+        QString::fromUtf8(text.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2) << "98 rows fill more than one page";
+    EXPECT_TRUE(pages.first().contains("Resultat: ___ av 98"));
+    static const QRegularExpression row(QStringLiteral("^\\s*(\\d+)\\s+ord(\\d+)\\s*$"),
+                                        QRegularExpression::MultilineOption);
+    int last = 0;
+    for (const QString& page : pages) {
+        EXPECT_TRUE(page.contains("Svenska") && page.contains("Engelska")) << page.toStdString();
+        for (const QRegularExpressionMatch& m : row.globalMatch(page)) {
+            EXPECT_EQ(m.captured(1).toInt(), last + 1);
+            EXPECT_EQ(m.captured(2).toInt(), last + 1);
+            last = m.captured(1).toInt();
+        }
+    }
+    EXPECT_EQ(last, 98);
 }
 
 // A restore from a file says what it will change, changes it, and "Ångra" brings the files

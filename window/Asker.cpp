@@ -38,21 +38,25 @@ QString QtAsker::saveFile(const QString& title, const QString& suggested, const 
     return QFileDialog::getSaveFileName(parent_, title, QDir::home().filePath(suggested), filter);
 }
 
-void QtAsker::print(const QString& html, bool preview) {
+void printPage(const QString& html, QPrinter& printer) {
     QTextDocument document;
     document.setHtml(html);
-    QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
+    document.print(&printer);
+}
+
+void QtAsker::print(const QString& html, bool preview) {
+    QPrinter printer(QPrinter::HighResolution);
     if (preview) {
         QPrintPreviewDialog dialog(&printer, parent_);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                         [&document](QPrinter* p) { document.print(p); });
+                         [&html](QPrinter* p) { printPage(html, *p); });
         dialog.exec();
         return;
     }
     QPrintDialog dialog(&printer, parent_);
     if (dialog.exec() == QDialog::Accepted) {
-        document.print(&printer);
+        printPage(html, printer);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace window {
@@ -22,6 +23,10 @@ class Asker {
     // Qt's print dialog, or its print preview, for this page.
     virtual void print(const QString& html, bool preview) = 0;
 };
+
+// Prints the page `html` on `printer`, as the print dialog and its preview do: Qt's text
+// document of the page, a table's head repeated at the top of every printed page.
+void printPage(const QString& html, QPrinter& printer);
 
 // The real boxes and dialogs, modal over `parent`.
 class QtAsker : public Asker {

@@ -11,7 +11,7 @@
 #include "tool/Recovery.h"
 #include "tool/Snapshots.h"
 #include "tool/Tool.h"
-#include "tool/formats/Html.h"
+#include "tool/formats/Formats.h"
 #include "window/Text.h"
 
 namespace window {

@@ -5,7 +5,6 @@
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
 #include "tool/formats/Formats.h"
-#include "tool/formats/Html.h"
 
 namespace tool {
 

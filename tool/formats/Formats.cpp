@@ -6,7 +6,6 @@
 #include "tool/Base.h"
 #include "tool/Encodings.h"
 #include "tool/formats/Formats.h"
-#include "tool/formats/Html.h"
 
 namespace tool {
 namespace {

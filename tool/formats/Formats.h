@@ -30,8 +30,9 @@ struct HtmlSheet {
 QByteArray writeKvtml(const Lists& lists);
 QByteArray writeAnki(const Lists& lists);
 QByteArray writeCsv(const Lists& lists);
-// One printable page; `exam` leaves the other language's column empty.
-QByteArray writeHtml(const Lists& lists, bool exam);
+// The printable page and the exam sheet a teacher hands out: one page per list, its name as
+// heading, a table whose headings repeat on every printed page.
+QByteArray writeHtml(const Lists& lists, const HtmlSheet& sheet);
 
 // The most pairs a language holds; a file with more is refused as it is read.
 inline constexpr std::size_t kMostPairs =

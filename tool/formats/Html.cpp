@@ -3,12 +3,10 @@
 // has lines for the pupil's name, the date and the score. The page is Swedish, as its
 // "Svenska" column is, whatever the locale.
 
-#include "tool/formats/Html.h"
+#include "tool/formats/Formats.h"
 
 #include <algorithm>
 #include <random>
-
-#include "tool/formats/Formats.h"
 
 namespace tool {
 namespace {
@@ -85,10 +83,6 @@ QByteArray writeHtml(const Lists& lists, const HtmlSheet& sheet) {
     }
     page += QStringLiteral("</body>\n</html>\n");
     return page.toUtf8();
-}
-
-QByteArray writeHtml(const Lists& lists, bool exam) {
-    return writeHtml(lists, HtmlSheet{exam, false, std::nullopt});
 }
 
 }  // namespace tool
