@@ -16,19 +16,24 @@ struct Tr {
 
 enum Status { kDone = 0, kRefused = 1, kUsage = 2 };
 
-// Thrown by a command: the message goes to standard error and the tool ends with kRefused.
-class Refusal : public std::runtime_error {
+// What the tool tells the user when it cannot go on.
+class Error : public std::runtime_error {
   public:
-    explicit Refusal(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit Error(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString message() const { return QString::fromStdString(what()); }
+};
+
+// Thrown by a command: the message goes to standard error and the tool ends with kRefused.
+class Refusal : public Error {
+  public:
+    using Error::Error;
 };
 
 // Thrown by a command for wrong usage: the message and the command's usage line go to standard
 // error and the tool ends with kUsage.
-class UsageError : public std::runtime_error {
+class UsageError : public Error {
   public:
-    explicit UsageError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using Error::Error;
 };
 
 // Writes text as UTF-8.

@@ -111,10 +111,7 @@ ImportDone carryOut(const ImportPlan& plan) {
     ImportDone done{plan.placements, {}};
     try {
         const FileSet before = readDataFiles(plan.dataFolder);
-        done.snapshot = takeSnapshot(plan.dataFolder, before);
-        if (done.snapshot.isEmpty() && !before.empty()) {
-            done.snapshot = snapshots(plan.dataFolder).first();  // it holds these files already
-        }
+        done.snapshot = snapshotHolding(plan.dataFolder, before);
     } catch (const Refusal& e) {
         throw Refusal(
             Tr::tr("nothing was imported: the files as they are cannot be kept in a snapshot "

@@ -146,14 +146,11 @@ RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& op
         return result;
     }
     try {
-        result.snapshotBefore = takeSnapshot(dataFolder, current);
+        result.snapshotBefore = snapshotHolding(dataFolder, current);
     } catch (const Refusal& e) {
         throw Refusal(Tr::tr("nothing was restored: the files as they are cannot be kept in a "
                              "snapshot first: %1")
                           .arg(e.message()));
-    }
-    if (result.snapshotBefore.isEmpty() && !current.empty()) {
-        result.snapshotBefore = snapshots(dataFolder).value(0);  // it holds them already
     }
     replaceDataFiles(dataFolder, changed);
     return result;
@@ -229,10 +226,7 @@ CheckResult checkFolder(const QString& dataFolder, bool fix) {
     if (mended.empty()) {
         return result;
     }
-    result.snapshotBefore = takeSnapshot(dataFolder, files);
-    if (result.snapshotBefore.isEmpty()) {
-        result.snapshotBefore = snapshots(dataFolder).value(0);
-    }
+    result.snapshotBefore = snapshotHolding(dataFolder, files);
     replaceDataFiles(dataFolder, mended);
     result.mended = namesOf(mended);
     return result;

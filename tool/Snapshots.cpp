@@ -117,6 +117,11 @@ QString takeSnapshot(const QString& dataFolder, const FileSet& files) {
     return path;
 }
 
+QString snapshotHolding(const QString& dataFolder, const FileSet& files) {
+    const QString taken = takeSnapshot(dataFolder, files);
+    return taken.isEmpty() && !files.empty() ? snapshots(dataFolder).value(0) : taken;
+}
+
 int removeSnapshotLeftovers(const QString& dataFolder) {
     const QString folder = snapshotFolder(dataFolder);
     if (!QDir(folder).exists()) {

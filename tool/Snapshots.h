@@ -25,6 +25,10 @@ QString takeSnapshot(const QString& dataFolder);
 // their own (on the folder "backups"), so that two taken at once write one.
 QString takeSnapshot(const QString& dataFolder, const FileSet& files);
 
+// The snapshot that holds `files`, the data files as they are: a new one, or the newest when it
+// holds them already; nothing when there are none. Throws Refusal as takeSnapshot does.
+QString snapshotHolding(const QString& dataFolder, const FileSet& files);
+
 // Removes what an interrupted snapshot left in "backups" (hidden temporary files), under the
 // snapshots' lock; returns how many.
 int removeSnapshotLeftovers(const QString& dataFolder);

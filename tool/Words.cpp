@@ -1,21 +1,8 @@
 #include "tool/Words.h"
 
-#include "text/Text.h"
 #include "tool/Base.h"
 
 namespace tool {
-
-QString fromStore(const store::Text& text) {
-    return text::fromStore(text);
-}
-
-std::optional<char32_t> unsupportedCharacter(const QString& text) {
-    return text::unsupportedCharacter(text);
-}
-
-store::Text toStore(const QString& text) {
-    return text::toStore(text);
-}
 
 DataFolder::DataFolder(const QString& path)
     : path_(path), settings_(store::readSettingsOrDefaults(path.toStdString())) {}
@@ -82,6 +69,16 @@ WordList readList(const store::WordListImage& image, int list) {
         result.pairs.push_back({fromStore(pair.first), fromStore(pair.second)});
     }
     return result;
+}
+
+Lists listsOf(const QString& language, const store::WordListImage& image, std::optional<int> list) {
+    Lists lists{language, {}};
+    for (int l = store::kFirstUserList; l <= store::kLastUserList; ++l) {
+        if (list ? l == *list : image.count(l) > 0) {
+            lists.lists.push_back(readList(image, l));
+        }
+    }
+    return lists;
 }
 
 }  // namespace tool

@@ -9,6 +9,7 @@
 
 #include "store/Settings.h"
 #include "store/WordListImage.h"
+#include "text/Text.h"
 
 namespace tool {
 
@@ -28,11 +29,10 @@ struct Lists {
     std::vector<WordList> lists;
 };
 
-QString fromStore(const store::Text& text);
-// The first character that Windows-1252 cannot hold, or nothing when `text` fits.
-std::optional<char32_t> unsupportedCharacter(const QString& text);
-// `text` in Windows-1252; characters it cannot hold become '?'.
-store::Text toStore(const QString& text);
+// The one conversion between Unicode and the files' Windows-1252.
+using text::fromStore;
+using text::toStore;
+using text::unsupportedCharacter;
 
 class DataFolder {
   public:
@@ -62,5 +62,8 @@ class DataFolder {
 int findList(const store::WordListImage& image, const QString& given);
 
 WordList readList(const store::WordListImage& image, int list);
+
+// What an export of a language holds: list `list` only, or every list that holds pairs.
+Lists listsOf(const QString& language, const store::WordListImage& image, std::optional<int> list);
 
 }  // namespace tool

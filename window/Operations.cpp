@@ -22,9 +22,7 @@ template <typename Work>
 auto guarded(Work&& work) -> decltype(work()) {
     try {
         return work();
-    } catch (const tool::Refusal& e) {
-        throw Failure(e.message());
-    } catch (const tool::UsageError& e) {
+    } catch (const tool::Error& e) {
         throw Failure(e.message());
     } catch (const store::IoError& e) {
         throw Failure(QString::fromUtf8(e.what()));
@@ -192,13 +190,8 @@ QByteArray Operations::exportBytes(int language, std::optional<int> list, Export
                                    bool askOther, std::optional<unsigned> shuffleSeed) const {
     return guarded([&] {
         const tool::DataFolder folder(data_);
-        const store::WordListImage image = folder.wordList(language);
-        tool::Lists lists{folder.languageName(language), {}};
-        for (int l = store::kFirstUserList; l <= store::kLastUserList; ++l) {
-            if (list ? l == *list : image.count(l) > 0) {
-                lists.lists.push_back(tool::readList(image, l));
-            }
-        }
+        const tool::Lists lists =
+            tool::listsOf(folder.languageName(language), folder.wordList(language), list);
         static const tool::Format kFormats[] = {tool::Format::Kvtml, tool::Format::Anki,
                                                 tool::Format::Csv, tool::Format::Html,
                                                 tool::Format::Html};

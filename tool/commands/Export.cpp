@@ -50,16 +50,11 @@ int exportLists(Call& call) {
     const DataFolder folder(options.dataFolder());
     const int language = folder.language(options.value(QStringLiteral("language")));
     const store::WordListImage image = folder.wordList(language);
-    Lists lists{folder.languageName(language), {}};
+    std::optional<int> list;
     if (options.isSet(QStringLiteral("list"))) {
-        lists.lists.push_back(readList(image, findList(image, options.value("list"))));
-    } else {
-        for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
-            if (image.count(list) > 0) {
-                lists.lists.push_back(readList(image, list));
-            }
-        }
+        list = findList(image, options.value(QStringLiteral("list")));
     }
+    const Lists lists = listsOf(folder.languageName(language), image, list);
     const QByteArray bytes = exportBytes(*format, lists, sheet);
     if (options.isSet(QStringLiteral("output"))) {
         writeWhole(options.value(QStringLiteral("output")), bytes);
