@@ -58,7 +58,7 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace {
 
-using Pairs = std::vector<std::pair<QString, QString>>;
+using Pairs = std::vector<tool::Pair>;
 
 class WordsWindowTest : public ::testing::Test {
   protected:
@@ -73,32 +73,20 @@ class WordsWindowTest : public ::testing::Test {
     QString outside(const QString& name) const { return dir_.filePath(name); }
 
     // Settings as the program writes them, and language 1's lists holding these pairs.
-    void givenLists(const std::vector<std::pair<QString, Pairs>>& lists) {
+    void givenLists(const std::vector<tool::WordList>& lists) {
         QDir().mkpath(data());
         store::Settings settings = store::defaultSettings();
         settings.names[0] = "Engelska";
         writeFile(data() + "/agen.dat", bytesOf(store::encode(settings)));
         store::WordListImage image;
-        int number = 0;
-        for (const auto& [name, pairs] : lists) {
-            image.rename(++number, tool::toStore(name));
-            for (const auto& [swedish, other] : pairs) {
-                image.append(number, tool::toStore(swedish), tool::toStore(other));
-            }
+        for (std::size_t i = 0; i < lists.size(); ++i) {
+            tool::writeList(image, static_cast<int>(i) + 1, lists[i]);
         }
         writeFile(data() + "/bu1.dat", bytesOf(image.bytes()));
     }
 
     // The data files alone (snapshots left out), with their bytes.
-    std::map<QString, QByteArray> dataFiles() const {
-        std::map<QString, QByteArray> files;
-        for (const char* name : {"agen.dat", "bu1.dat", "bu2.dat", "bu3.dat"}) {
-            if (QFile::exists(data() + "/" + name)) {
-                files[name] = readFile(data() + "/" + name);
-            }
-        }
-        return files;
-    }
+    tool::FileSet dataFiles() const { return tool::readDataFiles(data()); }
 
     window::Window& open() {
         window_ = std::make_unique<window::Window>(data(), asker);
@@ -592,10 +580,7 @@ TEST_F(WordsWindowTest, UndoRemovesTheListARestoreBrought) {
         SCOPED_TRACE(removalFails ? "the removal fails" : "all goes well");
         QDir(data()).removeRecursively();
         givenLists({{"Djur", kAnimals}});
-        tool::FileSet archive;
-        for (const auto& [name, bytes] : dataFiles()) {
-            archive[name] = bytes;
-        }
+        tool::FileSet archive = dataFiles();
         store::WordListImage german;
         german.append(1, tool::toStore("hund"), tool::toStore("Hund"));
         archive["bu2.dat"] = bytesOf(german.bytes());

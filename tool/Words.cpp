@@ -71,6 +71,13 @@ WordList readList(const store::WordListImage& image, int list) {
     return result;
 }
 
+void writeList(store::WordListImage& image, int list, const WordList& words) {
+    image.rename(list, toStore(words.name));
+    for (const Pair& pair : words.pairs) {
+        image.append(list, toStore(pair.swedish), toStore(pair.other));
+    }
+}
+
 Lists listsOf(const QString& language, const store::WordListImage& image, std::optional<int> list) {
     Lists lists{language, {}};
     for (int l = store::kFirstUserList; l <= store::kLastUserList; ++l) {

@@ -62,6 +62,8 @@ class DataFolder {
 int findList(const store::WordListImage& image, const QString& given);
 
 WordList readList(const store::WordListImage& image, int list);
+// Names list `list` of `image` and appends the pairs of `words` to it, as the editor would.
+void writeList(store::WordListImage& image, int list, const WordList& words);
 
 // What an export of a language holds: list `list` only, or every list that holds pairs.
 Lists listsOf(const QString& language, const store::WordListImage& image, std::optional<int> list);

@@ -26,20 +26,16 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<QString, QString>>;
+using Pairs = std::vector<tool::Pair>;
 
-void writeData(const QString& data, const std::vector<std::pair<QString, Pairs>>& lists) {
+void writeData(const QString& data, const std::vector<tool::WordList>& lists) {
     store::Settings settings = store::defaultSettings();
     settings.names = {"Engelska", "Tyska", "Franska"};
     const auto s = store::encode(settings);
     tool::writeWhole(data + "/agen.dat", std::span<const unsigned char>(s.data(), s.size()));
     store::WordListImage image;
-    int number = 0;
-    for (const auto& [name, pairs] : lists) {
-        image.rename(++number, tool::toStore(name));
-        for (const auto& [swedish, other] : pairs) {
-            image.append(number, tool::toStore(swedish), tool::toStore(other));
-        }
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        tool::writeList(image, static_cast<int>(i) + 1, lists[i]);
     }
     tool::writeWhole(data + "/bu1.dat", image.bytes());
 }
