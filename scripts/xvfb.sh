@@ -34,3 +34,14 @@ start_xvfb() {
   rm -f "$ready" "$log"
   return 1
 }
+
+# Waits up to 10 s for the process $1 to end; returns its exit status, or 124 while it still
+# runs.
+wait_for_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$1" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$1" 2>/dev/null && return 124
+  wait "$1"
+}

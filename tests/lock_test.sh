@@ -65,13 +65,9 @@ xdotool search --name 'ELV$' 2>/dev/null | grep -q . && fail "the second program
 xdotool mousemove --window "$id" 20 20
 sleep 0.2
 xdotool key Return
-for _ in $(seq 100); do
-  kill -0 $second 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 $second 2>/dev/null && fail "the second program is still running after OK"
-wait $second
-status=$?
+status=0
+wait_for_exit $second || status=$?
+[ $status -ne 124 ] || fail "the second program is still running after OK"
 second=
 [ $status -eq 0 ] || fail "the second program ended with status $status"
 [ "$(state)" = "$before" ] || fail "the folder changed: $(state)"

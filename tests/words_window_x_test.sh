@@ -45,13 +45,9 @@ done
 xdotool windowsize "$id" 700 560
 sleep 0.3
 xdotool key ctrl+q
-for _ in $(seq 100); do
-  kill -0 $app_pid 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 $app_pid 2>/dev/null && fail "the window did not close"
-wait $app_pid
-status=$?
+status=0
+wait_for_exit $app_pid || status=$?
+[ $status -ne 124 ] || fail "the window did not close"
 app_pid=
 [ $status -eq 0 ] || fail "ended with status $status"
 grep -q 'size=@Size(700 560)' "$work"/config/ordlykta/ordlykta-ordlistor.conf ||
