@@ -91,6 +91,7 @@ class WordsWindowTest : public ::testing::Test {
     window::Window& open() {
         window_ = std::make_unique<window::Window>(data(), asker);
         window_->show();
+        QApplication::processEvents();  // the page on show is read
         return *window_;
     }
 
@@ -142,8 +143,8 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
                   "Svenska,Engelska\nhäst,horse\n ko , cow\nfår,\nfisk,fish\n");
         window::Window& w = open();
         w.openFile(outside("glosor v12.csv"));
-        window::ImportPage& page = *w.importPage;
-        EXPECT_EQ(w.tabs->currentWidget(), &page);
+        window::ImportPage& page = w.importPage();
+        EXPECT_TRUE(w.tabs->currentWidget()->isAncestorOf(&page));
         EXPECT_TRUE(page.detected->text().contains("CSV")) << page.detected->text().toStdString();
         EXPECT_TRUE(page.detected->text().contains("Rubrikrad: ja"));
         ASSERT_EQ(page.targets->rowCount(), 1);
@@ -185,9 +186,9 @@ TEST_F(WordsWindowTest, UndoKeepsAnotherLanguagesWordsAlreadyInASnapshot) {
     writeFile(outside("ord.csv"), "katt,cat\n");
     window::Window& w = open();
     w.openFile(outside("ord.csv"));
-    click(w.importPage->importButton);
+    click(w.importPage().importButton);
     EXPECT_TRUE(QFile::exists(data() + "/bu1.dat"));
-    click(w.importPage->undoButton);
+    click(w.importPage().undoButton);
     EXPECT_EQ(dataFiles(), before);
 }
 
@@ -199,7 +200,7 @@ TEST_F(WordsWindowTest, ImportRefusedWhenTheWordsChangedSinceThePreview) {
     writeFile(outside("ord.csv"), "häst,horse\n");
     window::Window& w = open();
     w.openFile(outside("ord.csv"));
-    window::ImportPage& page = *w.importPage;
+    window::ImportPage& page = w.importPage();
     EXPECT_EQ(row(page.targets, 0), (QStringList{"1", "Djur", "1", "3"}));
     givenLists({{"Mat", {{"ost", "cheese"}}}});
     const auto changed = dataFiles();
@@ -308,7 +309,7 @@ TEST_F(WordsWindowTest, ImportOnlyWhenThePlanIsWhole) {
         writeFile(outside("ord.txt"), c.contents);
         window::Window& w = open();
         w.openFile(outside("ord.txt"));
-        window::ImportPage& page = *w.importPage;
+        window::ImportPage& page = w.importPage();
         EXPECT_FALSE(page.importButton->isEnabled());
         EXPECT_FALSE(page.problem->text().isEmpty());
         (page.*c.option)->setChecked(true);
@@ -355,7 +356,7 @@ TEST_F(WordsWindowTest, SeparatorAndHeaderChosenChangeThePreview) {
                                         << c.header << (c.skipBadRows ? " skipping" : ""));
         writeFile(outside("ord.csv"), c.contents);
         window::Window& w = open();
-        window::ImportPage& page = *w.importPage;
+        window::ImportPage& page = w.importPage();
         page.skipBadRows->setChecked(c.skipBadRows);
         choose(page.separator, c.separator);
         choose(page.header, c.header);
@@ -376,7 +377,7 @@ TEST_F(WordsWindowTest, SeparatorAndHeaderChosenChangeThePreview) {
     window::Window& w = open();
     w.openFile(outside("ord.kvtml"));
     for (const QComboBox* box :
-         {w.importPage->separator, w.importPage->header, w.importPage->encoding}) {
+         {w.importPage().separator, w.importPage().header, w.importPage().encoding}) {
         EXPECT_FALSE(box->isEnabled());
     }
 }
@@ -399,8 +400,8 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
         {4, {"--format", "html", "--exam", "--ask", "other"}, true, "engelska-prov.html"},
     };
     window::Window& w = open();
-    window::ExportPage& page = *w.exportPage;
-    w.tabs->setCurrentWidget(&page);
+    window::ExportPage& page = w.exportPage();
+    w.showPage("export");
     for (const Case& c : cases) {
         for (const int list : {0, 2}) {
             SCOPED_TRACE(c.options.join(' ').toStdString() + " list " + std::to_string(list));
@@ -430,8 +431,8 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
 TEST_F(WordsWindowTest, PrintsTheListAndTheExamSheet) {
     givenLists({{"Djur", kAnimals}});
     window::Window& w = open();
-    window::ExportPage& page = *w.exportPage;
-    w.tabs->setCurrentWidget(&page);
+    window::ExportPage& page = w.exportPage();
+    w.showPage("export");
     choose(page.format, 0);
     EXPECT_FALSE(page.print->isEnabled());
     EXPECT_FALSE(page.exam->isEnabled());
@@ -514,8 +515,8 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     const auto now = dataFiles();
 
     window::Window& w = open();
-    window::BackupsPage& page = *w.backupsPage;
-    w.tabs->setCurrentWidget(&page);
+    window::BackupsPage& page = w.backupsPage();
+    w.showPage("backups");
     EXPECT_EQ(page.table->rowCount(), 0);
     asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
     asker.expect(ScriptedAsker::Confirm, "yes");
@@ -695,9 +696,9 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     QLocale::setDefault(QLocale(QLocale::Swedish));
     window::installTranslations();
     window::Window& w = open();
-    window::CheckPage& page = *w.checkPage;
+    window::CheckPage& page = w.checkPage();
     EXPECT_EQ(page.tree->topLevelItemCount(), 0) << "a page reads the folder when shown";
-    w.tabs->setCurrentWidget(&page);
+    w.showPage("check");
     // Each list's rows, "Vad | Lagas"; the list's own header first.
     const auto listed = [&] {
         std::map<QString, QStringList> lists;
@@ -749,7 +750,7 @@ TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
     window::Window& w = open();
     w.openFile(outside("ord.csv"));
     EXPECT_FALSE(w.banner->isVisible());
-    ASSERT_TRUE(w.importPage->importButton->isEnabled());
+    ASSERT_TRUE(w.importPage().importButton->isEnabled());
 
     QProcess trainer;
     trainer.setWorkingDirectory(data());
@@ -761,17 +762,17 @@ TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.banner->isVisible(); }, 15000));
     EXPECT_EQ(w.banner->text(), "Ordlykta är öppet. Stäng det för att importera eller återställa.");
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             w.importPage->importButton, w.backupsPage->restoreFile, w.checkPage->mend}) {
+             w.importPage().importButton, w.backupsPage().restoreFile, w.checkPage().mend}) {
         EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
     }
-    EXPECT_TRUE(w.exportPage->save->isEnabled()) << "reading works while the trainer runs";
-    EXPECT_TRUE(w.backupsPage->saveBackup->isEnabled());
+    EXPECT_TRUE(w.exportPage().save->isEnabled()) << "reading works while the trainer runs";
+    EXPECT_TRUE(w.backupsPage().saveBackup->isEnabled());
 
     trainer.kill();
     trainer.waitForFinished();
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !w.banner->isVisible(); }, 3 * window::Window::kLockCheckMs));
-    EXPECT_TRUE(w.importPage->importButton->isEnabled());
+    EXPECT_TRUE(w.importPage().importButton->isEnabled());
 }
 
 // Every control of every page has a name a screen reader says, and within a page (with the
@@ -867,10 +868,10 @@ TEST_F(WordsWindowTest, OpensOnTheFileADesktopHandsOver) {
         SCOPED_TRACE(given.toStdString());
         const auto w = window::startWindow({"ordlykta-ordlistor", "--data", data(), given}, asker);
         EXPECT_TRUE(w->isVisible());
-        EXPECT_EQ(w->tabs->currentWidget(), w->importPage);
-        EXPECT_EQ(w->importPage->file->text(), outside("glosor v12.csv"));
-        ASSERT_EQ(w->importPage->targets->rowCount(), 1);
-        EXPECT_EQ(row(w->importPage->targets, 0), (QStringList{"1", "Djur", "2", "4"}));
+        EXPECT_TRUE(w->tabs->currentWidget()->isAncestorOf(&w->importPage()));
+        EXPECT_EQ(w->importPage().file->text(), outside("glosor v12.csv"));
+        ASSERT_EQ(w->importPage().targets->rowCount(), 1);
+        EXPECT_EQ(row(w->importPage().targets, 0), (QStringList{"1", "Djur", "2", "4"}));
     }
     EXPECT_THROW(window::startWindow({"ordlykta-ordlistor", "a", "b"}, asker), window::Failure);
 }

@@ -1,8 +1,10 @@
 #pragma once
 // Small helpers the pages build their controls with.
 
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,21 @@ inline QLabel* labelFor(QWidget* buddy, const QString& text) {
         name.chop(1);
     }
     buddy->setAccessibleName(name);
+    return label;
+}
+
+// `label` in `text` colour, on a `background` with a thin frame and a margin of half a line when
+// one is given.
+inline QLabel* coloured(QLabel* label, QColor text, QColor background = {}) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        palette.setColor(QPalette::Window, background);
+        label->setAutoFillBackground(true);
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        label->setMargin(label->fontMetrics().height() / 2);
+    }
+    label->setPalette(palette);
     return label;
 }
 

@@ -81,7 +81,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
                   Tr::tr("Par som lämnas utanför eller stoppar importen"));
     problem = new QLabel;
     problem->setWordWrap(true);
-    problem->setStyleSheet(QStringLiteral("color:#a00000"));
+    coloured(problem, QColor(0xa0, 0x00, 0x00));
     importButton = named(new QPushButton(Tr::tr("I&mportera")), Tr::tr("Importera"));
     undoButton = named(new QPushButton(Tr::tr("Ån&gra importen")), Tr::tr("Ångra importen"));
     result = new QLabel;

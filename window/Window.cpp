@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -18,43 +19,35 @@
 namespace window {
 
 Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
-    : QWidget(parent), operations_(dataFolder), lockTimer_(new QTimer(this)) {
+    : QWidget(parent), operations_(dataFolder), asker_(asker), lockTimer_(new QTimer(this)) {
     setWindowTitle(Tr::tr("Ordlykta ordlistor"));
-    banner = new QLabel(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa."));
+    banner = coloured(
+        new QLabel(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa.")),
+        Qt::black, QColor(0xff, 0xf3, 0xb0));
     banner->setWordWrap(true);
-    banner->setAutoFillBackground(true);
-    banner->setStyleSheet(QStringLiteral(
-        "QLabel{background:#fff3b0;color:#000;padding:.5em;border:1px solid #c9a400}"));
     banner->setAccessibleName(banner->text());
     banner->hide();
 
-    importPage = new ImportPage(operations_, asker);
-    exportPage = new ExportPage(operations_, asker);
-    backupsPage = new BackupsPage(operations_, asker);
-    checkPage = new CheckPage(operations_, asker);
+    // A tab holds its page once it is built.
     tabs = named(new QTabWidget, Tr::tr("Sidor"));
-    tabs->addTab(importPage, Tr::tr("&Importera"));
-    tabs->addTab(exportPage, Tr::tr("&Exportera och skriv ut"));
-    tabs->addTab(backupsPage, Tr::tr("&Säkerhetskopior"));
-    tabs->addTab(checkPage, Tr::tr("&Kontroll"));
+    for (const QString& title : {Tr::tr("&Importera"), Tr::tr("&Exportera och skriv ut"),
+                                 Tr::tr("&Säkerhetskopior"), Tr::tr("&Kontroll")}) {
+        auto* holder = new QWidget;
+        (new QVBoxLayout(holder))->setContentsMargins(QMargins());
+        tabs->addTab(holder, title);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(banner);
     layout->addWidget(tabs, 1);
 
-    connect(importPage, &ImportPage::changed, this, &Window::reloadAll);
-    connect(backupsPage, &BackupsPage::changed, this, &Window::reloadAll);
-    connect(checkPage, &CheckPage::changed, this, &Window::reloadAll);
-    // A page reads the folder when it is shown, so that the window opens without waiting for
-    // the pages behind it; the snapshots are read again each time, as the program takes them.
-    stale_.assign(static_cast<std::size_t>(tabs->count()), true);
-    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (tabs->widget(index) == backupsPage) {
-            stale_[static_cast<std::size_t>(index)] = true;
+    // The snapshots are read again each time the page is shown, as the program takes them.
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab == kBackups) {
+            stale_[kBackups] = true;
         }
-        showing(index);
+        showing(tab);
     });
-    showing(tabs->currentIndex());
 
     // Closed from the keyboard too where no window manager offers Alt+F4.
     for (const auto key : {QKeySequence::Close, QKeySequence::Quit}) {
@@ -65,6 +58,7 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
     connect(lockTimer_, &QTimer::timeout, this, &Window::checkLock);
     lockTimer_->start(kLockCheckMs);
     checkLock();
+    build(kImport);
 
     const QSettings settings;
     resize(settings.value(QStringLiteral("window/size"), QSize(760, 620)).toSize());
@@ -72,19 +66,67 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
 
 Window::~Window() = default;
 
+ImportPage& Window::importPage() {
+    build(kImport);
+    return *import_;
+}
+
+ExportPage& Window::exportPage() {
+    build(kExport);
+    return *export_;
+}
+
+BackupsPage& Window::backupsPage() {
+    build(kBackups);
+    return *backups_;
+}
+
+CheckPage& Window::checkPage() {
+    build(kCheck);
+    return *check_;
+}
+
+void Window::build(int tab) {
+    QLayout* holder = tabs->widget(tab)->layout();
+    if (holder->count() > 0) {
+        return;
+    }
+    QWidget* page = nullptr;
+    switch (tab) {
+        case kImport:
+            page = import_ = new ImportPage(operations_, asker_);
+            import_->setBusy(busy_);
+            connect(import_, &ImportPage::changed, this, &Window::reloadAll);
+            break;
+        case kExport:
+            page = export_ = new ExportPage(operations_, asker_);
+            break;
+        case kBackups:
+            page = backups_ = new BackupsPage(operations_, asker_);
+            backups_->setBusy(busy_);
+            connect(backups_, &BackupsPage::changed, this, &Window::reloadAll);
+            break;
+        default:
+            page = check_ = new CheckPage(operations_, asker_);
+            check_->setBusy(busy_);
+            connect(check_, &CheckPage::changed, this, &Window::reloadAll);
+            break;
+    }
+    holder->addWidget(page);
+    page->show();  // a layout shows a new child of a shown widget only on the next event loop turn
+}
+
 void Window::openFile(const QString& path) {
-    tabs->setCurrentWidget(importPage);
-    importPage->openFile(path);
+    tabs->setCurrentIndex(kImport);
+    showing(kImport);
+    importPage().openFile(path);
 }
 
 bool Window::showPage(const QString& name) {
-    const std::pair<const char*, QWidget*> pages[] = {{"import", importPage},
-                                                      {"export", exportPage},
-                                                      {"backups", backupsPage},
-                                                      {"check", checkPage}};
-    for (const auto& [word, page] : pages) {
-        if (name == QLatin1String(word)) {
-            tabs->setCurrentWidget(page);
+    const char* const names[kTabs] = {"import", "export", "backups", "check"};
+    for (int tab = 0; tab < kTabs; ++tab) {
+        if (name == QLatin1String(names[tab])) {
+            tabs->setCurrentIndex(tab);
             return true;
         }
     }
@@ -99,9 +141,15 @@ void Window::checkLock() {
     const bool ended = busy_ && !busy;
     busy_ = busy;
     banner->setVisible(busy);
-    importPage->setBusy(busy);
-    backupsPage->setBusy(busy);
-    checkPage->setBusy(busy);
+    if (import_ != nullptr) {
+        import_->setBusy(busy);
+    }
+    if (backups_ != nullptr) {
+        backups_->setBusy(busy);
+    }
+    if (check_ != nullptr) {
+        check_->setBusy(busy);
+    }
     if (ended) {
         reloadAll();  // the trainer may have changed the words
     }
@@ -112,21 +160,33 @@ void Window::reloadAll() {
     showing(tabs->currentIndex());
 }
 
-void Window::showing(int index) {
-    if (index < 0 || !stale_[static_cast<std::size_t>(index)]) {
+// Reads the folder into the page of this tab, building it first, if it is not up to date.
+void Window::showing(int tab) {
+    if (tab < 0 || !stale_[static_cast<std::size_t>(tab)]) {
         return;
     }
-    stale_[static_cast<std::size_t>(index)] = false;
-    QWidget* page = tabs->widget(index);
-    if (page == importPage) {
-        importPage->reload();
-    } else if (page == exportPage) {
-        exportPage->reload();
-    } else if (page == backupsPage) {
-        backupsPage->reload();
-    } else if (page == checkPage) {
-        checkPage->reload();
+    stale_[static_cast<std::size_t>(tab)] = false;
+    switch (tab) {
+        case kImport:
+            importPage().reload();
+            break;
+        case kExport:
+            exportPage().reload();
+            break;
+        case kBackups:
+            backupsPage().reload();
+            break;
+        default:
+            checkPage().reload();
+            break;
     }
+}
+
+// The window goes on the screen before the folder is read: the page on show is read as soon as
+// the event loop runs, which is before anything the user does reaches it.
+void Window::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, [this] { showing(tabs->currentIndex()); });
 }
 
 void Window::closeEvent(QCloseEvent* event) {

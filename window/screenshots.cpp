@@ -85,13 +85,13 @@ int main(int argc, char* argv[]) {
     window.resize(760, 620);
     window.show();
     window.openFile(glosor);
-    window.importPage->skipBadRows->setChecked(true);  // "penna," is left out
+    window.importPage().skipBadRows->setChecked(true);  // "penna," is left out
     const char* const names[] = {"1-import", "2-export", "3-backups", "4-check"};
     for (int page = 0; page < 4; ++page) {
         window.tabs->setCurrentIndex(page);
         if (page == 1) {
-            window.exportPage->format->setCurrentIndex(4);
-            emit window.exportPage->format->activated(4);
+            window.exportPage().format->setCurrentIndex(4);
+            emit window.exportPage().format->activated(4);
         }
         settle();
         const QString path =
