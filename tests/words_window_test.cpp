@@ -29,6 +29,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QTreeWidget>
+#include <functional>
 
 #include "store/File.h"
 #include "store/FolderLock.h"
@@ -740,6 +741,39 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     click(page.undoButton);
     EXPECT_EQ(dataFiles(), before);
     EXPECT_TRUE(page.mend->isEnabled());
+}
+
+// While the trainer holds the folder every change is refused in the window's own words, an
+// import as much as a restore, a repair or an undo, and nothing is written.
+TEST_F(WordsWindowTest, ChangesRefusedWhileTheTrainerHoldsTheFolder) {
+    givenLists({{"Djur", kAnimals}});
+    writeFile(outside("kopia.tar.gz"), tool::packArchive(dataFiles()));
+    writeFile(outside("ord.csv"), "katt,cat\n");
+    window::Operations operations(data());
+    window::ImportChoice choice;
+    choice.path = outside("ord.csv");
+    const window::ImportPreview preview = operations.previewImport(choice);
+    ASSERT_TRUE(preview.whole()) << preview.problem.toStdString();
+    const auto before = dataFiles();
+    // A lock of its own on the folder, as the trainer's would be.
+    const store::FolderLock trainer(data().toStdString());
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"import", [&] { operations.import(preview); }},
+        {"restore", [&] { operations.restore(outside("kopia.tar.gz")); }},
+        {"mend", [&] { operations.mend(); }},
+        {"undo", [&] { operations.undo({}); }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        try {
+            change();
+            ADD_FAILURE() << "written while the trainer holds the folder";
+        } catch (const window::Failure& e) {
+            EXPECT_EQ(e.message(),
+                      "Ordlykta är öppet. Stäng det för att importera eller återställa.");
+        }
+    }
+    EXPECT_EQ(dataFiles(), before);
 }
 
 // A real trainer holding the folder: the banner shows and every writing button is disabled;

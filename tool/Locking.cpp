@@ -18,7 +18,7 @@ std::unique_ptr<store::FolderLock> holdDataFolder(const QString& folder, const Q
     }
     auto lock = std::make_unique<store::FolderLock>(folder.toStdString());
     if (lock->taken()) {
-        throw Refusal(
+        throw FolderBusy(
             Tr::tr("ordlykta is running in %1; end it first, then %2").arg(folder, command));
     }
     if (lock->state() == store::FolderLock::State::Held) {

@@ -1,12 +1,12 @@
 #include "window/Operations.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "store/FolderLock.h"
 #include "store/WordList.h"
 #include "tool/Archive.h"
 #include "tool/Importing.h"
+#include "tool/Locking.h"
 #include "tool/Output.h"
 #include "tool/Recovery.h"
 #include "tool/Snapshots.h"
@@ -17,11 +17,14 @@
 namespace window {
 namespace {
 
-// Runs `work`, turning the tool's refusals and the store's errors into a Failure.
+// Runs `work`, turning the tool's refusals and the store's errors into a Failure; the refusal
+// while the trainer holds the folder in the window's own words.
 template <typename Work>
 auto guarded(Work&& work) -> decltype(work()) {
     try {
         return work();
+    } catch (const tool::FolderBusy&) {
+        throw Failure(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa."));
     } catch (const tool::Error& e) {
         throw Failure(e.message());
     } catch (const store::IoError& e) {
@@ -58,21 +61,6 @@ std::vector<TargetList> targetsOf(const std::vector<tool::Placement>& placements
         targets.push_back({p.list, p.name, added, p.countBefore + added});
     }
     return targets;
-}
-
-// The data folder held against the trainer while a change is written.
-std::unique_ptr<store::FolderLock> hold(const QString& data) {
-    if (!QDir().mkpath(data)) {
-        throw Failure(Tr::tr("Mappen %1 kan inte skapas.").arg(data));
-    }
-    auto lock = std::make_unique<store::FolderLock>(data.toStdString());
-    if (lock->taken()) {
-        throw Failure(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa."));
-    }
-    if (lock->state() == store::FolderLock::State::Held) {
-        tool::recoverDataFolder(data);
-    }
-    return lock;
 }
 
 // The data files there are, by name.
@@ -237,7 +225,7 @@ QStringList Operations::changesOf(const QString& archive) const {
 
 Undo Operations::restore(const QString& archive) {
     return guarded([&] {
-        const auto lock = hold(data_);
+        const auto lock = tool::holdDataFolder(data_, QStringLiteral("restore"));
         const QStringList before = presentFiles(data_);
         tool::RestoreOptions options;
         options.archive = archive;
@@ -249,7 +237,7 @@ Undo Operations::restore(const QString& archive) {
 // only then, once the files as they are now are kept in a snapshot too.
 void Operations::undo(const Undo& undo) {
     guarded([&] {
-        const auto lock = hold(data_);
+        const auto lock = tool::holdDataFolder(data_, QStringLiteral("restore"));
         QStringList added = presentFiles(data_);
         added.removeIf([&](const QString& name) { return undo.filesBefore.contains(name); });
         if (!added.isEmpty()) {
@@ -313,7 +301,7 @@ std::vector<CheckRow> Operations::check() const {
 
 Undo Operations::mend() {
     return guarded([&] {
-        const auto lock = hold(data_);
+        const auto lock = tool::holdDataFolder(data_, QStringLiteral("check --fix"));
         const QStringList before = presentFiles(data_);
         return Undo{tool::checkFolder(data_, true).snapshotBefore, before};
     });
