@@ -214,21 +214,35 @@ TEST_F(BackupTest, WritingCommandsRefuseWhileTheFolderIsHeld) {
     EXPECT_EQ(folderBytes(dir_.path()), before);
 }
 
-// A FIFO in a data file's place is refused at once: reading it would wait for a writer.
+// A FIFO in a data file's place is refused at once: reading it would wait for a writer. So is
+// a file far larger than any data file, before it is read.
 TEST_F(BackupTest, ADataFileThatIsNoPlainFileIsRefusedUnread) {
-    makeFiles("a");
-    ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
-    QFile::remove(dataFile("bu2.dat"));
-    ASSERT_EQ(::mkfifo(dataFile("bu2.dat").toLocal8Bit().constData(), 0600), 0);
-    const auto before = folderBytes(dir_.path());
-    for (const QStringList& command :
-         {QStringList{"backup", "--output", file("c.tar.gz")}, QStringList{"check"},
-          QStringList{"check", "--fix"}, QStringList{"restore", file("b.tar.gz")}}) {
-        const ToolResult r = run(command);
-        EXPECT_EQ(r.status, 1) << command.join(' ').toStdString();
-        EXPECT_NE(r.err.find("bu2.dat: not a regular file"), std::string::npos) << r.err;
+    const std::pair<bool, const char*> cases[] = {
+        {true, "bu2.dat: not a regular file"},
+        {false, "bu2.dat has 4194305 bytes, far more than a data file of ordlykta"}};
+    for (const auto& [fifo, message] : cases) {
+        SCOPED_TRACE(message);
+        QDir(data()).removeRecursively();
+        QDir().mkpath(data());
+        makeFiles("a");
+        QFile::remove(file("b.tar.gz"));
+        ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
+        QFile::remove(dataFile("bu2.dat"));
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(dataFile("bu2.dat").toLocal8Bit().constData(), 0600), 0);
+        } else {
+            writeFile(dataFile("bu2.dat"), QByteArray(4 * 1024 * 1024 + 1, 'x'));
+        }
+        const auto before = folderBytes(dir_.path());
+        for (const QStringList& command :
+             {QStringList{"backup", "--output", file("c.tar.gz")}, QStringList{"check"},
+              QStringList{"check", "--fix"}, QStringList{"restore", file("b.tar.gz")}}) {
+            const ToolResult r = run(command);
+            EXPECT_EQ(r.status, 1) << command.join(' ').toStdString();
+            EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
+        }
+        EXPECT_EQ(folderBytes(dir_.path()), before);
     }
-    EXPECT_EQ(folderBytes(dir_.path()), before);
 }
 
 // Each kind of damage: what check says of it, and what --fix leaves.

@@ -7,7 +7,6 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <memory>
@@ -132,23 +131,17 @@ FileSet readDataFiles(const QString& folder) {
     FileSet files;
     for (const std::string& known : store::kDataFileNames) {
         const QString name = QString::fromStdString(known);
-        QFile file(folder + QLatin1Char('/') + name);
-        if (!file.exists()) {
+        const QString path = folder + QLatin1Char('/') + name;
+        const QFileInfo info(path);
+        if (!info.exists()) {
             continue;
         }
-        // A FIFO or a device would block the reading or never end it.
-        if (!QFileInfo(file).isFile()) {
-            throw Refusal(Tr::tr("%1: not a regular file").arg(file.fileName()));
-        }
-        if (!file.open(QIODevice::ReadOnly)) {
-            throw Refusal(Tr::tr("%1 cannot be read: %2").arg(file.fileName(), file.errorString()));
-        }
-        if (file.size() > kLargestArchive) {
-            throw Refusal(Tr::tr("%1 has %2 bytes, far more than a data file of ordlykta")
-                              .arg(file.fileName())
-                              .arg(file.size()));
-        }
-        files[name] = file.readAll();
+        // A FIFO or a device, which would block the reading or never end it, is refused unread.
+        files[name] =
+            readRegularFile(path, kLargestArchive,
+                            Tr::tr("%1 has %2 bytes, far more than a data file of ordlykta")
+                                .arg(path)
+                                .arg(info.size()));
     }
     return files;
 }
@@ -189,16 +182,11 @@ QByteArray packArchive(const FileSet& files) {
 }
 
 ArchiveContent readArchive(const QString& path) {
-    requireRegularFile(path, kLargestArchive,
-                       Tr::tr("%1: larger than 4 MB, too large for a backup").arg(path));
+    const QByteArray packed = readRegularFile(
+        path, kLargestArchive, Tr::tr("%1: larger than 4 MB, too large for a backup").arg(path));
     const auto notABackup = [&] {
         return Refusal(Tr::tr("%1 is not a gzip-compressed tar archive").arg(path));
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw Refusal(Tr::tr("%1 cannot be read: %2").arg(path, file.errorString()));
-    }
-    const QByteArray packed = file.read(kLargestArchive + 1);
     if (packed.size() < 2 || packed[0] != '\x1f' || packed[1] != '\x8b') {
         throw notABackup();
     }

@@ -1,5 +1,6 @@
 #include "tool/Base.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace tool {
@@ -10,8 +11,9 @@ void print(std::ostream& stream, const QString& text) {
     stream.flush();
 }
 
-void requireRegularFile(const QString& path, qint64 largest, const QString& tooLarge) {
-    const QFileInfo info(path);
+QByteArray readRegularFile(const QString& path, qint64 largest, const QString& tooLarge) {
+    QFile file(path);
+    const QFileInfo info(file);
     if (!info.exists()) {
         throw Refusal(Tr::tr("%1: no such file").arg(path));
     }
@@ -21,6 +23,14 @@ void requireRegularFile(const QString& path, qint64 largest, const QString& tooL
     if (info.size() > largest) {
         throw Refusal(tooLarge);
     }
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Refusal(Tr::tr("%1 cannot be read: %2").arg(path, file.errorString()));
+    }
+    QByteArray bytes = file.read(largest + 1);
+    if (bytes.size() > largest) {
+        throw Refusal(tooLarge);
+    }
+    return bytes;
 }
 
 }  // namespace tool

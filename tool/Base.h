@@ -39,8 +39,9 @@ class UsageError : public Error {
 // Writes text as UTF-8.
 void print(std::ostream& stream, const QString& text);
 
-// Refuses, before reading it, a file that is missing, is not a regular file (a folder, a FIFO)
-// or holds more than `largest` bytes; `tooLarge` is the refusal of the last kind.
-void requireRegularFile(const QString& path, qint64 largest, const QString& tooLarge);
+// The file at `path` whole. Refuses, before reading it, a file that is missing, is not a
+// regular file (a folder, a FIFO) or holds more than `largest` bytes, and one that grows past
+// them while it is read; `tooLarge` is the refusal of that kind.
+QByteArray readRegularFile(const QString& path, qint64 largest, const QString& tooLarge);
 
 }  // namespace tool

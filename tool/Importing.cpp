@@ -1,6 +1,5 @@
 #include "tool/Importing.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include "store/FolderLock.h"
@@ -18,16 +17,8 @@ constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
 // The file whole; anything but a readable regular file of at most 16 MB is refused unread.
 QByteArray readInput(const QString& path) {
-    const QString tooLarge = Tr::tr("%1: larger than 16 MB, too large for word lists").arg(path);
-    requireRegularFile(path, kLargestFile, tooLarge);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw Refusal(Tr::tr("%1 cannot be read: %2").arg(path, file.errorString()));
-    }
-    const QByteArray bytes = file.read(kLargestFile + 1);
-    if (bytes.size() > kLargestFile) {
-        throw Refusal(tooLarge);
-    }
+    const QByteArray bytes = readRegularFile(
+        path, kLargestFile, Tr::tr("%1: larger than 16 MB, too large for word lists").arg(path));
     // A spreadsheet program's own file: a zip (.xlsx, .ods) or an OLE compound file (.xls).
     if (bytes.startsWith("PK\x03\x04") || bytes.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
         throw Refusal(Tr::tr("%1 is a spreadsheet, not text: save it as CSV from your spreadsheet "
