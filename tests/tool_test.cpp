@@ -668,6 +668,7 @@ TEST_F(ToolTest, SeparatorHeaderAndEncodingAreDetected) {
         {"h\xE4st;h\xF6ra \x84x\x93\n",
          {},
          "1\th\xC3\xA4st\th\xC3\xB6ra \xE2\x80\x9Ex\xE2\x80\x9C\n"},
+        {"\xEF\xBB\xBFh\xE4st,horse\n", {}, "1\th\xC3\xA4st\thorse\n"},
     };
     for (const Case& c : cases) {
         makeLanguage({});

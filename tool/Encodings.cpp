@@ -2,8 +2,8 @@
 
 #include <QStringDecoder>
 
+#include "text/Text.h"
 #include "tool/Base.h"
-#include "tool/Words.h"
 
 namespace tool {
 namespace {
@@ -22,6 +22,15 @@ int firstBadLine(const QByteArray& bytes, QStringDecoder::Encoding encoding) {
     return line;
 }
 
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+// Windows-1252 through text/, as the word lists hold it: every byte is a character. A UTF-8
+// byte-order mark before it is dropped.
+DecodedText fromWindows1252(const QByteArray& bytes) {
+    const QByteArray body = bytes.startsWith(kUtf8Mark) ? bytes.mid(3) : bytes;
+    return {text::fromStore(body.toStdString()), QStringLiteral("Windows-1252")};
+}
+
 }  // namespace
 
 DecodedText decodeText(const QByteArray& bytes) {
@@ -32,14 +41,13 @@ DecodedText decodeText(const QByteArray& bytes) {
         return {decoder(bytes.mid(2)),
                 little ? QStringLiteral("UTF-16LE") : QStringLiteral("UTF-16BE")};
     }
-    const bool mark = bytes.startsWith("\xEF\xBB\xBF");
-    const QByteArray body = mark ? bytes.mid(3) : bytes;
+    const bool mark = bytes.startsWith(kUtf8Mark);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(body);
+    QString text = decoder(mark ? bytes.mid(3) : bytes);
     if (!decoder.hasError()) {
         return {std::move(text), mark ? QStringLiteral("UTF-8 with BOM") : QStringLiteral("UTF-8")};
     }
-    return {fromStore(body.toStdString()), QStringLiteral("Windows-1252")};
+    return fromWindows1252(bytes);
 }
 
 namespace {
@@ -69,10 +77,7 @@ QString decodeAs(const QByteArray& bytes, const QString& name) {
 DecodedText decodeChosen(const QByteArray& bytes, const QString& name) {
     if (name.compare(QLatin1String("Windows-1252"), Qt::CaseInsensitive) == 0 ||
         name.compare(QLatin1String("cp1252"), Qt::CaseInsensitive) == 0) {
-        // The store's table: every byte is a character, as the word lists hold them.
-        const bool mark = bytes.startsWith("\xEF\xBB\xBF");
-        return {fromStore((mark ? bytes.mid(3) : bytes).toStdString()),
-                QStringLiteral("Windows-1252")};
+        return fromWindows1252(bytes);
     }
     return {decodeStrictly(bytes, name, Tr::tr("line %1 is not %2 text")), name};
 }
