@@ -99,9 +99,10 @@ ImportDone carryOut(const ImportPlan& plan) {
                              "import was planned; import again")
                           .arg(plan.language));
     }
-    ImportDone done{plan.placements, {}};
+    ImportDone done{plan.placements, {}, {}};
     try {
         const FileSet before = readDataFiles(plan.dataFolder);
+        done.filesBefore = namesOf(before);
         done.snapshot = snapshotHolding(plan.dataFolder, before);
     } catch (const Refusal& e) {
         throw Refusal(

@@ -53,6 +53,7 @@ struct ImportDone {
     std::vector<Placement> placements;
     QString snapshot;  // the files as they were before, for `ordlykta restore --latest`; empty
                        // when the folder held no data files
+    QStringList filesBefore;  // the data files there were before, by name
 };
 
 // Carries out a whole plan: holds the data folder (making it), takes a snapshot of the data

@@ -132,6 +132,7 @@ RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& op
     }
 
     const FileSet current = readDataFiles(dataFolder);
+    result.filesBefore = namesOf(current);
     FileSet changed;
     for (const auto& [name, bytes] : chosen) {
         const auto now = current.find(name);
@@ -203,6 +204,7 @@ bool CheckResult::allMended() const {
 CheckResult checkFolder(const QString& dataFolder, bool fix) {
     CheckResult result;
     const FileSet files = readDataFiles(dataFolder);
+    result.filesBefore = namesOf(files);
     for (const Finding& f : findProblems(files)) {
         result.findings.push_back({f, placeOf(f), describeFinding(f)});
         if (f.kind == Finding::WrongSize && !result.soundCopies.count(f.file)) {

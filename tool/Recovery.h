@@ -33,11 +33,12 @@ struct RestoreOptions {
 };
 
 struct RestoreResult {
-    QString archive;         // restored from
-    QStringList restored;    // the files written
-    QStringList unchanged;   // files of the archive that were the same already
-    QString snapshotBefore;  // the files as they were, or empty when no snapshot was needed
-    QStringList passedOver;  // newer snapshots not taken, each "path: reason"
+    QString archive;          // restored from
+    QStringList restored;     // the files written
+    QStringList unchanged;    // files of the archive that were the same already
+    QString snapshotBefore;   // the files as they were, or empty when no snapshot was needed
+    QStringList filesBefore;  // the data files there were before, by name
+    QStringList passedOver;   // newer snapshots not taken, each "path: reason"
 };
 
 // Restores into `dataFolder`, whose lock the caller holds. Everything is checked before
@@ -66,8 +67,9 @@ struct CheckFinding {
 
 struct CheckResult {
     std::vector<CheckFinding> findings;
-    QStringList mended;      // with fix: the files mended
-    QString snapshotBefore;  // with fix: the files as they were
+    QStringList filesBefore;  // the data files there were, by name, before any was mended
+    QStringList mended;       // with fix: the files mended
+    QString snapshotBefore;   // with fix: the files as they were
     // For each file of the wrong size: the newest snapshot that holds a sound copy of it
     // (restore it with --only), or empty when none does.
     std::map<QString, QString> soundCopies;

@@ -63,11 +63,6 @@ std::vector<TargetList> targetsOf(const std::vector<tool::Placement>& placements
     return targets;
 }
 
-// The data files there are, by name.
-QStringList presentFiles(const QString& data) {
-    return tool::namesOf(tool::readDataFiles(data));
-}
-
 bool sameList(const tool::Finding& a, const tool::Finding& b) {
     return a.file == b.file && a.language == b.language && a.list == b.list;
 }
@@ -166,11 +161,7 @@ ImportDone Operations::import(const ImportPreview& preview) {
     }
     return guarded([&] {
         const tool::ImportDone done = tool::carryOut(*preview.plan);
-        // The snapshot holds the data files there were; none when it is empty.
-        const QStringList before = done.snapshot.isEmpty()
-                                       ? QStringList()
-                                       : tool::namesOf(tool::readArchive(done.snapshot).files);
-        return ImportDone{targetsOf(done.placements), {done.snapshot, before}};
+        return ImportDone{targetsOf(done.placements), {done.snapshot, done.filesBefore}};
     });
 }
 
@@ -226,10 +217,10 @@ QStringList Operations::changesOf(const QString& archive) const {
 Undo Operations::restore(const QString& archive) {
     return guarded([&] {
         const auto lock = tool::holdDataFolder(data_, QStringLiteral("restore"));
-        const QStringList before = presentFiles(data_);
         tool::RestoreOptions options;
         options.archive = archive;
-        return Undo{tool::restoreArchive(data_, options).snapshotBefore, before};
+        const tool::RestoreResult result = tool::restoreArchive(data_, options);
+        return Undo{result.snapshotBefore, result.filesBefore};
     });
 }
 
@@ -238,10 +229,11 @@ Undo Operations::restore(const QString& archive) {
 void Operations::undo(const Undo& undo) {
     guarded([&] {
         const auto lock = tool::holdDataFolder(data_, QStringLiteral("restore"));
-        QStringList added = presentFiles(data_);
+        const tool::FileSet now = tool::readDataFiles(data_);
+        QStringList added = tool::namesOf(now);
         added.removeIf([&](const QString& name) { return undo.filesBefore.contains(name); });
         if (!added.isEmpty()) {
-            tool::takeSnapshot(data_);
+            tool::takeSnapshot(data_, now);
         }
         if (!undo.snapshot.isEmpty()) {
             tool::RestoreOptions options;
@@ -302,8 +294,8 @@ std::vector<CheckRow> Operations::check() const {
 Undo Operations::mend() {
     return guarded([&] {
         const auto lock = tool::holdDataFolder(data_, QStringLiteral("check --fix"));
-        const QStringList before = presentFiles(data_);
-        return Undo{tool::checkFolder(data_, true).snapshotBefore, before};
+        const tool::CheckResult result = tool::checkFolder(data_, true);
+        return Undo{result.snapshotBefore, result.filesBefore};
     });
 }
 
