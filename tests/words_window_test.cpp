@@ -743,6 +743,44 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     EXPECT_TRUE(page.mend->isEnabled());
 }
 
+// A file of the wrong size cannot be mended: its row names the newest snapshot with a sound
+// copy of it, at the time the backups page shows for that snapshot, and none when there is none.
+TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
+    QLocale::setDefault(QLocale(QLocale::Swedish));
+    window::installTranslations();
+    for (const bool kept : {true, false}) {
+        SCOPED_TRACE(kept ? "a snapshot holds a sound copy" : "none does");
+        QDir(data()).removeRecursively();
+        givenLists({{"Djur", kAnimals}});
+        const QString sound = kept ? tool::takeSnapshot(data()) : QString();
+        QByteArray words = readFile(data() + "/bu1.dat");
+        words.chop(store::kRecordSize);
+        writeFile(data() + "/bu1.dat", words);
+        tool::takeSnapshot(data());  // newer, and of the damaged file
+        window::Window& w = open();
+        w.showPage("check");
+        QTreeWidget* tree = w.checkPage().tree;
+        ASSERT_EQ(tree->topLevelItemCount(), 1);
+        ASSERT_EQ(tree->topLevelItem(0)->childCount(), 1);
+        const QTreeWidgetItem* row = tree->topLevelItem(0)->child(0);
+        EXPECT_EQ(tree->topLevelItem(0)->text(0), "bu1.dat");
+        EXPECT_EQ(row->text(2), "nej");
+        EXPECT_EQ(row->toolTip(1), sound);
+        const QString found = "679932 byte i stället för 680000";
+        if (!kept) {
+            EXPECT_EQ(row->text(1), found);
+            continue;
+        }
+        w.showPage("backups");
+        const QTableWidget* table = w.backupsPage().table;
+        ASSERT_EQ(table->rowCount(), 2);
+        const int r = table->item(0, 0)->toolTip() == sound ? 0 : 1;
+        ASSERT_EQ(table->item(r, 0)->toolTip(), sound);
+        EXPECT_EQ(row->text(1), found + "; en hel kopia finns i ögonblicksbilden från " +
+                                    table->item(r, 0)->text() + " (Säkerhetskopior)");
+    }
+}
+
 // While the trainer holds the folder every change is refused in the window's own words, an
 // import as much as a restore, a repair or an undo, and nothing is written.
 TEST_F(WordsWindowTest, ChangesRefusedWhileTheTrainerHoldsTheFolder) {

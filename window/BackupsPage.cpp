@@ -109,7 +109,7 @@ void BackupsPage::reload() {
                                    ? Tr::tr("kan inte återställas: %1").arg(row.problem)
                                : row.differ.isEmpty() ? Tr::tr("inga: samma som nu")
                                                       : row.differ.join(QStringLiteral(", "));
-        const QStringList cells{locale.toString(row.taken, QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+        const QStringList cells{shownTime(row.taken),
                                 row.snapshot ? Tr::tr("ögonblicksbild") : Tr::tr("säkerhetskopia"),
                                 differ, locale.formattedDataSize(row.size)};
         for (int c = 0; c < 4; ++c) {

@@ -84,8 +84,14 @@ void CheckPage::reload() {
             }
             parent = listItem;
         }
-        new QTreeWidgetItem(parent,
-                            {QString(), row.text, row.mendable ? Tr::tr("ja") : Tr::tr("nej")});
+        const QString text =
+            row.soundCopy.isEmpty()
+                ? row.text
+                : Tr::tr("%1; en hel kopia finns i ögonblicksbilden från %2 (Säkerhetskopior)")
+                      .arg(row.text, shownTime(row.soundCopyTaken));
+        auto* item = new QTreeWidgetItem(
+            parent, {QString(), text, row.mendable ? Tr::tr("ja") : Tr::tr("nej")});
+        item->setToolTip(1, row.soundCopy);
         mendable_ = mendable_ || row.mendable;
     }
     tree->expandAll();

@@ -3,7 +3,9 @@
 
 #include <QColor>
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QSignalBlocker>
 #include <QString>
@@ -46,6 +48,11 @@ inline QLabel* coloured(QLabel* label, QColor text, QColor background = {}) {
     }
     label->setPalette(palette);
     return label;
+}
+
+// A backup's time as the pages show it: "2026-12-07 13:15:00", local time.
+inline QString shownTime(const QDateTime& time) {
+    return QLocale().toString(time, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 // Puts `names` into `box` again, keeping the chosen row, without telling anyone.

@@ -259,11 +259,11 @@ void Operations::saveBackup(const QString& path) const {
 // between: "par 2–99: ..." is one row.
 std::vector<CheckRow> Operations::check() const {
     return guarded([&] {
-        const std::vector<tool::CheckFinding> found = tool::checkFolder(data_, false).findings;
+        const tool::CheckResult result = tool::checkFolder(data_, false);
         std::vector<CheckRow> rows;
         std::vector<const tool::Finding*> firsts;  // what each row's run began with
         std::size_t listStart = 0;
-        for (const tool::CheckFinding& c : found) {
+        for (const tool::CheckFinding& c : result.findings) {
             const tool::Finding& f = c.finding;
             if (!rows.empty() && !sameList(*firsts.back(), f)) {
                 listStart = rows.size();
@@ -276,7 +276,13 @@ std::vector<CheckRow> Operations::check() const {
                 rows[r].lastPair = f.pair;
                 continue;
             }
-            rows.push_back({f.file, f.language, f.list, f.pair, f.pair, c.text, f.mendable()});
+            const auto copy = result.soundCopies.find(f.file);
+            const QString sound =
+                f.kind == tool::Finding::WrongSize && copy != result.soundCopies.end()
+                    ? copy->second
+                    : QString();
+            rows.push_back({f.file, f.language, f.list, f.pair, f.pair, c.text, f.mendable(), sound,
+                            sound.isEmpty() ? QDateTime() : QFileInfo(sound).lastModified()});
             firsts.push_back(&f);
         }
         for (CheckRow& row : rows) {

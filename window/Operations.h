@@ -118,6 +118,10 @@ struct CheckRow {
     int lastPair = 0;
     QString text;  // "par 2–99: samma svenska ord som par 1"
     bool mendable = false;
+    // Of a file of the wrong size: the newest snapshot that holds a sound copy of it, and when
+    // it was taken; empty when none does.
+    QString soundCopy;
+    QDateTime soundCopyTaken;
 };
 
 class Operations {

@@ -785,6 +785,11 @@ The files as they are now are kept first, so that you can undo it.</translation>
         <translation>The mending could not be undone: %1</translation>
     </message>
     <message>
+        <location filename="CheckPage.cpp" line="90" />
+        <source>%1; en hel kopia finns i ögonblicksbilden från %2 (Säkerhetskopior)</source>
+        <translation>%1; a sound copy is in the snapshot of %2 (Backups)</translation>
+    </message>
+    <message>
         <location filename="CheckPage.cpp" line="50" />
         <source>Laga det som kan lagas?
 
