@@ -721,12 +721,12 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     // even where another finding comes between its pairs.
     EXPECT_EQ(listed(), (std::map<QString, QStringList>{
                             {"bu1.dat lista 1",
-                             {"par 2–3: samma svenska ord som ordpar 1 | nej",
+                             {"par 2–3: samma svenska ord som par 1 | nej",
                               "par 4: det svenska ordet " + spaces + " | ja"}},
                             {"bu1.dat lista 3",
-                             {"listan räknar 5000 ordpar, utanför 0 till 99 | ja",
+                             {"listan räknar 5000 par, utanför 0 till 99 | ja",
                               "par 1–99: det andra ordet " + spaces + " | ja",
-                              "par 2–99: samma svenska ord som ordpar 1 | nej"}}}));
+                              "par 2–99: samma svenska ord som par 1 | nej"}}}));
     asker.expect(ScriptedAsker::Confirm, "yes");
     click(page.mend);
     const store::WordListImage image =
@@ -735,8 +735,8 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     EXPECT_EQ(image.count(3), 99) << "as the program reads it";
     EXPECT_EQ(listed(),
               (std::map<QString, QStringList>{
-                  {"bu1.dat lista 1", {"par 2–3: samma svenska ord som ordpar 1 | nej"}},
-                  {"bu1.dat lista 3", {"par 2–99: samma svenska ord som ordpar 1 | nej"}}}));
+                  {"bu1.dat lista 1", {"par 2–3: samma svenska ord som par 1 | nej"}},
+                  {"bu1.dat lista 3", {"par 2–99: samma svenska ord som par 1 | nej"}}}));
     EXPECT_FALSE(page.mend->isEnabled());
     click(page.undoButton);
     EXPECT_EQ(dataFiles(), before);

@@ -11,7 +11,7 @@
     <message>
         <location line="+3"/>
         <source>list the languages; with --language its 98 lists, with --list that list&apos;s pairs</source>
-        <translation>visa språken; med --language dess 98 listor, med --list listans ordpar</translation>
+        <translation>visa språken; med --language dess 98 listor, med --list listans par</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -21,7 +21,7 @@
     <message>
         <location line="+11"/>
         <source>add the pairs of a KVTML, Anki text or CSV file: one list is appended to list N, several go to the empty lists from N on</source>
-        <translation>lägg till ordparen i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
+        <translation>lägg till paren i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -192,7 +192,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location line="+67"/>
         <source>nothing was imported: the plan leaves rows that are not pairs or words that do not fit</source>
-        <translation>ingenting importerades: planen lämnar kvar rader som inte är ordpar eller ord som inte får plats</translation>
+        <translation>ingenting importerades: planen lämnar kvar rader som inte är par eller ord som inte får plats</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -303,7 +303,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location line="+14"/>
         <source>nothing was imported: these rows are not pairs or hold words that do not fit a word list (--skip-bad-rows leaves rows that are not pairs out, --skip-unsupported pairs with characters a word list cannot hold, --cut cuts long words to 30 characters)</source>
-        <translation>ingenting importerades: de här raderna är inte ordpar eller innehåller ord som inte passar i en ordlista (--skip-bad-rows utelämnar rader som inte är ordpar, --skip-unsupported ordpar med tecken som en ordlista inte kan lagra, --cut kortar långa ord till 30 tecken)</translation>
+        <translation>ingenting importerades: de här raderna är inte par eller innehåller ord som inte passar i en ordlista (--skip-bad-rows utelämnar rader som inte är par, --skip-unsupported par med tecken som en ordlista inte kan lagra, --cut kortar långa ord till 30 tecken)</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -330,7 +330,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location filename="Importing.cpp" line="+63"/>
         <source>%1 holds no pairs to import</source>
-        <translation>%1 innehåller inga ordpar att importera</translation>
+        <translation>%1 innehåller inga par att importera</translation>
     </message>
     <message>
         <location filename="Encodings.cpp" line="+77"/>
@@ -340,7 +340,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location filename="ImportPlan.cpp" line="+43"/>
         <source>one field, not a pair</source>
-        <translation>ett fält, inget ordpar</translation>
+        <translation>ett fält, inget par</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -669,7 +669,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location line="+3"/>
         <source>, pair %1</source>
-        <translation>, ordpar %1</translation>
+        <translation>, par %1</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -704,7 +704,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location line="+4"/>
         <source>the list counts %1 pairs, outside 0 to 99</source>
-        <translation>listan räknar %1 ordpar, utanför 0 till 99</translation>
+        <translation>listan räknar %1 par, utanför 0 till 99</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -729,7 +729,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message>
         <location line="+5"/>
         <source>the same Swedish word as pair %1</source>
-        <translation>samma svenska ord som ordpar %1</translation>
+        <translation>samma svenska ord som par %1</translation>
     </message>
     <message>
         <location filename="commands/Check.cpp" line="+30"/>
