@@ -61,13 +61,13 @@ Kommandon:
 </translation>
     </message>
     <message>
+        <location line="+8"/>
         <location filename="Options.cpp" line="+11"/>
-        <location filename="Tool.cpp" line="+8"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="+3"/>
+        <location line="+3"/>
         <source>
 The words are kept in the data folder: --data DIR, else %1.
 Removing the package keeps them; to remove them too, delete that folder.
@@ -133,13 +133,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
     </message>
     <message>
-        <location line="+51"/>
         <location filename="formats/TextRows.cpp" line="+215"/>
+        <location filename="formats/Delimited.cpp" line="+51"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
     <message>
-        <location filename="commands/Export.cpp" line="+25"/>
+        <location filename="commands/Export.cpp" line="+24"/>
         <source>export needs --language and --format</source>
         <translation>export behöver --language och --format</translation>
     </message>
@@ -164,18 +164,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--shuffle hör ihop med --exam</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+20"/>
         <source>the output could not be written</source>
         <translation>utdata kunde inte skrivas</translation>
     </message>
     <message>
-        <location filename="Base.cpp" line="+16"/>
+        <location filename="Base.cpp" line="+18"/>
         <source>%1: no such file</source>
         <translation>%1: filen finns inte</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+141"/>
-        <location filename="Base.cpp" line="+3"/>
+        <location line="+3"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
@@ -185,7 +184,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+3"/>
         <source>%1 is a spreadsheet, not text: save it as CSV from your spreadsheet program (File &gt; Save as, file type CSV), then import that file</source>
         <translation>%1 är ett kalkylark, inte text: spara det som CSV i ditt kalkylprogram (Arkiv &gt; Spara som, filtyp CSV) och importera sedan den filen</translation>
     </message>
@@ -200,19 +199,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ingenting importerades: orden i språk %1 har ändrats sedan importen planerades; importera igen</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+11"/>
         <source>nothing was imported: the files as they are cannot be kept in a snapshot first: %1</source>
         <translation>ingenting importerades: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+3"/>
-        <location line="+55"/>
-        <location filename="Importing.cpp" line="-95"/>
+        <location filename="Base.cpp" line="+6"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="formats/Formats.cpp" line="+108"/>
+        <location filename="formats/Formats.cpp" line="+107"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -290,13 +287,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Utelämnat:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <location filename="formats/TextRows.cpp" line="+30"/>
+        <location filename="commands/Import.cpp" line="+8"/>
         <source>unknown separator: %1; give , or ; or tab</source>
         <translation>okänd avgränsare: %1; ange , eller ; eller tab</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location filename="commands/Import.cpp" line="+43"/>
         <source>give --header or --no-header, not both</source>
         <translation>ange --header eller --no-header, inte båda</translation>
     </message>
@@ -328,12 +325,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+63"/>
+        <location filename="Importing.cpp" line="-30"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga par att importera</translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="+77"/>
+        <location filename="Encodings.cpp" line="+82"/>
         <source>line %1 is not %2 text</source>
         <translation>rad %1 är inte %2-text</translation>
     </message>
@@ -403,9 +400,9 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>fler än %1 språk</translation>
     </message>
     <message>
-        <location filename="formats/Anki.cpp" line="+63"/>
-        <location filename="formats/Kvtml.cpp" line="-43"/>
         <location filename="ImportPlan.cpp" line="-72"/>
+        <location filename="formats/Kvtml.cpp" line="-43"/>
+        <location filename="formats/Anki.cpp" line="+63"/>
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
@@ -437,7 +434,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--list behöver --language</translation>
     </message>
     <message>
-        <location filename="Words.cpp" line="+45"/>
+        <location filename="Words.cpp" line="+32"/>
         <source>%1; &quot;ordlykta check&quot; tells how to mend it</source>
         <translation>%1; &quot;ordlykta check&quot; talar om hur den lagas</translation>
     </message>
@@ -452,17 +449,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="-97"/>
+        <location filename="Archive.cpp" line="+101"/>
         <source>%1: its manifest %2 is damaged</source>
         <translation>%1: dess innehållsförteckning %2 är skadad</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+41"/>
         <source>%1 has %2 bytes, far more than a data file of ordlykta</source>
         <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+44"/>
         <source>%1: larger than 4 MB, too large for a backup</source>
         <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
     </message>
@@ -472,7 +469,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är inte ett gzip-komprimerat tar-arkiv</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
         <source>%1 is damaged: its compressed data is cut short, altered or too large (the gzip checksum or length does not match)</source>
         <translation>%1 är skadad: dess komprimerade data är avkortade, ändrade eller för stora (gzip-kontrollsumman eller längden stämmer inte)</translation>
     </message>
@@ -638,7 +635,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 %1</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>nothing was restored: the files as they are cannot be kept in a snapshot first: %1</source>
         <translation>ingenting återställdes: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
@@ -797,7 +794,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation> och </translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="-25"/>
+        <location filename="Encodings.cpp" line="-22"/>
         <source>the encoding %1 is not known</source>
         <translation>teckenkodningen %1 är okänd</translation>
     </message>

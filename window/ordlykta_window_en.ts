@@ -4,706 +4,610 @@
 <context>
     <name>Ordlistor</name>
     <message>
-        <location filename="Operations.cpp" line="42" />
-        <source>%1 är större än 16 MB, för stor för ordlistor</source>
-        <translation>%1 is larger than 16 MB, too large for word lists</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="45" />
-        <source>%1 kan inte läsas: %2</source>
-        <translation>%1 cannot be read: %2</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="76" />
-        <source>Filen är inte UTF-8-text. Välj teckenkodningen Windows-1252, eller spara filen som UTF-8 och försök igen.</source>
-        <translation>The file is not UTF-8 text. Choose the encoding Windows-1252, or save the file as UTF-8 and try again.</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="110" />
+        <location filename="Operations.cpp" line="81"/>
         <source>tabb</source>
         <translation>tab</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="112" />
+        <location filename="Operations.cpp" line="83"/>
         <source>komma</source>
         <translation>comma</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="114" />
+        <location filename="Operations.cpp" line="85"/>
         <source>semikolon</source>
         <translation>semicolon</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="116" />
+        <location filename="Operations.cpp" line="87"/>
         <source>mellanslag</source>
         <translation>space</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="129" />
+        <location filename="Operations.cpp" line="36"/>
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 with BOM</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="249" />
-        <source>Några ord får inte plats i en ordlista. Välj "Korta ord längre än 30 tecken" eller "Hoppa över par med tecken som en ordlista inte kan ha", eller rätta filen.</source>
-        <oldsource>Några ord får inte plats i en ordlista. Välj "Korta långa ord" eller "Hoppa över ord som inte går att skriva", eller rätta filen.</oldsource>
-        <translation>Some words do not fit a word list. Choose "Cut words longer than 30 characters" or "Skip pairs with characters a word list cannot hold", or correct the file.</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="256" />
-        <source>Filen har inga par att importera.</source>
-        <translation>The file holds no pairs to import.</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="276" />
-        <source>Mappen %1 kan inte skapas.</source>
-        <translation>The folder %1 cannot be made.</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="280" />
-        <location filename="Window.cpp" line="22" />
+        <location filename="Operations.cpp" line="27"/>
+        <location filename="Window.cpp" line="25"/>
         <source>Ordlykta är öppet. Stäng det för att importera eller återställa.</source>
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="326" />
-        <source>det svenska ordet</source>
-        <translation>the Swedish word</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="326" />
-        <source>det andra ordet</source>
-        <translation>the other word</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="329" />
-        <source>listans namn</source>
-        <translation>the list's name</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="329" />
-        <source>listans andra text</source>
-        <translation>the list's second text</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="331" />
-        <source>språkets namn</source>
-        <translation>the language's name</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="337" />
-        <source>%1 byte i stället för %2</source>
-        <translation>%1 bytes instead of %2</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="342" />
-        <source>listan räknar %1 par, utanför 0 till 99</source>
-        <translation>the list counts %1 pairs, outside 0 to 99</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="344" />
-        <source>längdbyten för %1 är %2, över 30</source>
-        <translation>the length byte of %1 is %2, above 30</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="346" />
-        <source>det valda språket är %1, utanför 1 till 3</source>
-        <translation>the current language is %1, outside 1 to 3</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="348" />
-        <source>den valda listan är %1, utanför 1 till 98</source>
-        <translation>the current list is %1, outside 1 to 98</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="350" />
-        <source>%1 börjar eller slutar med mellanslag, så att ett rätt svar räknas som fel</source>
-        <translation>%1 begins or ends with a space, so that a right answer counts as wrong</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="355" />
-        <source>samma svenska ord som par %1</source>
-        <translation>the same Swedish word as pair %1</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="464" />
-        <source>(skadad)</source>
-        <translation>(damaged)</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="512" />
-        <source>%1 kan inte tas bort</source>
-        <translation>%1 cannot be removed</translation>
-    </message>
-    <message>
-        <location filename="Operations.cpp" line="522" />
+        <location filename="Operations.cpp" line="252"/>
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="541" />
+        <location filename="Operations.cpp" line="291"/>
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="542" />
+        <location filename="Operations.cpp" line="292"/>
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
     <message>
-        <location filename="Asker.cpp" line="17" />
-        <location filename="Asker.cpp" line="23" />
-        <location filename="Window.cpp" line="21" />
+        <location filename="Asker.cpp" line="17"/>
+        <location filename="Asker.cpp" line="23"/>
+        <location filename="Window.cpp" line="23"/>
         <source>Ordlykta ordlistor</source>
         <translation>Ordlykta word lists</translation>
     </message>
     <message>
-        <location filename="Asker.cpp" line="25" />
+        <location filename="Asker.cpp" line="25"/>
         <source>&amp;Ja</source>
         <translation>&amp;Yes</translation>
     </message>
     <message>
-        <location filename="Asker.cpp" line="26" />
+        <location filename="Asker.cpp" line="26"/>
         <source>&amp;Nej</source>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="34" />
+        <location filename="Window.cpp" line="32"/>
         <source>Sidor</source>
         <translation>Pages</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="35" />
+        <location filename="Window.cpp" line="33"/>
         <source>&amp;Importera</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="36" />
+        <location filename="Window.cpp" line="33"/>
         <source>&amp;Exportera och skriv ut</source>
         <translation>&amp;Export and print</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="37" />
+        <location filename="Window.cpp" line="34"/>
         <source>&amp;Säkerhetskopior</source>
         <translation>&amp;Backups</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="38" />
+        <location filename="Window.cpp" line="34"/>
         <source>&amp;Kontroll</source>
         <translation>&amp;Check</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="27" />
-        <location filename="ExportPage.cpp" line="30" />
+        <location filename="ImportPage.cpp" line="28"/>
+        <location filename="ExportPage.cpp" line="30"/>
         <source>KVTML (KWordQuiz, Parley)</source>
         <translation>KVTML (KWordQuiz, Parley)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="29" />
+        <location filename="ImportPage.cpp" line="30"/>
         <source>Anki-text</source>
         <translation>Anki text</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="33" />
-        <location filename="ExportPage.cpp" line="34" />
+        <location filename="ImportPage.cpp" line="34"/>
+        <location filename="ExportPage.cpp" line="34"/>
         <source>CSV (kalkylblad)</source>
         <translation>CSV (spreadsheet)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="58" />
+        <location filename="ImportPage.cpp" line="59"/>
         <source>En ordlista: .kvtml, .csv, .txt</source>
         <translation>A word list: .kvtml, .csv, .txt</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="59" />
+        <location filename="ImportPage.cpp" line="60"/>
         <source>&amp;Välj fil…</source>
         <translation>C&amp;hoose file…</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="59" />
+        <location filename="ImportPage.cpp" line="60"/>
         <source>Välj fil</source>
         <translation>Choose file</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="66" />
-        <location filename="ImportPage.cpp" line="117" />
-        <location filename="ImportPage.cpp" line="121" />
+        <location filename="ImportPage.cpp" line="69"/>
+        <location filename="ImportPage.cpp" line="125"/>
+        <location filename="ImportPage.cpp" line="129"/>
+        <location filename="ImportPage.cpp" line="132"/>
+        <location filename="ImportPage.cpp" line="136"/>
+        <location filename="ImportPage.cpp" line="248"/>
         <source>som filen säger</source>
         <translation>as the file says</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="69" />
+        <location filename="ImportPage.cpp" line="72"/>
         <source>Ko&amp;rta ord längre än 30 tecken</source>
         <translation>C&amp;ut words longer than 30 characters</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="70" />
+        <location filename="ImportPage.cpp" line="73"/>
         <source>Korta ord längre än 30 tecken</source>
         <translation>Cut words longer than 30 characters</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="71" />
+        <location filename="ImportPage.cpp" line="74"/>
         <source>&amp;Hoppa över par med tecken som en ordlista inte kan ha</source>
         <translation>S&amp;kip pairs with characters a word list cannot hold</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="72" />
+        <location filename="ImportPage.cpp" line="75"/>
         <source>Hoppa över par med tecken som en ordlista inte kan ha</source>
         <translation>Skip pairs with characters a word list cannot hold</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="73" />
+        <location filename="ImportPage.cpp" line="78"/>
         <source>Lista</source>
         <translation>List</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="73" />
+        <location filename="ImportPage.cpp" line="78"/>
         <source>Namn</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="73" />
+        <location filename="ImportPage.cpp" line="78"/>
         <source>Nya par</source>
         <translation>New pairs</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="73" />
+        <location filename="ImportPage.cpp" line="78"/>
         <source>Par i allt</source>
         <translation>Pairs in all</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="74" />
+        <location filename="ImportPage.cpp" line="79"/>
         <source>Listor som importen fyller</source>
         <translation>Lists the import fills</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="75" />
+        <location filename="ImportPage.cpp" line="80"/>
         <source>Rad</source>
         <translation>Line</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="75" />
-        <location filename="CheckPage.cpp" line="19" />
+        <location filename="ImportPage.cpp" line="80"/>
+        <location filename="CheckPage.cpp" line="20"/>
         <source>Vad</source>
         <translation>What</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="75" />
+        <location filename="ImportPage.cpp" line="80"/>
         <source>Skäl</source>
         <translation>Reason</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="76" />
+        <location filename="ImportPage.cpp" line="81"/>
         <source>Par som lämnas utanför eller stoppar importen</source>
         <translation>Pairs left out or stopping the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="80" />
+        <location filename="ImportPage.cpp" line="85"/>
         <source>I&amp;mportera</source>
         <translation>I&amp;mport</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="80" />
+        <location filename="ImportPage.cpp" line="85"/>
         <source>Importera</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="81" />
+        <location filename="ImportPage.cpp" line="86"/>
         <source>Ån&amp;gra importen</source>
         <translation>U&amp;ndo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="81" />
+        <location filename="ImportPage.cpp" line="86"/>
         <source>Ångra importen</source>
         <translation>Undo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="89" />
+        <location filename="ImportPage.cpp" line="94"/>
         <source>&amp;Fil:</source>
         <translation>&amp;File:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="90" />
-        <location filename="ExportPage.cpp" line="79" />
+        <location filename="ImportPage.cpp" line="95"/>
+        <location filename="ExportPage.cpp" line="79"/>
         <source>S&amp;pråk:</source>
         <translation>L&amp;anguage:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="91" />
+        <location filename="ImportPage.cpp" line="96"/>
         <source>Första &amp;listan:</source>
         <translation>First &amp;list:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="93" />
+        <location filename="ImportPage.cpp" line="98"/>
         <source>Det som lästes ur filen</source>
         <translation>What was read from the file</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="95" />
+        <location filename="ImportPage.cpp" line="100"/>
         <source>Forma&amp;t:</source>
         <translation>Forma&amp;t:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="96" />
+        <location filename="ImportPage.cpp" line="101"/>
         <source>Teckenkod&amp;ning:</source>
         <translation>Enco&amp;ding:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="97" />
+        <location filename="ImportPage.cpp" line="104"/>
         <source>Svenska orden i kol&amp;umn:</source>
         <translation>S&amp;wedish words in column:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="110" />
+        <location filename="ImportPage.cpp" line="118"/>
         <source>Det här gör importen:</source>
         <translation>What the import does:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="128" />
+        <location filename="ImportPage.cpp" line="143"/>
         <source>Välj en ordlista</source>
         <translation>Choose a word list</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="129" />
+        <location filename="ImportPage.cpp" line="144"/>
         <source>Ordlistor (*.kvtml *.csv *.txt *.tsv);;Alla filer (*)</source>
         <translation>Word lists (*.kvtml *.csv *.txt *.tsv);;All files (*)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="165" />
-        <location filename="ExportPage.cpp" line="123" />
+        <location filename="ImportPage.cpp" line="179"/>
+        <location filename="ExportPage.cpp" line="117"/>
         <source>%1  %2 (%3 par)</source>
         <translation>%1  %2 (%3 pairs)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="209" />
+        <location filename="ImportPage.cpp" line="230"/>
         <source>Välj en fil att importera.</source>
         <translation>Choose a file to import.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="217" />
+        <location filename="ImportPage.cpp" line="238"/>
         <source>Format: %1. Teckenkodning: %2.</source>
         <translation>Format: %1. Encoding: %2.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="219" />
+        <location filename="ImportPage.cpp" line="240"/>
         <source> Avgränsare: %1.</source>
         <translation> Separator: %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="221" />
+        <location filename="ImportPage.cpp" line="242"/>
         <source> Rubrikrad: ja.</source>
         <translation> Header row: yes.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="221" />
+        <location filename="ImportPage.cpp" line="242"/>
         <source> Rubrikrad: nej.</source>
         <translation> Header row: no.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="222" />
+        <location filename="ImportPage.cpp" line="243"/>
         <source> Svenska orden: kolumn %1.</source>
         <translation> Swedish words: column %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="224" />
-        <location filename="ImportPage.cpp" line="225" />
+        <location filename="ImportPage.cpp" line="245"/>
+        <location filename="ImportPage.cpp" line="246"/>
+        <location filename="ImportPage.cpp" line="249"/>
+        <location filename="ImportPage.cpp" line="251"/>
         <source>som filen säger (%1)</source>
         <translation>as the file says (%1)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="237" />
+        <location filename="ImportPage.cpp" line="268"/>
         <source>stoppar</source>
         <translation>stops</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="238" />
+        <location filename="ImportPage.cpp" line="269"/>
         <source>kortas</source>
         <translation>cut</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="239" />
+        <location filename="ImportPage.cpp" line="270"/>
         <source>lämnas utanför</source>
         <translation>left out</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="257" />
+        <location filename="ImportPage.cpp" line="289"/>
         <source>Ingenting importerades: %1</source>
         <translation>Nothing was imported: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="263" />
-        <source>Lista %1 "%2": %3 par tillagda, %4 i allt.</source>
-        <translation>List %1 "%2": %3 pairs added, %4 in all.</translation>
+        <location filename="ImportPage.cpp" line="296"/>
+        <source>Lista %1 &quot;%2&quot;: %3 par tillagda, %4 i allt.</source>
+        <translation>List %1 &quot;%2&quot;: %3 pairs added, %4 in all.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="282" />
+        <location filename="ImportPage.cpp" line="309"/>
         <source>Importen kunde inte ångras: %1</source>
         <translation>The import could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="286" />
+        <location filename="ImportPage.cpp" line="312"/>
         <source>Importen är ångrad: filerna är som de var före den.</source>
         <translation>The import is undone: the files are as they were before it.</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="31" />
+        <location filename="ExportPage.cpp" line="31"/>
         <source>KVTML (*.kvtml)</source>
         <translation>KVTML (*.kvtml)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="32" />
+        <location filename="ExportPage.cpp" line="32"/>
         <source>Anki</source>
         <translation>Anki</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="33" />
+        <location filename="ExportPage.cpp" line="33"/>
         <source>Anki-text (*.txt)</source>
         <translation>Anki text (*.txt)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="35" />
+        <location filename="ExportPage.cpp" line="35"/>
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="36" />
+        <location filename="ExportPage.cpp" line="36"/>
         <source>Lista att skriva ut</source>
         <translation>List to print</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="37" />
-        <location filename="ExportPage.cpp" line="39" />
+        <location filename="ExportPage.cpp" line="37"/>
+        <location filename="ExportPage.cpp" line="39"/>
         <source>Webbsida (*.html)</source>
         <translation>Web page (*.html)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="38" />
+        <location filename="ExportPage.cpp" line="38"/>
         <source>Prov</source>
         <translation>Exam sheet</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="64" />
+        <location filename="ExportPage.cpp" line="64"/>
         <source>Provet frågar efter</source>
         <translation>The exam asks for</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="65" />
+        <location filename="ExportPage.cpp" line="65"/>
         <source>de s&amp;venska orden</source>
         <translation>the S&amp;wedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="65" />
+        <location filename="ExportPage.cpp" line="65"/>
         <source>de svenska orden</source>
         <translation>the Swedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="67" />
+        <location filename="ExportPage.cpp" line="67"/>
         <source>i &amp;blandad ordning</source>
         <translation>in a &amp;random order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="67" />
+        <location filename="ExportPage.cpp" line="67"/>
         <source>i blandad ordning</source>
         <translation>in a shuffled order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="74" />
+        <location filename="ExportPage.cpp" line="74"/>
         <source>Spar&amp;a…</source>
         <translation>&amp;Save…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="74" />
+        <location filename="ExportPage.cpp" line="74"/>
         <source>Spara</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="75" />
+        <location filename="ExportPage.cpp" line="75"/>
         <source>Skriv &amp;ut…</source>
         <translation>&amp;Print…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="75" />
+        <location filename="ExportPage.cpp" line="75"/>
         <source>Skriv ut</source>
         <translation>Print</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="76" />
+        <location filename="ExportPage.cpp" line="76"/>
         <source>Förhandsgranska (&amp;h)…</source>
         <translation>Pre&amp;view…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="76" />
+        <location filename="ExportPage.cpp" line="76"/>
         <source>Förhandsgranska</source>
         <translation>Preview</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="80" />
+        <location filename="ExportPage.cpp" line="80"/>
         <source>&amp;Lista:</source>
         <translation>&amp;List:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="81" />
+        <location filename="ExportPage.cpp" line="81"/>
         <source>&amp;Format:</source>
         <translation>&amp;Format:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="119" />
+        <location filename="ExportPage.cpp" line="113"/>
         <source>alla listor</source>
         <translation>all lists</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="136" />
+        <location filename="ExportPage.cpp" line="130"/>
         <source>orden på %1 (&amp;d)</source>
         <translation>the words in %1 (&amp;o)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="137" />
+        <location filename="ExportPage.cpp" line="131"/>
         <source>orden på %1</source>
         <translation>the words in %1</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="171" />
+        <location filename="ExportPage.cpp" line="165"/>
         <source>-prov</source>
         <translation>-exam</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="180" />
+        <location filename="ExportPage.cpp" line="174"/>
         <source>Spara ordlistan</source>
         <translation>Save the word list</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="187" />
+        <location filename="ExportPage.cpp" line="181"/>
         <source>Filen sparades inte: %1
 Välj en annan mapp eller ett annat namn.</source>
         <translation>The file was not saved: %1
 Choose another folder or another name.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="21" />
+        <location filename="BackupsPage.cpp" line="22"/>
         <source>Säkerhetskopior, nyast först</source>
         <translation>Backups, newest first</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="22" />
+        <location filename="BackupsPage.cpp" line="23"/>
         <source>Tagen</source>
         <translation>Taken</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="22" />
+        <location filename="BackupsPage.cpp" line="23"/>
         <source>Slag</source>
         <translation>Kind</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="23" />
+        <location filename="BackupsPage.cpp" line="24"/>
         <source>Skiljer sig från filerna nu</source>
         <translation>Differs from the files now</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="23" />
+        <location filename="BackupsPage.cpp" line="24"/>
         <source>Storlek</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="30" />
+        <location filename="BackupsPage.cpp" line="31"/>
         <source>Å&amp;terställ</source>
         <translation>&amp;Restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="30" />
+        <location filename="BackupsPage.cpp" line="31"/>
         <source>Återställ</source>
         <translation>Restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="31" />
+        <location filename="BackupsPage.cpp" line="32"/>
         <source>Spara en säker&amp;hetskopia…</source>
         <translation>Save a bac&amp;kup…</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="32" />
-        <location filename="BackupsPage.cpp" line="73" />
+        <location filename="BackupsPage.cpp" line="33"/>
+        <location filename="BackupsPage.cpp" line="74"/>
         <source>Spara en säkerhetskopia</source>
         <translation>Save a backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="34" />
+        <location filename="BackupsPage.cpp" line="35"/>
         <source>Återställ från &amp;fil…</source>
         <translation>Restore from &amp;file…</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="34" />
-        <location filename="BackupsPage.cpp" line="64" />
+        <location filename="BackupsPage.cpp" line="35"/>
+        <location filename="BackupsPage.cpp" line="65"/>
         <source>Återställ från fil</source>
         <translation>Restore from file</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="36" />
+        <location filename="BackupsPage.cpp" line="37"/>
         <source>Ån&amp;gra återställningen</source>
         <translation>U&amp;ndo the restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="36" />
+        <location filename="BackupsPage.cpp" line="37"/>
         <source>Ångra återställningen</source>
         <translation>Undo the restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="47" />
+        <location filename="BackupsPage.cpp" line="48"/>
         <source>&amp;Ögonblicksbilder från före varje ändring, och säkerhetskopior du har sparat:</source>
         <translation>Snapshots from before each change, and backups you have sa&amp;ved:</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="59" />
+        <location filename="BackupsPage.cpp" line="60"/>
         <source>säkerhetskopian från %1</source>
         <translation>the backup of %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="65" />
+        <location filename="BackupsPage.cpp" line="66"/>
         <source>Säkerhetskopior (*.tar.gz);;Alla filer (*)</source>
         <translation>Backups (*.tar.gz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="74" />
+        <location filename="BackupsPage.cpp" line="75"/>
         <source>Säkerhetskopior (*.tar.gz)</source>
         <translation>Backups (*.tar.gz)</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="86" />
+        <location filename="BackupsPage.cpp" line="87"/>
         <source>Säkerhetskopian är sparad i %1.</source>
         <translation>The backup is saved in %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="89" />
+        <location filename="BackupsPage.cpp" line="90"/>
         <source>Säkerhetskopian sparades inte: %1
 Välj en annan mapp.</source>
         <translation>The backup was not saved: %1
 Choose another folder.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="107" />
+        <location filename="BackupsPage.cpp" line="110"/>
         <source>inga: samma som nu</source>
         <translation>none: the same as now</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="110" />
+        <location filename="BackupsPage.cpp" line="113"/>
         <source>ögonblicksbild</source>
         <translation>snapshot</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="110" />
+        <location filename="BackupsPage.cpp" line="113"/>
         <source>säkerhetskopia</source>
         <translation>backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="140" />
+        <location filename="BackupsPage.cpp" line="143"/>
         <source>Det går inte att återställa från %1: %2</source>
         <translation>Cannot restore from %1: %2</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="144" />
+        <location filename="BackupsPage.cpp" line="147"/>
         <source>%1 är samma som filerna nu: det finns inget att återställa.</source>
         <translation>%1 is the same as the files now: there is nothing to restore.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="148" />
+        <location filename="BackupsPage.cpp" line="151"/>
         <source>Återställa %1?
 
 Det här ändras: %2.
@@ -714,83 +618,83 @@ This changes: %2.
 The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="156" />
+        <location filename="BackupsPage.cpp" line="159"/>
         <source>Ingenting återställdes: %1</source>
         <translation>Nothing was restored: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="159" />
+        <location filename="BackupsPage.cpp" line="162"/>
         <source>Återställt: %1.</source>
         <translation>Restored: %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="171" />
+        <location filename="BackupsPage.cpp" line="168"/>
         <source>Återställningen kunde inte ångras: %1</source>
         <translation>The restore could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="175" />
+        <location filename="BackupsPage.cpp" line="171"/>
         <source>Återställningen är ångrad: filerna är som de var före den.</source>
         <translation>The restore is undone: the files are as they were before it.</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="18" />
+        <location filename="CheckPage.cpp" line="19"/>
         <source>Det som kontrollen hittade</source>
         <translation>What the check found</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="19" />
+        <location filename="CheckPage.cpp" line="20"/>
         <source>Var</source>
         <translation>Where</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="19" />
+        <location filename="CheckPage.cpp" line="20"/>
         <source>Lagas</source>
         <translation>Mended</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="24" />
+        <location filename="CheckPage.cpp" line="25"/>
         <source>Kontroller&amp;a igen</source>
         <oldsource>Kontrollera i&amp;gen</oldsource>
         <translation>Check a&amp;gain</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="24" />
+        <location filename="CheckPage.cpp" line="25"/>
         <source>Kontrollera igen</source>
         <translation>Check again</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="25" />
+        <location filename="CheckPage.cpp" line="26"/>
         <source>&amp;Laga</source>
         <translation>&amp;Mend</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="25" />
+        <location filename="CheckPage.cpp" line="26"/>
         <source>Laga</source>
         <translation>Mend</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="26" />
+        <location filename="CheckPage.cpp" line="27"/>
         <source>Ån&amp;gra lagningen</source>
         <translation>U&amp;ndo the mending</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="26" />
+        <location filename="CheckPage.cpp" line="27"/>
         <source>Ångra lagningen</source>
         <translation>Undo the mending</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="42" />
+        <location filename="CheckPage.cpp" line="40"/>
         <source>Lagningen kunde inte ångras: %1</source>
         <translation>The mending could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="90" />
+        <location filename="CheckPage.cpp" line="90"/>
         <source>%1; en hel kopia finns i ögonblicksbilden från %2 (Säkerhetskopior)</source>
         <translation>%1; a sound copy is in the snapshot of %2 (Backups)</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="50" />
+        <location filename="CheckPage.cpp" line="46"/>
         <source>Laga det som kan lagas?
 
 Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
@@ -799,85 +703,89 @@ Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
 The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="57" />
+        <location filename="CheckPage.cpp" line="53"/>
         <source>Ingenting lagades: %1</source>
         <translation>Nothing was mended: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="85" />
+        <location filename="CheckPage.cpp" line="81"/>
         <source>lista %1</source>
         <translation>list %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="92" />
+        <location filename="ImportPage.cpp" line="251"/>
+        <location filename="CheckPage.cpp" line="93"/>
         <source>ja</source>
         <translation>yes</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="92" />
+        <location filename="ImportPage.cpp" line="251"/>
+        <location filename="CheckPage.cpp" line="93"/>
         <source>nej</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="98" />
+        <location filename="CheckPage.cpp" line="100"/>
         <source>Allt är i ordning i %1.</source>
         <translation>All is well in %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="CheckPage.cpp" line="99" />
+        <location filename="CheckPage.cpp" line="101"/>
         <source>Kontrollen hittade %n fel.</source>
         <translation>
-            <numerusform>The check found %n fault.</numerusform><numerusform>The check found %n faults.</numerusform></translation>
+            <numerusform>The check found %n fault.</numerusform>
+            <numerusform>The check found %n faults.</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="40" />
+        <location filename="Start.cpp" line="40"/>
         <source>Ge högst en fil att importera.</source>
         <translation>Give at most one file to import.</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="46" />
+        <location filename="Start.cpp" line="46"/>
         <source>Okänd sida %1: ge import, export, backups eller check</source>
         <translation>Unknown page %1: give import, export, backups or check</translation>
     </message>
     <message>
+        <location filename="ImportPage.cpp" line="102"/>
         <source>&amp;Avgränsare:</source>
         <translation>Se&amp;parator:</translation>
     </message>
     <message>
+        <location filename="ImportPage.cpp" line="103"/>
         <source>Ru&amp;brikrad:</source>
         <translation>Heade&amp;r row:</translation>
     </message>
     <message>
+        <location filename="ImportPage.cpp" line="76"/>
         <source>Hoppa över ra&amp;der som inte är par</source>
         <translation>Skip r&amp;ows that are not pairs</translation>
     </message>
     <message>
+        <location filename="ImportPage.cpp" line="77"/>
         <source>Hoppa över rader som inte är par</source>
         <translation>Skip rows that are not pairs</translation>
     </message>
     <message>
+        <location filename="ImportPage.cpp" line="137"/>
         <source>ja, den första raden hoppas över</source>
         <translation>yes, the first row is skipped</translation>
     </message>
     <message>
+        <location filename="ImportPage.cpp" line="138"/>
         <source>nej, den första raden är ett par</source>
         <translation>no, the first row is a pair</translation>
     </message>
     <message>
+        <location filename="Operations.cpp" line="147"/>
         <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>
     <message>
+        <location filename="BackupsPage.cpp" line="109"/>
         <source>kan inte återställas: %1</source>
         <translation>cannot be restored: %1</translation>
-    </message>
-</context>
-<context>
-    <name>Tr</name>
-    <message>
-        <location filename="Operations.cpp" line="201" />
-        <source>%1 är större än 16 MB, för stor för ordlistor</source>
-        <translation>%1 is larger than 16 MB, too large for word lists</translation>
     </message>
 </context>
 </TS>
