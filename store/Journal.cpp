@@ -329,21 +329,36 @@ std::optional<std::vector<Rename>> decodeIntent(std::span<const unsigned char> b
 
 void replaceFiles(const std::string& folder, std::span<const NewFile> files) {
     requireRoom(folder, files);
+    const std::string intentPath = inFolder(folder, kIntentName);
     std::vector<Rename> renames;
+    std::string intentTemporary;
     try {
         for (const NewFile& file : files) {
             const std::string temp = writeTemporary(inFolder(folder, file.name),
                                                     [&](RecordFile& f) { f.write(file.bytes); });
             renames.emplace_back(fileNameOf(temp), file.name);
         }
+        // The new files are other files: no journal of an old one may meet them. None is live
+        // here (the lock holder rolled back what it found); the intent's flush of the folder
+        // makes the removals durable before any rename.
+        for (const NewFile& file : files) {
+            removeFile(journalPath(inFolder(folder, file.name)));
+        }
         const std::vector<unsigned char> intent = encodeIntent(renames);
-        createFile(inFolder(folder, kIntentName), [&](RecordFile& f) { f.write(intent); });
+        intentTemporary = writeTemporary(intentPath, [&](RecordFile& f) { f.write(intent); });
+        renameFile(intentTemporary, intentPath);
     } catch (...) {
+        // No intent names the temporaries yet.
         for (const auto& rename : renames) {
             ::unlink(inFolder(folder, rename.first).c_str());
         }
+        if (!intentTemporary.empty()) {
+            ::unlink(intentTemporary.c_str());
+        }
         throw;
     }
+    // From here the intent names the temporaries: they are only ever renamed, by completeIntent
+    // here or, should that fail, by the next lock holder's.
     completeIntent(folder);
 }
 
@@ -358,6 +373,7 @@ bool completeIntent(const std::string& folder) {
         removeFile(path);
         return false;
     }
+    syncFolder(folder);  // the intent's name, before a rename it names
     for (const auto& [from, to] : *renames) {
         // A temporary that is gone was renamed before the last attempt stopped.
         if (fileExists(inFolder(folder, from))) {

@@ -18,8 +18,8 @@
 // journal that never became whole was cut short before anything of the file changed.
 //
 // A replacement intent (".ordlykta.intent" in the folder) names temporary files, each already
-// whole and flushed, and the names they are renamed to; once it is on the disk every rename is
-// carried out, by the process that wrote it or by the next holder of the folder's lock.
+// whole and flushed, and the names they are renamed to; once it is in the folder every rename
+// is carried out, by the process that wrote it or by the next holder of the folder's lock.
 
 #include <cstdint>
 #include <optional>
@@ -87,15 +87,19 @@ struct NewFile {
 };
 
 // Replaces files of `folder` all at once: every new file is written under a temporary name and
-// flushed (after checking that the folder has room for all of them), then an intent naming
-// the renames is written and flushed, the renames are made and the intent removed. A failure
-// before the intent is on the disk leaves every old file; after it, every file is new by the
-// time the next lock holder has run recoverFolder. Throws IoError.
+// flushed (after checking that the folder has room for all of them), the journals of the files
+// replaced are removed (none outlives its file), then an intent naming the renames is put in
+// the folder and completeIntent carries it out. A failure before the intent is in the folder
+// leaves every old file and no temporary; once it is there its temporaries are only ever
+// renamed, here or by the next lock holder's recoverFolder, so that every file is new then.
+// Throws IoError. Call it while holding the folder's lock, after recoverFolder.
 void replaceFiles(const std::string& folder, std::span<const NewFile> files);
 
-// Finishes the renames of an intent left in `folder` and removes it; an intent that is not
-// whole is removed with its temporaries untouched (removeTemporaryFiles takes those). True when
-// renames were made. Throws IoError when they fail; the intent then stays.
+// Finishes the renames of an intent left in `folder`: flushes the folder (so that the intent is
+// on the disk before the first rename), renames, flushes the folder again and removes the
+// intent. An intent that is not whole is removed with its temporaries untouched
+// (removeTemporaryFiles takes those). True when renames were made. Throws IoError when they
+// fail; the intent then stays.
 bool completeIntent(const std::string& folder);
 
 // What a lock holder does first, in this order: rolls back the journals of `names`, finishes

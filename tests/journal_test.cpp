@@ -39,6 +39,10 @@ Bytes contentOf(const fs::path& path) {
     return bytes;
 }
 
+std::span<const unsigned char> bytesOf(const Bytes& bytes) {
+    return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()};
+}
+
 Folder folderHere() {
     Folder files;
     for (const auto& entry : fs::directory_iterator(".")) {
@@ -351,6 +355,45 @@ TEST_F(JournalFaults, ABiggerChangeGrowsTheJournal) {
     EXPECT_EQ(sizes[1], sizes[0]);  // a whole list fits the journal as first made
     EXPECT_GT(sizes[2], sizes[1]);
     EXPECT_EQ(sizes[3], sizes[2]);  // and it is never cut back
+}
+
+// Once a replacement's intent is in the folder, the temporaries it names are only ever renamed:
+// a failure at any operation after leaves each in place or renamed, and the next holder
+// finishes. No journal of a replaced file outlives it.
+TEST_F(JournalFaults, AReplacementNeverRemovesWhatItsIntentNames) {
+    const Folder fresh{{"agen.dat", "new settings"}, {"bu1.dat", "new words"}};
+    std::vector<store::NewFile> files;
+    for (const auto& [name, bytes] : fresh) {
+        files.push_back(
+            {name, {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}});
+    }
+    ASSERT_TRUE(fs::exists(".bu1.dat.journal"));
+    std::size_t operations = 0;
+    store::setFaultHook([&](FileOp, const std::string&) { return ++operations, 0; });
+    store::replaceFiles(".", files);
+    EXPECT_EQ(folderHere(), fresh);
+    for (std::size_t at = 0; at < operations; ++at) {
+        for (const int fault : {EIO, ENOSPC}) {
+            SCOPED_TRACE("operation " + std::to_string(at) + ", fault " + std::to_string(fault));
+            setFolder(old_);
+            std::size_t seen = 0;
+            store::setFaultHook(
+                [&](FileOp, const std::string&) { return seen++ == at ? fault : 0; });
+            EXPECT_THROW(store::replaceFiles(".", files), store::IoError);
+            store::setFaultHook({});
+            const bool intentLeft = fs::exists(store::kIntentName);
+            if (intentLeft) {
+                const auto renames = store::decodeIntent(bytesOf(contentOf(store::kIntentName)));
+                ASSERT_TRUE(renames);
+                for (const auto& [from, to] : *renames) {
+                    EXPECT_NE(fs::exists(from), contentOf(to) == fresh.at(to)) << from;
+                }
+            }
+            const Folder after = restarted();
+            EXPECT_TRUE(after == (intentLeft ? fresh : dataOf(old_)))
+                << (intentLeft ? "not finished" : "not the old files");
+        }
+    }
 }
 
 }  // namespace
