@@ -266,19 +266,8 @@ void RecordFile::read(std::span<unsigned char> bytes) {
     if (int e = injected(FileOp::Read, path_)) {
         fail(e);
     }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::read(fd_, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            fail(errno);
-        }
-        if (n == 0) {
-            fail(kShortRead);
-        }
-        done += static_cast<std::size_t>(n);
+    if (readAll(fd_, bytes) < bytes.size()) {
+        fail(kShortRead);
     }
 }
 
@@ -299,113 +288,103 @@ void RecordFile::write(std::span<const unsigned char> bytes) {
 }
 
 void RecordFile::beginChange(std::span<const Extent> extents) {
-    rollBackJournal(path_);  // an earlier change that could not be rolled back at once
-    auto content = std::make_unique<JournalContent>();
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0) {
-        fail(errno);
-    }
-    content->fileSize = st.st_size;
-    for (const Extent& extent : extents) {
-        if (int e = injected(FileOp::Read, path_)) {
-            fail(e);
-        }
-        const std::int64_t there =
-            std::clamp<std::int64_t>(st.st_size - extent.offset, 0, extent.length);
-        JournalEntry entry{extent.offset,
-                           std::vector<unsigned char>(static_cast<std::size_t>(there))};
-        std::size_t done = 0;
-        while (done < entry.bytes.size()) {
-            const ssize_t n = ::pread(fd_, entry.bytes.data() + done, entry.bytes.size() - done,
-                                      static_cast<off_t>(extent.offset) + static_cast<off_t>(done));
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                fail(n < 0 ? errno : kShortRead);
-            }
-            done += static_cast<std::size_t>(n);
-        }
-        content->entries.push_back(std::move(entry));
-    }
     const std::string journal = journalPath(path_);
     if (int e = injected(FileOp::Create, journal)) {
         fail(e);
     }
-    const int fd = ::open(journal.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(journal.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
-        if (errno != EACCES && errno != EPERM && errno != EROFS) {
-            fail(errno);
-        }
+        const int error = errno;
         // A folder that takes no new file, where the file itself may be written: the change
-        // is made as before the journal, rolled back from memory should it fail.
-        journaled_ = false;
-        change_ = std::move(content);
-        return;
+        // is made as before the journal, rolled back from memory should it fail. A journal
+        // file that is there but cannot be written may be live: that is an error.
+        if ((error != EACCES && error != EPERM && error != EROFS) || fileExists(journal)) {
+            fail(error);
+        }
+    } else {
+        journal_.reset(new RecordFile(journal, fd));
     }
     try {
-        RecordFile file(journal, fd);
-        file.write(encodeJournal(*content));
-        // Its bytes and size, which is all a rollback needs. The new name needs no flush of
-        // the folder of its own: the journalling filesystems (ext4, XFS, btrfs) make a new
-        // file's name durable with its first flush.
-        file.syncData();
-        file.close();
+        if (journal_) {
+            rollBackFrom(*journal_, path_);  // an earlier change that could not be rolled back
+        }
+        auto content = std::make_unique<JournalContent>();
+        content->fileSize = size();
+        content->file = identity();
+        for (const Extent& extent : extents) {
+            const std::int64_t there =
+                std::clamp<std::int64_t>(content->fileSize - extent.offset, 0, extent.length);
+            JournalEntry entry{extent.offset,
+                               std::vector<unsigned char>(static_cast<std::size_t>(there))};
+            seek(extent.offset);
+            read(entry.bytes);
+            content->entries.push_back(std::move(entry));
+        }
+        if (journal_) {
+            try {
+                writeJournal(*journal_, *content);
+            } catch (const IoError&) {
+                // Nothing of the file changed: a journal written whole but not flushed must
+                // not be taken for a change (were it, it would write back what is there).
+                try {
+                    markJournalEmpty(*journal_);
+                } catch (const IoError&) {
+                }
+                throw;
+            }
+        }
+        change_ = std::move(content);
     } catch (...) {
-        ::unlink(journal.c_str());  // not whole, and nothing of the file was touched yet
+        journal_.reset();
         throw;
     }
-    journaled_ = true;
-    change_ = std::move(content);
 }
 
 void RecordFile::commitChange() {
     syncData();
-    // Closed before the journal goes, so that no error of this file can come after the change
-    // stands; an error up to here undoes it, as the caller is told.
+    // Closed before the journal is marked empty, so that no error of this file can come after
+    // the change stands; an error up to here undoes it, as the caller is told.
     try {
         close();
-        if (journaled_) {
-            removeFile(journalPath(path_));
+        if (journal_) {
+            markJournalEmpty(*journal_);
+            journal_->close();
         }
     } catch (const IoError&) {
-        change_.reset();
-        try {
-            rollBackJournal(path_);
-        } catch (const IoError&) {
-            // the journal stays for the next lock holder
-        }
+        rollBack();
         throw;
     }
     change_.reset();
+    journal_.reset();
 }
 
-int RecordFile::rollBack() {
+void RecordFile::writeBack(const JournalContent& content) {
+    for (const JournalEntry& entry : content.entries) {
+        seek(entry.offset);
+        write(entry.bytes);
+    }
+    cutTo(content.fileSize);
+    sync();
+}
+
+void RecordFile::rollBack() {
     const std::unique_ptr<JournalContent> change = std::move(change_);
-    for (const JournalEntry& entry : change->entries) {
-        if (int e = writeAt(fd_, entry.offset, entry.bytes, injected(FileOp::Write, path_))) {
-            return e;
-        }
-    }
-    struct stat st {};
-    if (::fstat(fd_, &st) == 0 && st.st_size > change->fileSize &&
-        ::ftruncate(fd_, static_cast<off_t>(change->fileSize)) != 0) {
-        return errno;
-    }
-    if (int e = injected(FileOp::Sync, path_)) {
-        return e;
-    }
-    if (::fsync(fd_) != 0) {
-        return errno;
-    }
+    const std::unique_ptr<RecordFile> journal = std::move(journal_);
     try {
-        if (journaled_) {
-            removeFile(journalPath(path_));
+        if (fd_ >= 0) {
+            writeBack(*change);
+        } else {
+            RecordFile file(path_);  // closed by commitChange
+            file.writeBack(*change);
+            file.close();
+        }
+        if (journal) {
+            markJournalEmpty(*journal);
+            journal->close();
         }
     } catch (const IoError&) {
-        return EIO;  // the journal stays; rolling it back again does no harm
+        // the journal stays live for the next lock holder; writing it back again does no harm
     }
-    return 0;
 }
 
 void RecordFile::requireSpace(std::int64_t offset, std::int64_t length) {
@@ -441,13 +420,25 @@ void RecordFile::sync() {
 }
 
 void RecordFile::cutTo(std::int64_t size) {
+    if (this->size() > size && ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+        fail(errno);
+    }
+}
+
+std::int64_t RecordFile::size() {
     struct stat st {};
     if (::fstat(fd_, &st) != 0) {
         fail(errno);
     }
-    if (st.st_size > size && ::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+    return st.st_size;
+}
+
+FileIdentity RecordFile::identity() {
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0) {
         fail(errno);
     }
+    return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
 }
 
 void RecordFile::close() {

@@ -68,14 +68,24 @@ struct Extent {
     std::int64_t length = 0;
 };
 
+// What tells one file from another: a file put in place by a rename is another file, even
+// under the same name.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
 struct JournalContent;
 
 // An existing file opened for reading and writing. The destructor closes a file that is still
 // open without checking; call close() to have the close checked.
 //
 // A change in place is bracketed by beginChange() and commitChange(): the original bytes of
-// everything it will write go to a rollback journal beside the file first (see Journal.h), so
-// that a write that fails part-way, an error in between or a kill leaves the file as it was.
+// everything it will write go to the rollback journal kept beside the file first (see
+// Journal.h), so that a write that fails part-way, an error in between or a kill leaves the
+// file as it was.
 class RecordFile {
   public:
     enum class Opening { Existing, Emptied };  // Emptied: created or cut to nothing
@@ -88,18 +98,25 @@ class RecordFile {
     void read(std::span<unsigned char> bytes);
     // Inside a change, a write that fails rolls the whole change back before it throws.
     void write(std::span<const unsigned char> bytes);
-    // Journals the original bytes of `extents` and flushes the journal; a journal left by an
-    // earlier change of this file is rolled back first. Extents beyond the file's end journal
-    // what there is. In a folder that denies new files the journal is kept in memory only.
+    // Journals the original bytes of `extents` and flushes the journal; a journal left live by
+    // an earlier change of this file is rolled back first. Extents beyond the file's end
+    // journal what there is. In a folder that denies new files, where no journal file is yet,
+    // the journal is kept in memory only.
     void beginChange(std::span<const Extent> extents);
-    // Flushes and closes the file, then removes the journal: from here on the change stands.
-    // Should any of that fail, the change is rolled back and the error thrown.
+    // Flushes and closes the file, then marks the journal empty: from here on the change
+    // stands. Should any of that fail, the change is rolled back and the error thrown.
     void commitChange();
+    // Writes the original bytes a journal holds back, makes the file end at its size again and
+    // flushes it.
+    void writeBack(const JournalContent& content);
     // Fails with "Disk full" unless the filesystem has room for every page of these bytes: on
     // a copy-on-write filesystem even a write in place needs new pages.
     void requireSpace(std::int64_t offset, std::int64_t length);
     // Makes a longer file end at `size`; a shorter one stays as it is.
     void cutTo(std::int64_t size);
+    std::int64_t size();
+    FileIdentity identity();
+    const std::string& path() const { return path_; }
     // Flushes what was written to the disk.
     void sync();
     // The same for the bytes and the size only, not the times: what a change in place needs.
@@ -110,15 +127,15 @@ class RecordFile {
     friend std::string writeTemporary(const std::string&, const std::function<void(RecordFile&)>&);
     RecordFile(const std::string& path, int fd);
     [[noreturn]] void fail(int errorNumber) const;
-    // Rolls the change under way back from the journal kept in memory; the journal file goes
-    // once the file is whole again and flushed. Returns 0 or the error that stopped it (the
-    // journal file then stays for the next lock holder).
-    int rollBack();
+    // Rolls the change under way back from its original bytes in memory (the file is opened
+    // again if it was closed), and marks the journal empty once the file is whole again and
+    // flushed. Best effort: should it fail, the journal stays live for the next lock holder.
+    void rollBack();
 
     std::string path_;
     int fd_ = -1;
     std::unique_ptr<JournalContent> change_;  // the change under way
-    bool journaled_ = false;                  // its journal is on the disk
+    std::unique_ptr<RecordFile> journal_;     // its journal file, open; none when in memory
 };
 
 // Writes a complete new file: `fill` writes into a temporary file of its own in the same folder

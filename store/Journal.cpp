@@ -1,22 +1,46 @@
 #include "store/Journal.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <string_view>
 
+#include "store/Layout.h"
+
 namespace store {
 namespace {
 
-constexpr std::string_view kJournalMagic = "OLKJRNL1";
+constexpr std::string_view kJournalMagic = "OLKJRNL2";
 constexpr std::string_view kIntentMagic = "OLKINTN1";
 constexpr std::string_view kJournalSuffix = ".journal";
 // Journals and intents are small: a list's records, or a few names.
 constexpr std::size_t kLargestRecord = 1 << 20;
+
+// A journal's parts: its start (the magic and its length), what it says of the file (device,
+// inode, size, the number of entries) and the checksum; each entry's offset and length.
+constexpr std::size_t kJournalStart = kJournalMagic.size() + 4;
+constexpr std::size_t kJournalFixed = kJournalStart + 8 + 8 + 8 + 4 + 4;
+constexpr std::size_t kEntryFixed = 8 + 4;
+// A journal file is kept at a size of whole pages that holds the largest change the editor
+// makes: a whole list's records, moved by an insert or a remove at its front.
+constexpr std::size_t kPage = 4096;
+constexpr std::size_t kLargestChange =
+    kJournalFixed + kEntryFixed + std::size_t{kSlotsPerList} * kRecordSize;
+
+std::size_t keptSize(std::size_t needed) {
+    return (std::max(needed, kLargestChange) + kPage - 1) / kPage * kPage;
+}
+
+std::uint32_t littleEndian32(std::span<const unsigned char> bytes) {
+    std::uint32_t v = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        v |= std::uint32_t{bytes[i]} << (8 * i);
+    }
+    return v;
+}
 
 std::uint32_t crc32(std::span<const unsigned char> bytes) {
     static const std::array<std::uint32_t, 256> table = [] {
@@ -90,14 +114,7 @@ class Reader {
         at_ += n;
         return part;
     }
-    std::uint32_t u32() {
-        const auto b = raw(4);
-        std::uint32_t v = 0;
-        for (std::size_t i = 0; i < b.size(); ++i) {
-            v |= std::uint32_t{b[i]} << (8 * i);
-        }
-        return v;
-    }
+    std::uint32_t u32() { return littleEndian32(raw(4)); }
     std::int64_t i64() {
         const std::uint64_t low = u32();
         return static_cast<std::int64_t>(low | (std::uint64_t{u32()} << 32));
@@ -120,38 +137,15 @@ std::string inFolder(const std::string& folder, const std::string& name) {
     return path;
 }
 
-// The whole of a small file, or nothing when it is not there. Throws IoError.
-std::optional<std::vector<unsigned char>> readSmallFile(const std::string& path) {
+// The whole of an intent, or nothing when there is none. Throws IoError.
+std::optional<std::vector<unsigned char>> readIntent(const std::string& path) {
     if (int e = injectedFault(FileOp::Open, path)) {
         throw IoError(ioErrorText(e));
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        if (errno == ENOENT) {
-            return std::nullopt;
-        }
-        throw IoError(ioErrorText(errno));
+    if (!fileExists(path)) {
+        return std::nullopt;
     }
-    std::vector<unsigned char> bytes(kLargestRecord + 1);
-    std::size_t done = 0;
-    int error = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            error = n < 0 ? errno : 0;
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (error != 0) {
-        throw IoError(ioErrorText(error));
-    }
-    bytes.resize(done);
-    return bytes;
+    return readFileStart(path, kLargestRecord + 1);
 }
 
 bool isPlainName(const std::string& name) {
@@ -186,8 +180,15 @@ std::string journalPath(const std::string& path) {
 }
 
 std::vector<unsigned char> encodeJournal(const JournalContent& content) {
+    std::size_t length = kJournalFixed;
+    for (const JournalEntry& entry : content.entries) {
+        length += kEntryFixed + entry.bytes.size();
+    }
     Writer w;
     w.text(kJournalMagic);
+    w.u32(static_cast<std::uint32_t>(length));
+    w.i64(static_cast<std::int64_t>(content.file.device));
+    w.i64(static_cast<std::int64_t>(content.file.inode));
     w.i64(content.fileSize);
     w.u32(static_cast<std::uint32_t>(content.entries.size()));
     for (const JournalEntry& entry : content.entries) {
@@ -200,7 +201,10 @@ std::vector<unsigned char> encodeJournal(const JournalContent& content) {
 
 std::optional<JournalContent> decodeJournal(std::span<const unsigned char> bytes) {
     Reader r(bytes, kJournalMagic);
+    const std::uint32_t length = r.u32();
     JournalContent content;
+    content.file.device = static_cast<std::uint64_t>(r.i64());
+    content.file.inode = static_cast<std::uint64_t>(r.i64());
     content.fileSize = r.i64();
     const std::uint32_t count = r.u32();
     for (std::uint32_t i = 0; i < count && r.ok(); ++i) {
@@ -213,33 +217,83 @@ std::optional<JournalContent> decodeJournal(std::span<const unsigned char> bytes
         }
         content.entries.push_back(std::move(entry));
     }
-    if (!r.ok() || !r.atEnd() || content.fileSize < 0) {
+    if (!r.ok() || !r.atEnd() || length != bytes.size() || content.fileSize < 0) {
         return std::nullopt;
     }
     return content;
 }
 
+std::optional<JournalContent> readJournal(RecordFile& journal) {
+    const std::int64_t size = journal.size();
+    std::array<unsigned char, kJournalStart> start{};
+    if (size < static_cast<std::int64_t>(start.size())) {
+        return std::nullopt;
+    }
+    journal.seek(0);
+    journal.read(start);
+    // What follows the journal in the kept file is left from earlier, longer ones.
+    const std::uint32_t length = littleEndian32(std::span(start).subspan(kJournalMagic.size()));
+    if (!std::equal(kJournalMagic.begin(), kJournalMagic.end(), start.begin()) || length > size ||
+        length > kLargestRecord) {
+        return std::nullopt;
+    }
+    std::vector<unsigned char> bytes(length);
+    journal.seek(0);
+    journal.read(bytes);
+    return decodeJournal(bytes);
+}
+
+void writeJournal(RecordFile& journal, const JournalContent& content) {
+    std::vector<unsigned char> bytes = encodeJournal(content);
+    const bool grows = static_cast<std::int64_t>(bytes.size()) > journal.size();
+    if (grows) {
+        bytes.resize(keptSize(bytes.size()));  // written, so that the pages are the file's
+    }
+    journal.seek(0);
+    journal.write(bytes);
+    if (grows) {
+        journal.sync();
+        syncFolder(folderOf(journal.path()));
+    } else {
+        // The bytes only: the size and the pages are the same as before.
+        journal.syncData();
+    }
+}
+
+void markJournalEmpty(RecordFile& journal) {
+    const std::array<unsigned char, kJournalMagic.size()> zeros{};
+    journal.seek(0);
+    journal.write(zeros);
+}
+
+bool rollBackFrom(RecordFile& journal, const std::string& path) {
+    const auto content = readJournal(journal);
+    if (!content) {
+        return false;
+    }
+    bool same = false;
+    if (fileExists(path)) {
+        RecordFile file(path);
+        // A change only ever lengthens its file.
+        same = file.identity() == content->file && file.size() >= content->fileSize;
+        if (same) {
+            file.writeBack(*content);
+        }
+        file.close();
+    }
+    markJournalEmpty(journal);
+    return same;
+}
+
 bool rollBackJournal(const std::string& path) {
-    const std::string journal = journalPath(path);
-    const auto bytes = readSmallFile(journal);
-    if (!bytes) {
+    const std::string name = journalPath(path);
+    if (!fileExists(name)) {
         return false;
     }
-    const auto content = decodeJournal(*bytes);
-    if (!content || !fileExists(path)) {
-        removeFile(journal);  // never complete, so the file was not touched; or no file to mend
-        return false;
-    }
-    RecordFile file(path);
-    for (const JournalEntry& entry : content->entries) {
-        file.seek(entry.offset);
-        file.write(entry.bytes);
-    }
-    file.cutTo(content->fileSize);
-    file.sync();
-    file.close();
-    removeFile(journal);
-    return true;
+    RecordFile journal(name);
+    const bool rolledBack = rollBackFrom(journal, path);
+    journal.close();
+    return rolledBack;
 }
 
 std::vector<unsigned char> encodeIntent(std::span<const Rename> renames) {
@@ -275,27 +329,42 @@ std::optional<std::vector<Rename>> decodeIntent(std::span<const unsigned char> b
 
 void replaceFiles(const std::string& folder, std::span<const NewFile> files) {
     requireRoom(folder, files);
+    const std::string intentPath = inFolder(folder, kIntentName);
     std::vector<Rename> renames;
+    std::string intentTemporary;
     try {
         for (const NewFile& file : files) {
             const std::string temp = writeTemporary(inFolder(folder, file.name),
                                                     [&](RecordFile& f) { f.write(file.bytes); });
             renames.emplace_back(fileNameOf(temp), file.name);
         }
+        // The new files are other files: no journal of an old one may meet them. None is live
+        // here (the lock holder rolled back what it found); the intent's flush of the folder
+        // makes the removals durable before any rename.
+        for (const NewFile& file : files) {
+            removeFile(journalPath(inFolder(folder, file.name)));
+        }
         const std::vector<unsigned char> intent = encodeIntent(renames);
-        createFile(inFolder(folder, kIntentName), [&](RecordFile& f) { f.write(intent); });
+        intentTemporary = writeTemporary(intentPath, [&](RecordFile& f) { f.write(intent); });
+        renameFile(intentTemporary, intentPath);
     } catch (...) {
+        // No intent names the temporaries yet.
         for (const auto& rename : renames) {
             ::unlink(inFolder(folder, rename.first).c_str());
         }
+        if (!intentTemporary.empty()) {
+            ::unlink(intentTemporary.c_str());
+        }
         throw;
     }
+    // From here the intent names the temporaries: they are only ever renamed, by completeIntent
+    // here or, should that fail, by the next lock holder's.
     completeIntent(folder);
 }
 
 bool completeIntent(const std::string& folder) {
     const std::string path = inFolder(folder, kIntentName);
-    const auto bytes = readSmallFile(path);
+    const auto bytes = readIntent(path);
     if (!bytes) {
         return false;
     }
@@ -304,6 +373,7 @@ bool completeIntent(const std::string& folder) {
         removeFile(path);
         return false;
     }
+    syncFolder(folder);  // the intent's name, before a rename it names
     for (const auto& [from, to] : *renames) {
         // A temporary that is gone was renamed before the last attempt stopped.
         if (fileExists(inFolder(folder, from))) {

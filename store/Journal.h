@@ -3,13 +3,23 @@
 // interrupted replacement of several files be finished, by whoever holds the folder next.
 //
 // A rollback journal lies beside its data file, hidden and named after it (".bu1.dat.journal"),
-// and holds the original bytes of every extent a change in place will write, the file's size
-// and a checksum over all of it. It is flushed before the first byte of the file changes, so a
-// journal whose checksum fails was never complete and the file was never touched.
+// and holds the original bytes of every extent a change in place will write, the file's size,
+// the file's device and inode numbers and a checksum over all of it. The journal file is kept
+// once made, at a size that holds the largest change (a whole list's records, with room to
+// spare), so that a change overwrites pages the file already has and its flush carries data
+// only: about the cost of the change's own flush. A change writes its journal over the kept
+// file and flushes it before the first byte of the data file changes, writes and flushes the
+// data file, then marks the journal empty by zeroing its magic, without a flush of its own.
+//
+// A journal is live when it is whole (its checksum holds) and not marked empty; only a live
+// journal is written back, and only into the very file it was written for: a file put in place
+// by a rename since is another file (another inode), and its journal is stale. Anything else
+// (an empty mark, a journal cut short, one with a checksum that fails) is left as it is: a
+// journal that never became whole was cut short before anything of the file changed.
 //
 // A replacement intent (".ordlykta.intent" in the folder) names temporary files, each already
-// whole and flushed, and the names they are renamed to; once it is on the disk every rename is
-// carried out, by the process that wrote it or by the next holder of the folder's lock.
+// whole and flushed, and the names they are renamed to; once it is in the folder every rename
+// is carried out, by the process that wrote it or by the next holder of the folder's lock.
 
 #include <cstdint>
 #include <optional>
@@ -32,6 +42,7 @@ struct JournalEntry {
 struct JournalContent {
     std::int64_t fileSize = 0;  // the file's size before the change
     std::vector<JournalEntry> entries;
+    FileIdentity file;  // the file the change is made to
 
     bool operator==(const JournalContent&) const = default;
 };
@@ -43,9 +54,22 @@ std::vector<unsigned char> encodeJournal(const JournalContent& content);
 // Nothing when the bytes are not one whole journal (cut short, damaged, or something else).
 std::optional<JournalContent> decodeJournal(std::span<const unsigned char> bytes);
 
-// Writes a journal left beside `path` back into the file, flushes it and removes the journal;
-// a journal that is not whole is only removed. True when bytes were written back. Throws
-// IoError when that fails; the journal then stays.
+// The kept journal file, open for reading and writing. What it holds when live, else nothing.
+std::optional<JournalContent> readJournal(RecordFile& journal);
+// Writes `content` over the kept journal and flushes it. A journal file too small for it (a
+// new one) is first made large enough for the largest change, flushed with its folder.
+void writeJournal(RecordFile& journal, const JournalContent& content);
+// Zeroes the journal's magic, without a flush: the change stands. Should the mark be lost in
+// a power cut, the next lock holder rolls back a change that was complete, which leaves the
+// file as it was before the change: consistent, though the change is gone.
+void markJournalEmpty(RecordFile& journal);
+
+// Writes a live journal back into the file `path` it was written for, flushes the file and
+// marks the journal empty. A live journal of another file (stale: that file was replaced or
+// removed since) is only marked empty; a journal that is not live is left as it is. True when
+// bytes were written back. Throws IoError when that fails; the journal then stays live.
+bool rollBackFrom(RecordFile& journal, const std::string& path);
+// The same for the journal beside `path`, opened for it; false when there is none.
 bool rollBackJournal(const std::string& path);
 
 // A file to put in place: the temporary's name and the name it gets, both in one folder.
@@ -63,15 +87,19 @@ struct NewFile {
 };
 
 // Replaces files of `folder` all at once: every new file is written under a temporary name and
-// flushed (after checking that the folder has room for all of them), then an intent naming
-// the renames is written and flushed, the renames are made and the intent removed. A failure
-// before the intent is on the disk leaves every old file; after it, every file is new by the
-// time the next lock holder has run recoverFolder. Throws IoError.
+// flushed (after checking that the folder has room for all of them), the journals of the files
+// replaced are removed (none outlives its file), then an intent naming the renames is put in
+// the folder and completeIntent carries it out. A failure before the intent is in the folder
+// leaves every old file and no temporary; once it is there its temporaries are only ever
+// renamed, here or by the next lock holder's recoverFolder, so that every file is new then.
+// Throws IoError. Call it while holding the folder's lock, after recoverFolder.
 void replaceFiles(const std::string& folder, std::span<const NewFile> files);
 
-// Finishes the renames of an intent left in `folder` and removes it; an intent that is not
-// whole is removed with its temporaries untouched (removeTemporaryFiles takes those). True when
-// renames were made. Throws IoError when they fail; the intent then stays.
+// Finishes the renames of an intent left in `folder`: flushes the folder (so that the intent is
+// on the disk before the first rename), renames, flushes the folder again and removes the
+// intent. An intent that is not whole is removed with its temporaries untouched
+// (removeTemporaryFiles takes those). True when renames were made. Throws IoError when they
+// fail; the intent then stays.
 bool completeIntent(const std::string& folder);
 
 // What a lock holder does first, in this order: rolls back the journals of `names`, finishes

@@ -26,6 +26,7 @@
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "tests/support/Fixture.h"
+#include "tests/support/KeptJournal.h"
 #include "ui/Text.h"
 
 // Test output shows texts as texts.
@@ -101,7 +102,8 @@ Pairs numbered(int language, int list, int n) {
     return pairs;
 }
 
-// The files of the working folder by name; a folder is listed with no bytes.
+// The files of the working folder by name; a folder is listed with no bytes. An empty kept
+// journal is left out, here and in namesHere.
 using Folder = std::map<QString, QByteArray>;
 
 Folder folder() {
@@ -109,6 +111,9 @@ Folder folder() {
     const QDir here = QDir::current();
     for (const QFileInfo& entry : here.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                      QDir::Hidden | QDir::System)) {
+        if (isEmptyJournal(entry.filePath())) {
+            continue;
+        }
         QFile file(entry.filePath());
         files[entry.fileName()] =
             entry.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -117,8 +122,10 @@ Folder folder() {
 }
 
 QStringList namesHere() {
-    return QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                     QDir::System);
+    QStringList names = QDir::current().entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                  QDir::Hidden | QDir::System);
+    names.removeIf(isEmptyJournal);
+    return names;
 }
 
 // Every pair of lists 1..98 of every word-list file, as bytes, by language and list.

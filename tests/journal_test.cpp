@@ -1,7 +1,8 @@
 // Every change in place of a data file, failed at every file operation of its path in turn:
 // short writes of every length a record can be cut to, a full disk, an input/output error and a
 // kill. After a restart (what the next holder of the folder does first) every file is exactly
-// the old one or the new one: no torn record, no pair made up, none lost.
+// the old one or the new one: no torn record, no pair made up, none lost; and no journal is
+// left live. The journal kept beside a file is not one of the data files compared.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -38,12 +39,33 @@ Bytes contentOf(const fs::path& path) {
     return bytes;
 }
 
+std::span<const unsigned char> bytesOf(const Bytes& bytes) {
+    return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()};
+}
+
 Folder folderHere() {
     Folder files;
     for (const auto& entry : fs::directory_iterator(".")) {
         files[entry.path().filename().string()] = contentOf(entry.path());
     }
     return files;
+}
+
+// The data files alone, without the journals kept beside them.
+Folder dataOf(Folder files) {
+    std::erase_if(files, [](const auto& file) { return file.first.ends_with(".journal"); });
+    return files;
+}
+
+int liveJournals() {
+    int live = 0;
+    for (const auto& entry : fs::directory_iterator(".")) {
+        if (entry.path().filename().string().ends_with(".journal")) {
+            store::RecordFile journal(entry.path().string());
+            live += store::readJournal(journal).has_value();
+        }
+    }
+    return live;
 }
 
 void setFolder(const Folder& files) {
@@ -86,10 +108,12 @@ class JournalFaults : public ::testing::Test {
 struct Change {
     const char* name;
     std::function<void()> run;
+    bool firstChange = false;  // no journal is kept yet: the change makes it
 };
 
 const Change kChanges[] = {
     {"append", [] { listedit::appendPair(1, kList, "ny", "new"); }},
+    {"append, the journal made", [] { listedit::appendPair(1, kList, "ny", "new"); }, true},
     {"insert first", [] { listedit::insertPair(1, kList, 1, "ny", "new"); }},
     {"insert middle", [] { listedit::insertPair(1, kList, 3, "ny", "new"); }},
     {"insert last", [] { listedit::insertPair(1, kList, kPairs, "ny", "new"); }},
@@ -111,18 +135,21 @@ const Change kChanges[] = {
      }},
 };
 
-// What the restart does, then what it leaves.
+// What the restart does, then the data files it leaves; it leaves no live journal.
 Folder restarted() {
     store::setFaultHook({});
     store::recoverFolder(".", store::kDataFileNames);
-    return folderHere();
+    EXPECT_EQ(liveJournals(), 0);
+    return dataOf(folderHere());
 }
 
 TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
     int cases = 0;
     for (const Change& change : kChanges) {
         SCOPED_TRACE(change.name);
-        setFolder(old_);
+        const Folder given = change.firstChange ? dataOf(old_) : old_;
+        const Folder old = dataOf(old_);
+        setFolder(given);
         std::vector<FileOp> ops;
         store::setFaultHook([&](FileOp op, const std::string&) {
             ops.push_back(op);
@@ -130,15 +157,14 @@ TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
         });
         change.run();
         const Folder changed = restarted();
-        ASSERT_NE(changed, old_);
-        ASSERT_EQ(changed.size(), old_.size());  // the journal is gone
+        ASSERT_NE(changed, old);
         const auto state = [&](const Folder& files) {
-            return files == old_ ? "old" : files == changed ? "new" : "neither";
+            return files == old ? "old" : files == changed ? "new" : "neither";
         };
 
         // Where the fault strikes (an operation's index), and what it is.
         const auto inProcess = [&](std::size_t at, int fault, const std::string& what) {
-            setFolder(old_);
+            setFolder(given);
             std::size_t seen = 0;
             store::setFaultHook(
                 [&](FileOp, const std::string&) { return seen++ == at ? fault : 0; });
@@ -148,16 +174,14 @@ TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
             } catch (const store::IoError&) {
                 failed = true;
             }
-            const Folder now = folderHere();
             // Rolled back at once, or the journal waits for the restart.
-            const bool journalLeft = now.size() > old_.size();
-            EXPECT_TRUE(!failed || now == old_ || journalLeft) << what;
+            EXPECT_TRUE(!failed || dataOf(folderHere()) == old || liveJournals() > 0) << what;
             EXPECT_EQ(state(restarted()), failed ? "old" : "new")
                 << what << (failed ? ": failed" : ": done");
             ++cases;
         };
         const auto killed = [&](std::size_t at, int fault, const std::string& what) {
-            setFolder(old_);
+            setFolder(given);
             const pid_t child = ::fork();
             ASSERT_GE(child, 0);
             if (child == 0) {
@@ -204,11 +228,13 @@ TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
     EXPECT_GT(cases, 3000);
 }
 
-// A journal is trusted only whole: cut short anywhere or with any bit flipped, it is removed and
-// the file stays as it is (it was never touched before the journal was on the disk).
-TEST_F(JournalFaults, AJournalThatIsNotWholeIsRemovedAndTheFileLeftAlone) {
+// A journal is trusted only whole: cut short anywhere or with any bit flipped, it is left as it
+// is and so is the file (it was never touched before the journal was on the disk).
+TEST_F(JournalFaults, AJournalThatIsNotWholeIsLeftAloneAndSoIsTheFile) {
     const store::JournalContent content{
-        store::kWordListFileSize, {{6800, std::vector<unsigned char>(68, 'a')}, {0, {1, 2, 3}}}};
+        store::kWordListFileSize,
+        {{6800, std::vector<unsigned char>(68, 'a')}, {0, {1, 2, 3}}},
+        {2049, 1234567}};
     const std::vector<unsigned char> whole = store::encodeJournal(content);
     ASSERT_EQ(store::decodeJournal(whole), content);
     std::vector<std::vector<unsigned char>> broken;
@@ -228,7 +254,9 @@ TEST_F(JournalFaults, AJournalThatIsNotWholeIsRemovedAndTheFileLeftAlone) {
     // One of them as a leftover beside the file.
     std::ofstream(".bu1.dat.journal", std::ios::binary)
         .write(reinterpret_cast<const char*>(broken[40].data()), 40);
-    EXPECT_TRUE(restarted() == old_);
+    const Folder left = folderHere();
+    EXPECT_TRUE(restarted() == dataOf(old_));
+    EXPECT_EQ(folderHere(), left);
 }
 
 // An intent names files of its own folder only: a name with a folder in it, or one cut short,
@@ -253,7 +281,119 @@ TEST_F(JournalFaults, AnIntentRenamesOnlyWithinItsFolder) {
     std::ofstream(".bu1.dat.Ab12Cd.tmp") << "new";
     std::ofstream(store::kIntentName, std::ios::binary)
         .write(reinterpret_cast<const char*>(whole.data()), static_cast<long>(whole.size()) - 1);
-    EXPECT_TRUE(restarted() == old_);  // no rename, and the temporary removed with the intent
+    EXPECT_TRUE(restarted() == dataOf(old_));  // no rename, the temporary gone with the intent
+}
+
+// Only a live journal is written back, and only into the file it was written for.
+TEST_F(JournalFaults, OnlyALiveJournalOfTheSameFileIsWrittenBack) {
+    const std::int64_t header = std::int64_t{store::recordIndex(kList, 0)} * store::kRecordSize;
+    const struct {
+        const char* name;
+        std::function<void(store::JournalContent&)> written;  // the journal as written
+        std::function<void(store::RecordFile&)> then;         // what happened after
+        bool writtenBack;
+    } cases[] = {
+        {"live, of this file", {}, {}, true},
+        {"marked empty", {}, store::markJournalEmpty, false},
+        {"of a file put in place by a rename since",
+         {},
+         [](store::RecordFile&) {
+             fs::copy_file("bu1.dat", "bu1.new");
+             fs::rename("bu1.new", "bu1.dat");
+         },
+         false},
+        {"of a longer file", [](store::JournalContent& c) { c.fileSize += 1; }, {}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setFolder(dataOf(old_));
+        store::JournalContent content{store::kWordListFileSize,
+                                      {{header, std::vector<unsigned char>(68, 'x')}},
+                                      store::RecordFile("bu1.dat").identity()};
+        if (c.written) {
+            c.written(content);
+        }
+        store::RecordFile journal(".bu1.dat.journal", store::RecordFile::Opening::Emptied);
+        store::writeJournal(journal, content);
+        if (c.then) {
+            c.then(journal);
+        }
+        journal.close();
+        Folder expected = dataOf(old_);
+        if (c.writtenBack) {
+            expected["bu1.dat"].replace(static_cast<std::size_t>(header), 68, 68, 'x');
+        }
+        EXPECT_TRUE(restarted() == expected);
+    }
+}
+
+// The kept journal holds a whole list's records; a bigger change grows it, and is rolled back
+// from it when killed.
+TEST_F(JournalFaults, ABiggerChangeGrowsTheJournal) {
+    const Bytes old(20000, 'o');
+    std::ofstream("big.dat", std::ios::binary) << old;
+    std::vector<std::uintmax_t> sizes;
+    for (const std::int64_t length : {68, 100 * 68, 10000, 68}) {
+        SCOPED_TRACE(length);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            store::RecordFile file("big.dat");
+            const store::Extent extent{100, length};
+            file.beginChange({&extent, 1});
+            file.seek(100);
+            file.write(std::vector<unsigned char>(static_cast<std::size_t>(length), 'n'));
+            ::_exit(0);  // killed before the change stands
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        sizes.push_back(fs::file_size(".big.dat.journal"));
+        EXPECT_GT(sizes.back(), static_cast<std::uintmax_t>(length));
+        EXPECT_TRUE(store::rollBackJournal("big.dat"));
+        EXPECT_EQ(contentOf("big.dat"), old);
+    }
+    EXPECT_EQ(sizes[1], sizes[0]);  // a whole list fits the journal as first made
+    EXPECT_GT(sizes[2], sizes[1]);
+    EXPECT_EQ(sizes[3], sizes[2]);  // and it is never cut back
+}
+
+// Once a replacement's intent is in the folder, the temporaries it names are only ever renamed:
+// a failure at any operation after leaves each in place or renamed, and the next holder
+// finishes. No journal of a replaced file outlives it.
+TEST_F(JournalFaults, AReplacementNeverRemovesWhatItsIntentNames) {
+    const Folder fresh{{"agen.dat", "new settings"}, {"bu1.dat", "new words"}};
+    std::vector<store::NewFile> files;
+    for (const auto& [name, bytes] : fresh) {
+        files.push_back(
+            {name, {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}});
+    }
+    ASSERT_TRUE(fs::exists(".bu1.dat.journal"));
+    std::size_t operations = 0;
+    store::setFaultHook([&](FileOp, const std::string&) { return ++operations, 0; });
+    store::replaceFiles(".", files);
+    EXPECT_EQ(folderHere(), fresh);
+    for (std::size_t at = 0; at < operations; ++at) {
+        for (const int fault : {EIO, ENOSPC}) {
+            SCOPED_TRACE("operation " + std::to_string(at) + ", fault " + std::to_string(fault));
+            setFolder(old_);
+            std::size_t seen = 0;
+            store::setFaultHook(
+                [&](FileOp, const std::string&) { return seen++ == at ? fault : 0; });
+            EXPECT_THROW(store::replaceFiles(".", files), store::IoError);
+            store::setFaultHook({});
+            const bool intentLeft = fs::exists(store::kIntentName);
+            if (intentLeft) {
+                const auto renames = store::decodeIntent(bytesOf(contentOf(store::kIntentName)));
+                ASSERT_TRUE(renames);
+                for (const auto& [from, to] : *renames) {
+                    EXPECT_NE(fs::exists(from), contentOf(to) == fresh.at(to)) << from;
+                }
+            }
+            const Folder after = restarted();
+            EXPECT_TRUE(after == (intentLeft ? fresh : dataOf(old_)))
+                << (intentLeft ? "not finished" : "not the old files");
+        }
+    }
 }
 
 }  // namespace

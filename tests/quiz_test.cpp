@@ -344,7 +344,9 @@ TEST_F(QuizTest, TheFileIsClosedBeforeEveryHandlerReturns) {
     dialogs.expectConfirm("Förhör felsvarade glosor", true);
     click(s.buttNEXT);
     EXPECT_GT(ops.count(store::FileOp::Open), 12);
-    EXPECT_EQ(ops.count(store::FileOp::Open), ops.count(store::FileOp::Close));
+    // A change's kept journal is opened as it is made when missing: as a creation.
+    EXPECT_EQ(ops.count(store::FileOp::Open) + ops.count(store::FileOp::Create),
+              ops.count(store::FileOp::Close));
 
     click(s.buttMENU);
     EXPECT_TRUE(screens().menu->isVisible());

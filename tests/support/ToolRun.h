@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/KeptJournal.h"
 #include "tool/Tool.h"
 
 struct ToolResult {
@@ -44,13 +45,16 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// Every file under a folder, hidden ones and those in subfolders too, with its bytes.
+// Every file under a folder, hidden ones and those in subfolders too, with its bytes; an empty
+// kept journal is left out.
 inline std::map<QString, QByteArray> folderBytes(const QString& folder) {
     std::map<QString, QByteArray> files;
     QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files[path] = readFile(path);
+        if (!isEmptyJournal(path)) {
+            files[path] = readFile(path);
+        }
     }
     return files;
 }
