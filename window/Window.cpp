@@ -58,7 +58,6 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
     connect(lockTimer_, &QTimer::timeout, this, &Window::checkLock);
     lockTimer_->start(kLockCheckMs);
     checkLock();
-    build(kImport);
 
     const QSettings settings;
     resize(settings.value(QStringLiteral("window/size"), QSize(760, 620)).toSize());
@@ -182,8 +181,9 @@ void Window::showing(int tab) {
     }
 }
 
-// The window goes on the screen before the folder is read: the page on show is read as soon as
-// the event loop runs, which is before anything the user does reaches it.
+// The window goes on the screen first, as the trainer's start screen does: the page on show is
+// built and read as soon as the event loop runs, which is before the window's first paint and
+// before anything the user does reaches it.
 void Window::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     QTimer::singleShot(0, this, [this] { showing(tabs->currentIndex()); });
