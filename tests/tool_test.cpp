@@ -29,6 +29,14 @@ bool contains(const std::string& text, const char* part) {
 using TextPairs = std::vector<std::pair<store::Text, store::Text>>;
 using NamedLists = std::vector<std::pair<store::Text, TextPairs>>;
 
+// A file the import refuses: its name and content, the options given and part of the message.
+struct Refused {
+    const char* name;
+    QByteArray content;
+    QStringList options;
+    const char* message;
+};
+
 // Pairs "sw1/ot1", "sw2/ot2", ... with a prefix, so that every pair is told apart.
 TextPairs pairs(int count, const std::string& prefix) {
     TextPairs result;
@@ -368,13 +376,7 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
     }
     const QByteArray nested = "<kvtml version=\"2.0\"><lessons>" +
                               QByteArray("<container><name>x</name>").repeated(10000);
-    struct Case {
-        const char* name;
-        QByteArray content;
-        QStringList options;
-        const char* message;
-    };
-    const Case cases[] = {
+    const Refused cases[] = {
         {"u.csv", "hund,dog\n\xE2\x9C\x93 ok,x\n", {}, "line 2: \"\xE2\x9C\x93 ok\" holds U+2713"},
         {"l.csv", "hund,dog\ncat,abcdefghijklmnopqrstuvwxyz12345\n", {}, "line 2:"},
         {"b.kvtml",
@@ -421,7 +423,7 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
         {"rows.txt", QByteArray("a\tb\n").repeated(98 * 98 + 1), {}, "line 9605: more rows"},
     };
     const auto before = folderBytes(data());
-    for (const Case& c : cases) {
+    for (const Refused& c : cases) {
         const ToolResult result = import(c.name, c.content, c.options);
         EXPECT_EQ(result.status, 1) << c.name;
         EXPECT_TRUE(contains(result.err, c.message)) << c.name << ": " << result.err;
@@ -723,13 +725,7 @@ TEST_F(ToolTest, ImportCanBeUndone) {
 // The common mistakes are told what to do.
 TEST_F(ToolTest, CommonMistakesAreToldWhatToDo) {
     makeLanguage({});
-    struct Case {
-        const char* name;
-        QByteArray content;
-        QStringList options;
-        const char* message;
-    };
-    const Case cases[] = {
+    const Refused cases[] = {
         {"w.xlsx", QByteArray("PK\x03\x04\x14\0\x06\0", 8), {}, "save it as CSV"},
         {"w.ods", QByteArray("PK\x03\x04\x14\0\0\0", 8), {"--format", "csv"}, "File > Save as"},
         {"w.xls", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1rest", {}, "save it as CSV"},
@@ -744,7 +740,7 @@ TEST_F(ToolTest, CommonMistakesAreToldWhatToDo) {
         {"w.csv", "a,b\n", {"--separator", "x"}, "unknown separator"},
         {"w.kvtml", "<kvtml version=\"2.0\"><entries>\x01</entries></kvtml>", {}, "line 1:"},
     };
-    for (const Case& c : cases) {
+    for (const Refused& c : cases) {
         const ToolResult result = import(c.name, c.content, c.options);
         EXPECT_NE(result.status, 0) << c.name;
         EXPECT_TRUE(contains(result.err, c.message)) << c.name << ": " << result.err;
