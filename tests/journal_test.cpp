@@ -21,6 +21,7 @@
 #include "store/Journal.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
+#include "tests/support/FaultSweep.h"
 
 namespace {
 
@@ -143,86 +144,53 @@ Folder restarted() {
     return dataOf(folderHere());
 }
 
+// Where a fault can strike an operation of this kind: each length a record can be cut to, a
+// full disk, an input/output error, and a kill (after a cut write too).
+std::vector<sweep::Fault> faultsOf(FileOp op) {
+    std::vector<sweep::Fault> faults{{EIO, false, "I/O error"}, {0, true, "killed"}};
+    for (int bytes = 1; op == FileOp::Write && bytes < store::kRecordSize; ++bytes) {
+        const std::string cut = std::to_string(bytes) + " bytes written";
+        faults.push_back({store::shortWrite(bytes), false, cut + ", then disk full"});
+        faults.push_back({store::shortWrite(bytes), true, cut + ", then killed"});
+    }
+    faults.push_back({ENOSPC, false, "disk full"});
+    return faults;
+}
+
 TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
     int cases = 0;
     for (const Change& change : kChanges) {
         SCOPED_TRACE(change.name);
         const Folder given = change.firstChange ? dataOf(old_) : old_;
         const Folder old = dataOf(old_);
+        const sweep::Action act = [&] {
+            try {
+                change.run();
+                return true;
+            } catch (const store::IoError&) {
+                return false;
+            }
+        };
         setFolder(given);
-        std::vector<FileOp> ops;
-        store::setFaultHook([&](FileOp op, const std::string&) {
-            ops.push_back(op);
-            return 0;
-        });
-        change.run();
+        const std::vector<FileOp> ops = sweep::operationsOf(act);
         const Folder changed = restarted();
         ASSERT_NE(changed, old);
         const auto state = [&](const Folder& files) {
             return files == old ? "old" : files == changed ? "new" : "neither";
         };
-
-        // Where the fault strikes (an operation's index), and what it is.
-        const auto inProcess = [&](std::size_t at, int fault, const std::string& what) {
-            setFolder(given);
-            std::size_t seen = 0;
-            store::setFaultHook(
-                [&](FileOp, const std::string&) { return seen++ == at ? fault : 0; });
-            bool failed = false;
-            try {
-                change.run();
-            } catch (const store::IoError&) {
-                failed = true;
-            }
-            // Rolled back at once, or the journal waits for the restart.
-            EXPECT_TRUE(!failed || dataOf(folderHere()) == old || liveJournals() > 0) << what;
-            EXPECT_EQ(state(restarted()), failed ? "old" : "new")
-                << what << (failed ? ": failed" : ": done");
-            ++cases;
-        };
-        const auto killed = [&](std::size_t at, int fault, const std::string& what) {
-            setFolder(given);
-            const pid_t child = ::fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                std::size_t seen = 0;
-                store::setFaultHook([&](FileOp, const std::string&) {
-                    const std::size_t now = seen++;
-                    if (now == at + (fault != 0 ? 1 : 0)) {
-                        ::_exit(0);
-                    }
-                    return now == at ? fault : 0;
-                });
-                try {
-                    change.run();
-                } catch (...) {
+        cases += sweep::run(
+            ops, faultsOf, [&] { setFolder(given); }, act,
+            [&](sweep::Outcome outcome, const std::string& what) {
+                if (outcome == sweep::Outcome::Killed) {
+                    EXPECT_NE(state(restarted()), "neither") << what;
+                    return;
                 }
-                // A fault after which no operation of the seam came: the kill is at the end.
-                ::_exit(fault != 0 && seen > at ? 0 : 1);
-            }
-            int status = 0;
-            ::waitpid(child, &status, 0);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << what << ": not killed";
-            EXPECT_NE(state(restarted()), "neither") << what;
-            ++cases;
-        };
-
-        for (std::size_t at = 0; at < ops.size(); ++at) {
-            const std::string where =
-                "operation " + std::to_string(at) + " of " + std::to_string(ops.size());
-            inProcess(at, EIO, where + ", I/O error");
-            killed(at, 0, where + ", killed");
-            if (ops[at] != FileOp::Write) {
-                inProcess(at, ENOSPC, where + ", disk full");
-                continue;
-            }
-            for (int bytes = 1; bytes < store::kRecordSize; ++bytes) {
-                const std::string cut = where + ", " + std::to_string(bytes) + " bytes written";
-                inProcess(at, store::shortWrite(bytes), cut + ", then disk full");
-                killed(at, store::shortWrite(bytes), cut + ", then killed");
-            }
-            inProcess(at, ENOSPC, where + ", disk full");
-        }
+                const bool failed = outcome == sweep::Outcome::Failed;
+                // Rolled back at once, or the journal waits for the restart.
+                EXPECT_TRUE(!failed || dataOf(folderHere()) == old || liveJournals() > 0) << what;
+                EXPECT_EQ(state(restarted()), failed ? "old" : "new")
+                    << what << (failed ? ": failed" : ": done");
+            });
     }
     std::cout << "journal faults: " << cases << " cases\n";
     EXPECT_GT(cases, 3000);
@@ -368,32 +336,36 @@ TEST_F(JournalFaults, AReplacementNeverRemovesWhatItsIntentNames) {
             {name, {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}});
     }
     ASSERT_TRUE(fs::exists(".bu1.dat.journal"));
-    std::size_t operations = 0;
-    store::setFaultHook([&](FileOp, const std::string&) { return ++operations, 0; });
-    store::replaceFiles(".", files);
-    EXPECT_EQ(folderHere(), fresh);
-    for (std::size_t at = 0; at < operations; ++at) {
-        for (const int fault : {EIO, ENOSPC}) {
-            SCOPED_TRACE("operation " + std::to_string(at) + ", fault " + std::to_string(fault));
-            setFolder(old_);
-            std::size_t seen = 0;
-            store::setFaultHook(
-                [&](FileOp, const std::string&) { return seen++ == at ? fault : 0; });
-            EXPECT_THROW(store::replaceFiles(".", files), store::IoError);
-            store::setFaultHook({});
-            const bool intentLeft = fs::exists(store::kIntentName);
-            if (intentLeft) {
-                const auto renames = store::decodeIntent(bytesOf(contentOf(store::kIntentName)));
-                ASSERT_TRUE(renames);
-                for (const auto& [from, to] : *renames) {
-                    EXPECT_NE(fs::exists(from), contentOf(to) == fresh.at(to)) << from;
-                }
-            }
-            const Folder after = restarted();
-            EXPECT_TRUE(after == (intentLeft ? fresh : dataOf(old_)))
-                << (intentLeft ? "not finished" : "not the old files");
+    const sweep::Action replace = [&] {
+        try {
+            store::replaceFiles(".", files);
+            return true;
+        } catch (const store::IoError&) {
+            return false;
         }
-    }
+    };
+    const std::vector<FileOp> ops = sweep::operationsOf(replace);
+    EXPECT_EQ(folderHere(), fresh);
+    const auto faults = [](FileOp) {
+        return std::vector<sweep::Fault>{{EIO, false, "I/O error"}, {ENOSPC, false, "disk full"}};
+    };
+    const auto check = [&](sweep::Outcome outcome, const std::string& what) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(outcome, sweep::Outcome::Failed);
+        const bool intentLeft = fs::exists(store::kIntentName);
+        if (intentLeft) {
+            const auto renames = store::decodeIntent(bytesOf(contentOf(store::kIntentName)));
+            ASSERT_TRUE(renames);
+            for (const auto& [from, to] : *renames) {
+                EXPECT_NE(fs::exists(from), contentOf(to) == fresh.at(to)) << from;
+            }
+        }
+        const Folder after = restarted();
+        EXPECT_TRUE(after == (intentLeft ? fresh : dataOf(old_)))
+            << (intentLeft ? "not finished" : "not the old files");
+    };
+    sweep::run(
+        ops, faults, [&] { setFolder(old_); }, replace, check);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // one, never a mix; archives that are damaged are refused; a file of the wrong size has a way
 // back through the snapshots.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +14,7 @@
 #include "store/Journal.h"
 #include "store/Settings.h"
 #include "store/WordListImage.h"
+#include "tests/support/FaultSweep.h"
 #include "tests/support/ToolRun.h"
 #include "tool/Recovery.h"
 #include "tool/Snapshots.h"
@@ -89,6 +88,16 @@ TEST_F(RestoreTest, EveryFaultLeavesTheWholeOldSetOrTheWholeNewOne) {
          },
          [](RestoreTest& t) { tool::checkFolder(t.data(), true); }},
     };
+    const auto faultsOf = [](store::FileOp op) {
+        std::vector<sweep::Fault> faults{
+            {EIO, false, "I/O error"}, {ENOSPC, false, "disk full"}, {0, true, "killed"}};
+        if (op == store::FileOp::Write) {
+            faults.push_back({store::shortWrite(1), false, "1 byte written, then disk full"});
+            faults.push_back(
+                {store::shortWrite(4096), false, "4096 bytes written, then disk full"});
+        }
+        return faults;
+    };
     int cases = 0;
     for (const auto& change : changes) {
         SCOPED_TRACE(change.name);
@@ -96,18 +105,17 @@ TEST_F(RestoreTest, EveryFaultLeavesTheWholeOldSetOrTheWholeNewOne) {
         QDir().mkpath(data());
         change.given(*this);
         const Files old = dataFiles();
-        std::vector<store::FileOp> ops;
-        store::setFaultHook([&](store::FileOp op, const std::string&) {
-            ops.push_back(op);
-            return 0;
-        });
-        change.act(*this);
-        store::setFaultHook({});
+        const sweep::Action act = [&] {
+            try {
+                change.act(*this);
+                return true;
+            } catch (const tool::Refusal&) {
+                return false;
+            }
+        };
+        const std::vector<store::FileOp> ops = sweep::operationsOf(act);
         const Files fresh = dataFiles();
         ASSERT_NE(fresh, old);
-        const auto state = [&](const Files& files) {
-            return files == old ? "old" : files == fresh ? "new" : "a mix";
-        };
         const auto reset = [&] {
             QDir(tool::snapshotFolder(data())).removeRecursively();
             for (const QString& name : QDir(data()).entryList(QDir::Files | QDir::Hidden)) {
@@ -117,59 +125,17 @@ TEST_F(RestoreTest, EveryFaultLeavesTheWholeOldSetOrTheWholeNewOne) {
                 writeFile(dataFile(name), bytes);
             }
         };
-        const auto restarted = [&] {
-            store::setFaultHook({});
-            tool::recoverDataFolder(data());
-            return dataFiles();
+        const auto check = [&](sweep::Outcome outcome, const std::string& what) {
+            tool::recoverDataFolder(data());  // the restart
+            const Files after = dataFiles();
+            const std::string state = after == old ? "old" : after == fresh ? "new" : "a mix";
+            EXPECT_TRUE(outcome == sweep::Outcome::Done ? state == "new" : state != "a mix")
+                << what << ": " << state;
+            const QStringList left = QDir(data()).entryList(QDir::Files | QDir::Hidden);
+            EXPECT_EQ(left.size(), static_cast<qsizetype>(old.size()))
+                << what << ": " << left.join(' ').toStdString();
         };
-        for (std::size_t at = 0; at < ops.size(); ++at) {
-            std::vector<int> faults{EIO, ENOSPC, 0};  // 0: a kill
-            if (ops[at] == store::FileOp::Write) {
-                faults.insert(faults.end(), {store::shortWrite(1), store::shortWrite(4096)});
-            }
-            for (int fault : faults) {
-                const std::string what =
-                    "operation " + std::to_string(at) + ", fault " + std::to_string(fault);
-                reset();
-                if (fault == 0) {
-                    const pid_t child = ::fork();
-                    ASSERT_GE(child, 0);
-                    if (child == 0) {
-                        std::size_t seen = 0;
-                        store::setFaultHook([&](store::FileOp, const std::string&) {
-                            if (seen++ == at) {
-                                ::_exit(0);
-                            }
-                            return 0;
-                        });
-                        change.act(*this);
-                        ::_exit(1);
-                    }
-                    int status = 0;
-                    ::waitpid(child, &status, 0);
-                    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << what;
-                    EXPECT_NE(state(restarted()), std::string("a mix")) << what;
-                } else {
-                    std::size_t seen = 0;
-                    store::setFaultHook([&](store::FileOp, const std::string&) {
-                        return seen++ == at ? fault : 0;
-                    });
-                    bool failed = false;
-                    try {
-                        change.act(*this);
-                    } catch (const tool::Refusal&) {
-                        failed = true;
-                    }
-                    const std::string after = state(restarted());
-                    EXPECT_TRUE(failed ? after != "a mix" : after == "new")
-                        << what << ": " << after;
-                }
-                const QStringList left = QDir(data()).entryList(QDir::Files | QDir::Hidden);
-                EXPECT_EQ(left.size(), static_cast<qsizetype>(old.size()))
-                    << what << ": " << left.join(' ').toStdString();
-                ++cases;
-            }
-        }
+        cases += sweep::run(ops, faultsOf, reset, act, check);
     }
     std::cout << "replacement faults: " << cases << " cases\n";
     EXPECT_GT(cases, 100);

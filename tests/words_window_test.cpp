@@ -36,6 +36,7 @@
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "store/WordListImage.h"
+#include "tests/support/FaultSweep.h"
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
 #include "tool/Archive.h"
@@ -637,30 +638,22 @@ TEST_F(WordsWindowTest, RestoreFailingAnywhereLeavesTheOldFilesOrTheNew) {
     ASSERT_NE(old.at("agen.dat"), restored.at("agen.dat"));
     ASSERT_NE(old.at("bu1.dat"), restored.at("bu1.dat"));
 
-    std::size_t operations = 0;
-    store::setFaultHook([&](store::FileOp, const std::string&) {
-        ++operations;
-        return 0;
-    });
-    window::Operations(data()).restore(outside("kopia.tar.gz"));
-    store::setFaultHook({});
+    const sweep::Action restore = [&] {
+        try {
+            window::Operations(data()).restore(outside("kopia.tar.gz"));
+            return true;
+        } catch (const window::Failure& e) {
+            EXPECT_TRUE(e.message().contains("I/O error")) << e.message().toStdString();
+            return false;
+        }
+    };
+    const std::vector<store::FileOp> ops = sweep::operationsOf(restore);
     ASSERT_EQ(dataFiles(), restored);
 
     int keptOld = 0;
-    for (std::size_t at = 0; at < operations; ++at) {
-        SCOPED_TRACE("the file operation failing: " + std::to_string(at));
-        given();
-        std::size_t seen = 0;
-        store::setFaultHook(
-            [&](store::FileOp, const std::string&) { return seen++ == at ? EIO : 0; });
-        bool failed = false;
-        try {
-            window::Operations(data()).restore(outside("kopia.tar.gz"));
-        } catch (const window::Failure& e) {
-            failed = true;
-            EXPECT_TRUE(e.message().contains("I/O error")) << e.message().toStdString();
-        }
-        store::setFaultHook({});
+    const auto check = [&](sweep::Outcome outcome, const std::string& what) {
+        SCOPED_TRACE(what);
+        const bool failed = outcome == sweep::Outcome::Failed;
         const auto now = dataFiles();
         const bool intentLeft = QFile::exists(data() + "/.ordlykta.intent");
         if (!intentLeft) {
@@ -679,7 +672,13 @@ TEST_F(WordsWindowTest, RestoreFailingAnywhereLeavesTheOldFilesOrTheNew) {
         }
         EXPECT_EQ(QDir(data()).entryList(QDir::Files | QDir::Hidden).size(), now.size())
             << "no temporary file stays";
-    }
+    };
+    sweep::run(
+        ops,
+        [](store::FileOp) {
+            return std::vector<sweep::Fault>{{EIO, false, "I/O error"}};
+        },
+        given, restore, check);
     EXPECT_GT(keptOld, 2);
 }
 
@@ -719,24 +718,23 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
         "börjar eller slutar med ett mellanslag, så att ett rätt svar räknas som fel";
     // In list 3 the empty slots past 99 read as pairs: the run of one finding is one row
     // even where another finding comes between its pairs.
-    EXPECT_EQ(listed(), (std::map<QString, QStringList>{
-                            {"bu1.dat lista 1",
-                             {"par 2–3: samma svenska ord som par 1 | nej",
-                              "par 4: det svenska ordet " + spaces + " | ja"}},
-                            {"bu1.dat lista 3",
-                             {"listan räknar 5000 par, utanför 0 till 99 | ja",
-                              "par 1–99: det andra ordet " + spaces + " | ja",
-                              "par 2–99: samma svenska ord som par 1 | nej"}}}));
+    EXPECT_EQ(listed(),
+              (std::map<QString, QStringList>{{"bu1.dat lista 1",
+                                               {"par 2–3: samma svenska ord som par 1 | nej",
+                                                "par 4: det svenska ordet " + spaces + " | ja"}},
+                                              {"bu1.dat lista 3",
+                                               {"listan räknar 5000 par, utanför 0 till 99 | ja",
+                                                "par 1–99: det andra ordet " + spaces + " | ja",
+                                                "par 2–99: samma svenska ord som par 1 | nej"}}}));
     asker.expect(ScriptedAsker::Confirm, "yes");
     click(page.mend);
     const store::WordListImage image =
         store::WordListImage::load((data() + "/bu1.dat").toStdString());
     EXPECT_EQ(tool::readList(image, 1).pairs[3].swedish, "katt");
     EXPECT_EQ(image.count(3), 99) << "as the program reads it";
-    EXPECT_EQ(listed(),
-              (std::map<QString, QStringList>{
-                  {"bu1.dat lista 1", {"par 2–3: samma svenska ord som par 1 | nej"}},
-                  {"bu1.dat lista 3", {"par 2–99: samma svenska ord som par 1 | nej"}}}));
+    EXPECT_EQ(listed(), (std::map<QString, QStringList>{
+                            {"bu1.dat lista 1", {"par 2–3: samma svenska ord som par 1 | nej"}},
+                            {"bu1.dat lista 3", {"par 2–99: samma svenska ord som par 1 | nej"}}}));
     EXPECT_FALSE(page.mend->isEnabled());
     click(page.undoButton);
     EXPECT_EQ(dataFiles(), before);
