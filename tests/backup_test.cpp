@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 #include <map>
 #include <sstream>
 
@@ -65,13 +64,9 @@ QByteArray handMade(const std::vector<Member>& members, bool plain = false) {
     return bytes;
 }
 
-class BackupTest : public ::testing::Test {
+class BackupTest : public DataFolderTest {
   protected:
     BackupTest() { QDir().mkpath(data()); }
-
-    QString data() const { return dir_.path() + QStringLiteral("/data"); }
-    QString file(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
-    QString dataFile(const char* name) const { return data() + QLatin1Char('/') + name; }
 
     // Settings and word lists of languages 1 and 2, the pairs tagged so that they differ.
     void makeFiles(const std::string& tag) {
@@ -84,9 +79,6 @@ class BackupTest : public ::testing::Test {
             image.save(dataFile(language == 1 ? "bu1.dat" : "bu2.dat").toStdString());
         }
     }
-    ToolResult run(QStringList arguments) { return runTool(arguments << "--data" << data()); }
-
-    QTemporaryDir dir_;
 };
 
 TEST_F(BackupTest, BackupThenRestoreGivesEveryByteBack) {

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QTemporaryDir>
 #include <random>
 #include <thread>
 
@@ -24,20 +23,14 @@ namespace {
 
 using Files = std::map<QString, QByteArray>;
 
-class RestoreTest : public ::testing::Test {
+class RestoreTest : public DataFolderTest {
   public:
     RestoreTest() { QDir().mkpath(data()); }
     ~RestoreTest() override { store::setFaultHook({}); }
 
-    QString data() const { return dir_.path() + QStringLiteral("/data"); }
-    QString file(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
-    QString dataFile(const QString& name) const { return data() + QLatin1Char('/') + name; }
-
     // Settings and three word lists whose pairs carry the tag.
     void makeFiles(const std::string& tag) {
-        store::Settings settings = store::defaultSettings();
-        settings.names[0] = "Engelska " + tag;
-        writeFile(dataFile("agen.dat"), bytesOf(store::encode(settings)));
+        writeSettings("Engelska " + tag);
         for (int language = 1; language <= 3; ++language) {
             store::WordListImage image;
             image.rename(3, "Djur " + tag);
@@ -53,9 +46,6 @@ class RestoreTest : public ::testing::Test {
         }
         return files;
     }
-    ToolResult run(QStringList arguments) { return runTool(arguments << "--data" << data()); }
-
-    QTemporaryDir dir_;
 };
 
 // Each replacement of several files, failed at each file operation in turn (an error, a full

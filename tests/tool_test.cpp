@@ -47,19 +47,15 @@ TextPairs pairs(int count, const std::string& prefix) {
     return result;
 }
 
-class ToolTest : public ::testing::Test {
+class ToolTest : public DataFolderTest {
   protected:
-    QString data() const { return dir_.path() + QStringLiteral("/data"); }
-    QString file(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
     QString wordList() const { return data() + QStringLiteral("/bu1.dat"); }
 
     // Language 1, "Engelska", with the given lists from list 1 on, written as the menu names a
     // list and the list editor appends to it.
     store::WordListImage makeLanguage(const NamedLists& lists) {
         QDir().mkpath(data());
-        store::Settings settings = store::defaultSettings();
-        settings.names[0] = "Engelska";
-        writeFile(data() + QStringLiteral("/agen.dat"), bytesOf(store::encode(settings)));
+        writeSettings("Engelska");
         const QString previous = QDir::currentPath();
         QDir::setCurrent(data());
         store::createWordList(1);
@@ -90,8 +86,6 @@ class ToolTest : public ::testing::Test {
                    {"show", "--data", data(), "--language", "1", "--list", QString::number(list)})
             .out;
     }
-
-    QTemporaryDir dir_;
 };
 
 TEST(WordListImage, EmptyImageIsTheFileCreateWordListWrites) {

@@ -23,7 +23,6 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -62,7 +61,7 @@ namespace {
 
 using Pairs = std::vector<tool::Pair>;
 
-class WordsWindowTest : public ::testing::Test {
+class WordsWindowTest : public DataFolderTest {
   protected:
     WordsWindowTest() {
         EXPECT_TRUE(dir_.isValid());
@@ -71,15 +70,10 @@ class WordsWindowTest : public ::testing::Test {
     }
     ~WordsWindowTest() override { asker.verifyAllShown(); }
 
-    QString data() const { return dir_.path() + QStringLiteral("/data"); }
-    QString outside(const QString& name) const { return dir_.filePath(name); }
-
     // Settings as the program writes them, and language 1's lists holding these pairs.
     void givenLists(const std::vector<tool::WordList>& lists) {
         QDir().mkpath(data());
-        store::Settings settings = store::defaultSettings();
-        settings.names[0] = "Engelska";
-        writeFile(data() + "/agen.dat", bytesOf(store::encode(settings)));
+        writeSettings("Engelska");
         store::WordListImage image;
         for (std::size_t i = 0; i < lists.size(); ++i) {
             tool::writeList(image, static_cast<int>(i) + 1, lists[i]);
@@ -116,7 +110,6 @@ class WordsWindowTest : public ::testing::Test {
     ScriptedAsker asker;
 
   private:
-    QTemporaryDir dir_;
     std::unique_ptr<window::Window> window_;
 };
 
@@ -141,10 +134,10 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
             givenLists({{"Djur", kAnimals}});
         }
         const auto before = dataFiles();
-        writeFile(outside("glosor v12.csv"),
+        writeFile(file("glosor v12.csv"),
                   "Svenska,Engelska\nhäst,horse\n ko , cow\nfår,\nfisk,fish\n");
         window::Window& w = open();
-        w.openFile(outside("glosor v12.csv"));
+        w.openFile(file("glosor v12.csv"));
         window::ImportPage& page = w.importPage();
         EXPECT_TRUE(w.tabs->currentWidget()->isAncestorOf(&page));
         EXPECT_TRUE(page.detected->text().contains("CSV")) << page.detected->text().toStdString();
@@ -185,9 +178,9 @@ TEST_F(WordsWindowTest, UndoKeepsAnotherLanguagesWordsAlreadyInASnapshot) {
     writeFile(data() + "/bu2.dat", bytesOf(other.bytes()));
     ASSERT_FALSE(tool::takeSnapshot(data()).isEmpty());
     const auto before = dataFiles();
-    writeFile(outside("ord.csv"), "katt,cat\n");
+    writeFile(file("ord.csv"), "katt,cat\n");
     window::Window& w = open();
-    w.openFile(outside("ord.csv"));
+    w.openFile(file("ord.csv"));
     click(w.importPage().importButton);
     EXPECT_TRUE(QFile::exists(data() + "/bu1.dat"));
     click(w.importPage().undoButton);
@@ -199,9 +192,9 @@ TEST_F(WordsWindowTest, UndoKeepsAnotherLanguagesWordsAlreadyInASnapshot) {
 // made again on the words as they are.
 TEST_F(WordsWindowTest, ImportRefusedWhenTheWordsChangedSinceThePreview) {
     givenLists({{"Djur", kAnimals}});
-    writeFile(outside("ord.csv"), "häst,horse\n");
+    writeFile(file("ord.csv"), "häst,horse\n");
     window::Window& w = open();
-    w.openFile(outside("ord.csv"));
+    w.openFile(file("ord.csv"));
     window::ImportPage& page = w.importPage();
     EXPECT_EQ(row(page.targets, 0), (QStringList{"1", "Djur", "1", "3"}));
     givenLists({{"Mat", {{"ost", "cheese"}}}});
@@ -246,9 +239,9 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     window::Operations operations(data());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        writeFile(outside(c.name), c.contents);
+        writeFile(file(c.name), c.contents);
         window::ImportChoice choice;
-        choice.path = outside(c.name);
+        choice.path = file(c.name);
         const window::ImportPreview preview = operations.previewImport(choice);
         ASSERT_TRUE(preview.detected.has_value());
         const window::Detected& d = *preview.detected;
@@ -260,9 +253,9 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
         EXPECT_EQ(preview.whole(), c.whole) << preview.problem.toStdString();
     }
     // A file of no pairs: nothing to show, nothing to carry out.
-    writeFile(outside("tom.kvtml"), "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"></kvtml>\n");
+    writeFile(file("tom.kvtml"), "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"></kvtml>\n");
     window::ImportChoice empty;
-    empty.path = outside("tom.kvtml");
+    empty.path = file("tom.kvtml");
     const window::ImportPreview none = operations.previewImport(empty);
     EXPECT_FALSE(none.detected.has_value());
     EXPECT_FALSE(none.whole());
@@ -272,12 +265,12 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     // The encoding chosen is the one read: UTF-8 bytes as Windows-1252, and Windows-1252
     // bytes refused as UTF-8, naming the line.
     window::ImportChoice choice;
-    choice.path = outside("b.txt");
+    choice.path = file("b.txt");
     choice.encoding = window::TextEncoding::Windows1252;
     const window::ImportPreview asked = operations.previewImport(choice);
     ASSERT_TRUE(asked.detected.has_value());
     EXPECT_EQ(asked.detected->encoding, "Windows-1252");
-    choice.path = outside("d.csv");
+    choice.path = file("d.csv");
     choice.encoding = window::TextEncoding::Utf8;
     const window::ImportPreview wrong = operations.previewImport(choice);
     EXPECT_FALSE(wrong.whole());
@@ -308,9 +301,9 @@ TEST_F(WordsWindowTest, ImportOnlyWhenThePlanIsWhole) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.contents);
-        writeFile(outside("ord.txt"), c.contents);
+        writeFile(file("ord.txt"), c.contents);
         window::Window& w = open();
-        w.openFile(outside("ord.txt"));
+        w.openFile(file("ord.txt"));
         window::ImportPage& page = w.importPage();
         EXPECT_FALSE(page.importButton->isEnabled());
         EXPECT_FALSE(page.problem->text().isEmpty());
@@ -356,13 +349,13 @@ TEST_F(WordsWindowTest, SeparatorAndHeaderChosenChangeThePreview) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.contents << " separator " << c.separator << " header "
                                         << c.header << (c.skipBadRows ? " skipping" : ""));
-        writeFile(outside("ord.csv"), c.contents);
+        writeFile(file("ord.csv"), c.contents);
         window::Window& w = open();
         window::ImportPage& page = w.importPage();
         page.skipBadRows->setChecked(c.skipBadRows);
         choose(page.separator, c.separator);
         choose(page.header, c.header);
-        w.openFile(outside("ord.csv"));
+        w.openFile(file("ord.csv"));
         EXPECT_TRUE(page.detected->text().contains(c.shown)) << page.detected->text().toStdString();
         EXPECT_EQ(page.detected->text().isEmpty(), QString(c.shown).isEmpty());
         EXPECT_EQ(page.importButton->isEnabled(), c.added >= 0)
@@ -375,9 +368,9 @@ TEST_F(WordsWindowTest, SeparatorAndHeaderChosenChangeThePreview) {
         EXPECT_TRUE(page.separator->isEnabled());
     }
     // A KVTML file has no separator, no header row, and says its own encoding.
-    writeFile(outside("ord.kvtml"), kOneKvtmlPair);
+    writeFile(file("ord.kvtml"), kOneKvtmlPair);
     window::Window& w = open();
-    w.openFile(outside("ord.kvtml"));
+    w.openFile(file("ord.kvtml"));
     for (const QComboBox* box :
          {w.importPage().separator, w.importPage().header, w.importPage().encoding}) {
         EXPECT_FALSE(box->isEnabled());
@@ -410,7 +403,7 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
             choose(page.format, c.format);
             choose(page.list, list);
             (c.askOther ? page.askOther : page.askSwedish)->setChecked(true);
-            const QString path = outside("export");
+            const QString path = file("export");
             asker.expect(ScriptedAsker::SaveFile, path);
             click(page.save);
             QStringList arguments{"export", "--data", data(), "--language", "1"};
@@ -475,7 +468,7 @@ TEST_F(WordsWindowTest, PrintedExamRepeatsItsHeadOnEveryPage) {
         list.pairs.push_back({QStringLiteral("ord%1").arg(p), QStringLiteral("word%1").arg(p)});
     }
     const QByteArray html = tool::writeHtml({"Engelska", {list}}, {true, false, {}});
-    const QString pdf = outside("prov.pdf");
+    const QString pdf = file("prov.pdf");
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -512,7 +505,7 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     for (const auto& [name, bytes] : old) {
         archive[name] = bytes;
     }
-    writeFile(outside("kopia.tar.gz"), tool::packArchive(archive));
+    writeFile(file("kopia.tar.gz"), tool::packArchive(archive));
     givenLists({{"Djur", {{"hund", "dog"}}}, {"Mat", {{"ost", "cheese"}}}});
     const auto now = dataFiles();
 
@@ -520,7 +513,7 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     window::BackupsPage& page = w.backupsPage();
     w.showPage("backups");
     EXPECT_EQ(page.table->rowCount(), 0);
-    asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
+    asker.expect(ScriptedAsker::OpenFile, file("kopia.tar.gz"));
     asker.expect(ScriptedAsker::Confirm, "yes");
     click(page.restoreFile);
     EXPECT_TRUE(asker.texts.last().contains("Det här ändras: bu1.dat."))
@@ -537,7 +530,7 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     EXPECT_EQ(page.table->item(1, 2)->text(), "inga: samma som nu");
 
     // The same archive once more, refused at the question: nothing changes.
-    asker.expect(ScriptedAsker::OpenFile, outside("kopia.tar.gz"));
+    asker.expect(ScriptedAsker::OpenFile, file("kopia.tar.gz"));
     asker.expect(ScriptedAsker::Confirm, "no");
     click(page.restoreFile);
     EXPECT_EQ(dataFiles(), now);
@@ -547,8 +540,8 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     const QByteArray backup = tool::packArchive(archive);
     for (const auto& [damaged, reason] : std::vector<std::pair<QByteArray, QString>>{
              {"not a backup", "trasig.tar.gz"}, {backup.left(backup.size() - 9), "cut short"}}) {
-        writeFile(outside("trasig.tar.gz"), damaged);
-        asker.expect(ScriptedAsker::OpenFile, outside("trasig.tar.gz"));
+        writeFile(file("trasig.tar.gz"), damaged);
+        asker.expect(ScriptedAsker::OpenFile, file("trasig.tar.gz"));
         asker.expect(ScriptedAsker::Error);
         click(page.restoreFile);
         EXPECT_TRUE(asker.texts.last().startsWith("Det går inte att återställa från"));
@@ -557,7 +550,7 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
     }
 
     // A backup saved here is a row of its own, and restores as a snapshot does.
-    asker.expect(ScriptedAsker::SaveFile, outside("min kopia.tar.gz"));
+    asker.expect(ScriptedAsker::SaveFile, file("min kopia.tar.gz"));
     click(page.saveBackup);
     EXPECT_TRUE(asker.lastSuggested.startsWith("ordlykta-"));
     givenLists({{"Djur", kAnimals}});
@@ -587,12 +580,12 @@ TEST_F(WordsWindowTest, UndoRemovesTheListARestoreBrought) {
         store::WordListImage german;
         german.append(1, tool::toStore("hund"), tool::toStore("Hund"));
         archive["bu2.dat"] = bytesOf(german.bytes());
-        writeFile(outside("kopia.tar.gz"), tool::packArchive(archive));
+        writeFile(file("kopia.tar.gz"), tool::packArchive(archive));
         givenLists({{"Mat", {{"ost", "cheese"}}}});
         const auto before = dataFiles();
 
         window::Operations operations(data());
-        const window::Undo undo = operations.restore(outside("kopia.tar.gz"));
+        const window::Undo undo = operations.restore(file("kopia.tar.gz"));
         ASSERT_EQ(dataFiles().size(), 3u);
         if (removalFails) {
             store::setFaultHook([](store::FileOp op, const std::string& path) {
@@ -624,7 +617,7 @@ TEST_F(WordsWindowTest, RestoreFailingAnywhereLeavesTheOldFilesOrTheNew) {
     givenLists({{"Djur", kAnimals}});
     const auto restored = dataFiles();
     tool::FileSet archive(restored.begin(), restored.end());
-    writeFile(outside("kopia.tar.gz"), tool::packArchive(archive));
+    writeFile(file("kopia.tar.gz"), tool::packArchive(archive));
     const auto given = [&] {
         QDir(data()).removeRecursively();
         givenLists({{"Mat", {{"ost", "cheese"}}}});
@@ -640,7 +633,7 @@ TEST_F(WordsWindowTest, RestoreFailingAnywhereLeavesTheOldFilesOrTheNew) {
 
     const sweep::Action restore = [&] {
         try {
-            window::Operations(data()).restore(outside("kopia.tar.gz"));
+            window::Operations(data()).restore(file("kopia.tar.gz"));
             return true;
         } catch (const window::Failure& e) {
             EXPECT_TRUE(e.message().contains("I/O error")) << e.message().toStdString();
@@ -783,11 +776,11 @@ TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
 // import as much as a restore, a repair or an undo, and nothing is written.
 TEST_F(WordsWindowTest, ChangesRefusedWhileTheTrainerHoldsTheFolder) {
     givenLists({{"Djur", kAnimals}});
-    writeFile(outside("kopia.tar.gz"), tool::packArchive(dataFiles()));
-    writeFile(outside("ord.csv"), "katt,cat\n");
+    writeFile(file("kopia.tar.gz"), tool::packArchive(dataFiles()));
+    writeFile(file("ord.csv"), "katt,cat\n");
     window::Operations operations(data());
     window::ImportChoice choice;
-    choice.path = outside("ord.csv");
+    choice.path = file("ord.csv");
     const window::ImportPreview preview = operations.previewImport(choice);
     ASSERT_TRUE(preview.whole()) << preview.problem.toStdString();
     const auto before = dataFiles();
@@ -795,7 +788,7 @@ TEST_F(WordsWindowTest, ChangesRefusedWhileTheTrainerHoldsTheFolder) {
     const store::FolderLock trainer(data().toStdString());
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"import", [&] { operations.import(preview); }},
-        {"restore", [&] { operations.restore(outside("kopia.tar.gz")); }},
+        {"restore", [&] { operations.restore(file("kopia.tar.gz")); }},
         {"mend", [&] { operations.mend(); }},
         {"undo", [&] { operations.undo({}); }},
     };
@@ -816,9 +809,9 @@ TEST_F(WordsWindowTest, ChangesRefusedWhileTheTrainerHoldsTheFolder) {
 // when the trainer ends the banner goes by itself, within the once-a-second look at the lock.
 TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
     givenLists({{"Djur", kAnimals}});
-    writeFile(outside("ord.csv"), "katt,cat\n");
+    writeFile(file("ord.csv"), "katt,cat\n");
     window::Window& w = open();
-    w.openFile(outside("ord.csv"));
+    w.openFile(file("ord.csv"));
     EXPECT_FALSE(w.banner->isVisible());
     ASSERT_TRUE(w.importPage().importButton->isEnabled());
 
@@ -932,14 +925,14 @@ TEST_F(WordsWindowTest, NoTextCutOffAtTheSmallestSize) {
 // data folder and the file on): the import page with that file's preview. A file: URL too.
 TEST_F(WordsWindowTest, OpensOnTheFileADesktopHandsOver) {
     givenLists({{"Djur", kAnimals}});
-    writeFile(outside("glosor v12.csv"), "katt,cat\nko,cow\n");
+    writeFile(file("glosor v12.csv"), "katt,cat\nko,cow\n");
     for (const QString& given :
-         {outside("glosor v12.csv"), QUrl::fromLocalFile(outside("glosor v12.csv")).toString()}) {
+         {file("glosor v12.csv"), QUrl::fromLocalFile(file("glosor v12.csv")).toString()}) {
         SCOPED_TRACE(given.toStdString());
         const auto w = window::startWindow({"ordlykta-ordlistor", "--data", data(), given}, asker);
         EXPECT_TRUE(w->isVisible());
         EXPECT_TRUE(w->tabs->currentWidget()->isAncestorOf(&w->importPage()));
-        EXPECT_EQ(w->importPage().file->text(), outside("glosor v12.csv"));
+        EXPECT_EQ(w->importPage().file->text(), file("glosor v12.csv"));
         ASSERT_EQ(w->importPage().targets->rowCount(), 1);
         EXPECT_EQ(row(w->importPage().targets, 0), (QStringList{"1", "Djur", "2", "4"}));
     }

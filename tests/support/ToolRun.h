@@ -7,11 +7,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <map>
 #include <span>
 #include <sstream>
 #include <string>
 
+#include "store/Settings.h"
 #include "tests/support/KeptJournal.h"
 #include "tool/Tool.h"
 
@@ -58,3 +60,20 @@ inline std::map<QString, QByteArray> folderBytes(const QString& folder) {
     }
     return files;
 }
+
+// A temporary folder holding the data folder "data" and, beside it, the files a test gives.
+class DataFolderTest : public ::testing::Test {
+  public:
+    QString data() const { return dir_.filePath(QStringLiteral("data")); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    QString dataFile(const QString& name) const { return data() + QLatin1Char('/') + name; }
+    ToolResult run(QStringList arguments) { return runTool(arguments << "--data" << data()); }
+    // agen.dat: the settings as the program first writes them, language 1 named `name`.
+    void writeSettings(const std::string& name) {
+        store::Settings settings = store::defaultSettings();
+        settings.names[0] = name;
+        writeFile(dataFile(QStringLiteral("agen.dat")), bytesOf(store::encode(settings)));
+    }
+
+    QTemporaryDir dir_;
+};
