@@ -5,10 +5,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <map>
-#include <sstream>
 
 #include "store/FolderLock.h"
 #include "store/Settings.h"

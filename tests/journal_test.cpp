@@ -163,14 +163,7 @@ TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
         SCOPED_TRACE(change.name);
         const Folder given = change.firstChange ? dataOf(old_) : old_;
         const Folder old = dataOf(old_);
-        const sweep::Action act = [&] {
-            try {
-                change.run();
-                return true;
-            } catch (const store::IoError&) {
-                return false;
-            }
-        };
+        const sweep::Action act = sweep::failingWith<store::IoError>(change.run);
         setFolder(given);
         const std::vector<FileOp> ops = sweep::operationsOf(act);
         const Folder changed = restarted();
@@ -336,14 +329,8 @@ TEST_F(JournalFaults, AReplacementNeverRemovesWhatItsIntentNames) {
             {name, {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()}});
     }
     ASSERT_TRUE(fs::exists(".bu1.dat.journal"));
-    const sweep::Action replace = [&] {
-        try {
-            store::replaceFiles(".", files);
-            return true;
-        } catch (const store::IoError&) {
-            return false;
-        }
-    };
+    const sweep::Action replace =
+        sweep::failingWith<store::IoError>([&] { store::replaceFiles(".", files); });
     const std::vector<FileOp> ops = sweep::operationsOf(replace);
     EXPECT_EQ(folderHere(), fresh);
     const auto faults = [](FileOp) {

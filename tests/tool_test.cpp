@@ -3,11 +3,8 @@
 #include <sys/stat.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
-#include <map>
-#include <sstream>
 
 #include "editor/ListEdits.h"
 #include "store/File.h"

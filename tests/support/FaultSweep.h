@@ -1,8 +1,7 @@
 #pragma once
-// A fault sweep: an action run once to note the file operations it makes, then again for each
-// operation and each fault of its kind, injected through the store's hook, in this process or in
-// a child that ends there as if killed. The caller puts the folder back before each run and
-// checks it after (after the restart the next holder of the folder makes).
+// A fault sweep: an action run once to note its file operations, then again for each operation
+// and each fault of its kind, injected through the store's hook, in this process or in a child
+// that ends there as if killed; the caller resets the folder before each run and checks it after.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -26,6 +25,19 @@ struct Fault {
 enum class Outcome { Done, Failed, Killed };
 // An action returns false when it failed as it may under a fault (it catches that failure).
 using Action = std::function<bool()>;
+
+// An action whose failure is a thrown `Failure`.
+template <class Failure>
+Action failingWith(std::function<void()> act) {
+    return [act = std::move(act)] {
+        try {
+            act();
+            return true;
+        } catch (const Failure&) {
+            return false;
+        }
+    };
+}
 
 // The operations the action makes when nothing fails.
 inline std::vector<store::FileOp> operationsOf(const Action& act) {
