@@ -6,7 +6,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -159,6 +161,12 @@ void answer(quiz::QuizScreen& quiz, bool right) {
 }
 
 bool save(QWidget* screen, const QDir& folder, const QString& name) {
+    screen->activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (!screen->isActiveWindow() && waited.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
     settle();
     const QString path = folder.filePath(name + ".png");
     // Compression rather than quality: PNG is lossless either way.
@@ -175,6 +183,9 @@ bool save(QWidget* screen, const QDir& folder, const QString& name) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(ui::kApplicationTitle));
+    // A picture must not depend on when it is taken: the pointer is kept off the screens, so that
+    // no button is drawn hovered, and each screen is drawn once it has the focus (below).
+    QCursor::setPos(0, 0);
     if (argc != 2) {
         std::fprintf(stderr, "usage: screenshots OUTPUT_FOLDER\n");
         return 2;
