@@ -921,6 +921,35 @@ TEST_F(WordsWindowTest, NoTextCutOffAtTheSmallestSize) {
     }
 }
 
+// The window goes on the screen before its page is built, but its first paint already shows
+// the page with the folder read: no empty window flashes up.
+TEST_F(WordsWindowTest, FirstPaintShowsThePageRead) {
+    givenLists({{"Djur", kAnimals}});
+    window::Window w(data(), asker);
+    QString listAtFirstPaint = QStringLiteral("not painted");
+    struct PaintSpy : QObject {
+        std::function<void()> onPaint;
+        bool eventFilter(QObject* object, QEvent* event) override {
+            if (event->type() == QEvent::Paint && object->isWidgetType() &&
+                static_cast<QWidget*>(object)->isWindow() && onPaint) {
+                onPaint();
+                onPaint = nullptr;
+            }
+            return false;
+        }
+    } spy;
+    spy.onPaint = [&] {
+        auto* page = w.tabs->widget(0)->findChild<window::ImportPage*>();
+        listAtFirstPaint = page ? page->firstList->currentText() : QStringLiteral("not built");
+    };
+    QApplication::instance()->installEventFilter(&spy);
+    w.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(50);
+    QApplication::instance()->removeEventFilter(&spy);
+    EXPECT_EQ(listAtFirstPaint, QString::fromUtf8("1  Djur (2 par)"));
+}
+
 // As a desktop starts it for a double-clicked list (Exec=ordlykta window %f, which hands the
 // data folder and the file on): the import page with that file's preview. A file: URL too.
 TEST_F(WordsWindowTest, OpensOnTheFileADesktopHandsOver) {
