@@ -86,7 +86,7 @@ std::string temporaryPath(const std::string& path) {
         name += kRandomAlphabet[pick(random)];
     }
     name += kTemporarySuffix;
-    return path.find('/') == std::string::npos ? name : folderOf(path).append(1, '/').append(name);
+    return besidePath(path, name);
 }
 
 // Writes all of `bytes` at `offset`, or stops at the first error: 0 or that error. `fault` is
@@ -134,6 +134,16 @@ std::string folderOf(const std::string& path) {
 std::string fileNameOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string inFolder(const std::string& folder, const std::string& name) {
+    std::string path = folder;
+    path.append(1, '/').append(name);
+    return path;
+}
+
+std::string besidePath(const std::string& path, const std::string& name) {
+    return path.find('/') == std::string::npos ? name : inFolder(folderOf(path), name);
 }
 
 void syncFolder(const std::string& folder) {
@@ -221,7 +231,7 @@ int removeTemporaryFiles(const std::string& folder, std::span<const std::string>
     ::closedir(dir);
     int removed = 0;
     for (const std::string& name : leftovers) {
-        removed += ::unlink(std::string(folder).append(1, '/').append(name).c_str()) == 0;
+        removed += ::unlink(inFolder(folder, name).c_str()) == 0;
     }
     return removed;
 }

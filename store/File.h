@@ -43,6 +43,10 @@ int injectedFault(FileOp op, const std::string& path);
 // The folder of a path ("." for a bare name) and the name in it.
 std::string folderOf(const std::string& path);
 std::string fileNameOf(const std::string& path);
+// `name` in `folder`: "folder/name".
+std::string inFolder(const std::string& folder, const std::string& name);
+// `name` beside the file `path`: "dir/name" for "dir/file", `name` alone for a bare file name.
+std::string besidePath(const std::string& path, const std::string& name);
 // Flushes a folder, so that a rename or a new name in it survives a power cut.
 void syncFolder(const std::string& folder);
 // Removes a file; a file that is not there is no error.

@@ -131,12 +131,6 @@ class Reader {
     bool ok_ = false;
 };
 
-std::string inFolder(const std::string& folder, const std::string& name) {
-    std::string path = folder;
-    path.append(1, '/').append(name);
-    return path;
-}
-
 // The whole of an intent, or nothing when there is none. Throws IoError.
 std::optional<std::vector<unsigned char>> readIntent(const std::string& path) {
     if (int e = injectedFault(FileOp::Open, path)) {
@@ -176,7 +170,7 @@ void requireRoom(const std::string& folder, std::span<const NewFile> files) {
 std::string journalPath(const std::string& path) {
     std::string name(1, '.');
     name.append(fileNameOf(path)).append(kJournalSuffix);
-    return path.find('/') == std::string::npos ? name : inFolder(folderOf(path), name);
+    return besidePath(path, name);
 }
 
 std::vector<unsigned char> encodeJournal(const JournalContent& content) {

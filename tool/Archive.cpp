@@ -28,15 +28,6 @@ constexpr qint64 kLargestManifest = 4096;
 
 using Archive = std::unique_ptr<archive, int (*)(archive*)>;
 
-bool isDataFileName(const QString& name) {
-    for (const std::string& known : store::kDataFileNames) {
-        if (name == QString::fromStdString(known)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 qint64 sizeOf(const QString& name) {
     return store::dataFileSize(name.toStdString());
 }
@@ -97,7 +88,7 @@ std::map<QString, QByteArray> parseManifest(const QString& path, const QByteArra
         const QList<QByteArray> parts = line.split(' ');
         const QString name = QString::fromUtf8(parts.value(parts.size() - 1));
         if (parts.size() != 3 || parts[0].size() != 64 || !parts[1].isEmpty() ||
-            !isDataFileName(name) || sums.count(name)) {
+            !store::isDataFileName(name.toStdString()) || sums.count(name)) {
             throw Refusal(Tr::tr("%1: its manifest %2 is damaged").arg(path, kManifestName));
         }
         sums[name] = parts[0];
@@ -210,7 +201,7 @@ ArchiveContent readArchive(const QString& path) {
     while ((result = archive_read_next_header(in.get(), &entry)) == ARCHIVE_OK) {
         const QString name = QString::fromUtf8(archive_entry_pathname(entry));
         const bool isManifest = name == QLatin1String(kManifestName);
-        if (!isDataFileName(name) && !isManifest) {
+        if (!store::isDataFileName(name.toStdString()) && !isManifest) {
             throw Refusal(Tr::tr("%1 holds %2, which is not a data file of ordlykta (agen.dat, "
                                  "bu1.dat, bu2.dat, bu3.dat, without folders)")
                               .arg(path, name));

@@ -89,9 +89,7 @@ void removeDataFiles(const QString& dataFolder, const QStringList& names) {
 }
 
 RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& options) {
-    if (!options.only.isEmpty() &&
-        std::find(store::kDataFileNames.begin(), store::kDataFileNames.end(),
-                  options.only.toStdString()) == store::kDataFileNames.end()) {
+    if (!options.only.isEmpty() && !store::isDataFileName(options.only.toStdString())) {
         throw Refusal(Tr::tr("%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, "
                              "bu3.dat)")
                           .arg(options.only));
