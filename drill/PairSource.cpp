@@ -5,8 +5,9 @@
 namespace drill {
 namespace {
 
-std::size_t at(int position) {
-    return static_cast<std::size_t>(std::clamp(position, 0, kTableSize));
+// An order's entry for `position`, kept within the `size` entries of its table.
+std::size_t at(int position, int size) {
+    return static_cast<std::size_t>(std::clamp(position, 0, size));
 }
 
 }  // namespace
@@ -30,11 +31,11 @@ int ChosenListSource::build(int /*language*/, int count, Random& random) {
 }
 
 PairPlace ChosenListSource::place(int list, int position) const {
-    return {list, order_.entry[at(position)]};
+    return {list, order_.entry[at(position, kTableSize)]};
 }
 
 void ChosenListSource::copyEntry(int from, int to) {
-    order_.entry[at(to)] = order_.entry[at(from)];
+    order_.entry[at(to, kTableSize)] = order_.entry[at(from, kTableSize)];
 }
 
 int TenRandomSource::countOnShow(store::WordListFile& /*file*/, int /*list*/) {
@@ -42,7 +43,7 @@ int TenRandomSource::countOnShow(store::WordListFile& /*file*/, int /*list*/) {
 }
 
 int TenRandomSource::build(int language, int /*count*/, Random& random) {
-    const std::array<int, 99> counts = readListCounts(language);
+    const auto counts = readListCounts(language);
     order_.build([&counts](int list) { return counts[static_cast<std::size_t>(list)]; }, random);
     return order_.chosenCount;
 }
@@ -53,8 +54,7 @@ PairPlace TenRandomSource::place(int /*list*/, int position) const {
 }
 
 void TenRandomSource::copyEntry(int from, int to) {
-    order_.chosen[static_cast<std::size_t>(std::clamp(to, 0, kTenRandom))] =
-        order_.chosen[static_cast<std::size_t>(std::clamp(from, 0, kTenRandom))];
+    order_.chosen[at(to, kTenRandom)] = order_.chosen[at(from, kTenRandom)];
 }
 
 }  // namespace drill

@@ -39,6 +39,11 @@ const FormatEntry kFormats[] = {
      QT_TRANSLATE_NOOP("Ordlistor", "Webbsida (*.html)")},
 };
 
+// The entry of the format chosen in `box`.
+const FormatEntry& chosenEntry(const QComboBox* box) {
+    return kFormats[std::max(0, box->currentIndex())];
+}
+
 // A name fit for a file: lower case, no folder separators or other awkward characters.
 QString fileWord(const QString& text) {
     QString word;
@@ -136,7 +141,7 @@ void ExportPage::updateControls() {
 }
 
 ExportFormat ExportPage::chosenFormat() const {
-    return kFormats[std::max(0, format->currentIndex())].format;
+    return chosenEntry(format).format;
 }
 
 std::optional<int> ExportPage::chosenList() const {
@@ -154,7 +159,7 @@ QByteArray ExportPage::bytes() const {
 }
 
 QString ExportPage::suggestedName() const {
-    const FormatEntry& f = kFormats[std::max(0, format->currentIndex())];
+    const FormatEntry& f = chosenEntry(format);
     QString name = fileWord(language->currentText());
     if (const std::optional<int> l = chosenList()) {
         const QString listName = fileWord(
@@ -169,7 +174,7 @@ QString ExportPage::suggestedName() const {
 }
 
 void ExportPage::saveFile() {
-    const FormatEntry& f = kFormats[std::max(0, format->currentIndex())];
+    const FormatEntry& f = chosenEntry(format);
     const QString path =
         asker_.saveFile(Tr::tr("Spara ordlistan"), suggestedName(), Tr::tr(f.filter));
     if (path.isEmpty()) {

@@ -24,7 +24,7 @@ auto guarded(Work&& work) -> decltype(work()) {
     try {
         return work();
     } catch (const tool::FolderBusy&) {
-        throw Failure(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa."));
+        throw Failure(folderBusyText());
     } catch (const tool::Error& e) {
         throw Failure(e.message());
     } catch (const store::IoError& e) {
@@ -74,6 +74,10 @@ bool sameRun(const tool::Finding& a, const tool::Finding& b, int lastPair) {
 }
 
 }  // namespace
+
+QString folderBusyText() {
+    return Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa.");
+}
 
 QString separatorName(QChar c) {
     switch (c.unicode()) {

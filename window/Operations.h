@@ -61,6 +61,10 @@ struct Detected {
     int swedishColumn = 1;
 };
 
+// What the window says while the trainer holds the data folder: a writing operation's refusal,
+// and the banner over the pages.
+QString folderBusyText();
+
 // A text file's separator as the window names it: "komma", "tabb", ...
 QString separatorName(QChar separator);
 

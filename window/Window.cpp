@@ -21,9 +21,7 @@ namespace window {
 Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
     : QWidget(parent), operations_(dataFolder), asker_(asker), lockTimer_(new QTimer(this)) {
     setWindowTitle(Tr::tr("Ordlykta ordlistor"));
-    banner = coloured(
-        new QLabel(Tr::tr("Ordlykta är öppet. Stäng det för att importera eller återställa.")),
-        Qt::black, QColor(0xff, 0xf3, 0xb0));
+    banner = coloured(new QLabel(folderBusyText()), Qt::black, QColor(0xff, 0xf3, 0xb0));
     banner->setWordWrap(true);
     banner->setAccessibleName(banner->text());
     banner->hide();
