@@ -449,7 +449,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+101"/>
+        <location filename="Archive.cpp" line="+92"/>
         <source>%1: its manifest %2 is damaged</source>
         <translation>%1: dess innehållsförteckning %2 är skadad</translation>
     </message>
@@ -613,7 +613,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 kan inte tas bort: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</source>
         <translation>%1 är ingen datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</translation>
     </message>

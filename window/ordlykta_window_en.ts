@@ -4,22 +4,22 @@
 <context>
     <name>Ordlistor</name>
     <message>
-        <location filename="Operations.cpp" line="81"/>
+        <location filename="Operations.cpp" line="85"/>
         <source>tabb</source>
         <translation>tab</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="83"/>
+        <location filename="Operations.cpp" line="87"/>
         <source>komma</source>
         <translation>comma</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="85"/>
+        <location filename="Operations.cpp" line="89"/>
         <source>semikolon</source>
         <translation>semicolon</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="87"/>
+        <location filename="Operations.cpp" line="91"/>
         <source>mellanslag</source>
         <translation>space</translation>
     </message>
@@ -29,23 +29,22 @@
         <translation>UTF-8 with BOM</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="27"/>
-        <location filename="Window.cpp" line="25"/>
+        <location filename="Operations.cpp" line="79"/>
         <source>Ordlykta är öppet. Stäng det för att importera eller återställa.</source>
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="252"/>
+        <location filename="Operations.cpp" line="256"/>
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="291"/>
+        <location filename="Operations.cpp" line="295"/>
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="292"/>
+        <location filename="Operations.cpp" line="296"/>
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
@@ -67,27 +66,27 @@
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="32"/>
+        <location filename="Window.cpp" line="30"/>
         <source>Sidor</source>
         <translation>Pages</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="33"/>
+        <location filename="Window.cpp" line="31"/>
         <source>&amp;Importera</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="33"/>
+        <location filename="Window.cpp" line="31"/>
         <source>&amp;Exportera och skriv ut</source>
         <translation>&amp;Export and print</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="34"/>
+        <location filename="Window.cpp" line="32"/>
         <source>&amp;Säkerhetskopior</source>
         <translation>&amp;Backups</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="34"/>
+        <location filename="Window.cpp" line="32"/>
         <source>&amp;Kontroll</source>
         <translation>&amp;Check</translation>
     </message>
@@ -226,7 +225,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="95"/>
-        <location filename="ExportPage.cpp" line="79"/>
+        <location filename="ExportPage.cpp" line="84"/>
         <source>S&amp;pråk:</source>
         <translation>L&amp;anguage:</translation>
     </message>
@@ -272,7 +271,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="179"/>
-        <location filename="ExportPage.cpp" line="117"/>
+        <location filename="ExportPage.cpp" line="122"/>
         <source>%1  %2 (%3 par)</source>
         <translation>%1  %2 (%3 pairs)</translation>
     </message>
@@ -386,97 +385,97 @@
         <translation>Exam sheet</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="64"/>
+        <location filename="ExportPage.cpp" line="69"/>
         <source>Provet frågar efter</source>
         <translation>The exam asks for</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="65"/>
+        <location filename="ExportPage.cpp" line="70"/>
         <source>de s&amp;venska orden</source>
         <translation>the S&amp;wedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="65"/>
+        <location filename="ExportPage.cpp" line="70"/>
         <source>de svenska orden</source>
         <translation>the Swedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="67"/>
+        <location filename="ExportPage.cpp" line="72"/>
         <source>i &amp;blandad ordning</source>
         <translation>in a &amp;random order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="67"/>
+        <location filename="ExportPage.cpp" line="72"/>
         <source>i blandad ordning</source>
         <translation>in a shuffled order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="74"/>
+        <location filename="ExportPage.cpp" line="79"/>
         <source>Spar&amp;a…</source>
         <translation>&amp;Save…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="74"/>
+        <location filename="ExportPage.cpp" line="79"/>
         <source>Spara</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="75"/>
+        <location filename="ExportPage.cpp" line="80"/>
         <source>Skriv &amp;ut…</source>
         <translation>&amp;Print…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="75"/>
+        <location filename="ExportPage.cpp" line="80"/>
         <source>Skriv ut</source>
         <translation>Print</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="76"/>
+        <location filename="ExportPage.cpp" line="81"/>
         <source>Förhandsgranska (&amp;h)…</source>
         <translation>Pre&amp;view…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="76"/>
+        <location filename="ExportPage.cpp" line="81"/>
         <source>Förhandsgranska</source>
         <translation>Preview</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="80"/>
+        <location filename="ExportPage.cpp" line="85"/>
         <source>&amp;Lista:</source>
         <translation>&amp;List:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="81"/>
+        <location filename="ExportPage.cpp" line="86"/>
         <source>&amp;Format:</source>
         <translation>&amp;Format:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="113"/>
+        <location filename="ExportPage.cpp" line="118"/>
         <source>alla listor</source>
         <translation>all lists</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="130"/>
+        <location filename="ExportPage.cpp" line="135"/>
         <source>orden på %1 (&amp;d)</source>
         <translation>the words in %1 (&amp;o)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="131"/>
+        <location filename="ExportPage.cpp" line="136"/>
         <source>orden på %1</source>
         <translation>the words in %1</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="165"/>
+        <location filename="ExportPage.cpp" line="170"/>
         <source>-prov</source>
         <translation>-exam</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="174"/>
+        <location filename="ExportPage.cpp" line="179"/>
         <source>Spara ordlistan</source>
         <translation>Save the word list</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="181"/>
+        <location filename="ExportPage.cpp" line="186"/>
         <source>Filen sparades inte: %1
 Välj en annan mapp eller ett annat namn.</source>
         <translation>The file was not saved: %1
@@ -778,7 +777,7 @@ The files as they are now are kept among the backups first.</translation>
         <translation>no, the first row is a pair</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="147"/>
+        <location filename="Operations.cpp" line="151"/>
         <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>
