@@ -145,7 +145,7 @@ RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& op
         return result;
     }
     try {
-        result.snapshotBefore = snapshotHolding(dataFolder, current);
+        result.snapshotBefore = snapshotHolding(dataFolder, current, reasonBeforeRestore());
     } catch (const Refusal& e) {
         throw Refusal(Tr::tr("nothing was restored: the files as they are cannot be kept in a "
                              "snapshot first: %1")
@@ -161,6 +161,7 @@ ArchiveSummary summarize(const QString& archivePath, const QString& dataFolder) 
     summary.path = archivePath;
     summary.taken = info.lastModified();
     summary.size = info.size();
+    summary.reason = snapshotReason(archivePath);
     FileSet current;
     try {
         current = readDataFiles(dataFolder);
@@ -226,7 +227,7 @@ CheckResult checkFolder(const QString& dataFolder, bool fix) {
     if (mended.empty()) {
         return result;
     }
-    result.snapshotBefore = snapshotHolding(dataFolder, files);
+    result.snapshotBefore = snapshotHolding(dataFolder, files, reasonBeforeRepair());
     replaceDataFiles(dataFolder, mended);
     result.mended = namesOf(mended);
     return result;

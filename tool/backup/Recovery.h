@@ -52,6 +52,7 @@ struct ArchiveSummary {
     QStringList files;      // the data files it holds
     QStringList differing;  // of those, the ones that differ from the folder now
     QString problem;        // why it cannot be restored as it is, or empty
+    QString reason;         // why it was taken ("before restore"), or empty when not kept
 };
 
 // The snapshots of the folder, newest first.

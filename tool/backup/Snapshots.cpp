@@ -3,15 +3,16 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <QThread>
 
 #include "store/File.h"
 #include "store/FolderLock.h"
-#include "tool/backup/Archive.h"
 #include "tool/Base.h"
 #include "tool/Output.h"
+#include "tool/backup/Archive.h"
 
 namespace tool {
 namespace {
@@ -23,6 +24,10 @@ const QRegularExpression& snapshotName() {
         QStringLiteral("^ordlykta-\\d{8}-\\d{6}-\\d{3}\\.tar\\.gz$"));
     return name;
 }
+
+// The reason a snapshot was taken lies beside it in a file of this suffix: a word of
+// kReasons, a space and what it concerns (a file's name), in UTF-8.
+const QString kReasonSuffix = QStringLiteral(".why");
 
 const QString kNameFormat = QStringLiteral("'ordlykta-'yyyyMMdd-HHmmss-zzz'.tar.gz'");
 
@@ -84,11 +89,11 @@ QStringList snapshots(const QString& dataFolder) {
     return paths;
 }
 
-QString takeSnapshot(const QString& dataFolder) {
-    return takeSnapshot(dataFolder, readDataFiles(dataFolder));
+QString takeSnapshot(const QString& dataFolder, const QString& reason) {
+    return takeSnapshot(dataFolder, readDataFiles(dataFolder), reason);
 }
 
-QString takeSnapshot(const QString& dataFolder, const FileSet& files) {
+QString takeSnapshot(const QString& dataFolder, const FileSet& files, const QString& reason) {
     if (files.empty()) {
         return {};
     }
@@ -109,16 +114,20 @@ QString takeSnapshot(const QString& dataFolder, const FileSet& files) {
         time = time.addMSecs(1);
         path = folder + QLatin1Char('/') + nameAt(time);
     }
+    if (!reason.isEmpty()) {
+        writeWhole(path + kReasonSuffix, reason.toUtf8());
+    }
     writeWhole(path, packArchive(files));
     const QStringList all = snapshots(dataFolder);
     for (qsizetype i = kSnapshotsKept; i < all.size(); ++i) {
         QFile::remove(all[i]);
+        QFile::remove(all[i] + kReasonSuffix);
     }
     return path;
 }
 
-QString snapshotHolding(const QString& dataFolder, const FileSet& files) {
-    const QString taken = takeSnapshot(dataFolder, files);
+QString snapshotHolding(const QString& dataFolder, const FileSet& files, const QString& reason) {
+    const QString taken = takeSnapshot(dataFolder, files, reason);
     return taken.isEmpty() && !files.empty() ? snapshots(dataFolder).value(0) : taken;
 }
 
@@ -135,11 +144,63 @@ int removeSnapshotLeftovers(const QString& dataFolder) {
     for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
         // ".ordlykta-20261207-131500-042.tar.gz.k3Xq9Z.tmp": the name it was to have inside.
         const QString target = name.mid(1, name.size() - 12);
-        if (name.startsWith(u'.') && snapshotName().match(target).hasMatch()) {
+        const QString snapshot =
+            target.endsWith(kReasonSuffix) ? target.chopped(kReasonSuffix.size()) : target;
+        if (name.startsWith(u'.') && snapshotName().match(snapshot).hasMatch()) {
             targets.push_back(target.toStdString());
         }
     }
     return store::removeTemporaryFiles(folder.toStdString(), targets);
+}
+
+}  // namespace tool
+
+namespace tool {
+
+QString reasonAtStart() {
+    return QStringLiteral("start");
+}
+
+QString reasonBeforeImport(const QString& file) {
+    return QStringLiteral("import ") + QFileInfo(file).fileName();
+}
+
+QString reasonBeforeRestore() {
+    return QStringLiteral("restore");
+}
+
+QString reasonBeforeRepair() {
+    return QStringLiteral("repair");
+}
+
+QString reasonBeforeUndo(const QString& file) {
+    return QStringLiteral("undo ") + QFileInfo(file).fileName();
+}
+
+QString snapshotReason(const QString& path) {
+    QFile file(path + kReasonSuffix);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QString kept = QString::fromUtf8(file.read(1024)).trimmed();
+    const QString word = kept.section(QLatin1Char(' '), 0, 0);
+    const QString subject = kept.section(QLatin1Char(' '), 1);
+    if (word == QLatin1String("start")) {
+        return Tr::tr("at start");
+    }
+    if (word == QLatin1String("import")) {
+        return Tr::tr("before import of %1").arg(subject);
+    }
+    if (word == QLatin1String("restore")) {
+        return Tr::tr("before restore");
+    }
+    if (word == QLatin1String("repair")) {
+        return Tr::tr("before repair");
+    }
+    if (word == QLatin1String("undo")) {
+        return Tr::tr("before undoing the import of %1").arg(subject);
+    }
+    return {};
 }
 
 }  // namespace tool

@@ -1,11 +1,11 @@
-#include "tool/commands/Options.h"
 #include "tool/backup/Recovery.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 
 namespace tool {
 
-// The snapshots, newest first: the path, when it was taken and its size, then which files
-// differ from the folder now, or why it cannot be restored.
+// The snapshots, newest first: the path, when it was taken and its size, why it was taken
+// (when it says), then which files differ from the folder now, or why it cannot be restored.
 int backups(Call& call) {
     Options options(call);
     if (!options.parse()) {
@@ -17,9 +17,10 @@ int backups(Call& call) {
                               : s.differing.isEmpty()
                                   ? Tr::tr("as the folder is now")
                                   : Tr::tr("differs in %1").arg(s.differing.join(u' '));
-        text += QStringLiteral("%1  %2  %3  %4\n")
+        text += QStringLiteral("%1  %2  %3  %4%5\n")
                     .arg(s.path, s.taken.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                         Tr::tr("%1 bytes").arg(s.size), state);
+                         Tr::tr("%1 bytes").arg(s.size),
+                         s.reason.isEmpty() ? QString() : s.reason + QStringLiteral("  "), state);
     }
     print(call.out, text);
     return kDone;

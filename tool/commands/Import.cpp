@@ -1,9 +1,9 @@
 #include <QFileInfo>
 
-#include "tool/import/Importing.h"
-#include "tool/commands/Options.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
+#include "tool/import/Importing.h"
 
 namespace tool {
 namespace {
@@ -45,6 +45,15 @@ QString detected(const ImportPlan& plan) {
 
 QString report(const ImportPlan& plan, bool dryRun) {
     QString text = dryRun ? detected(plan) : QString();
+    const QString language = QString::number(plan.language);
+    if (!plan.renameLanguage.isEmpty()) {
+        text += (dryRun ? Tr::tr("language %1 \"%2\" to be named \"%3\"")
+                        : Tr::tr("language %1 \"%2\" named \"%3\""))
+                    .arg(language, plan.languageName, plan.renameLanguage) +
+                QLatin1Char('\n');
+    } else if (!plan.languageGiven) {
+        text += Tr::tr("language %1 \"%2\"").arg(language, plan.languageName) + QLatin1Char('\n');
+    }
     for (const Placement& p : plan.placements) {
         const QString count = QString::number(p.countBefore + std::ssize(p.pairs));
         text += (dryRun ? Tr::tr("list %2 \"%3\": %1 to add, %4 in all")
@@ -54,7 +63,26 @@ QString report(const ImportPlan& plan, bool dryRun) {
     }
     text += lines(Tr::tr("Words cut to 30 characters:"), plan.cut);
     text += lines(Tr::tr("Left out:"), plan.leftOut);
+    if (plan.alreadyThere > 0) {
+        text += Tr::tr("%n pair(s) already there, left out", nullptr, plan.alreadyThere) +
+                QLatin1Char('\n');
+    }
+    if (plan.emptyRows > 0) {
+        text += Tr::tr("%n empty row(s) passed over", nullptr, plan.emptyRows) + QLatin1Char('\n');
+    }
     return text;
+}
+
+// Where the file's pairs stand already, when every one does: nothing is imported.
+QString heldAlready(const ImportPlan& plan) {
+    const store::WordListImage image = DataFolder(plan.dataFolder).wordList(plan.language);
+    QStringList lists;
+    for (const int list : plan.heldWhole.empty() ? std::vector<int>{plan.list} : plan.heldWhole) {
+        lists += QStringLiteral("%1 \"%2\"")
+                     .arg(QString::number(list), fromStore(image.header(list).first));
+    }
+    return Tr::tr("nothing to import: every pair of %1 is in list %2 already\n")
+        .arg(plan.path, lists.join(QStringLiteral(", ")));
 }
 
 QChar separatorOption(const QString& name) {
@@ -82,8 +110,8 @@ int importLists(Call& call) {
     }
     const auto isSet = [&options](const char* name) { return options.isSet(QLatin1String(name)); };
     const auto value = [&options](const char* name) { return options.value(QLatin1String(name)); };
-    if (options.positional().isEmpty() || !isSet("language") || !isSet("list")) {
-        throw UsageError(Tr::tr("import needs FILE, --language and --list"));
+    if (options.positional().isEmpty()) {
+        throw UsageError(Tr::tr("import needs FILE"));
     }
     ImportChoices choices;
     if (isSet("format")) {
@@ -113,6 +141,13 @@ int importLists(Call& call) {
 
     const ImportPlan plan = planImport(options.positional().first(), options.dataFolder(),
                                        value("language"), value("list"), choices);
+    if (plan.language == 0) {
+        const DataFolder folder(plan.dataFolder);
+        throw UsageError(
+            Tr::tr("the file names no language of the folder and none is free; give --language "
+                   "1, 2, 3 or one of %1, %2, %3")
+                .arg(folder.languageName(1), folder.languageName(2), folder.languageName(3)));
+    }
     if (isSet("dry-run") && !plan.refused.empty()) {
         print(call.out, detected(plan));
     }
@@ -124,6 +159,10 @@ int importLists(Call& call) {
                          "--cut cuts long words to 30 characters)"),
                   plan.refused)
                 .trimmed());
+    }
+    if (plan.placements.empty()) {
+        print(call.out, heldAlready(plan) + report(plan, isSet("dry-run")));
+        return kDone;
     }
     if (isSet("dry-run")) {
         print(call.out, report(plan, true));

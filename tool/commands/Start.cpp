@@ -48,7 +48,7 @@ void snapshotBeforeStart(const QString& dataFolder, std::ostream& err) {
     }
     const auto keep = [&] {
         try {
-            takeSnapshot(dataFolder, files);
+            takeSnapshot(dataFolder, files, reasonAtStart());
         } catch (const std::exception& e) {
             reportNoSnapshot(e, err);
         }

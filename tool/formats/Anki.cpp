@@ -84,7 +84,8 @@ Source readAnki(const QString& text, const TextChoices& choices) {
         // file ambiguous.
         layout.separator = detectSeparator(body, limits, QLatin1Char('\t'));
     }
-    std::vector<Row> rows = readDelimited(body, *layout.separator, limits);
+    int blankRows = 0;
+    std::vector<Row> rows = readDelimited(body, *layout.separator, limits, &blankRows);
     const QStringList names = takeHeaderRow(
         rows, choices, layout, columns ? columns->split(*layout.separator) : QStringList());
     layout.html = html.value_or(!headerLines && holdsMarkup(rows));
@@ -95,8 +96,20 @@ Source readAnki(const QString& text, const TextChoices& choices) {
             }
         }
     }
-    return collect(rows, pickColumns(names, choices.swedishColumn, deckColumn, notWords),
-                   std::move(layout));
+    const Columns picked = pickColumns(names, choices.swedishColumn, deckColumn, notWords);
+    Source source = collect(rows, picked, std::move(layout), names);
+    source.emptyRows = blankRows;
+    // A deck "Tyska::Verb" is the language's deck with its lists below it.
+    for (const Row& row : rows) {
+        const QString deck = row.fields.value(picked.list);
+        if (deck.contains(QLatin1String("::"))) {
+            const QString top = deck.section(QLatin1String("::"), 0, 0).trimmed();
+            if (!top.isEmpty() && !source.languages.contains(top)) {
+                source.languages += top;
+            }
+        }
+    }
+    return source;
 }
 
 }  // namespace tool

@@ -22,9 +22,13 @@ Source readCsv(const QString& text, const TextChoices& choices) {
     const RowLimits limits = rowLimits(1, false);
     Layout layout;
     layout.separator = choices.separator ? *choices.separator : detectSeparator(text, limits);
-    std::vector<Row> rows = readDelimited(text, *layout.separator, limits);
+    int blankRows = 0;
+    std::vector<Row> rows = readDelimited(text, *layout.separator, limits, &blankRows);
     const QStringList names = takeHeaderRow(rows, choices, layout);
-    return collect(rows, pickColumns(names, choices.swedishColumn, -1), std::move(layout));
+    Source source =
+        collect(rows, pickColumns(names, choices.swedishColumn, -1), std::move(layout), names);
+    source.emptyRows = blankRows;
+    return source;
 }
 
 }  // namespace tool

@@ -98,7 +98,8 @@ class Reader {
 
 }  // namespace
 
-std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimits& limits) {
+std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimits& limits,
+                               int* blankRows) {
     std::vector<Row> rows;
     Reader reader(text, separator, limits.firstLine);
     while (!reader.atEnd()) {
@@ -109,7 +110,10 @@ std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimit
         const int line = reader.line();
         QStringList fields = reader.row();
         if (fields.join(QString()).trimmed().isEmpty()) {
-            continue;  // a blank line
+            if (blankRows) {
+                ++*blankRows;
+            }
+            continue;
         }
         if (rows.size() == limits.most) {
             throw Refusal(Tr::tr("line %1: more rows than a language has room for")

@@ -22,10 +22,11 @@ struct RowLimits {
 // The most fields a row may hold: a word pair, its list and what Anki adds beside them.
 inline constexpr qsizetype kMostFields = 64;
 
-// The rows of `text`, blank ones left out. Throws Refusal for a quoted field that is never
-// closed, for more rows than `limits.most` and for a row of more than kMostFields fields, so
-// that memory stays bounded.
-std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimits& limits);
+// The rows of `text`, blank ones left out and counted in `blankRows` when given. Throws
+// Refusal for a quoted field that is never closed, for more rows than `limits.most` and for a
+// row of more than kMostFields fields, so that memory stays bounded.
+std::vector<Row> readDelimited(QStringView text, QChar separator, const RowLimits& limits,
+                               int* blankRows = nullptr);
 
 // `field` as written between separators: in double quotes, with its quotes doubled, when it
 // holds the separator, a quote or a line break.

@@ -73,11 +73,16 @@ struct SourceList {
 // What a file holds. `named` when it names its lists (a list or deck column, several
 // lessons): each list then goes to an empty list of its own.
 // `bad` holds what the file names but that cannot be read as a pair.
+// `emptyRows` counts the rows with nothing on either side (a spreadsheet's blank rows, the
+// unused entries a trainer saves), which are nothing. `languages` holds what the file calls the
+// other language, best first: a column's heading, an identifier's name and locale, a deck.
 struct Source {
     bool named = false;
     std::vector<SourceList> lists;
     Layout layout;
     std::vector<LineNote> bad;
+    int emptyRows = 0;
+    QStringList languages;
 };
 
 // The column (from 1) of the Swedish words, when the user gave one.

@@ -104,6 +104,15 @@ class Reader {
             lessons.push_back({title_, std::move(loose)});
         }
         Source source;
+        for (const Identifier& identifier : identifiers_) {
+            if (identifier.id == other) {
+                for (const QString& name : {identifier.name, identifier.locale}) {
+                    if (!name.isEmpty()) {
+                        source.languages += name;
+                    }
+                }
+            }
+        }
         source.named = lessons.size() > 1;
         source.layout.swedish = swedish.toInt() + 1;
         source.layout.other = other.toInt() + 1;

@@ -100,8 +100,12 @@ QString listName(const QString& deck) {
 
 }  // namespace
 
-Source collect(const std::vector<Row>& rows, const Columns& columns, Layout layout) {
+Source collect(const std::vector<Row>& rows, const Columns& columns, Layout layout,
+               const QStringList& names) {
     Source source;
+    if (columns.other < names.size() && !names[columns.other].trimmed().isEmpty()) {
+        source.languages += names[columns.other].trimmed();
+    }
     source.named = columns.list >= 0;
     layout.swedish = columns.swedish + 1;
     layout.other = columns.other + 1;
@@ -129,50 +133,78 @@ RowLimits rowLimits(int firstLine, bool skipComments) {
     return {kMostPairs + 1, skipComments, firstLine};
 }
 
-// The one separator that gives every row the same number of fields, at least two; of several,
-// `preferred` when it is one of them.
+namespace {
+
+// How well a separator splits a file's rows.
+struct Split {
+    QChar separator;
+    std::size_t rows = 0;
+    std::size_t paired = 0;  // rows of two fields or more
+    bool even = false;       // every row of the same number of fields, two or more
+};
+
+Split split(QStringView body, const RowLimits& limits, QChar separator) {
+    const std::vector<Row> rows = readDelimited(body, separator, limits);
+    Split result{separator, rows.size(), 0, !rows.empty()};
+    for (const Row& row : rows) {
+        result.paired += row.fields.size() >= 2 ? 1 : 0;
+        result.even = result.even && row.fields.size() == rows.front().fields.size();
+    }
+    result.even = result.even && result.paired == rows.size();
+    return result;
+}
+
+}  // namespace
+
+// The separator that gives two fields or more on most rows (the other rows are then no pair,
+// named by line as any other); of several as good, the one that gives every row the same
+// number of fields, then `preferred`.
 QChar detectSeparator(QStringView body, const RowLimits& limits, std::optional<QChar> preferred) {
-    std::vector<QChar> fitting;
+    std::vector<Split> splits;
     std::optional<Refusal> unreadable;
-    bool empty = true;
     for (const QChar separator : kSeparators) {
         try {
-            const std::vector<Row> rows = readDelimited(body, separator, limits);
-            empty = empty && rows.empty();
-            const auto even = [&rows](const Row& row) {
-                return row.fields.size() == rows.front().fields.size();
-            };
-            if (!rows.empty() && rows.front().fields.size() >= 2 &&
-                std::all_of(rows.begin(), rows.end(), even)) {
-                fitting.push_back(separator);
-            }
+            splits.push_back(split(body, limits, separator));
         } catch (const Refusal& e) {
             unreadable = unreadable.value_or(e);
         }
     }
-    if (fitting.size() == 1) {
-        return fitting.front();
-    }
-    if (preferred && std::find(fitting.begin(), fitting.end(), *preferred) != fitting.end()) {
-        return *preferred;
-    }
-    if (fitting.empty() && unreadable) {
+    if (splits.empty()) {
         throw *unreadable;
     }
-    if (empty) {
+    if (splits.front().rows == 0) {
         return kSeparators[0];
     }
-    QStringList names;
-    for (const QChar separator : fitting) {
-        names += QLatin1Char('"') + separatorName(separator) + QLatin1Char('"');
+    const auto most = std::max_element(splits.begin(), splits.end(), [](auto& a, auto& b) {
+                          return a.paired < b.paired;
+                      })->paired;
+    std::erase_if(splits, [most](const Split& s) { return s.paired != most || 2 * most < s.rows; });
+    if (splits.empty()) {
+        if (unreadable) {
+            throw *unreadable;
+        }
+        throw Refusal(
+            Tr::tr("the separator cannot be told: neither comma, semicolon nor tab gives two "
+                   "fields on most rows; give --separator , or ; or tab"));
     }
-    throw Refusal(
-        fitting.empty()
-            ? Tr::tr("the separator cannot be told: neither comma, semicolon nor tab gives every "
-                     "row the same number of fields; give --separator , or ; or tab")
-            : Tr::tr("the separator cannot be told: %1 each give every row the same number of "
-                     "fields; give --separator , or ; or tab")
-                  .arg(names.join(Tr::tr(" and "))));
+    if (std::count_if(splits.begin(), splits.end(), [](const Split& s) { return s.even; }) == 1) {
+        std::erase_if(splits, [](const Split& s) { return !s.even; });
+    }
+    if (splits.size() == 1) {
+        return splits.front().separator;
+    }
+    for (const Split& s : splits) {
+        if (preferred && s.separator == *preferred) {
+            return s.separator;
+        }
+    }
+    QStringList names;
+    for (const Split& s : splits) {
+        names += QLatin1Char('"') + separatorName(s.separator) + QLatin1Char('"');
+    }
+    throw Refusal(Tr::tr("the separator cannot be told: %1 split the rows equally well; give "
+                         "--separator , or ; or tab")
+                      .arg(names.join(Tr::tr(" and "))));
 }
 
 namespace {

@@ -38,14 +38,17 @@ Columns pickColumns(const QStringList& names, SwedishColumn swedishColumn, int l
 // A header's column number (from 1) counted from 0; -1 for anything that is no column.
 int headerColumn(const QString& value);
 
-// The rows as pairs of these columns, in lists when a column names them.
-Source collect(const std::vector<Row>& rows, const Columns& columns, Layout layout);
+// The rows as pairs of these columns, in lists when a column names them; the other column's
+// name, of `names`, as the file's language.
+Source collect(const std::vector<Row>& rows, const Columns& columns, Layout layout,
+               const QStringList& names);
 
 // Rows are read with room for one more than a language holds, for a header.
 RowLimits rowLimits(int firstLine, bool skipComments);
 
-// The one separator that gives every row the same number of fields, at least two; of several,
-// `preferred` when it is one of them. Throws Refusal when none or several fit.
+// The separator that gives two fields or more on most rows; of several as good, the one that
+// gives every row the same number of fields, then `preferred`. Throws Refusal when none or
+// several fit.
 QChar detectSeparator(QStringView body, const RowLimits& limits,
                       std::optional<QChar> preferred = std::nullopt);
 

@@ -1,6 +1,8 @@
 #include "tool/import/ImportPlan.h"
 
+#include <QSet>
 #include <algorithm>
+#include <array>
 
 #include "tool/Base.h"
 #include "tool/formats/Encodings.h"
@@ -60,7 +62,11 @@ class Checker {
     // A row that is no pair: refused, or left out when the user says so.
     void bad(const LineNote& note) {
         (rules_.skipBadRows ? result_.leftOut : result_.refused).push_back(note);
+        reason_ = note.text;
     }
+
+    // Why the last pair was not taken.
+    const QString& reason() const { return reason_; }
 
   private:
     bool fits(QString& word, int line) {
@@ -71,6 +77,7 @@ class Checker {
                 text += Tr::tr(" (if tabs part the fields, give --separator tab)");
             }
             (rules_.skipUnsupported ? result_.leftOut : result_.refused).push_back({line, text});
+            reason_ = text;
             return false;
         }
         const qsizetype length = word.size();  // one UTF-16 unit per character that fits
@@ -78,8 +85,9 @@ class Checker {
             return true;
         }
         if (!rules_.cut) {
-            result_.refused.push_back({line, Tr::tr("\"%1\" is %2 characters long; 30 fit")
-                                                 .arg(shown(word), QString::number(length))});
+            reason_ = Tr::tr("\"%1\" is %2 characters long; 30 fit")
+                          .arg(shown(word), QString::number(length));
+            result_.refused.push_back({line, reason_});
             return false;
         }
         const QString whole = word;
@@ -91,6 +99,7 @@ class Checker {
 
     CheckedSource& result_;
     const WordRules& rules_;
+    QString reason_;
 };
 
 // A list name as a word list holds it: characters it cannot hold become '?', 30 at most.
@@ -126,6 +135,49 @@ std::vector<int> freeLists(const store::WordListImage& image, int from) {
     return lists;
 }
 
+// The pairs every list holds, to tell a pair a list holds already.
+class HeldPairs {
+  public:
+    explicit HeldPairs(const store::WordListImage& image) {
+        for (int l = 1; l <= store::kLastUserList; ++l) {
+            for (int slot = 1; slot <= image.count(l); ++slot) {
+                const store::WordRecord pair = image.read(l, slot);
+                held_[l].insert({fromStore(pair.first), fromStore(pair.second)});
+            }
+        }
+    }
+
+    bool holds(int list, const Pair& pair) const {
+        return held_[list].contains({pair.swedish, pair.other});
+    }
+
+    // The first list that holds every one of `pairs`, or 0.
+    int holdingAll(const std::vector<Pair>& pairs) const {
+        for (int l = 1; l <= store::kLastUserList && !pairs.empty(); ++l) {
+            if (std::all_of(pairs.begin(), pairs.end(),
+                            [&](const Pair& p) { return holds(l, p); })) {
+                return l;
+            }
+        }
+        return 0;
+    }
+
+  private:
+    std::array<QSet<std::pair<QString, QString>>, store::kLastUserList + 1> held_;
+};
+
+// Removes from `pairs` those `list` holds already, marks their rows; returns how many.
+int leaveOutHeld(std::vector<PreviewRow>& rows, const HeldPairs& held, int list,
+                 std::vector<Pair>& pairs) {
+    const auto count = std::erase_if(pairs, [&](const Pair& p) { return held.holds(list, p); });
+    for (PreviewRow& row : rows) {
+        if (row.reason.isEmpty() && held.holds(list, {row.swedish, row.other})) {
+            row.reason = Tr::tr("already in list %1").arg(list);
+        }
+    }
+    return static_cast<int>(count);
+}
+
 }  // namespace
 
 QString noteText(const LineNote& note) {
@@ -144,6 +196,7 @@ QStringList noteTexts(const std::vector<LineNote>& notes) {
 CheckedSource check(const Source& source, const WordRules& rules, const QString& fallbackName) {
     CheckedSource result;
     result.named = source.named;
+    result.emptyRows = source.emptyRows;
     Checker checker(result, rules);
     for (const LineNote& note : source.bad) {
         checker.bad(note);
@@ -156,7 +209,17 @@ CheckedSource check(const Source& source, const WordRules& rules, const QString&
         }
         WordList checked{name.isEmpty() ? listName(fallbackName) : name, {}};
         for (const SourcePair& sourcePair : list.pairs) {
-            if (std::optional<Pair> pair = checker.pair(sourcePair)) {
+            if (clean(sourcePair.swedish).isEmpty() && clean(sourcePair.other).isEmpty() &&
+                sourcePair.fields != 1) {
+                ++result.emptyRows;
+                continue;
+            }
+            const std::optional<Pair> pair = checker.pair(sourcePair);
+            const Pair shownPair =
+                pair.value_or(Pair{clean(sourcePair.swedish), clean(sourcePair.other)});
+            result.rows.push_back({sourcePair.line, shownPair.swedish, shownPair.other,
+                                   pair ? QString() : checker.reason()});
+            if (pair) {
                 checked.pairs.push_back(*pair);
             }
         }
@@ -171,35 +234,54 @@ CheckedSource check(const Source& source, const WordRules& rules, const QString&
     return result;
 }
 
-std::vector<Placement> plan(const store::WordListImage& image, int list,
-                            const CheckedSource& source) {
-    std::vector<Placement> placements;
+Placements plan(const store::WordListImage& image, int list, CheckedSource& source) {
+    Placements result;
+    const HeldPairs held(image);
+    std::vector<WordList> lists;
+    for (WordList& from : source.lists) {
+        const int holder = list == 0 ? held.holdingAll(from.pairs) : 0;
+        if (holder > 0) {
+            result.heldWhole.push_back(holder);
+            result.alreadyThere += leaveOutHeld(source.rows, held, holder, from.pairs);
+        } else {
+            lists.push_back(from);
+        }
+    }
     std::vector<Placement> spilled;  // parts after the first, each into an empty list
     if (source.named) {
-        for (const WordList& from : source.lists) {
+        for (const WordList& from : lists) {
             for (std::vector<Pair>& part : parts(from.pairs.begin(), from.pairs.end())) {
                 spilled.push_back({0, true, from.name, 0, std::move(part)});
             }
         }
-    } else {
-        // One list, appended to `list`; what does not fit there continues in the empty lists
-        // after it, under the same name.
+    } else if (!lists.empty()) {
+        // One list, into `list` (or the first empty one); what does not fit there continues in
+        // the empty lists after it, under the same name.
         std::vector<Pair> pairs;
-        for (const WordList& from : source.lists) {
+        for (const WordList& from : lists) {
             pairs.insert(pairs.end(), from.pairs.begin(), from.pairs.end());
         }
-        const QString name = fromStore(image.header(list).first);
+        if (list == 0) {
+            const std::vector<int> free = freeLists(image, 1);
+            if (free.empty()) {
+                throw Refusal(Tr::tr("no list is empty; choose a list to add the pairs to"));
+            }
+            list = free.front();
+        }
+        result.alreadyThere += leaveOutHeld(source.rows, held, list, pairs);
         const int before = image.count(list);
+        const QString name = before == 0 ? lists.front().name : fromStore(image.header(list).first);
         const auto fit = std::min<std::ptrdiff_t>(std::max(0, store::kMaxPairsPerList - before),
                                                   std::ssize(pairs));
         if (fit > 0) {
-            placements.push_back({list, false, name, before, {pairs.begin(), pairs.begin() + fit}});
+            result.lists.push_back(
+                {list, before == 0, name, before, {pairs.begin(), pairs.begin() + fit}});
         }
         for (std::vector<Pair>& part : parts(pairs.begin() + fit, pairs.end())) {
             spilled.push_back({0, true, name, 0, std::move(part)});
         }
     }
-    const int firstFree = source.named ? list : list + 1;
+    const int firstFree = source.named ? std::max(list, 1) : list + 1;
     const std::vector<int> free = freeLists(image, firstFree);
     if (free.size() < spilled.size()) {
         throw Refusal(Tr::tr("not enough empty lists: %1 needed from list %2 on, %3 there")
@@ -208,9 +290,9 @@ std::vector<Placement> plan(const store::WordListImage& image, int list,
     }
     for (std::size_t i = 0; i < spilled.size(); ++i) {
         spilled[i].list = free[i];
-        placements.push_back(std::move(spilled[i]));
+        result.lists.push_back(std::move(spilled[i]));
     }
-    return placements;
+    return result;
 }
 
 void apply(store::WordListImage& image, const std::vector<Placement>& placements) {

@@ -17,6 +17,14 @@ struct WordRules {
     bool skipBadRows = false;      // leave out rows that are no pair instead of refusing
 };
 
+// A row of the file as it will be stored, or why it is left out (`reason` empty: it goes in).
+struct PreviewRow {
+    int line = 0;
+    QString swedish;
+    QString other;
+    QString reason;
+};
+
 // The pairs that can be written, and what happened to the others.
 struct CheckedSource {
     bool named = false;
@@ -24,6 +32,8 @@ struct CheckedSource {
     std::vector<LineNote> refused;  // what stops the import
     std::vector<LineNote> cut;      // words cut to 30 characters, list names made to fit
     std::vector<LineNote> leftOut;  // pairs and rows left out as the rules say
+    int emptyRows = 0;              // rows with both sides empty: nothing, left out unasked
+    std::vector<PreviewRow> rows;   // every row with a word, in the file's order
 };
 
 // "line N: text", or the text alone for a note of no line; control characters escaped.
@@ -43,10 +53,19 @@ struct Placement {
     std::vector<Pair> pairs;
 };
 
-// Where every pair goes, starting at `list`. Throws Refusal when the lists it needs are not
-// free.
-std::vector<Placement> plan(const store::WordListImage& image, int list,
-                            const CheckedSource& source);
+struct Placements {
+    std::vector<Placement> lists;
+    int alreadyThere = 0;        // pairs left out because their list holds them already
+    std::vector<int> heldWhole;  // lists that hold every pair of one of the file's lists
+};
+
+// Where every pair goes. `list` 0 is the default: a list of the file that one list holds whole
+// already is left out; one list goes into the first empty list, named after the file; several
+// go into the empty lists from 1 on. `list` N: one list is appended to list N (its pairs that
+// N holds already are left out), several go into the empty lists from N on. An empty list
+// takes the name of what fills it. Marks what is left out in `source.rows`. Throws Refusal when
+// the lists it needs are not free.
+Placements plan(const store::WordListImage& image, int list, CheckedSource& source);
 
 // Writes the plan into the image, as the list editor appends.
 void apply(store::WordListImage& image, const std::vector<Placement>& placements);

@@ -1,14 +1,17 @@
 #include "tool/import/Importing.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "store/FolderLock.h"
-#include "tool/backup/Archive.h"
 #include "tool/Base.h"
-#include "tool/formats/Encodings.h"
-#include "tool/backup/Locking.h"
 #include "tool/Output.h"
+#include "tool/backup/Archive.h"
+#include "tool/backup/Locking.h"
+#include "tool/backup/Recovery.h"
 #include "tool/backup/Snapshots.h"
+#include "tool/formats/Encodings.h"
+#include "tool/import/Languages.h"
 
 namespace tool {
 namespace {
@@ -28,26 +31,32 @@ QByteArray readInput(const QString& path) {
     return bytes;
 }
 
-// Writes the new word-list file whole, and agen.dat as the program would create it when it is
-// missing. The folder exists: holding it made it.
-void write(const DataFolder& folder, int language, const store::WordListImage& image) {
-    if (!store::fileExists(folder.file(store::kSettingsFileName))) {
-        writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
-                   store::encode(store::defaultSettings()));
-    }
-    writeWhole(QString::fromStdString(folder.file(store::wordListFileName(language))),
-               image.bytes());
+QByteArray bytesOf(std::span<const unsigned char> bytes) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
 }
 
 // The word list's bytes, or none when its file is missing.
 QByteArray wordListBytes(const DataFolder& folder, int language,
                          const store::WordListImage& image) {
-    if (!folder.hasWordList(language)) {
-        return {};
+    return folder.hasWordList(language) ? bytesOf(image.bytes()) : QByteArray();
+}
+
+// The settings as they will be: agen.dat as the program would create it when it is missing,
+// with the language's new name when it takes one.
+QByteArray settingsAfter(const DataFolder& folder, const ImportPlan& plan) {
+    store::Settings settings = folder.settings();
+    if (!plan.renameLanguage.isEmpty()) {
+        settings.names[static_cast<std::size_t>(plan.language - 1)] = toStore(plan.renameLanguage);
     }
-    const auto bytes = image.bytes();
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
+    const store::SettingsBytes bytes = store::encode(settings);
+    return bytesOf(bytes);
+}
+
+// The name a language takes from a file: its Swedish name when known.
+QString nameFromFile(const QString& said) {
+    const QString swedish = swedishLanguageName(said);
+    return (swedish.isEmpty() ? said.trimmed() : swedish).left(store::kShortStringCapacity);
 }
 
 }  // namespace
@@ -58,22 +67,32 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
     result.path = path;
     result.dataFolder = dataFolder;
     const DataFolder folder(dataFolder);
-    result.language = folder.language(language);
-    const store::WordListImage image = folder.wordList(result.language);
-    result.list = findList(image, list);
-    result.wordListBefore = wordListBytes(folder, result.language, image);
+    result.languageGiven = !language.isEmpty();
+    if (result.languageGiven) {
+        result.language = folder.language(language);
+    }
 
     QByteArray bytes = readInput(path);
     result.format = choices.format.value_or(guessFormat(path, bytes));
     TextChoices text = choices.text;
-    text.headings += folder.languageName(result.language);
+    for (int l = 1; l <= store::kLanguageCount; ++l) {
+        if (result.language == 0 || result.language == l) {
+            text.headings += folder.languageName(l);
+        }
+    }
     const Source source = readSource(std::move(bytes), result.format, text);
     result.layout = source.layout;
+    result.fileLanguage =
+        source.languages.isEmpty() ? QString() : nameFromFile(source.languages[0]);
+    if (result.language == 0) {
+        result.language = defaultLanguage(dataFolder, source.languages, result.renameLanguage);
+    }
 
     CheckedSource checked = check(source, choices.rules, QFileInfo(path).completeBaseName());
     result.cut = std::move(checked.cut);
     result.leftOut = std::move(checked.leftOut);
     result.refused = std::move(checked.refused);
+    result.emptyRows = checked.emptyRows;
     if (checked.lists.empty() && result.refused.empty()) {
         const QStringList leftOut = noteTexts(result.leftOut);
         throw Refusal(Tr::tr("%1 holds no pairs to import").arg(path) +
@@ -81,8 +100,48 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
                            ? QString()
                            : QStringLiteral("\n  ") + leftOut.join(QStringLiteral("\n  "))));
     }
-    result.placements = plan(image, result.list, checked);
+    if (result.language == 0) {
+        result.rows = std::move(checked.rows);
+        return result;
+    }
+    result.languageName = folder.languageName(result.language);
+    const store::WordListImage image = folder.wordList(result.language);
+    result.list = list.isEmpty() ? 0 : findList(image, list);
+    result.wordListBefore = wordListBytes(folder, result.language, image);
+    Placements placed = plan(image, result.list, checked);
+    result.placements = std::move(placed.lists);
+    result.alreadyThere = placed.alreadyThere;
+    result.heldWhole = std::move(placed.heldWhole);
+    result.rows = std::move(checked.rows);
     return result;
+}
+
+int defaultLanguage(const QString& dataFolder, const QStringList& fileLanguages, QString& rename) {
+    const DataFolder folder(dataFolder);
+    std::array<QString, store::kLanguageCount> names;
+    for (int l = 1; l <= store::kLanguageCount; ++l) {
+        names[static_cast<std::size_t>(l - 1)] = folder.languageName(l);
+    }
+    if (const int named = languageNamed(names, fileLanguages)) {
+        return named;
+    }
+    const store::Settings first = store::defaultSettings();
+    for (int l = 1; l <= store::kLanguageCount; ++l) {
+        const auto i = static_cast<std::size_t>(l - 1);
+        const bool unused =
+            std::any_of(first.names.begin(), first.names.end(),
+                        [&](const store::Text& n) { return n == folder.settings().names[i]; });
+        const store::WordListImage image = folder.wordList(l);
+        bool empty = true;
+        for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
+            empty = empty && image.count(list) == 0;
+        }
+        if (unused && empty) {
+            rename = fileLanguages.isEmpty() ? QString() : nameFromFile(fileLanguages.front());
+            return l;
+        }
+    }
+    return 0;
 }
 
 ImportDone carryOut(const ImportPlan& plan) {
@@ -99,19 +158,42 @@ ImportDone carryOut(const ImportPlan& plan) {
                              "import was planned; import again")
                           .arg(plan.language));
     }
-    ImportDone done{plan.placements, {}, {}};
+    ImportDone done{plan.placements, {}, {}, {}};
+    FileSet before;
     try {
-        const FileSet before = readDataFiles(plan.dataFolder);
+        before = readDataFiles(plan.dataFolder);
         done.filesBefore = namesOf(before);
-        done.snapshot = snapshotHolding(plan.dataFolder, before);
+        done.snapshot = snapshotHolding(plan.dataFolder, before, reasonBeforeImport(plan.path));
     } catch (const Refusal& e) {
         throw Refusal(
             Tr::tr("nothing was imported: the files as they are cannot be kept in a snapshot "
                    "first: %1")
                 .arg(e.message()));
     }
+    ImportRecord& record = done.record;
+    record.dataFolder = plan.dataFolder;
+    record.path = plan.path;
+    record.language = plan.language;
+    record.placements = plan.placements;
+    for (const Placement& p : plan.placements) {
+        record.namesBefore += fromStore(image.header(p.list).first);
+    }
+    record.languageBefore = folder.languageName(plan.language);
+    record.languageAfter =
+        plan.renameLanguage.isEmpty() ? record.languageBefore : plan.renameLanguage;
+    const QString wordListName = QString::fromStdString(store::wordListFileName(plan.language));
+    const QString settingsName = QString::fromLatin1(store::kSettingsFileName);
+    record.wordListBefore = before.count(wordListName) ? before.at(wordListName) : QByteArray();
+    record.settingsBefore = before.count(settingsName) ? before.at(settingsName) : QByteArray();
     apply(image, plan.placements);
-    write(folder, plan.language, image);
+    record.wordListAfter = bytesOf(image.bytes());
+    FileSet changed{{wordListName, record.wordListAfter}};
+    record.settingsAfter = record.settingsBefore;
+    if (record.settingsBefore.isEmpty() || !plan.renameLanguage.isEmpty()) {
+        record.settingsAfter = settingsAfter(folder, plan);
+        changed[settingsName] = record.settingsAfter;
+    }
+    replaceDataFiles(plan.dataFolder, changed);
     return done;
 }
 
