@@ -117,7 +117,11 @@ class Reader {
         source.layout.swedish = swedish.toInt() + 1;
         source.layout.other = other.toInt() + 1;
         for (const Lesson& lesson : lessons) {
-            SourceList list{lesson.name.trimmed(), {}};
+            // KDE's trainers put every entry in a lesson of this name unless told otherwise;
+            // the document's title says more.
+            const bool defaultName =
+                lesson.name.trimmed() == QLatin1String("Default Lesson") && !title_.isEmpty();
+            SourceList list{defaultName ? title_ : lesson.name.trimmed(), {}};
             for (const Reference& reference : lesson.entries) {
                 const auto entry = entries_.find(reference.id);
                 if (entry == entries_.end()) {
@@ -165,7 +169,13 @@ class Reader {
     }
 
     void information() {
-        each(QLatin1String("title"), [this] { title_ = xml_.readElementText().trimmed(); });
+        // KDE's trainers title a document with its file's name, suffix and all.
+        each(QLatin1String("title"), [this] {
+            title_ = xml_.readElementText().trimmed();
+            if (title_.endsWith(QLatin1String(".kvtml"), Qt::CaseInsensitive)) {
+                title_.chop(6);
+            }
+        });
     }
 
     void identifier() {
