@@ -34,7 +34,7 @@
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+20"/>
+        <location filename="commands/Options.cpp" line="+20"/>
         <source>Unknown option: %1</source>
         <translation>Okänd flagga: %1</translation>
     </message>
@@ -62,7 +62,7 @@ Kommandon:
     </message>
     <message>
         <location line="+8"/>
-        <location filename="Options.cpp" line="+11"/>
+        <location filename="commands/Options.cpp" line="+11"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
@@ -104,7 +104,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+5"/>
+        <location filename="commands/Options.cpp" line="+5"/>
         <source>Unexpected argument: %1</source>
         <translation>Oväntat argument: %1</translation>
     </message>
@@ -133,8 +133,18 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: ett fält inom citattecken avslutas aldrig</translation>
     </message>
     <message>
-        <location filename="formats/TextRows.cpp" line="+215"/>
-        <location filename="formats/Delimited.cpp" line="+51"/>
+        <location filename="formats/TextRows.cpp" line="+187"/>
+        <source>the separator cannot be told: neither comma, semicolon nor tab gives two fields on most rows; give --separator , or ; or tab</source>
+        <translation>avgränsaren går inte att avgöra: varken komma, semikolon eller tabb ger två fält på de flesta rader; ange --separator , eller ; eller tab</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the separator cannot be told: %1 split the rows equally well; give --separator , or ; or tab</source>
+        <translation>avgränsaren går inte att avgöra: %1 delar raderna lika bra; ange --separator , eller ; eller tab</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <location filename="formats/Delimited.cpp" line="+55"/>
         <source>line %1: more rows than a language has room for</source>
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
@@ -179,7 +189,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+21"/>
+        <location filename="import/Importing.cpp" line="+24"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
@@ -189,7 +199,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är ett kalkylark, inte text: spara det som CSV i ditt kalkylprogram (Arkiv &gt; Spara som, filtyp CSV) och importera sedan den filen</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+123"/>
         <source>nothing was imported: the plan leaves rows that are not pairs or words that do not fit</source>
         <translation>ingenting importerades: planen lämnar kvar rader som inte är par eller ord som inte får plats</translation>
     </message>
@@ -199,7 +209,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ingenting importerades: orden i språk %1 har ändrats sedan importen planerades; importera igen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>nothing was imported: the files as they are cannot be kept in a snapshot first: %1</source>
         <translation>ingenting importerades: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
@@ -268,6 +278,21 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+9"/>
+        <source>language %1 &quot;%2&quot; to be named &quot;%3&quot;</source>
+        <translation>språk %1 &quot;%2&quot; får namnet &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>language %1 &quot;%2&quot; named &quot;%3&quot;</source>
+        <translation>språk %1 &quot;%2&quot; fick namnet &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>language %1 &quot;%2&quot;</source>
+        <translation>språk %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>list %2 &quot;%3&quot;: %1 to add, %4 in all</source>
         <translation>lista %2 &quot;%3&quot;: %1 att lägga till, %4 totalt</translation>
     </message>
@@ -286,9 +311,31 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <source>Left out:</source>
         <translation>Utelämnat:</translation>
     </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n pair(s) already there, left out</source>
+        <translation><numerusform>%n par fanns redan, utelämnat</numerusform><numerusform>%n par fanns redan, utelämnade</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n empty row(s) passed over</source>
+        <translation><numerusform>%n tom rad hoppades över</numerusform><numerusform>%n tomma rader hoppades över</numerusform></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>nothing to import: every pair of %1 is in list %2 already
+</source>
+        <translation>inget att importera: alla par i %1 finns redan i lista %2
+</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>import needs FILE</source>
+        <translation>import behöver FIL</translation>
+    </message>
     <message>
         <location filename="formats/TextRows.cpp" line="+30"/>
-        <location filename="commands/Import.cpp" line="+8"/>
+        <location filename="commands/Import.cpp" line="-22"/>
         <source>unknown separator: %1; give , or ; or tab</source>
         <translation>okänd avgränsare: %1; ange , eller ; eller tab</translation>
     </message>
@@ -298,24 +345,24 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ange --header eller --no-header, inte båda</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+12"/>
+        <source>the file names no language of the folder and none is free; give --language 1, 2, 3 or one of %1, %2, %3</source>
+        <translation>filen namnger inget av mappens språk och inget språk är ledigt; ange --language 1, 2, 3 eller ett av %1, %2, %3</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>nothing was imported: these rows are not pairs or hold words that do not fit a word list (--skip-bad-rows leaves rows that are not pairs out, --skip-unsupported pairs with characters a word list cannot hold, --cut cuts long words to 30 characters)</source>
         <translation>ingenting importerades: de här raderna är inte par eller innehåller ord som inte passar i en ordlista (--skip-bad-rows utelämnar rader som inte är par, --skip-unsupported par med tecken som en ordlista inte kan lagra, --cut kortar långa ord till 30 tecken)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+18"/>
         <source>the files as they were are in %1; to undo the import: ordlykta restore --latest --data %2
 </source>
         <translation>filerna som de var finns i %1; för att ångra importen: ordlykta restore --latest --data %2
 </translation>
     </message>
     <message>
-        <location line="-49"/>
-        <source>import needs FILE, --language and --list</source>
-        <translation>import behöver FIL, --language och --list</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="-53"/>
         <source>Unknown format %1: give kvtml, anki or csv</source>
         <translation>Okänt format %1: ange kvtml, anki eller csv</translation>
     </message>
@@ -325,17 +372,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="-30"/>
+        <location filename="import/Importing.cpp" line="-71"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga par att importera</translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="+82"/>
+        <location filename="formats/Encodings.cpp" line="+82"/>
         <source>line %1 is not %2 text</source>
         <translation>rad %1 är inte %2-text</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="+43"/>
+        <location filename="import/ImportPlan.cpp" line="+45"/>
         <source>one field, not a pair</source>
         <translation>ett fält, inget par</translation>
     </message>
@@ -345,7 +392,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>en sida är tom</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>&quot;%1&quot; holds %2, which a word list cannot hold</source>
         <translation>&quot;%1&quot; innehåller %2, som en ordlista inte kan lagra</translation>
     </message>
@@ -355,22 +402,32 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation> (om tabbar skiljer fälten åt, ange --separator tab)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&quot;%1&quot; is %2 characters long; 30 fit</source>
         <translation>&quot;%1&quot; är %2 tecken långt; 30 får plats</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>&quot;%1&quot; was cut to &quot;%2&quot;</source>
         <translation>&quot;%1&quot; kortades till &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+79"/>
+        <source>already in list %1</source>
+        <translation>fanns redan i lista %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>list name &quot;%1&quot; is written as &quot;%2&quot;</source>
         <translation>listnamnet &quot;%1&quot; skrivs som &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+60"/>
+        <source>no list is empty; choose a list to add the pairs to</source>
+        <translation>ingen lista är tom; välj en lista att lägga till paren i</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>not enough empty lists: %1 needed from list %2 on, %3 there</source>
         <translation>för få tomma listor: %1 behövs från lista %2 och framåt, där finns %3</translation>
     </message>
@@ -385,7 +442,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>KVTML 1 läses inte; spara filen som KVTML 2</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+60"/>
         <source>the lesson &quot;%1&quot; names the entry &quot;%2&quot;, which the file does not hold</source>
         <translation>lektionen &quot;%1&quot; nämner posten &quot;%2&quot;, som inte finns i filen</translation>
     </message>
@@ -395,19 +452,19 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>elementen ligger i för många nivåer</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+40"/>
         <source>more than %1 languages</source>
         <translation>fler än %1 språk</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="-72"/>
-        <location filename="formats/Kvtml.cpp" line="-43"/>
+        <location line="-49"/>
         <location filename="formats/Anki.cpp" line="+63"/>
+        <location filename="import/ImportPlan.cpp" line="-102"/>
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
     <message>
-        <location filename="formats/Kvtml.cpp" line="+60"/>
+        <location line="+66"/>
         <location line="+18"/>
         <source>more entries than a language has room for</source>
         <translation>fler poster än ett språk har plats för</translation>
@@ -424,7 +481,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Output.cpp" line="+14"/>
-        <location filename="Recovery.cpp" line="+75"/>
+        <location filename="backup/Recovery.cpp" line="+75"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
@@ -449,17 +506,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+92"/>
+        <location filename="backup/Archive.cpp" line="+92"/>
         <source>%1: its manifest %2 is damaged</source>
         <translation>%1: dess innehållsförteckning %2 är skadad</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="DataFiles.cpp" line="+36"/>
         <source>%1 has %2 bytes, far more than a data file of ordlykta</source>
         <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location filename="backup/Archive.cpp" line="+58"/>
         <source>%1: larger than 4 MB, too large for a backup</source>
         <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
     </message>
@@ -519,7 +576,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga datafiler</translation>
     </message>
     <message>
-        <location filename="Snapshots.cpp" line="+97"/>
+        <location filename="backup/Snapshots.cpp" line="+102"/>
         <source>the folder %1 cannot be made</source>
         <translation>mappen %1 kan inte skapas</translation>
     </message>
@@ -529,7 +586,32 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>en annan ögonblicksbild tas just nu i %1</translation>
     </message>
     <message>
-        <location filename="Locking.cpp" line="+16"/>
+        <location line="+83"/>
+        <source>at start</source>
+        <translation>vid start</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>before import of %1</source>
+        <translation>före import av %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>before restore</source>
+        <translation>före återställning</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>before repair</source>
+        <translation>före lagning</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>before undoing the import of %1</source>
+        <translation>före ångrad import av %1</translation>
+    </message>
+    <message>
+        <location filename="backup/Locking.cpp" line="+16"/>
         <source>something else than a folder is there</source>
         <translation>där finns något annat än en mapp</translation>
     </message>
@@ -593,7 +675,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Recovery.cpp" line="-51"/>
+        <location filename="backup/Recovery.cpp" line="-51"/>
         <source>it holds no %1</source>
         <translation>den innehåller ingen %1</translation>
     </message>
@@ -654,7 +736,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Repair.cpp" line="+141"/>
+        <location filename="backup/Repair.cpp" line="+141"/>
         <source>, language %1</source>
         <translation>, språk %1</translation>
     </message>
@@ -779,22 +861,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>leta efter skador i datafilerna; --fix lagar det som går att laga utan att ändra det programmet visar</translation>
     </message>
     <message>
-        <location filename="formats/TextRows.cpp" line="-74"/>
-        <source>the separator cannot be told: neither comma, semicolon nor tab gives every row the same number of fields; give --separator , or ; or tab</source>
-        <translation>avgränsaren går inte att avgöra: varken komma, semikolon eller tab ger alla rader lika många fält; ange --separator , eller ; eller tab</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the separator cannot be told: %1 each give every row the same number of fields; give --separator , or ; or tab</source>
-        <translation>avgränsaren går inte att avgöra: %1 ger var för sig alla rader lika många fält; ange --separator , eller ; eller tab</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location filename="formats/TextRows.cpp" line="-70"/>
         <source> and </source>
         <translation> och </translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="-22"/>
+        <location filename="formats/Encodings.cpp" line="-22"/>
         <source>the encoding %1 is not known</source>
         <translation>teckenkodningen %1 är okänd</translation>
     </message>
@@ -812,6 +884,63 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location filename="commands/Window.cpp" line="+58"/>
         <source>cannot start %1: %2</source>
         <translation>kan inte starta %1: %2</translation>
+    </message>
+    <message>
+        <location filename="import/Undo.cpp" line="+83"/>
+        <source>%1 is named &quot;%2&quot;, was &quot;%3&quot;</source>
+        <translation>%1 heter &quot;%2&quot;, hette &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: &quot;%2&quot; added</source>
+        <translation>%1: &quot;%2&quot; tillagt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: &quot;%2&quot; removed</source>
+        <translation>%1: &quot;%2&quot; borttaget</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the order of the pairs changed</source>
+        <translation>%1: parens ordning har ändrats</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>list %1 &quot;%2&quot;</source>
+        <translation>lista %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>the word list of language %1 is missing or damaged</source>
+        <translation>ordlistan för språk %1 saknas eller är skadad</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>language %1 is named &quot;%2&quot;, was &quot;%3&quot;</source>
+        <translation>språk %1 heter &quot;%2&quot;, hette &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the import cannot be taken back alone; since it:
+  %1</source>
+        <translation>importen kan inte ångras ensam; sedan den:
+  %1</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>language %1 is named &quot;%2&quot;, would be &quot;%3&quot;</source>
+        <translation>språk %1 heter &quot;%2&quot;, skulle heta &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 would be named &quot;%2&quot;</source>
+        <translation>%1 skulle heta &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: &quot;%2&quot; would be lost</source>
+        <translation>%1: &quot;%2&quot; skulle gå förlorat</translation>
     </message>
 </context>
 </TS>
