@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextTable>
 #include <set>
 
 #include "store/Settings.h"
@@ -47,8 +51,12 @@ TEST(ExamSheet, AsksOneSideNumbersTheRowsAndCountsTheScore) {
         const char* first;    // the first word asked
     };
     for (const Case& c :
-         {Case{false, "<th class=\"n\">#</th><th>Svenska</th><th>Engelska</th>", "sv1"},
-          Case{true, "<th class=\"n\">#</th><th>Engelska</th><th>Svenska</th>", "en1"}}) {
+         {Case{false,
+               "<th class=\"n\" width=\"7%\">#</th><th>Svenska</th><th width=\"55%\">Engelska</th>",
+               "sv1"},
+          Case{true,
+               "<th class=\"n\" width=\"7%\">#</th><th>Engelska</th><th width=\"55%\">Svenska</th>",
+               "en1"}}) {
         const QString page = QString::fromUtf8(tool::writeHtml(lists(40), {true, c.askOther, {}}));
         EXPECT_EQ(page.count(QStringLiteral("<thead><tr>") + c.heading + "</tr></thead>"), 2);
         EXPECT_EQ(page.count("Namn: ____"), 2);
@@ -74,6 +82,38 @@ TEST(ExamSheet, ShuffledOrderKeepsEveryPairInItsList) {
     EXPECT_EQ(order.last(), "ost") << "the second list stays after the first";
     EXPECT_EQ(std::set<QString>(order.begin(), order.end()),
               std::set<QString>(straight.begin(), straight.end()));
+}
+
+// As the words' window prints it (Qt's rich text on A4): each list begins a page, and the
+// answers' column takes at least half the table's width.
+TEST(ExamSheet, PrintedEachListOnItsOwnPagesWithRoomForTheAnswers) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "exam_sheet_test";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication app(argc, argv);
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(tool::writeHtml(lists(60), {true, false, {}})));
+    const QSizeF page(595, 842);  // A4 in points
+    document.setPageSize(page);
+    ASSERT_GE(document.pageCount(), 3);
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block.text() == "Mat") {
+            const qreal top = layout->blockBoundingRect(block).top();
+            EXPECT_LT(std::fmod(top, page.height()), 40) << "the second list begins a page";
+        }
+    }
+    int tables = 0;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            ++tables;
+            const qreal width = layout->frameBoundingRect(table).width();
+            const QTextBlock answer = table->cellAt(1, 2).firstCursorPosition().block();
+            EXPECT_GE(layout->blockBoundingRect(answer).width(), width * 0.45);
+        }
+    }
+    EXPECT_EQ(tables, 2);
 }
 
 TEST(ExamSheet, CommandLineOptions) {

@@ -1,4 +1,5 @@
-// CSV as spreadsheets write it: comma, semicolon or tab, a header row naming the columns.
+// CSV as spreadsheets write it: comma, semicolon or tab, a header row naming the columns;
+// written in UTF-8 with a byte-order mark.
 
 #include "tool/Base.h"
 #include "tool/formats/TextRows.h"
@@ -15,7 +16,8 @@ QByteArray writeCsv(const Lists& lists) {
             appendRow(text, {&pair.swedish, &pair.other, &list.name}, comma, end);
         }
     }
-    return text.toUtf8();
+    // The byte-order mark tells spreadsheet programs the text is UTF-8, not their own code page.
+    return "\xEF\xBB\xBF" + text.toUtf8();
 }
 
 Source readCsv(const QString& text, const TextChoices& choices) {
