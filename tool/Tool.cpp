@@ -6,10 +6,10 @@
 #include <new>
 
 #include "store/File.h"
-#include "tool/formats/Encodings.h"
-#include "tool/commands/Options.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 #include "tool/commands/Start.h"
+#include "tool/formats/Encodings.h"
 
 namespace tool {
 namespace {
@@ -34,20 +34,22 @@ const std::array kCommands = {
             "ordlykta export --language Engelska --format kvtml --output engelska.kvtml",
             exportLists},
     Command{"import",
-            "FILE [--data DIR] --language L --list N [--format kvtml|anki|csv] "
+            "FILE [--data DIR] [--language L] [--list N] [--format kvtml|anki|csv] "
             "[--separator ,|;|tab] [--header|--no-header] [--swedish-column K] [--cut] "
             "[--skip-unsupported] [--skip-bad-rows] [--dry-run]",
             QT_TRANSLATE_NOOP("Tr",
-                              "add the pairs of a KVTML, Anki text or CSV file: one list is "
-                              "appended to list N, several go to the empty lists from N on"),
-            "ordlykta import ord.csv --language 1 --list 5 --dry-run", importLists},
+                              "add the pairs of a KVTML, Anki text or CSV file, by default "
+                              "into the language the file names and a new list named after "
+                              "it; with --list N one list is appended to list N, several go "
+                              "to the empty lists from N on; pairs already there are left out"),
+            "ordlykta import glosor.csv --dry-run", importLists},
     Command{"backup", "[--data DIR] [--output FILE]",
             QT_TRANSLATE_NOOP("Tr",
                               "write the data files into one .tar.gz (by default "
                               "ordlykta-DATE-TIME.tar.gz in the current folder)"),
             "ordlykta backup --output ~/ordlykta.tar.gz", backup},
     Command{"backups", "[--data DIR]",
-            QT_TRANSLATE_NOOP("Tr", "list the snapshots taken at each start, newest first"),
+            QT_TRANSLATE_NOOP("Tr", "list the snapshots, newest first, with why each was taken"),
             "ordlykta backups", backups},
     Command{"restore", "FILE | --latest [--only FILE] [--force] [--data DIR]",
             QT_TRANSLATE_NOOP("Tr",

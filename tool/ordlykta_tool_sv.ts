@@ -20,11 +20,11 @@
     </message>
     <message>
         <location line="+11"/>
-        <source>add the pairs of a KVTML, Anki text or CSV file: one list is appended to list N, several go to the empty lists from N on</source>
-        <translation>lägg till paren i en KVTML-, Anki-text- eller CSV-fil: en lista läggs sist i lista N, flera hamnar i de tomma listorna från N och framåt</translation>
+        <source>add the pairs of a KVTML, Anki text or CSV file, by default into the language the file names and a new list named after it; with --list N one list is appended to list N, several go to the empty lists from N on; pairs already there are left out</source>
+        <translation>lägg till paren i en KVTML-, Anki-text- eller CSV-fil, som standard i det språk filen anger och en ny lista med filens namn; med --list N läggs en lista sist i lista N, flera hamnar i de tomma listorna från N och framåt; par som redan finns utelämnas</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>bring the data files back from a backup or the newest snapshot that can be restored; the files replaced go into a snapshot first</source>
         <translation>hämta tillbaka datafilerna från en säkerhetskopia eller den nyaste ögonblicksbild som kan återställas; filerna som ersätts sparas först i en ögonblicksbild</translation>
     </message>
@@ -61,7 +61,12 @@ Kommandon:
 </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-30"/>
+        <source>list the snapshots, newest first, with why each was taken</source>
+        <translation>visa ögonblicksbilderna, den nyaste först, och varför var och en togs</translation>
+    </message>
+    <message>
+        <location line="+38"/>
         <location filename="commands/Options.cpp" line="+11"/>
         <source>for example</source>
         <translation>till exempel</translation>
@@ -314,12 +319,18 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     <message numerus="yes">
         <location line="+2"/>
         <source>%n pair(s) already there, left out</source>
-        <translation><numerusform>%n par fanns redan, utelämnat</numerusform><numerusform>%n par fanns redan, utelämnade</numerusform></translation>
+        <translation>
+            <numerusform>%n par fanns redan, utelämnat</numerusform>
+            <numerusform>%n par fanns redan, utelämnade</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>%n empty row(s) passed over</source>
-        <translation><numerusform>%n tom rad hoppades över</numerusform><numerusform>%n tomma rader hoppades över</numerusform></translation>
+        <translation>
+            <numerusform>%n tom rad hoppades över</numerusform>
+            <numerusform>%n tomma rader hoppades över</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+13"/>
@@ -851,12 +862,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>skriv datafilerna till en .tar.gz (som standard ordlykta-DATUM-TID.tar.gz i aktuell mapp)</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>list the snapshots taken at each start, newest first</source>
-        <translation>visa ögonblicksbilderna från varje start, den nyaste först</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+14"/>
         <source>look for damage in the data files; --fix mends what can be mended without changing what the program shows</source>
         <translation>leta efter skador i datafilerna; --fix lagar det som går att laga utan att ändra det programmet visar</translation>
     </message>
