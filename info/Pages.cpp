@@ -105,8 +105,9 @@ const std::vector<PageText>& pages() {
              {"listorna och glosorna för det tredje språket i menyn", "bu3.dat", kFile},
              {"språkens namn samt valt språk och vald lista", "agen.dat", kFile},
              {"Kommandot ”ordlykta backup” kopierar filerna till ett arkiv, och ”ordlykta restore” "
-              "lägger tillbaka dem därifrån. Saknas en fil skapar programmet en ny, tom fil och "
-              "talar om det."},
+              "lägger tillbaka dem därifrån. Fönstret ”Ordlykta ordlistor” i programmenyn gör "
+              "detsamma och importerar, exporterar och skriver ut listor. Saknas en fil skapar "
+              "programmet en ny, tom fil och talar om det."},
          },
          "Lycka till med språkstudierna!"},
     };

@@ -235,7 +235,8 @@ TEST_F(InfoTest, EachPageIsAOneBitPictureOfTextWithinItsMargins) {
 }
 
 // The page about the files says where they are, as the program sees its folder when the page
-// is made, even a folder whose path is wider than the page, and how to back them up.
+// is made, even a folder whose path is wider than the page, how to back them up, and the
+// words' window.
 TEST_F(InfoTest, FilesPageNamesTheWorkingFolderAndTheBackupCommands) {
     const QString deep = QDir::current().filePath(QString(60, u'm') + u'/' + QString(60, u'n'));
     ASSERT_TRUE(QDir().mkpath(deep));
@@ -246,6 +247,7 @@ TEST_F(InfoTest, FilesPageNamesTheWorkingFolderAndTheBackupCommands) {
             << text.toStdString();
         EXPECT_TRUE(text.contains(QStringLiteral("”ordlykta backup”")));
         EXPECT_TRUE(text.contains(QStringLiteral("”ordlykta restore”")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Fönstret ”Ordlykta ordlistor”")));
         EXPECT_TRUE(marginsBlank(info::renderPage(5), 12)) << "text runs into the margin";
     }
 }
