@@ -216,7 +216,7 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     struct Case {
         const char* name;
         QByteArray contents;
-        window::FileFormat format;
+        tool::Format format;
         const char* encoding;
         const char* separator;
         bool header;
@@ -224,17 +224,16 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
         bool whole;  // the plan can be carried out
     };
     const Case cases[] = {
-        {"a.csv", "Engelska,Svenska\ndog,hund\n", window::FileFormat::Csv, "UTF-8", "komma", true,
-         2, true},
-        {"a.txt", "#separator:semicolon\n#columns:Svenska;Engelska\nhund;dog\n",
-         window::FileFormat::Anki, "UTF-8", "semikolon", false, 1, true},
-        {"b.txt", "h\xc3\xa4st\thorse\n", window::FileFormat::Anki, "UTF-8", "tabb", false, 1,
+        {"a.csv", "Engelska,Svenska\ndog,hund\n", tool::Format::Csv, "UTF-8", "komma", true, 2,
          true},
-        {"c.csv", "\xef\xbb\xbfko,cow\n", window::FileFormat::Csv, "UTF-8 med BOM", "komma", false,
-         1, true},
-        {"ord", kOneKvtmlPair, window::FileFormat::Kvtml, "UTF-8", "", false, 2, true},
-        {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", window::FileFormat::Csv, "Windows-1252",
-         "komma", true, 1, true},
+        {"a.txt", "#separator:semicolon\n#columns:Svenska;Engelska\nhund;dog\n", tool::Format::Anki,
+         "UTF-8", "semikolon", false, 1, true},
+        {"b.txt", "h\xc3\xa4st\thorse\n", tool::Format::Anki, "UTF-8", "tabb", false, 1, true},
+        {"c.csv", "\xef\xbb\xbfko,cow\n", tool::Format::Csv, "UTF-8 med BOM", "komma", false, 1,
+         true},
+        {"ord", kOneKvtmlPair, tool::Format::Kvtml, "UTF-8", "", false, 2, true},
+        {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", tool::Format::Csv, "Windows-1252", "komma",
+         true, 1, true},
     };
     window::Operations operations(data());
     for (const Case& c : cases) {
@@ -266,12 +265,12 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     // bytes refused as UTF-8, naming the line.
     window::ImportChoice choice;
     choice.path = file("b.txt");
-    choice.encoding = window::TextEncoding::Windows1252;
+    choice.encoding = QStringLiteral("Windows-1252");
     const window::ImportPreview asked = operations.previewImport(choice);
     ASSERT_TRUE(asked.detected.has_value());
     EXPECT_EQ(asked.detected->encoding, "Windows-1252");
     choice.path = file("d.csv");
-    choice.encoding = window::TextEncoding::Utf8;
+    choice.encoding = QStringLiteral("UTF-8");
     const window::ImportPreview wrong = operations.previewImport(choice);
     EXPECT_FALSE(wrong.whole());
     EXPECT_TRUE(wrong.problem.contains("2")) << wrong.problem.toStdString();
