@@ -27,6 +27,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <functional>
 
@@ -417,6 +418,53 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
             ASSERT_EQ(expected.status, 0) << expected.err;
             EXPECT_EQ(readFile(path).toStdString(), expected.out);
         }
+    }
+}
+
+// The formats as the format table names them, in Swedish: what the import page reads and
+// its file dialog's suffixes, and what the export page offers with each one's file filter.
+TEST_F(WordsWindowTest, FormatsNamedAsTheTableSays) {
+    givenLists({{"Djur", kAnimals}});
+    // The tool's Swedish, for this test only: the tests after it read the tool's own words.
+    struct Swedish : QTranslator {
+        Swedish() {
+            EXPECT_TRUE(
+                load("ordlykta_tool_sv", QCoreApplication::applicationDirPath() + "/../tool"));
+            QCoreApplication::installTranslator(this);
+        }
+        ~Swedish() override { QCoreApplication::removeTranslator(this); }
+    } swedish;
+    const auto items = [](const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i) {
+            texts += box->itemText(i);
+        }
+        return texts;
+    };
+    window::Window& w = open();
+    window::ImportPage& import = w.importPage();
+    EXPECT_EQ(items(import.format).mid(1),
+              (QStringList{"KVTML (KWordQuiz, Parley)", "Anki-text", "CSV (kalkylblad)"}));
+    asker.expect(ScriptedAsker::OpenFile);
+    click(import.choose);
+    EXPECT_EQ(asker.lastFilter, "Ordlistor (*.kvtml *.txt *.tsv *.csv);;Alla filer (*)");
+
+    window::ExportPage& page = w.exportPage();
+    w.showPage("export");
+    const std::pair<const char*, const char*> offered[] = {
+        {"KVTML (KWordQuiz, Parley)", "KVTML (*.kvtml)"},
+        {"Anki-text", "Anki-text (*.txt)"},
+        {"CSV (kalkylblad)", "CSV (*.csv)"},
+        {"Lista att skriva ut", "Webbsida (*.html)"},
+        {"Prov", "Webbsida (*.html)"},
+    };
+    ASSERT_EQ(page.format->count(), static_cast<int>(std::size(offered)));
+    for (int i = 0; i < page.format->count(); ++i) {
+        EXPECT_EQ(page.format->itemText(i), offered[i].first);
+        choose(page.format, i);
+        asker.expect(ScriptedAsker::SaveFile);  // cancelled
+        click(page.save);
+        EXPECT_EQ(asker.lastFilter, offered[i].second);
     }
 }
 
