@@ -43,8 +43,17 @@ const PageRow kPages[] = {
     row<CheckPage>("check", QT_TRANSLATE_NOOP("Ordlistor", "&Kontroll")),
 };
 
-constexpr int kImportTab = 0;
 constexpr int kTabs = static_cast<int>(std::size(kPages));
+
+// The tab of the page of this class.
+int tabOf(const QMetaObject& type) {
+    for (int tab = 0; tab < kTabs; ++tab) {
+        if (kPages[tab].type == &type) {
+            return tab;
+        }
+    }
+    throw std::logic_error("a page that is not in the table of pages");
+}
 
 }  // namespace
 
@@ -99,12 +108,7 @@ Window::~Window() = default;
 
 template <typename P>
 P& Window::page() {
-    for (int tab = 0; tab < kTabs; ++tab) {
-        if (kPages[tab].type == &P::staticMetaObject) {
-            return static_cast<P&>(page(tab));
-        }
-    }
-    throw std::logic_error("no such page");
+    return static_cast<P&>(page(tabOf(P::staticMetaObject)));
 }
 
 ImportPage& Window::importPage() {
@@ -124,21 +128,22 @@ CheckPage& Window::checkPage() {
 }
 
 Page& Window::page(int tab) {
-    Page*& page = pages_[static_cast<std::size_t>(tab)];
-    if (page == nullptr) {
-        page = kPages[tab].build(operations_, asker_);
-        page->setBusy(busy_);
-        connect(page, &Page::changed, this, [this, page] { reloadAll(page); });
-        tabs->widget(tab)->layout()->addWidget(page);
-        page->show();  // a layout shows a new child of a shown widget only on the next event loop
-                       // turn
+    Page*& built = pages_[static_cast<std::size_t>(tab)];
+    if (built == nullptr) {
+        built = kPages[tab].build(operations_, asker_);
+        built->setBusy(busy_);
+        connect(built, &Page::changed, this, [this, changed = built] { reloadAll(changed); });
+        tabs->widget(tab)->layout()->addWidget(built);
+        // A layout shows a new child of a shown widget only on the next event loop turn.
+        built->show();
     }
-    return *page;
+    return *built;
 }
 
 void Window::openFile(const QString& path) {
-    tabs->setCurrentIndex(kImportTab);
-    showing(kImportTab);
+    const int tab = tabOf(ImportPage::staticMetaObject);
+    tabs->setCurrentIndex(tab);
+    showing(tab);
     importPage().openFile(path);
 }
 
