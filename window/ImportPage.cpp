@@ -256,7 +256,8 @@ void ImportPage::preview() {
         header->setItemText(
             0, Tr::tr("som filen säger (%1)").arg(d->header ? Tr::tr("ja") : Tr::tr("nej")));
     }
-    // A KVTML file says its own encoding and has no rows; a file not read may be any.
+    // A file that is not text (KVTML) says its own encoding and has no rows; a file not read
+    // may be any.
     const bool text = !preview_.detected || tool::formatInfo(preview_.detected->format).text;
     for (QComboBox* box : {encoding, separator, header}) {
         box->setEnabled(text);

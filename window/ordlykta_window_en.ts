@@ -51,7 +51,7 @@
     <message>
         <location filename="Asker.cpp" line="17"/>
         <location filename="Asker.cpp" line="23"/>
-        <location filename="Window.cpp" line="58"/>
+        <location filename="Window.cpp" line="67"/>
         <source>Ordlykta ordlistor</source>
         <translation>Ordlykta word lists</translation>
     </message>
@@ -66,7 +66,7 @@
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="65"/>
+        <location filename="Window.cpp" line="74"/>
         <source>Sidor</source>
         <translation>Pages</translation>
     </message>
@@ -292,37 +292,37 @@
         <translation>as the file says (%1)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="274"/>
+        <location filename="ImportPage.cpp" line="275"/>
         <source>stoppar</source>
         <translation>stops</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="275"/>
+        <location filename="ImportPage.cpp" line="276"/>
         <source>kortas</source>
         <translation>cut</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="276"/>
+        <location filename="ImportPage.cpp" line="277"/>
         <source>lämnas utanför</source>
         <translation>left out</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="295"/>
+        <location filename="ImportPage.cpp" line="296"/>
         <source>Ingenting importerades: %1</source>
         <translation>Nothing was imported: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="302"/>
+        <location filename="ImportPage.cpp" line="303"/>
         <source>Lista %1 &quot;%2&quot;: %3 par tillagda, %4 i allt.</source>
         <translation>List %1 &quot;%2&quot;: %3 pairs added, %4 in all.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="313"/>
+        <location filename="ImportPage.cpp" line="314"/>
         <source>Importen kunde inte ångras: %1</source>
         <translation>The import could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="316"/>
+        <location filename="ImportPage.cpp" line="317"/>
         <source>Importen är ångrad: filerna är som de var före den.</source>
         <translation>The import is undone: the files are as they were before it.</translation>
     </message>

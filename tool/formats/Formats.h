@@ -111,14 +111,15 @@ QString htmlToText(const QString& html);
 struct FormatInfo {
     Format format;
     const char* name;  // as --format takes it
-    // As the window names it and its files in a file dialog; English, translated in Tr.
+    // As the window names it, and the filter of a file dialog for its files: English, translated
+    // in Tr (shownTitle, shownFilter).
     const char* title;
     const char* filter;
-    std::array<const char*, 2> suffixes;    // of its files, in lower case (nullptr: none); the
-                                            // first is the one written
-    bool text;                              // a text file: its encoding, separator and header apply
-    bool printed;                           // a page for the printer, printed as it is written
-    const char* examTitle;                  // writes an exam sheet too, named so; or nullptr
+    // Of its files, in lower case (nullptr: none); the first is the one written.
+    std::array<const char*, 2> suffixes;
+    bool text;              // a text file: an encoding, a separator and a header row apply
+    bool printed;           // a page for the printer, printed as it is written
+    const char* examTitle;  // it writes an exam sheet too, offered under this title; or nullptr
     bool (*recognises)(QStringView start);  // by a file's first text, trimmed; or nullptr
     Source (*read)(QByteArray bytes, const TextChoices& choices);  // nullptr: written only
     QByteArray (*write)(const Lists& lists, const HtmlSheet& sheet);
