@@ -146,6 +146,27 @@ TEST(Tool, EveryExceptionOfACommandEndsWithAMessageAndAStatus) {
     }
 }
 
+// What the window takes from each row: a title and a file filter naming the suffix written;
+// the choices to save or print are every written format, each followed by its exam sheet
+// where it writes one, and only a printed format has one.
+TEST(Formats, TheRowsGiveTheWindowItsChoices) {
+    for (const tool::FormatInfo& info : tool::formats()) {
+        SCOPED_TRACE(info.name);
+        EXPECT_FALSE(info.shownTitle().isEmpty());
+        EXPECT_TRUE(info.shownFilter().contains(QStringLiteral("*.") + info.suffixes[0]));
+        EXPECT_TRUE(!info.text || info.read) << "a text format is read";
+    }
+    QStringList offered;
+    for (const tool::ExportChoice& c : tool::exportChoices()) {
+        offered += QLatin1String(c.info->name) + (c.exam ? " exam" : "");
+        EXPECT_TRUE(!c.exam || c.info->printed);
+        EXPECT_FALSE(c.shownTitle().isEmpty());
+    }
+    EXPECT_EQ(offered, (QStringList{"kvtml", "anki", "csv", "html", "html exam"}));
+    EXPECT_EQ(tool::formatInfo(tool::Format::Html).shownTitle(), "List to print");
+    EXPECT_EQ(tool::exportChoices().back().shownTitle(), "Exam sheet");
+}
+
 // A file to import is taken by its suffix, else by its first text; a format that is only
 // written is never guessed and never read.
 TEST(Formats, TheTableGuessesNamesAndReads) {
@@ -763,6 +784,25 @@ TEST_F(ToolTest, KvtmlIsReadInItsDeclaredEncoding) {
     const ToolResult wrong = import("u.kvtml", "<?xml version='1.0' encoding='utf-8'?>" + body);
     EXPECT_EQ(wrong.status, 1);
     EXPECT_TRUE(contains(wrong.err, "line 2 is not utf-8 text")) << wrong.err;
+}
+
+// Windows-1252 declared in a KVTML file is read as the word lists hold it: every byte a
+// character, the five bytes the code page leaves undefined among them, so that the words go
+// into the list byte for byte.
+TEST_F(ToolTest, KvtmlInWindows1252KeepsEveryByte) {
+    makeLanguage({});
+    const QByteArray word = "\x80\x81\x8D\x8F\x90\x9D\xE5";
+    ASSERT_EQ(import("w.kvtml",
+                     "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<kvtml "
+                     "version=\"2.0\"><entries><entry id=\"1\"><translation id=\"0\">"
+                     "<text>" +
+                         word +
+                         "</text></translation><translation id=\"1\"><text>"
+                         "x</text></translation></entry></entries></kvtml>\n")
+                  .status,
+              0);
+    const QByteArray list = readFile(data() + "/bu1.dat");
+    EXPECT_TRUE(list.contains(char(word.size()) + word)) << list.left(200).toHex().toStdString();
 }
 
 // A plan is carried out only on the word list it was made on.

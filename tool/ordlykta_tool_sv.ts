@@ -224,7 +224,52 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="formats/Formats.cpp" line="+107"/>
+        <location filename="formats/Formats.cpp" line="+28"/>
+        <source>KVTML (KWordQuiz, Parley)</source>
+        <translation>KVTML (KWordQuiz, Parley)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Anki text</source>
+        <translation>Anki-text</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anki text (*.txt)</source>
+        <translation>Anki-text (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>CSV (spreadsheet)</source>
+        <translation>CSV (kalkylblad)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>List to print</source>
+        <translation>Lista att skriva ut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Web page (*.html)</source>
+        <translation>Webbsida (*.html)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Exam sheet</source>
+        <translation>Prov</translation>
+    </message>
+    <message>
+        <location line="+78"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -388,7 +433,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga par att importera</translation>
     </message>
     <message>
-        <location filename="formats/Encodings.cpp" line="+82"/>
+        <location filename="formats/Encodings.cpp" line="+99"/>
         <source>line %1 is not %2 text</source>
         <translation>rad %1 är inte %2-text</translation>
     </message>
@@ -872,12 +917,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation> och </translation>
     </message>
     <message>
-        <location filename="formats/Encodings.cpp" line="-22"/>
+        <location filename="formats/Encodings.cpp" line="-24"/>
         <source>the encoding %1 is not known</source>
         <translation>teckenkodningen %1 är okänd</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+17"/>
         <source>line %1 is not %2 text, as the file says it is</source>
         <translation>rad %1 är inte %2-text, som filen säger att den är</translation>
     </message>
