@@ -39,10 +39,10 @@
 #include "tests/support/FaultSweep.h"
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
+#include "tool/Words.h"
 #include "tool/backup/Archive.h"
 #include "tool/backup/Recovery.h"
 #include "tool/backup/Snapshots.h"
-#include "tool/Words.h"
 #include "tool/formats/Formats.h"
 #include "window/Asker.h"
 #include "window/BackupsPage.h"
@@ -114,7 +114,7 @@ class WordsWindowTest : public DataFolderTest {
     std::unique_ptr<window::Window> window_;
 };
 
-const Pairs kAnimals = {{"hund", "dog"}, {"katt", "cat"}};
+const Pairs kAnimals = {{"mus", "mouse"}, {"uggla", "owl"}};
 
 // One pair, the Swedish word second.
 const char* const kOneKvtmlPair =
@@ -143,9 +143,18 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
         EXPECT_TRUE(w.tabs->currentWidget()->isAncestorOf(&page));
         EXPECT_TRUE(page.detected->text().contains("CSV")) << page.detected->text().toStdString();
         EXPECT_TRUE(page.detected->text().contains("Rubrikrad: ja"));
+        // A new list named after the file, never appended to the list with words.
+        const int list = fresh ? 1 : 2;
         ASSERT_EQ(page.targets->rowCount(), 1);
         EXPECT_EQ(row(page.targets, 0),
-                  (QStringList{"1", fresh ? "Tomt kapitel: 1" : "Djur", "3", fresh ? "3" : "5"}));
+                  (QStringList{QString::number(list), "glosor v12", "3", "3"}));
+        // The pairs as they will be stored, the row that is no pair struck through.
+        ASSERT_EQ(page.pairs->rowCount(), 4);
+        EXPECT_EQ(row(page.pairs, 1), (QStringList{"ko", "cow", ""}));
+        EXPECT_EQ(row(page.pairs, 2).mid(0, 2), (QStringList{"får", ""}));
+        EXPECT_TRUE(page.pairs->item(2, 0)->font().strikeOut());
+        EXPECT_FALSE(page.pairs->item(1, 0)->font().strikeOut());
+        EXPECT_EQ(page.pairs->horizontalHeaderItem(1)->text(), "Engelska");
         // A row with an empty side stops the import until such rows may be left out.
         ASSERT_EQ(page.notes->rowCount(), 1);
         EXPECT_EQ(row(page.notes, 0).mid(0, 2), (QStringList{"4", "stoppar"}));
@@ -160,9 +169,14 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
             << page.result->text().toStdString();
         const store::WordListImage image =
             store::WordListImage::load((data() + "/bu1.dat").toStdString());
-        ASSERT_EQ(image.count(1), fresh ? 3 : 5);
-        EXPECT_EQ(tool::readList(image, 1).pairs.back().other, "fish");
-        EXPECT_EQ(tool::readList(image, 1).pairs[fresh ? 1 : 3].swedish, "ko");
+        ASSERT_EQ(image.count(list), 3);
+        EXPECT_EQ(tool::readList(image, list).pairs.back().other, "fish");
+        EXPECT_EQ(tool::readList(image, list).pairs[1].swedish, "ko");
+        // A second press imports nothing again.
+        const auto imported = dataFiles();
+        click(page.importButton);
+        EXPECT_TRUE(page.result->text().contains("importerades nyss"));
+        EXPECT_EQ(dataFiles(), imported);
 
         click(page.undoButton);
         EXPECT_EQ(dataFiles(), before);
@@ -197,6 +211,8 @@ TEST_F(WordsWindowTest, ImportRefusedWhenTheWordsChangedSinceThePreview) {
     window::Window& w = open();
     w.openFile(file("ord.csv"));
     window::ImportPage& page = w.importPage();
+    choose(page.language, 0);   // the file names none: the user chooses
+    choose(page.firstList, 1);  // appended to list 1, as the user chooses
     EXPECT_EQ(row(page.targets, 0), (QStringList{"1", "Djur", "1", "3"}));
     givenLists({{"Mat", {{"ost", "cheese"}}}});
     const auto changed = dataFiles();
@@ -280,7 +296,8 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     operations.import(operations.previewImport(choice));
     const store::WordListImage image =
         store::WordListImage::load((data() + "/bu1.dat").toStdString());
-    EXPECT_EQ(tool::readList(image, 1).pairs.back().swedish, "häst");
+    EXPECT_EQ(tool::readList(image, 2).name, "d");  // a new list named after the file
+    EXPECT_EQ(tool::readList(image, 2).pairs.back().swedish, "häst");
 }
 
 // "Importera" only for a whole plan: a word too long refuses until it may be cut; a word
@@ -342,7 +359,7 @@ TEST_F(WordsWindowTest, SeparatorAndHeaderChosenChangeThePreview) {
         {both, Semicolon, HeaderAsTheFile, false, 2, "Avgränsare: semikolon."},
         {both, Comma, HeaderAsTheFile, false, 2, "Avgränsare: komma."},
         {both, Comma, HeaderYes, false, 1, "Rubrikrad: ja."},
-        {oneField, AsTheFile, HeaderAsTheFile, true, -1, ""},
+        {oneField, AsTheFile, HeaderAsTheFile, true, 1, "Avgränsare: tabb."},
         {oneField, Tab, HeaderAsTheFile, false, -1, "Avgränsare: tabb."},
         {oneField, Tab, HeaderAsTheFile, true, 1, "Avgränsare: tabb."},
     };
@@ -994,7 +1011,7 @@ TEST_F(WordsWindowTest, FirstPaintShowsThePageRead) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
     QTest::qWait(50);
     QApplication::instance()->removeEventFilter(&spy);
-    EXPECT_EQ(listAtFirstPaint, QString::fromUtf8("1  Djur (2 par)"));
+    EXPECT_EQ(listAtFirstPaint, QString::fromUtf8("en ny lista med filens namn"));
 }
 
 // As a desktop starts it for a double-clicked list (Exec=ordlykta window %f, which hands the
@@ -1010,7 +1027,9 @@ TEST_F(WordsWindowTest, OpensOnTheFileADesktopHandsOver) {
         EXPECT_TRUE(w->tabs->currentWidget()->isAncestorOf(&w->importPage()));
         EXPECT_EQ(w->importPage().file->text(), file("glosor v12.csv"));
         ASSERT_EQ(w->importPage().targets->rowCount(), 1);
-        EXPECT_EQ(row(w->importPage().targets, 0), (QStringList{"1", "Djur", "2", "4"}));
+        // The file names no language: the first that still has its first name and no words.
+        EXPECT_EQ(w->importPage().language->currentText(), "Språk B");
+        EXPECT_EQ(row(w->importPage().targets, 0), (QStringList{"1", "glosor v12", "2", "2"}));
     }
     EXPECT_THROW(window::startWindow({"ordlykta-ordlistor", "a", "b"}, asker), window::Failure);
 }

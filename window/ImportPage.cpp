@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,7 +17,6 @@
 
 #include "window/Asker.h"
 #include "window/Controls.h"
-#include "window/TakeBack.h"
 #include "window/Text.h"
 
 namespace window {
@@ -84,6 +84,10 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
                         Tr::tr("Hoppa över rader som inte är par"));
     targets = table({Tr::tr("Lista"), Tr::tr("Namn"), Tr::tr("Nya par"), Tr::tr("Par i allt")},
                     Tr::tr("Listor som importen fyller"));
+    pairs = table({Tr::tr("Svenska"), Tr::tr("Andra språket"), Tr::tr("Lämnas utanför")},
+                  Tr::tr("Paren som de sparas"));
+    morePairs = new QLabel;
+    morePairs->setWordWrap(true);
     notes = table({Tr::tr("Rad"), Tr::tr("Vad"), Tr::tr("Skäl")},
                   Tr::tr("Par som lämnas utanför eller stoppar importen"));
     problem = new QLabel;
@@ -91,6 +95,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     coloured(problem, QColor(0xa0, 0x00, 0x00));
     importButton = named(new QPushButton(Tr::tr("I&mportera")), Tr::tr("Importera"));
     undoButton = named(new QPushButton(Tr::tr("Ån&gra importen")), Tr::tr("Ångra importen"));
+    learnButton = named(new QPushButton(Tr::tr("L&är in listan")), Tr::tr("Lär in listan"));
+    quizButton = named(new QPushButton(Tr::tr("F&örhör listan")), Tr::tr("Förhör listan"));
     result = new QLabel;
     result->setWordWrap(true);
 
@@ -100,7 +106,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(labelFor(file, Tr::tr("&Fil:")), fileRow);
     form->addRow(labelFor(language, Tr::tr("S&pråk:")), language);
-    form->addRow(labelFor(firstList, Tr::tr("Första &listan:")), firstList);
+    form->addRow(labelFor(firstList, Tr::tr("&Lista:")), firstList);
 
     auto* read = new QGroupBox(Tr::tr("Det som lästes ur filen"));
     auto* readForm = new QFormLayout(read);
@@ -115,6 +121,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     buttons->addWidget(importButton);
     buttons->addWidget(undoButton);
     buttons->addStretch(1);
+    buttons->addWidget(learnButton);
+    buttons->addWidget(quizButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -124,6 +132,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     layout->addWidget(skipBadRows);
     layout->addWidget(new QLabel(Tr::tr("Det här gör importen:")));
     layout->addWidget(targets, 1);
+    layout->addWidget(pairs, 2);
+    layout->addWidget(morePairs);
     layout->addWidget(notes, 1);
     layout->addWidget(problem);
     layout->addLayout(buttons);
@@ -147,6 +157,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     header->addItem(Tr::tr("ja, den första raden hoppas över"), true);
     header->addItem(Tr::tr("nej, den första raden är ett par"), false);
     undoButton->setEnabled(false);
+    learnButton->setEnabled(false);
+    quizButton->setEnabled(false);
 
     connect(choose, &QPushButton::clicked, this, [this] {
         const QString path =
@@ -159,6 +171,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     });
     connect(file, &QLineEdit::editingFinished, this, &ImportPage::preview);
     connect(language, &QComboBox::activated, this, [this] {
+        languageChosen_ = true;
         fillLists();
         preview();
     });
@@ -173,10 +186,19 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     connect(skipBadRows, &QCheckBox::toggled, this, &ImportPage::preview);
     connect(importButton, &QPushButton::clicked, this, &ImportPage::importNow);
     connect(undoButton, &QPushButton::clicked, this, &ImportPage::undo);
+    connect(learnButton, &QPushButton::clicked, this,
+            [this] { emit practise(importedLanguage_, importedList_, false); });
+    connect(quizButton, &QPushButton::clicked, this,
+            [this] { emit practise(importedLanguage_, importedList_, true); });
 }
 
 void ImportPage::reload() {
-    refill(language, operations_.languageNames());
+    const int chosen = language->currentIndex();
+    {
+        const QSignalBlocker blocker(language);
+        refill(language, operations_.languageNames());
+        language->setCurrentIndex(languageChosen_ ? chosen : -1);
+    }
     fillLists();
     preview();
 }
@@ -185,8 +207,9 @@ void ImportPage::fillLists() {
     const int current = std::max(0, firstList->currentIndex());
     const QSignalBlocker blocker(firstList);
     firstList->clear();
+    firstList->addItem(Tr::tr("en ny lista med filens namn"), 0);
     try {
-        for (const ListInfo& l : operations_.lists(language->currentIndex() + 1)) {
+        for (const ListInfo& l : operations_.lists(std::max(1, language->currentIndex() + 1))) {
             firstList->addItem(Tr::tr("%1  %2 (%3 par)").arg(l.number).arg(l.name).arg(l.count),
                                l.number);
         }
@@ -198,13 +221,15 @@ void ImportPage::fillLists() {
 
 void ImportPage::openFile(const QString& path) {
     file->setText(path);
+    languageChosen_ = false;
+    firstList->setCurrentIndex(0);
     preview();
 }
 
 ImportChoice ImportPage::choice() const {
     ImportChoice c;
     c.path = file->text().trimmed();
-    c.language = language->currentIndex() + 1;
+    c.language = languageChosen_ ? language->currentIndex() + 1 : 0;
     c.firstList = firstList->currentData().toInt();
     if (format->currentIndex() > 0) {
         c.format = tool::formatNamed(format->currentData().toString());
@@ -279,16 +304,71 @@ void ImportPage::preview() {
     }
     targets->resizeColumnsToContents();
     notes->resizeColumnsToContents();
+    showPairs();
     problem->setText(preview_.problem);
+    if (!languageChosen_) {
+        // The language the file names; when none, the list open for the user to choose from.
+        const QSignalBlocker blocker(language);
+        language->setCurrentIndex(preview_.language - 1);
+        if (preview_.language == 0 && preview_.detected && isVisible()) {
+            language->showPopup();
+        }
+    }
     updateButtons();
 }
 
+void ImportPage::showPairs() {
+    const int shown = std::min(static_cast<int>(preview_.pairs.size()), kShownPairs);
+    const QString other = preview_.language > 0 ? (preview_.renameLanguage.isEmpty()
+                                                       ? language->itemText(preview_.language - 1)
+                                                       : preview_.renameLanguage)
+                                                : Tr::tr("Andra språket");
+    pairs->setHorizontalHeaderItem(1, new QTableWidgetItem(other));
+    pairs->setRowCount(shown);
+    for (int r = 0; r < shown; ++r) {
+        const PreviewPair& p = preview_.pairs[static_cast<std::size_t>(r)];
+        setRow(pairs, r, {p.swedish, p.other, p.reason});
+        if (!p.reason.isEmpty()) {
+            for (int c = 0; c < 2; ++c) {
+                QFont font = pairs->item(r, c)->font();
+                font.setStrikeOut(true);
+                pairs->item(r, c)->setFont(font);
+            }
+        }
+    }
+    pairs->resizeColumnsToContents();
+    QStringList more;
+    if (preview_.pairs.size() > static_cast<std::size_t>(shown)) {
+        more += Tr::tr("och %1 rader till.").arg(preview_.pairs.size() - std::size_t(shown));
+    }
+    if (preview_.emptyRows > 0) {
+        more += Tr::tr("%1 tomma rader hoppas över.").arg(preview_.emptyRows);
+    }
+    if (preview_.alreadyThere > 0) {
+        more += Tr::tr("%1 par fanns redan och lämnas utanför.").arg(preview_.alreadyThere);
+    }
+    if (!preview_.renameLanguage.isEmpty() && preview_.language > 0) {
+        more += Tr::tr("Språket \"%1\" får namnet \"%2\".")
+                    .arg(language->itemText(preview_.language - 1), preview_.renameLanguage);
+    }
+    morePairs->setText(more.join(QLatin1Char(' ')));
+}
+
 void ImportPage::updateButtons() {
-    importButton->setEnabled(!busy() && preview_.whole());
-    undoButton->setEnabled(!busy() && undo_.has_value());
+    const bool again = !imported_.isEmpty() && imported_ == file->text().trimmed();
+    importButton->setEnabled(!busy() && (preview_.whole() || again));
+    undoButton->setEnabled(!busy() && record_ != nullptr);
+    learnButton->setEnabled(!busy() && importedList_ > 0);
+    quizButton->setEnabled(!busy() && importedList_ > 0);
 }
 
 void ImportPage::importNow() {
+    if (!imported_.isEmpty() && imported_ == file->text().trimmed()) {
+        result->setText(Tr::tr("Filen %1 importerades nyss. Ångra importen först för att "
+                               "importera den igen.")
+                            .arg(QFileInfo(imported_).fileName()));
+        return;
+    }
     ImportDone done;
     try {
         done = operations_.import(preview_);
@@ -297,7 +377,10 @@ void ImportPage::importNow() {
         preview();
         return;
     }
-    undo_ = done.undo;
+    record_ = done.record;
+    imported_ = file->text().trimmed();
+    importedLanguage_ = done.language;
+    importedList_ = done.targets.empty() ? 0 : done.targets.front().list;
     QStringList lines;
     for (const TargetList& t : done.targets) {
         lines += Tr::tr("Lista %1 \"%2\": %3 par tillagda, %4 i allt.")
@@ -311,10 +394,38 @@ void ImportPage::importNow() {
 }
 
 void ImportPage::undo() {
-    if (!takeBack(operations_, asker_, undo_, Tr::tr("Importen kunde inte ångras: %1"))) {
+    if (!record_) {
         return;
     }
-    result->setText(Tr::tr("Importen är ångrad: filerna är som de var före den."));
+    try {
+        const ImportUndone undone = operations_.undoImport(*record_);
+        if (!undone.done) {
+            const QString changes = undone.changes.join(QStringLiteral("\n  "));
+            if (undone.snapshot.isEmpty()) {
+                asker_.error(Tr::tr("Importen kan inte ångras, för sedan den har det här "
+                                    "ändrats:\n  %1")
+                                 .arg(changes));
+                return;
+            }
+            const QString lost = undone.lost.isEmpty() ? Tr::tr("inga ord")
+                                                       : undone.lost.join(QStringLiteral("\n  "));
+            if (!asker_.confirm(
+                    Tr::tr("Importen kan inte ångras ensam, för sedan den har det här "
+                           "ändrats:\n  %1\n\nVill du i stället lägga tillbaka "
+                           "ögonblicksbilden från före importen? Då går det här förlorat:\n  %2")
+                        .arg(changes, lost))) {
+                return;
+            }
+            operations_.restore(undone.snapshot);
+        }
+    } catch (const Failure& e) {
+        asker_.error(Tr::tr("Importen kunde inte ångras: %1").arg(e.message()));
+        return;
+    }
+    record_.reset();
+    imported_.clear();
+    importedList_ = 0;
+    result->setText(Tr::tr("Importen är ångrad."));
     folderChanged();
 }
 

@@ -1,8 +1,11 @@
 #include "window/Operations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 
 #include "store/FolderLock.h"
+#include "store/Settings.h"
 #include "store/WordList.h"
 #include "tool/Output.h"
 #include "tool/Tool.h"
@@ -12,6 +15,7 @@
 #include "tool/backup/Snapshots.h"
 #include "tool/formats/Formats.h"
 #include "tool/import/Importing.h"
+#include "tool/import/Undo.h"
 #include "window/Text.h"
 
 namespace window {
@@ -121,9 +125,19 @@ ImportPreview Operations::previewImport(const ImportChoice& choice) const {
     ImportPreview preview;
     try {
         auto plan = std::make_shared<const tool::ImportPlan>(guarded([&] {
-            return tool::planImport(choice.path, data_, QString::number(choice.language),
-                                    QString::number(choice.firstList), toolChoices(choice));
+            return tool::planImport(
+                choice.path, data_,
+                choice.language > 0 ? QString::number(choice.language) : QString(),
+                choice.firstList > 0 ? QString::number(choice.firstList) : QString(),
+                toolChoices(choice));
         }));
+        preview.language = plan->language;
+        preview.renameLanguage = plan->renameLanguage;
+        preview.emptyRows = plan->emptyRows;
+        preview.alreadyThere = plan->alreadyThere;
+        for (const tool::PreviewRow& row : plan->rows) {
+            preview.pairs.push_back({row.swedish, row.other, row.reason});
+        }
         const tool::Layout& layout = plan->layout;
         preview.detected = Detected{plan->format, encodingShown(layout.encoding),
                                     layout.separator ? separatorName(*layout.separator) : QString(),
@@ -141,6 +155,18 @@ ImportPreview Operations::previewImport(const ImportChoice& choice) const {
             preview.problem = Tr::tr(
                 "Några rader är inga par eller har ord som inte får plats i en ordlista. Välj "
                 "vad som ska göras med dem här ovanför, eller rätta filen.");
+        } else if (plan->language == 0) {
+            preview.problem = Tr::tr("Välj vilket språk orden ska till.");
+        } else if (plan->placements.empty()) {
+            const std::vector<ListInfo> all = lists(plan->language);
+            QStringList holders;
+            for (const int l :
+                 plan->heldWhole.empty() ? std::vector<int>{plan->list} : plan->heldWhole) {
+                holders += Tr::tr("%1 \"%2\"").arg(l).arg(all[std::size_t(l - 1)].name);
+            }
+            preview.heldBy = holders.join(QStringLiteral(", "));
+            preview.problem =
+                Tr::tr("Alla par i filen finns redan i lista %1.").arg(preview.heldBy);
         }
         preview.plan = std::move(plan);
     } catch (const Failure& e) {
@@ -154,8 +180,62 @@ ImportDone Operations::import(const ImportPreview& preview) {
         throw Failure(preview.problem);
     }
     return guarded([&] {
-        const tool::ImportDone done = tool::carryOut(*preview.plan);
-        return ImportDone{targetsOf(done.placements), {done.snapshot, done.filesBefore}};
+        tool::ImportDone done = tool::carryOut(*preview.plan);
+        return ImportDone{targetsOf(done.placements), preview.plan->language,
+                          std::make_shared<const tool::ImportRecord>(std::move(done.record))};
+    });
+}
+
+ImportUndone Operations::undoImport(const tool::ImportRecord& record) {
+    return guarded([&] {
+        ImportUndone result;
+        result.changes = tool::changesSince(record);
+        if (result.changes.isEmpty()) {
+            tool::undoImport(record);
+            result.done = true;
+            return result;
+        }
+        result.snapshot = record.snapshot;
+        if (!result.snapshot.isEmpty()) {
+            result.lost = tool::lostByRestoring(data_, result.snapshot);
+        }
+        return result;
+    });
+}
+
+void Operations::makeCurrent(int language, int list) {
+    guarded([&] {
+        const auto lock = tool::holdDataFolder(data_, QStringLiteral("window"));
+        store::Settings settings = store::readSettingsOrDefaults(data_.toStdString());
+        settings.language = language;
+        settings.lists[static_cast<std::size_t>(language - 1)] = list;
+        const store::SettingsBytes bytes = store::encode(settings);
+        tool::replaceDataFiles(data_, {{QString::fromLatin1(store::kSettingsFileName),
+                                        QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                   static_cast<qsizetype>(bytes.size()))}});
+    });
+}
+
+void Operations::startTrainer(bool quiz) {
+    guarded([&] {
+        QString program = qEnvironmentVariable("ORDLYKTA_PROGRAM");
+        const QString here = QCoreApplication::applicationDirPath();
+        for (const QString& candidate : {here + QStringLiteral("/ordlykta"),
+                                         here + QStringLiteral("/../app/program/ordlykta")}) {
+            if (program.isEmpty() && QFileInfo(candidate).isExecutable()) {
+                program = QFileInfo(candidate).absoluteFilePath();
+            }
+        }
+        try {
+            tool::takeSnapshot(data_, tool::reasonAtStart());
+        } catch (const tool::Refusal&) {
+            // as at every start: the trainer starts without one
+        }
+        const QStringList arguments{QStringLiteral("--screen"),
+                                    quiz ? QStringLiteral("quiz") : QStringLiteral("learn")};
+        if (program.isEmpty() || !QProcess::startDetached(program, arguments, data_)) {
+            throw Failure(Tr::tr("Ordlykta kunde inte startas."));
+        }
     });
 }
 
@@ -180,7 +260,7 @@ std::vector<BackupRow> Operations::backups(const QStringList& saved) const {
     return guarded([&] {
         std::vector<BackupRow> rows;
         const auto add = [&](bool snapshot, const tool::ArchiveSummary& s) {
-            rows.push_back({snapshot, s.path, s.taken, s.differing, s.size, s.problem});
+            rows.push_back({snapshot, s.path, s.taken, s.differing, s.size, s.problem, s.reason});
         };
         for (const tool::ArchiveSummary& s : tool::listSnapshots(data_)) {
             add(true, s);
@@ -206,11 +286,12 @@ QStringList Operations::changesOf(const QString& archive) const {
     });
 }
 
-Undo Operations::restore(const QString& archive) {
+Undo Operations::restore(const QString& archive, const QString& only) {
     return guarded([&] {
         const auto lock = tool::holdDataFolder(data_, QStringLiteral("restore"));
         tool::RestoreOptions options;
         options.archive = archive;
+        options.only = only;
         const tool::RestoreResult result = tool::restoreArchive(data_, options);
         return Undo{result.snapshotBefore, result.filesBefore};
     });

@@ -17,7 +17,8 @@
 
 namespace tool {
 struct ImportPlan;
-}
+struct ImportRecord;
+}  // namespace tool
 
 namespace window {
 
@@ -36,8 +37,8 @@ struct ListInfo {
 
 struct ImportChoice {
     QString path;
-    int language = 1;
-    int firstList = 1;
+    int language = 0;                    // 0: the language the file names (or a free one)
+    int firstList = 0;                   // 0: the first empty list, named after the file
     std::optional<tool::Format> format;  // nothing: as the file's name and contents tell
     // Of a text file ("UTF-8", "Windows-1252"); nothing: as a byte-order mark says, else UTF-8
     // when the bytes are UTF-8, else Windows-1252.
@@ -81,11 +82,24 @@ struct RowNote {
     QString reason;
 };
 
+// A row of the file as it will be stored, or why it is left out (`reason` empty: it goes in).
+struct PreviewPair {
+    QString swedish;
+    QString other;
+    QString reason;
+};
+
 // What an import would do, and the plan that does exactly that.
 struct ImportPreview {
     std::optional<Detected> detected;
+    int language = 0;        // where the pairs go; 0: the user must choose
+    QString renameLanguage;  // the language's new name, when it takes the file's
     std::vector<TargetList> targets;
     std::vector<RowNote> notes;
+    std::vector<PreviewPair> pairs;  // in the file's order
+    int emptyRows = 0;               // rows with both sides empty, passed over
+    int alreadyThere = 0;            // pairs their list holds already
+    QString heldBy;   // the list that holds every pair already ("2 \"v12\""), or empty
     QString problem;  // why nothing can be imported, or empty
     std::shared_ptr<const tool::ImportPlan> plan;
     bool whole() const { return problem.isEmpty() && plan; }
@@ -100,7 +114,17 @@ struct Undo {
 
 struct ImportDone {
     std::vector<TargetList> targets;
-    Undo undo;
+    int language = 0;
+    std::shared_ptr<const tool::ImportRecord> record;  // what "Ångra" takes back
+};
+
+// What taking an import back did: done, or refused with what changed since and what a restore
+// of the snapshot taken before it would lose instead.
+struct ImportUndone {
+    bool done = false;
+    QStringList changes;
+    QStringList lost;
+    QString snapshot;
 };
 
 struct BackupRow {
@@ -110,6 +134,7 @@ struct BackupRow {
     QStringList differ;  // the data files whose bytes differ from the folder's now
     qint64 size = 0;
     QString problem;  // why it cannot be restored, or empty
+    QString reason;   // why the snapshot was taken ("före import av glosor.csv"), or empty
 };
 
 struct CheckRow {
@@ -141,6 +166,14 @@ class Operations {
     // Carries out the plan the preview showed; throws Failure, having written nothing, when
     // the words of its language changed since.
     ImportDone import(const ImportPreview& preview);
+    // Takes back exactly that import when nothing it touched changed since; else says what did.
+    ImportUndone undoImport(const tool::ImportRecord& record);
+    // Makes `language` and `list` the trainer's current ones, as its menu does.
+    void makeCurrent(int language, int list);
+    // Starts the trainer in the data folder (after a snapshot, as the launcher does) on the
+    // current list's learn or quiz screen; $ORDLYKTA_PROGRAM names it, else it lies beside
+    // this program (or in the build tree's app/program).
+    void startTrainer(bool quiz);
 
     QByteArray exportBytes(int language, std::optional<int> list, const tool::ExportChoice& choice,
                            bool askOther = false,
@@ -153,8 +186,9 @@ class Operations {
     std::vector<BackupRow> backups(const QStringList& saved = {}) const;
     // The data files that `archive` would change; throws Failure for an archive unfit to restore.
     QStringList changesOf(const QString& archive) const;
-    // All or nothing: every file of the archive, checked, or none.
-    Undo restore(const QString& archive);
+    // All or nothing: every file of the archive, checked, or none; with `only` that data file
+    // of it alone.
+    Undo restore(const QString& archive, const QString& only = {});
     // Puts the files back as they were, all at once; data files that were not there go after.
     void undo(const Undo& undo);
     void saveBackup(const QString& path) const;

@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <QUrl>
@@ -14,8 +15,18 @@ namespace window {
 
 void installTranslations() {
     static QTranslator translator;
+    static QTranslator qtOwn;
     const QString here = QCoreApplication::applicationDirPath();
     const bool english = QLocale().language() == QLocale::English;
+    // Qt's own dialogs (files, printing, "replace it?") in Swedish too: qtbase_sv, or the
+    // whole catalogue qt_sv that Debian 12 ships in its place.
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& catalogue : {QStringLiteral("qtbase_sv"), QStringLiteral("qt_sv")}) {
+        if (!english && qtOwn.load(catalogue, qtFolder)) {
+            QCoreApplication::installTranslator(&qtOwn);
+            break;
+        }
+    }
     const QString name =
         english ? QStringLiteral("ordlykta_window_en") : QStringLiteral("ordlykta_tool_sv");
     for (const QString& folder :

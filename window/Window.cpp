@@ -1,6 +1,8 @@
 #include "window/Window.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QSettings>
 #include <QShortcut>
@@ -10,6 +12,8 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "store/DataFiles.h"
+#include "window/Asker.h"
 #include "window/BackupsPage.h"
 #include "window/CheckPage.h"
 #include "window/Controls.h"
@@ -63,6 +67,8 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
       asker_(asker),
       pages_(kTabs, nullptr),
       lockTimer_(new QTimer(this)),
+      watcher_(new QFileSystemWatcher(this)),
+      settle_(new QTimer(this)),
       stale_(kTabs, true) {
     setWindowTitle(Tr::tr("Ordlykta ordlistor"));
     banner = coloured(new QLabel(folderBusyText()), Qt::black, QColor(0xff, 0xf3, 0xb0));
@@ -100,6 +106,18 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
     lockTimer_->start(kLockCheckMs);
     checkLock();
 
+    // Another process (the trainer, the command line) changing a data file: every page is
+    // read again.
+    settle_->setSingleShot(true);
+    settle_->setInterval(kSettleMs);
+    connect(settle_, &QTimer::timeout, this, [this] {
+        watchFolder();
+        reloadAll();
+    });
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, settle_, qOverload<>(&QTimer::start));
+    connect(watcher_, &QFileSystemWatcher::fileChanged, settle_, qOverload<>(&QTimer::start));
+    watchFolder();
+
     const QSettings settings;
     resize(settings.value(QStringLiteral("window/size"), QSize(760, 620)).toSize());
 }
@@ -133,6 +151,16 @@ Page& Window::page(int tab) {
         built = kPages[tab].build(operations_, asker_);
         built->setBusy(busy_);
         connect(built, &Page::changed, this, [this, changed = built] { reloadAll(changed); });
+        if (auto* import = qobject_cast<ImportPage*>(built)) {
+            connect(import, &ImportPage::practise, this, [this](int language, int list, bool quiz) {
+                try {
+                    operations_.makeCurrent(language, list);
+                    operations_.startTrainer(quiz);
+                } catch (const Failure& e) {
+                    asker_.error(e.message());
+                }
+            });
+        }
         tabs->widget(tab)->layout()->addWidget(built);
         // A layout shows a new child of a shown widget only on the next event loop turn.
         built->show();
@@ -198,6 +226,33 @@ void Window::showing(int tab) {
 void Window::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     QTimer::singleShot(0, this, [this] { showing(tabs->currentIndex()); });
+}
+
+// Coming back to the window from elsewhere, the pages show the folder as it is now.
+void Window::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        reloadAll();
+    }
+}
+
+void Window::watchFolder() {
+    const QString folder = operations_.dataFolder();
+    if (!QFileInfo(folder).isDir()) {
+        return;
+    }
+    QStringList paths{folder};
+    for (const std::string& name : store::kDataFileNames) {
+        const QString path = folder + QLatin1Char('/') + QString::fromStdString(name);
+        if (QFileInfo::exists(path)) {
+            paths += path;
+        }
+    }
+    for (const QString& path : paths) {
+        if (!watcher_->files().contains(path) && !watcher_->directories().contains(path)) {
+            watcher_->addPath(path);
+        }
+    }
 }
 
 void Window::closeEvent(QCloseEvent* event) {

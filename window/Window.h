@@ -9,6 +9,7 @@
 
 #include "window/Operations.h"
 
+class QFileSystemWatcher;
 class QLabel;
 class QTabWidget;
 class QTimer;
@@ -27,6 +28,9 @@ class Window : public QWidget {
   public:
     // How often the folder's lock is looked at.
     static constexpr int kLockCheckMs = 1000;
+    // How long after a data file changed the pages are read again: a change of several files
+    // is read once.
+    static constexpr int kSettleMs = 200;
 
     Window(const QString& dataFolder, Asker& asker, QWidget* parent = nullptr);
     ~Window() override;
@@ -49,6 +53,7 @@ class Window : public QWidget {
     QTabWidget* tabs;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -59,11 +64,15 @@ class Window : public QWidget {
     // Every page but `fresh` is read again when next shown; the one on show at once.
     void reloadAll(const Page* fresh = nullptr);
     void showing(int tab);
+    // Watches the data folder and its files, which a rename takes out of the watch.
+    void watchFolder();
 
     Operations operations_;
     Asker& asker_;
     std::vector<Page*> pages_;  // by tab; nullptr until built
     QTimer* lockTimer_;
+    QFileSystemWatcher* watcher_;
+    QTimer* settle_;
     bool busy_ = false;
     std::vector<bool> stale_;  // by tab: read before shown
 };

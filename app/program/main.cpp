@@ -3,6 +3,7 @@
 
 #include "app/Unit1.h"
 #include "app/program/Program.h"
+#include "menu/Unit2.h"
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
@@ -37,6 +38,20 @@ int main(int argc, char* argv[]) {
     // event loop runs, which is before anything the user does reaches them.
     Program program(context, Program::StartFirst{});
     program.screens.start->showCentred();
-    QTimer::singleShot(0, [&program] { program.buildScreens(); });
+    // "--screen learn|quiz" (the words' window after an import): on to the current list's learn
+    // or quiz screen, through the start screen and the menu as the buttons go.
+    const QStringList arguments = QApplication::arguments();
+    const qsizetype screen = arguments.indexOf(QStringLiteral("--screen"));
+    const QString target = screen > 0 ? arguments.value(screen + 1) : QString();
+    QTimer::singleShot(0, [&program, target] {
+        program.buildScreens();
+        if (target == QLatin1String("learn") || target == QLatin1String("quiz")) {
+            program.screens.start->BitBtn1->click();
+            program.screens.menu->optKAP->click();
+            (target == QLatin1String("quiz") ? program.screens.menu->buttREHEARSE
+                                             : program.screens.menu->buttLEARN)
+                ->click();
+        }
+    });
     return QApplication::exec();
 }

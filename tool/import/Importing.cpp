@@ -173,6 +173,7 @@ ImportDone carryOut(const ImportPlan& plan) {
     ImportRecord& record = done.record;
     record.dataFolder = plan.dataFolder;
     record.path = plan.path;
+    record.snapshot = done.snapshot;
     record.language = plan.language;
     record.placements = plan.placements;
     for (const Placement& p : plan.placements) {

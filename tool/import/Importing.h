@@ -69,7 +69,8 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
 // word list and the settings before and after, whole.
 struct ImportRecord {
     QString dataFolder;
-    QString path;  // the file imported
+    QString path;      // the file imported
+    QString snapshot;  // of the files as they were before, or empty when there were none
     int language = 0;
     std::vector<Placement> placements;  // lists, pairs before, pairs added, names after
     QStringList namesBefore;            // of the placements' lists
