@@ -584,7 +584,8 @@ TEST_F(WordsWindowTest, RestoreAndItsUndo) {
         << asker.texts.last().toStdString();
     EXPECT_EQ(dataFiles(), old);
     ASSERT_EQ(page.table->rowCount(), 1) << "the files as they were are kept first";
-    EXPECT_EQ(page.table->item(0, 1)->text(), "ögonblicksbild");
+    // A snapshot says why it was taken (in the tool's words; English without its catalogue).
+    EXPECT_EQ(page.table->item(0, 1)->text(), "ögonblicksbild, before restore");
     EXPECT_EQ(page.table->item(0, 2)->text(), "bu1.dat");
 
     click(page.undoButton);
@@ -808,6 +809,10 @@ TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
         QDir(data()).removeRecursively();
         givenLists({{"Djur", kAnimals}});
         const QString sound = kept ? tool::takeSnapshot(data()) : QString();
+        const QByteArray whole = readFile(data() + "/bu1.dat");
+        store::WordListImage later;  // another language's words, newer than the sound copy
+        later.append(1, "hus", "Haus");
+        writeFile(data() + "/bu2.dat", bytesOf(later.bytes()));
         QByteArray words = readFile(data() + "/bu1.dat");
         words.chop(store::kRecordSize);
         writeFile(data() + "/bu1.dat", words);
@@ -833,6 +838,19 @@ TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
         ASSERT_EQ(table->item(r, 0)->toolTip(), sound);
         EXPECT_EQ(row->text(1), found + "; en hel kopia finns i ögonblicksbilden från " +
                                     table->item(r, 0)->text() + " (Säkerhetskopior)");
+
+        // "Återställ" brings back the damaged file alone; the others stay byte for byte.
+        w.showPage("check");
+        const auto before = dataFiles();
+        asker.expect(ScriptedAsker::Confirm, "yes");
+        click(w.checkPage().restoreDamaged);
+        EXPECT_TRUE(asker.texts.last().contains("bara bu1.dat"))
+            << asker.texts.last().toStdString();
+        const auto after = dataFiles();
+        EXPECT_EQ(after.at("bu1.dat"), whole);
+        EXPECT_EQ(after.at("bu2.dat"), before.at("bu2.dat"));
+        EXPECT_EQ(after.at("agen.dat"), before.at("agen.dat"));
+        EXPECT_EQ(w.checkPage().tree->topLevelItemCount(), 0) << "read again: nothing wrong";
     }
 }
 

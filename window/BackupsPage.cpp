@@ -109,9 +109,12 @@ void BackupsPage::reload() {
                                    ? Tr::tr("kan inte återställas: %1").arg(row.problem)
                                : row.differ.isEmpty() ? Tr::tr("inga: samma som nu")
                                                       : row.differ.join(QStringLiteral(", "));
-        const QStringList cells{shownTime(row.taken),
-                                row.snapshot ? Tr::tr("ögonblicksbild") : Tr::tr("säkerhetskopia"),
-                                differ, locale.formattedDataSize(row.size)};
+        const QStringList cells{
+            shownTime(row.taken),
+            row.snapshot ? (row.reason.isEmpty() ? Tr::tr("ögonblicksbild")
+                                                 : Tr::tr("ögonblicksbild, %1").arg(row.reason))
+                         : Tr::tr("säkerhetskopia"),
+            differ, locale.formattedDataSize(row.size)};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setToolTip(row.path);

@@ -24,10 +24,13 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
     summary->setWordWrap(true);
     again = named(new QPushButton(Tr::tr("Kontroller&a igen")), Tr::tr("Kontrollera igen"));
     mend = named(new QPushButton(Tr::tr("&Laga")), Tr::tr("Laga"));
+    restoreDamaged = named(new QPushButton(Tr::tr("Å&terställ den skadade filen")),
+                           Tr::tr("Återställ den skadade filen"));
     undoButton = named(new QPushButton(Tr::tr("Ån&gra lagningen")), Tr::tr("Ångra lagningen"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(again);
     buttons->addWidget(mend);
+    buttons->addWidget(restoreDamaged);
     buttons->addWidget(undoButton);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -36,6 +39,7 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(again, &QPushButton::clicked, this, &CheckPage::reload);
+    connect(restoreDamaged, &QPushButton::clicked, this, &CheckPage::restoreNow);
     connect(undoButton, &QPushButton::clicked, this, [this] {
         if (takeBack(operations_, asker_, undo_, Tr::tr("Lagningen kunde inte ångras: %1"))) {
             folderChanged();
@@ -59,6 +63,7 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
 void CheckPage::reload() {
     tree->clear();
     mendable_ = false;
+    soundCopies_.clear();
     std::vector<CheckRow> rows;
     try {
         rows = operations_.check();
@@ -91,6 +96,9 @@ void CheckPage::reload() {
             parent, {QString(), text, row.mendable ? Tr::tr("ja") : Tr::tr("nej")});
         item->setToolTip(1, row.soundCopy);
         mendable_ = mendable_ || row.mendable;
+        if (!row.soundCopy.isEmpty()) {
+            soundCopies_.emplace_back(row.file, row.soundCopy);
+        }
     }
     tree->expandAll();
     tree->resizeColumnToContents(0);
@@ -101,7 +109,30 @@ void CheckPage::reload() {
     updateButtons();
 }
 
+// Only the damaged files, each from the snapshot named beside it; the others stay byte for byte.
+void CheckPage::restoreNow() {
+    QStringList files;
+    for (const auto& [file, snapshot] : soundCopies_) {
+        files += file;
+    }
+    if (!asker_.confirm(Tr::tr("Återställa bara %1 från ögonblicksbilden som nämns?\n\nDe andra "
+                               "filerna lämnas som de är. Filerna som de är nu sparas först.")
+                            .arg(files.join(QStringLiteral(", "))))) {
+        return;
+    }
+    try {
+        for (const auto& [file, snapshot] : soundCopies_) {
+            undo_ = operations_.restore(snapshot, file);
+        }
+    } catch (const Failure& e) {
+        asker_.error(Tr::tr("Ingenting återställdes: %1").arg(e.message()));
+        return;
+    }
+    folderChanged();
+}
+
 void CheckPage::updateButtons() {
+    restoreDamaged->setEnabled(!busy() && !soundCopies_.empty());
     mend->setEnabled(!busy() && mendable_);
     undoButton->setEnabled(!busy() && undo_.has_value());
 }
