@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,6 +31,7 @@
 #include <QTranslator>
 #include <QTreeWidget>
 #include <functional>
+#include <iostream>
 
 #include "store/File.h"
 #include "store/FolderLock.h"
@@ -1050,6 +1052,70 @@ TEST_F(WordsWindowTest, OpensOnTheFileADesktopHandsOver) {
         EXPECT_EQ(row(w->importPage().targets, 0), (QStringList{"1", "glosor v12", "2", "2"}));
     }
     EXPECT_THROW(window::startWindow({"ordlykta-ordlistor", "a", "b"}, asker), window::Failure);
+}
+
+// Another process (here the command line) changes the words while the window is open: the page
+// on show reads them again within 2 s, by itself.
+TEST_F(WordsWindowTest, ReadsAgainWhenAnotherProcessChangesTheWords) {
+    givenLists({{"Djur", kAnimals}});
+    window::Window& w = open();
+    QComboBox* lists = w.importPage().firstList;
+    ASSERT_EQ(lists->itemText(2), "2  Tomt kapitel: 2 (0 par)");
+    writeFile(file("mat.csv"), "Svenska,Engelska\nost,cheese\n");
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_EQ(QProcess::execute(ORDLYKTA_TOOL, {"import", file("mat.csv"), "--data", data()}), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lists->itemText(2) == "2  mat (1 par)"; }, 2000))
+        << lists->itemText(2).toStdString();
+    std::cout << "read again " << clock.elapsed() << " ms after the other process began\n";
+}
+
+// "Ångra" after a later change to the imported list: refused with what changed and what a
+// restore of the snapshot would lose, nothing written unless confirmed; confirmed, the
+// snapshot from before the import.
+TEST_F(WordsWindowTest, UndoAfterALaterChangeToTheListAsksFirst) {
+    givenLists({{"Djur", kAnimals}});
+    const auto before = dataFiles();
+    writeFile(file("glosor.csv"), "Svenska,Engelska\nost,cheese\n");
+    window::Window& w = open();
+    w.openFile(file("glosor.csv"));
+    window::ImportPage& page = w.importPage();
+    click(page.importButton);
+    ASSERT_EQ(runTool({"import", file("glosor.csv"), "--data", data(), "--list", "2"}).status, 0)
+        << "nothing to add: already there";
+    writeFile(file("mer.csv"), "Svenska,Engelska\nbröd,bread\n");
+    ASSERT_EQ(runTool({"import", file("mer.csv"), "--data", data(), "--list", "2"}).status, 0);
+    const auto changed = dataFiles();
+    asker.expect(ScriptedAsker::Confirm, "no");
+    click(page.undoButton);
+    EXPECT_TRUE(asker.texts.last().contains("\"bröd \u2013 bread\" added"))
+        << asker.texts.last().toStdString();
+    EXPECT_TRUE(asker.texts.last().contains("\"bröd \u2013 bread\" would be lost"));
+    EXPECT_EQ(dataFiles(), changed);
+    asker.expect(ScriptedAsker::Confirm, "yes");
+    click(page.undoButton);
+    EXPECT_EQ(dataFiles(), before);
+    EXPECT_FALSE(page.undoButton->isEnabled());
+}
+
+// After an import, "Förhör listan" makes that list the trainer's current one, as the menu does,
+// and starts the trainer ($ORDLYKTA_PROGRAM, here one that ends at once).
+TEST_F(WordsWindowTest, OnToPractiseTheListImported) {
+    givenLists({{"Djur", kAnimals}});
+    writeFile(file("tyska.csv"), "Svenska,Tyska\nhund,Hund\n");
+    qputenv("ORDLYKTA_PROGRAM", "/bin/true");
+    window::Window& w = open();
+    w.openFile(file("tyska.csv"));
+    window::ImportPage& page = w.importPage();
+    EXPECT_EQ(page.language->currentText(), "Språk B") << "the first language still free";
+    EXPECT_FALSE(page.quizButton->isEnabled());
+    click(page.importButton);
+    click(page.quizButton);
+    const store::Settings settings = store::readSettingsOrDefaults(data().toStdString());
+    EXPECT_EQ(settings.language, 2);
+    EXPECT_EQ(settings.lists[1], 1);
+    EXPECT_EQ(settings.names[1], "Tyska");
+    qunsetenv("ORDLYKTA_PROGRAM");
 }
 
 }  // namespace
