@@ -53,6 +53,22 @@ QByteArray settingsAfter(const DataFolder& folder, const ImportPlan& plan) {
     return bytesOf(bytes);
 }
 
+// Whether a language still has its first name ("Språk B") and no words.
+bool stillFree(const DataFolder& folder, int language) {
+    const store::Settings first = store::defaultSettings();
+    const store::Text& name = folder.settings().names[static_cast<std::size_t>(language - 1)];
+    if (std::find(first.names.begin(), first.names.end(), name) == first.names.end()) {
+        return false;
+    }
+    const store::WordListImage image = folder.wordList(language);
+    for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
+        if (image.count(list) > 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The name a language takes from a file: its Swedish name when known.
 QString nameFromFile(const QString& said) {
     const QString swedish = swedishLanguageName(said);
@@ -86,6 +102,8 @@ ImportPlan planImport(const QString& path, const QString& dataFolder, const QStr
         source.languages.isEmpty() ? QString() : nameFromFile(source.languages[0]);
     if (result.language == 0) {
         result.language = defaultLanguage(dataFolder, source.languages, result.renameLanguage);
+    } else if (!result.fileLanguage.isEmpty() && stillFree(folder, result.language)) {
+        result.renameLanguage = result.fileLanguage;  // a language chosen that has no name yet
     }
 
     CheckedSource checked = check(source, choices.rules, QFileInfo(path).completeBaseName());
@@ -125,18 +143,8 @@ int defaultLanguage(const QString& dataFolder, const QStringList& fileLanguages,
     if (const int named = languageNamed(names, fileLanguages)) {
         return named;
     }
-    const store::Settings first = store::defaultSettings();
     for (int l = 1; l <= store::kLanguageCount; ++l) {
-        const auto i = static_cast<std::size_t>(l - 1);
-        const bool unused =
-            std::any_of(first.names.begin(), first.names.end(),
-                        [&](const store::Text& n) { return n == folder.settings().names[i]; });
-        const store::WordListImage image = folder.wordList(l);
-        bool empty = true;
-        for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
-            empty = empty && image.count(list) == 0;
-        }
-        if (unused && empty) {
+        if (stillFree(folder, l)) {
             rename = fileLanguages.isEmpty() ? QString() : nameFromFile(fileLanguages.front());
             return l;
         }
