@@ -4,54 +4,74 @@
 <context>
     <name>Ordlistor</name>
     <message>
-        <location filename="Operations.cpp" line="78"/>
+        <location filename="Operations.cpp" line="82"/>
         <source>tabb</source>
         <translation>tab</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="80"/>
+        <location filename="Operations.cpp" line="84"/>
         <source>komma</source>
         <translation>comma</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="82"/>
+        <location filename="Operations.cpp" line="86"/>
         <source>semikolon</source>
         <translation>semicolon</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="84"/>
+        <location filename="Operations.cpp" line="88"/>
         <source>mellanslag</source>
         <translation>space</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="36"/>
+        <location filename="Operations.cpp" line="40"/>
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 with BOM</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="72"/>
+        <location filename="Operations.cpp" line="76"/>
         <source>Ordlykta är öppet. Stäng det för att importera eller återställa.</source>
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="244"/>
+        <location filename="Operations.cpp" line="159"/>
+        <source>Välj vilket språk orden ska till.</source>
+        <translation>Choose the language the words go to.</translation>
+    </message>
+    <message>
+        <location filename="Operations.cpp" line="165"/>
+        <source>%1 &quot;%2&quot;</source>
+        <translation>%1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <location filename="Operations.cpp" line="169"/>
+        <source>Alla par i filen finns redan i lista %1.</source>
+        <translation>Every pair of the file is in list %1 already.</translation>
+    </message>
+    <message>
+        <location filename="Operations.cpp" line="237"/>
+        <source>Ordlykta kunde inte startas.</source>
+        <translation>Ordlykta could not be started.</translation>
+    </message>
+    <message>
+        <location filename="Operations.cpp" line="325"/>
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="283"/>
+        <location filename="Operations.cpp" line="364"/>
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="284"/>
+        <location filename="Operations.cpp" line="365"/>
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
     <message>
         <location filename="Asker.cpp" line="17"/>
         <location filename="Asker.cpp" line="23"/>
-        <location filename="Window.cpp" line="67"/>
+        <location filename="Window.cpp" line="73"/>
         <source>Ordlykta ordlistor</source>
         <translation>Ordlykta word lists</translation>
     </message>
@@ -66,27 +86,27 @@
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="74"/>
+        <location filename="Window.cpp" line="80"/>
         <source>Sidor</source>
         <translation>Pages</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="40"/>
+        <location filename="Window.cpp" line="44"/>
         <source>&amp;Importera</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="41"/>
+        <location filename="Window.cpp" line="45"/>
         <source>&amp;Exportera och skriv ut</source>
         <translation>&amp;Export and print</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="42"/>
+        <location filename="Window.cpp" line="46"/>
         <source>&amp;Säkerhetskopior</source>
         <translation>&amp;Backups</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="43"/>
+        <location filename="Window.cpp" line="47"/>
         <source>&amp;Kontroll</source>
         <translation>&amp;Check</translation>
     </message>
@@ -102,11 +122,11 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="76"/>
-        <location filename="ImportPage.cpp" line="132"/>
-        <location filename="ImportPage.cpp" line="138"/>
         <location filename="ImportPage.cpp" line="142"/>
-        <location filename="ImportPage.cpp" line="146"/>
-        <location filename="ImportPage.cpp" line="254"/>
+        <location filename="ImportPage.cpp" line="148"/>
+        <location filename="ImportPage.cpp" line="152"/>
+        <location filename="ImportPage.cpp" line="156"/>
+        <location filename="ImportPage.cpp" line="279"/>
         <source>som filen säger</source>
         <translation>as the file says</translation>
     </message>
@@ -157,174 +177,265 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="87"/>
+        <source>Svenska</source>
+        <translation>Swedish</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="87"/>
+        <location filename="ImportPage.cpp" line="325"/>
+        <source>Andra språket</source>
+        <translation>Other language</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="87"/>
+        <source>Lämnas utanför</source>
+        <translation>Left out</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="88"/>
+        <source>Paren som de sparas</source>
+        <translation>The pairs as they are stored</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="91"/>
         <source>Rad</source>
         <translation>Line</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="87"/>
+        <location filename="ImportPage.cpp" line="91"/>
         <location filename="CheckPage.cpp" line="20"/>
         <source>Vad</source>
         <translation>What</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="87"/>
+        <location filename="ImportPage.cpp" line="91"/>
         <source>Skäl</source>
         <translation>Reason</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="88"/>
+        <location filename="ImportPage.cpp" line="92"/>
         <source>Par som lämnas utanför eller stoppar importen</source>
         <translation>Pairs left out or stopping the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="92"/>
+        <location filename="ImportPage.cpp" line="96"/>
         <source>I&amp;mportera</source>
         <translation>I&amp;mport</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="92"/>
+        <location filename="ImportPage.cpp" line="96"/>
         <source>Importera</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="93"/>
+        <location filename="ImportPage.cpp" line="97"/>
         <source>Ån&amp;gra importen</source>
         <translation>U&amp;ndo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="93"/>
+        <location filename="ImportPage.cpp" line="97"/>
         <source>Ångra importen</source>
         <translation>Undo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="101"/>
+        <location filename="ImportPage.cpp" line="98"/>
+        <source>L&amp;är in listan</source>
+        <translation>&amp;Practise the list</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="98"/>
+        <source>Lär in listan</source>
+        <translation>Practise the list</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="99"/>
+        <source>F&amp;örhör listan</source>
+        <translation>&amp;Quiz the list</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="99"/>
+        <source>Förhör listan</source>
+        <translation>Quiz the list</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="107"/>
         <source>&amp;Fil:</source>
         <translation>&amp;File:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="102"/>
+        <location filename="ImportPage.cpp" line="108"/>
         <location filename="ExportPage.cpp" line="59"/>
         <source>S&amp;pråk:</source>
         <translation>L&amp;anguage:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="103"/>
-        <source>Första &amp;listan:</source>
-        <translation>First &amp;list:</translation>
+        <location filename="ImportPage.cpp" line="428"/>
+        <source>Importen är ångrad.</source>
+        <translation>The import is undone.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="105"/>
+        <location filename="ImportPage.cpp" line="111"/>
         <source>Det som lästes ur filen</source>
         <translation>What was read from the file</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="107"/>
+        <location filename="ImportPage.cpp" line="113"/>
         <source>Forma&amp;t:</source>
         <translation>Forma&amp;t:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="108"/>
+        <location filename="ImportPage.cpp" line="114"/>
         <source>Teckenkod&amp;ning:</source>
         <translation>Enco&amp;ding:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="111"/>
+        <location filename="ImportPage.cpp" line="117"/>
         <source>Svenska orden i kol&amp;umn:</source>
         <translation>S&amp;wedish words in column:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="125"/>
+        <location filename="ImportPage.cpp" line="133"/>
         <source>Det här gör importen:</source>
         <translation>What the import does:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="153"/>
+        <location filename="ImportPage.cpp" line="165"/>
         <source>Välj en ordlista</source>
         <translation>Choose a word list</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="154"/>
+        <location filename="ImportPage.cpp" line="166"/>
         <source>Ordlistor (%1);;Alla filer (*)</source>
         <translation>Word lists (%1);;All files (*)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="190"/>
+        <location filename="ImportPage.cpp" line="210"/>
+        <source>en ny lista med filens namn</source>
+        <translation>a new list named after the file</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="213"/>
         <location filename="ExportPage.cpp" line="97"/>
         <source>%1  %2 (%3 par)</source>
         <translation>%1  %2 (%3 pairs)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="236"/>
+        <location filename="ImportPage.cpp" line="261"/>
         <source>Välj en fil att importera.</source>
         <translation>Choose a file to import.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="244"/>
+        <location filename="ImportPage.cpp" line="269"/>
         <source>Format: %1. Teckenkodning: %2.</source>
         <translation>Format: %1. Encoding: %2.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="246"/>
+        <location filename="ImportPage.cpp" line="271"/>
         <source> Avgränsare: %1.</source>
         <translation> Separator: %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="248"/>
+        <location filename="ImportPage.cpp" line="273"/>
         <source> Rubrikrad: ja.</source>
         <translation> Header row: yes.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="248"/>
+        <location filename="ImportPage.cpp" line="273"/>
         <source> Rubrikrad: nej.</source>
         <translation> Header row: no.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="249"/>
+        <location filename="ImportPage.cpp" line="274"/>
         <source> Svenska orden: kolumn %1.</source>
         <translation> Swedish words: column %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="251"/>
-        <location filename="ImportPage.cpp" line="252"/>
-        <location filename="ImportPage.cpp" line="255"/>
-        <location filename="ImportPage.cpp" line="257"/>
+        <location filename="ImportPage.cpp" line="276"/>
+        <location filename="ImportPage.cpp" line="277"/>
+        <location filename="ImportPage.cpp" line="280"/>
+        <location filename="ImportPage.cpp" line="282"/>
         <source>som filen säger (%1)</source>
         <translation>as the file says (%1)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="275"/>
+        <location filename="ImportPage.cpp" line="300"/>
         <source>stoppar</source>
         <translation>stops</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="276"/>
+        <location filename="ImportPage.cpp" line="301"/>
         <source>kortas</source>
         <translation>cut</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="277"/>
+        <location filename="ImportPage.cpp" line="302"/>
         <source>lämnas utanför</source>
         <translation>left out</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="296"/>
+        <location filename="ImportPage.cpp" line="342"/>
+        <source>och %1 rader till.</source>
+        <translation>and %1 more rows.</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="345"/>
+        <source>%1 tomma rader hoppas över.</source>
+        <translation>%1 empty rows are passed over.</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="348"/>
+        <source>%1 par fanns redan och lämnas utanför.</source>
+        <translation>%1 pairs were there already and are left out.</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="351"/>
+        <source>Språket &quot;%1&quot; får namnet &quot;%2&quot;.</source>
+        <translation>The language &quot;%1&quot; is named &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="367"/>
+        <source>Filen %1 importerades nyss. Ångra importen först för att importera den igen.</source>
+        <translation>The file %1 was just imported. Undo the import first to import it again.</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="376"/>
         <source>Ingenting importerades: %1</source>
         <translation>Nothing was imported: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="303"/>
+        <location filename="ImportPage.cpp" line="386"/>
         <source>Lista %1 &quot;%2&quot;: %3 par tillagda, %4 i allt.</source>
         <translation>List %1 &quot;%2&quot;: %3 pairs added, %4 in all.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="314"/>
-        <source>Importen kunde inte ångras: %1</source>
-        <translation>The import could not be undone: %1</translation>
+        <location filename="ImportPage.cpp" line="405"/>
+        <source>Importen kan inte ångras, för sedan den har det här ändrats:
+  %1</source>
+        <translation>The import cannot be undone, for since it this has changed:
+  %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="317"/>
-        <source>Importen är ångrad: filerna är som de var före den.</source>
-        <translation>The import is undone: the files are as they were before it.</translation>
+        <location filename="ImportPage.cpp" line="410"/>
+        <source>inga ord</source>
+        <translation>no words</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="413"/>
+        <source>Importen kan inte ångras ensam, för sedan den har det här ändrats:
+  %1
+
+Vill du i stället lägga tillbaka ögonblicksbilden från före importen? Då går det här förlorat:
+  %2</source>
+        <translation>The import cannot be undone alone, for since it this has changed:
+  %1
+
+Do you want to put back the snapshot from before the import instead? Then this is lost:
+  %2</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="422"/>
+        <source>Importen kunde inte ångras: %1</source>
+        <translation>The import could not be undone: %1</translation>
     </message>
     <message>
         <location filename="ExportPage.cpp" line="44"/>
@@ -382,6 +493,7 @@
         <translation>Preview</translation>
     </message>
     <message>
+        <location filename="ImportPage.cpp" line="109"/>
         <location filename="ExportPage.cpp" line="60"/>
         <source>&amp;Lista:</source>
         <translation>&amp;List:</translation>
@@ -528,27 +640,32 @@ Choose another folder.</translation>
         <translation>none: the same as now</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="113"/>
+        <location filename="BackupsPage.cpp" line="114"/>
         <source>ögonblicksbild</source>
         <translation>snapshot</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="113"/>
+        <location filename="BackupsPage.cpp" line="115"/>
+        <source>ögonblicksbild, %1</source>
+        <translation>snapshot, %1</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="116"/>
         <source>säkerhetskopia</source>
         <translation>backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="138"/>
+        <location filename="BackupsPage.cpp" line="141"/>
         <source>Det går inte att återställa från %1: %2</source>
         <translation>Cannot restore from %1: %2</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="142"/>
+        <location filename="BackupsPage.cpp" line="145"/>
         <source>%1 är samma som filerna nu: det finns inget att återställa.</source>
         <translation>%1 is the same as the files now: there is nothing to restore.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="146"/>
+        <location filename="BackupsPage.cpp" line="149"/>
         <source>Återställa %1?
 
 Det här ändras: %2.
@@ -559,22 +676,23 @@ This changes: %2.
 The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="154"/>
+        <location filename="BackupsPage.cpp" line="157"/>
+        <location filename="CheckPage.cpp" line="128"/>
         <source>Ingenting återställdes: %1</source>
         <translation>Nothing was restored: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="157"/>
+        <location filename="BackupsPage.cpp" line="160"/>
         <source>Återställt: %1.</source>
         <translation>Restored: %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="162"/>
+        <location filename="BackupsPage.cpp" line="165"/>
         <source>Återställningen kunde inte ångras: %1</source>
         <translation>The restore could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="165"/>
+        <location filename="BackupsPage.cpp" line="168"/>
         <source>Återställningen är ångrad: filerna är som de var före den.</source>
         <translation>The restore is undone: the files are as they were before it.</translation>
     </message>
@@ -616,26 +734,45 @@ The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
         <location filename="CheckPage.cpp" line="27"/>
+        <source>Å&amp;terställ den skadade filen</source>
+        <translation>&amp;Restore the damaged file</translation>
+    </message>
+    <message>
+        <location filename="CheckPage.cpp" line="28"/>
+        <source>Återställ den skadade filen</source>
+        <translation>Restore the damaged file</translation>
+    </message>
+    <message>
+        <location filename="CheckPage.cpp" line="29"/>
         <source>Ån&amp;gra lagningen</source>
         <translation>U&amp;ndo the mending</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="27"/>
+        <location filename="CheckPage.cpp" line="29"/>
         <source>Ångra lagningen</source>
         <translation>Undo the mending</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="40"/>
+        <location filename="CheckPage.cpp" line="44"/>
         <source>Lagningen kunde inte ångras: %1</source>
         <translation>The mending could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="88"/>
+        <location filename="CheckPage.cpp" line="93"/>
         <source>%1; en hel kopia finns i ögonblicksbilden från %2 (Säkerhetskopior)</source>
         <translation>%1; a sound copy is in the snapshot of %2 (Backups)</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="45"/>
+        <location filename="CheckPage.cpp" line="118"/>
+        <source>Återställa bara %1 från ögonblicksbilden som nämns?
+
+De andra filerna lämnas som de är. Filerna som de är nu sparas först.</source>
+        <translation>Restore only %1 from the snapshot named?
+
+The other files are left as they are. The files as they are now are kept first.</translation>
+    </message>
+    <message>
+        <location filename="CheckPage.cpp" line="49"/>
         <source>Laga det som kan lagas?
 
 Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
@@ -644,34 +781,34 @@ Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
 The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="52"/>
+        <location filename="CheckPage.cpp" line="56"/>
         <source>Ingenting lagades: %1</source>
         <translation>Nothing was mended: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="79"/>
+        <location filename="CheckPage.cpp" line="84"/>
         <source>lista %1</source>
         <translation>list %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="257"/>
-        <location filename="CheckPage.cpp" line="91"/>
+        <location filename="ImportPage.cpp" line="282"/>
+        <location filename="CheckPage.cpp" line="96"/>
         <source>ja</source>
         <translation>yes</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="257"/>
-        <location filename="CheckPage.cpp" line="91"/>
+        <location filename="ImportPage.cpp" line="282"/>
+        <location filename="CheckPage.cpp" line="96"/>
         <source>nej</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="98"/>
+        <location filename="CheckPage.cpp" line="106"/>
         <source>Allt är i ordning i %1.</source>
         <translation>All is well in %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="CheckPage.cpp" line="99"/>
+        <location filename="CheckPage.cpp" line="107"/>
         <source>Kontrollen hittade %n fel.</source>
         <translation>
             <numerusform>The check found %n fault.</numerusform>
@@ -679,22 +816,22 @@ The files as they are now are kept among the backups first.</translation>
         </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="40"/>
+        <location filename="Start.cpp" line="51"/>
         <source>Ge högst en fil att importera.</source>
         <translation>Give at most one file to import.</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="46"/>
+        <location filename="Start.cpp" line="57"/>
         <source>Okänd sida %1: ge import, export, backups eller check</source>
         <translation>Unknown page %1: give import, export, backups or check</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="109"/>
+        <location filename="ImportPage.cpp" line="115"/>
         <source>&amp;Avgränsare:</source>
         <translation>Se&amp;parator:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="110"/>
+        <location filename="ImportPage.cpp" line="116"/>
         <source>Ru&amp;brikrad:</source>
         <translation>Heade&amp;r row:</translation>
     </message>
@@ -714,17 +851,17 @@ The files as they are now are kept among the backups first.</translation>
         <translation>Skip rows that are not pairs</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="147"/>
+        <location filename="ImportPage.cpp" line="157"/>
         <source>ja, den första raden hoppas över</source>
         <translation>yes, the first row is skipped</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="148"/>
+        <location filename="ImportPage.cpp" line="158"/>
         <source>nej, den första raden är ett par</source>
         <translation>no, the first row is a pair</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="141"/>
+        <location filename="Operations.cpp" line="155"/>
         <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>
