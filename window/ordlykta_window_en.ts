@@ -240,7 +240,7 @@
     <message>
         <location filename="ImportPage.cpp" line="98"/>
         <source>L&amp;är in listan</source>
-        <translation>&amp;Practise the list</translation>
+        <translation>Practi&amp;se the list</translation>
     </message>
     <message>
         <location filename="ImportPage.cpp" line="98"/>
