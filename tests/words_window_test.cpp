@@ -425,6 +425,10 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
             const QString path = file("export");
             asker.expect(ScriptedAsker::SaveFile, path);
             click(page.save);
+            // The status line says where the file went, with the way to its folder.
+            EXPECT_EQ(page.saved->text(), "Sparad som export i mappen " +
+                                              QDir::toNativeSeparators(dir_.path()) + ".");
+            EXPECT_FALSE(page.openFolder->isHidden());
             QStringList arguments{"export", "--data", data(), "--language", "1"};
             if (list > 0) {
                 arguments += {"--list", "Mat"};

@@ -1,5 +1,10 @@
 #include "window/ExportPage.h"
 
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -54,6 +59,10 @@ ExportPage::ExportPage(Operations& operations, Asker& asker, QWidget* parent)
     save = named(new QPushButton(Tr::tr("Spar&a…")), Tr::tr("Spara"));
     print = named(new QPushButton(Tr::tr("Skriv &ut…")), Tr::tr("Skriv ut"));
     preview = named(new QPushButton(Tr::tr("Förhandsgranska (&h)…")), Tr::tr("Förhandsgranska"));
+    saved = new QLabel;
+    saved->setWordWrap(true);
+    openFolder = named(new QPushButton(Tr::tr("Öppna &mappen")), Tr::tr("Öppna mappen"));
+    openFolder->hide();
 
     auto* form = new QFormLayout;
     form->addRow(labelFor(language, Tr::tr("S&pråk:")), language);
@@ -68,6 +77,10 @@ ExportPage::ExportPage(Operations& operations, Asker& asker, QWidget* parent)
     layout->addLayout(form);
     layout->addWidget(exam);
     layout->addLayout(buttons);
+    auto* savedRow = new QHBoxLayout;
+    savedRow->addWidget(saved, 1);
+    savedRow->addWidget(openFolder);
+    layout->addLayout(savedRow);
     layout->addStretch(1);
 
     connect(language, &QComboBox::activated, this, [this] {
@@ -76,6 +89,8 @@ ExportPage::ExportPage(Operations& operations, Asker& asker, QWidget* parent)
     });
     connect(format, &QComboBox::activated, this, &ExportPage::updateControls);
     connect(save, &QPushButton::clicked, this, &ExportPage::saveFile);
+    connect(openFolder, &QPushButton::clicked, this,
+            [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(savedFolder_)); });
     connect(print, &QPushButton::clicked, this, [this] { printPage(false); });
     connect(preview, &QPushButton::clicked, this, [this] { printPage(true); });
 }
@@ -158,7 +173,13 @@ void ExportPage::saveFile() {
     } catch (const Failure& e) {
         asker_.error(Tr::tr("Filen sparades inte: %1\nVälj en annan mapp eller ett annat namn.")
                          .arg(e.message()));
+        return;
     }
+    const QFileInfo info(path);
+    savedFolder_ = info.absolutePath();
+    saved->setText(Tr::tr("Sparad som %1 i mappen %2.")
+                       .arg(info.fileName(), QDir::toNativeSeparators(savedFolder_)));
+    openFolder->show();
 }
 
 void ExportPage::printPage(bool preview) {

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -33,6 +34,8 @@ class ExportPage : public Page {
     QPushButton* save;
     QPushButton* print;
     QPushButton* preview;
+    QLabel* saved;            // where the last file went
+    QPushButton* openFolder;  // "Öppna mappen" of that file
 
   private:
     const tool::ExportChoice& chosen() const;
@@ -42,6 +45,8 @@ class ExportPage : public Page {
     void updateControls();
     void saveFile();
     void printPage(bool preview);
+
+    QString savedFolder_;
 
     // What the format box offers, in its order.
     const std::vector<tool::ExportChoice> choices_ = tool::exportChoices();

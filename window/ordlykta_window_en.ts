@@ -264,7 +264,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="108"/>
-        <location filename="ExportPage.cpp" line="59"/>
+        <location filename="ExportPage.cpp" line="68"/>
         <source>S&amp;pråk:</source>
         <translation>L&amp;anguage:</translation>
     </message>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="213"/>
-        <location filename="ExportPage.cpp" line="97"/>
+        <location filename="ExportPage.cpp" line="112"/>
         <source>%1  %2 (%3 par)</source>
         <translation>%1  %2 (%3 pairs)</translation>
     </message>
@@ -438,98 +438,113 @@ Do you want to put back the snapshot from before the import instead? Then this i
         <translation>The import could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="44"/>
+        <location filename="ExportPage.cpp" line="49"/>
         <source>Provet frågar efter</source>
         <translation>The exam asks for</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="45"/>
+        <location filename="ExportPage.cpp" line="50"/>
         <source>de s&amp;venska orden</source>
         <translation>the S&amp;wedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="45"/>
+        <location filename="ExportPage.cpp" line="50"/>
         <source>de svenska orden</source>
         <translation>the Swedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="47"/>
+        <location filename="ExportPage.cpp" line="52"/>
         <source>i &amp;blandad ordning</source>
         <translation>in a &amp;random order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="47"/>
+        <location filename="ExportPage.cpp" line="52"/>
         <source>i blandad ordning</source>
         <translation>in a shuffled order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="54"/>
+        <location filename="ExportPage.cpp" line="59"/>
         <source>Spar&amp;a…</source>
         <translation>&amp;Save…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="54"/>
+        <location filename="ExportPage.cpp" line="59"/>
         <source>Spara</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="55"/>
+        <location filename="ExportPage.cpp" line="60"/>
         <source>Skriv &amp;ut…</source>
         <translation>&amp;Print…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="55"/>
+        <location filename="ExportPage.cpp" line="60"/>
         <source>Skriv ut</source>
         <translation>Print</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="56"/>
+        <location filename="ExportPage.cpp" line="61"/>
         <source>Förhandsgranska (&amp;h)…</source>
         <translation>Pre&amp;view…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="56"/>
+        <location filename="ExportPage.cpp" line="61"/>
         <source>Förhandsgranska</source>
         <translation>Preview</translation>
     </message>
     <message>
+        <location filename="ExportPage.cpp" line="64"/>
+        <source>Öppna &amp;mappen</source>
+        <translation>Open the fol&amp;der</translation>
+    </message>
+    <message>
+        <location filename="ExportPage.cpp" line="64"/>
+        <source>Öppna mappen</source>
+        <translation>Open the folder</translation>
+    </message>
+    <message>
+        <location filename="ExportPage.cpp" line="180"/>
+        <source>Sparad som %1 i mappen %2.</source>
+        <translation>Saved as %1 in the folder %2.</translation>
+    </message>
+    <message>
         <location filename="ImportPage.cpp" line="109"/>
-        <location filename="ExportPage.cpp" line="60"/>
+        <location filename="ExportPage.cpp" line="69"/>
         <source>&amp;Lista:</source>
         <translation>&amp;List:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="61"/>
+        <location filename="ExportPage.cpp" line="70"/>
         <source>&amp;Format:</source>
         <translation>&amp;Format:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="93"/>
+        <location filename="ExportPage.cpp" line="108"/>
         <source>alla listor</source>
         <translation>all lists</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="110"/>
+        <location filename="ExportPage.cpp" line="125"/>
         <source>orden på %1 (&amp;d)</source>
         <translation>the words in %1 (&amp;o)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="111"/>
+        <location filename="ExportPage.cpp" line="126"/>
         <source>orden på %1</source>
         <translation>the words in %1</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="144"/>
+        <location filename="ExportPage.cpp" line="159"/>
         <source>-prov</source>
         <translation>-exam</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="152"/>
+        <location filename="ExportPage.cpp" line="167"/>
         <source>Spara ordlistan</source>
         <translation>Save the word list</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="159"/>
+        <location filename="ExportPage.cpp" line="174"/>
         <source>Filen sparades inte: %1
 Välj en annan mapp eller ett annat namn.</source>
         <translation>The file was not saved: %1
