@@ -391,6 +391,9 @@ void ImportPage::importNow() {
     }
     result->setText(lines.join(QLatin1Char('\n')));
     folderChanged();
+    // The way on is to practise: Enter (or Alt+Ö) starts the quiz of the list.
+    updateButtons();
+    quizButton->setFocus();
 }
 
 void ImportPage::undo() {
