@@ -7,7 +7,7 @@
 #include "tool/Base.h"
 #include "tool/Encodings.h"
 #include "tool/Locking.h"
-#include "tool/Output.h"
+#include "tool/Recovery.h"
 #include "tool/Snapshots.h"
 
 namespace tool {
@@ -28,15 +28,20 @@ QByteArray readInput(const QString& path) {
     return bytes;
 }
 
-// Writes the new word-list file whole, and agen.dat as the program would create it when it is
-// missing. The folder exists: holding it made it.
+// Writes the new word-list file, and agen.dat as the program would create it when it is
+// missing, in one replacement: both or neither. The folder exists: holding it made it.
 void write(const DataFolder& folder, int language, const store::WordListImage& image) {
+    const auto bytesOf = [](std::span<const unsigned char> bytes) {
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                          static_cast<qsizetype>(bytes.size()));
+    };
+    FileSet files;
+    files[QString::fromStdString(store::wordListFileName(language))] = bytesOf(image.bytes());
     if (!store::fileExists(folder.file(store::kSettingsFileName))) {
-        writeWhole(QString::fromStdString(folder.file(store::kSettingsFileName)),
-                   store::encode(store::defaultSettings()));
+        files[QString::fromLatin1(store::kSettingsFileName)] =
+            bytesOf(store::encode(store::defaultSettings()));
     }
-    writeWhole(QString::fromStdString(folder.file(store::wordListFileName(language))),
-               image.bytes());
+    replaceDataFiles(folder.path(), files);
 }
 
 // The word list's bytes, or none when its file is missing.

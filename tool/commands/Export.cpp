@@ -1,6 +1,7 @@
 #include <QDir>
 #include <random>
 
+#include "tool/Locking.h"
 #include "tool/Options.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
@@ -47,6 +48,7 @@ int exportLists(Call& call) {
         sheet.shuffleSeed = std::random_device{}();
     }
 
+    recoverIfFree(options.dataFolder());
     const DataFolder folder(options.dataFolder());
     const int language = folder.language(options.value(QStringLiteral("language")));
     const store::WordListImage image = folder.wordList(language);
