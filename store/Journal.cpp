@@ -1,5 +1,6 @@
 #include "store/Journal.h"
 
+#include <fcntl.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <zlib.h>
@@ -160,6 +161,22 @@ void requireRoom(const std::string& folder, std::span<const NewFile> files) {
     }
 }
 
+// The renames of an intent in `folder`, counted in `renamed` as they are made: the folder flushed
+// (so that the intent is on the disk before the first rename), the renames, the folder flushed
+// again and the intent removed.
+void carryOut(const std::string& folder, std::span<const Rename> renames, std::size_t& renamed) {
+    syncFolder(folder);
+    for (const auto& [from, to] : renames) {
+        // A temporary that is gone was renamed before the last attempt stopped.
+        if (fileExists(inFolder(folder, from))) {
+            renameFile(inFolder(folder, from), inFolder(folder, to));
+        }
+        ++renamed;
+    }
+    syncFolder(folder);
+    removeFile(inFolder(folder, kIntentName));
+}
+
 }  // namespace
 
 std::string journalPath(const std::string& path) {
@@ -242,24 +259,45 @@ JournalState readJournal(RecordFile& journal) {
 
 JournalState readJournalAt(const std::string& path) {
     JournalState state;
-    if (!fileExists(path)) {
-        return state;
+    // Opened for reading only and without waiting: a reader that holds nothing may call it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            return state;
+        }
+        throw IoError(path + ": " + ioErrorText(errno));
     }
-    const std::vector<unsigned char> start = readFileStart(path, kJournalStart);
-    if (start.size() < kJournalStart) {
-        return state;
-    }
-    state.generation = littleEndian64(std::span(start).subspan(kGenerationAt, 8));
-    const std::uint32_t length = littleEndian32(std::span(start).subspan(kJournalMagic.size(), 4));
-    if (std::equal(kJournalMagic.begin(), kJournalMagic.end(), start.begin()) &&
-        length <= kLargestRecord) {
-        const std::vector<unsigned char> bytes = readFileStart(path, length);
-        state.live = decodeJournal(bytes);
+    const auto readAt = [&](std::span<unsigned char> bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n =
+                ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                break;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        return done == bytes.size();
+    };
+    std::array<unsigned char, kJournalStart> start{};
+    if (readAt(start)) {
+        state.generation = littleEndian64(std::span(start).subspan(kGenerationAt, 8));
+        const std::uint32_t length =
+            littleEndian32(std::span(start).subspan(kJournalMagic.size(), 4));
+        if (std::equal(kJournalMagic.begin(), kJournalMagic.end(), start.begin()) &&
+            length <= kLargestRecord) {
+            std::vector<unsigned char> bytes(length);
+            state.live = readAt(bytes) ? decodeJournal(bytes) : std::nullopt;
+        }
         // Written again between the two readings: not the journal whose start was read.
         if (state.live && state.live->generation != state.generation) {
             state.live.reset();
         }
     }
+    ::close(fd);
     return state;
 }
 
@@ -356,9 +394,21 @@ void replaceFiles(const std::string& folder, std::span<const NewFile> files) {
         }
         throw;
     }
-    // From here the intent names the temporaries: they are only ever renamed, by completeIntent
-    // here or, should that fail, by the next lock holder's.
-    completeIntent(folder);
+    // From here the intent names the temporaries: they are only ever renamed, here or, should
+    // that fail part-way, by the next lock holder's completeIntent. Failed before the first
+    // rename or after the last, the intent names nothing left to do, and goes.
+    std::size_t renamed = 0;
+    try {
+        carryOut(folder, renames, renamed);
+    } catch (...) {
+        if (renamed == 0 || renamed == renames.size()) {
+            for (std::size_t i = renamed; i < renames.size(); ++i) {
+                ::unlink(inFolder(folder, renames[i].first).c_str());
+            }
+            ::unlink(intentPath.c_str());
+        }
+        throw;
+    }
 }
 
 bool completeIntent(const std::string& folder) {
@@ -372,15 +422,8 @@ bool completeIntent(const std::string& folder) {
         removeFile(path);
         return false;
     }
-    syncFolder(folder);  // the intent's name, before a rename it names
-    for (const auto& [from, to] : *renames) {
-        // A temporary that is gone was renamed before the last attempt stopped.
-        if (fileExists(inFolder(folder, from))) {
-            renameFile(inFolder(folder, from), inFolder(folder, to));
-        }
-    }
-    syncFolder(folder);
-    removeFile(path);
+    std::size_t renamed = 0;
+    carryOut(folder, *renames, renamed);
     return true;
 }
 

@@ -93,9 +93,10 @@ struct NewFile {
 // Replaces files of `folder` all at once: every new file is written under a temporary name and
 // flushed (after checking that the folder has room for all of them), the journals of the files
 // replaced are removed (none outlives its file), then an intent naming the renames is put in
-// the folder and completeIntent carries it out. A failure before the intent is in the folder
-// leaves every old file and no temporary; once it is there its temporaries are only ever
-// renamed, here or by the next lock holder's recoverFolder, so that every file is new then.
+// the folder and its renames are made. A failure before the intent is in the folder, or before
+// the first rename, leaves every old file and no temporary; once a rename is made the
+// temporaries are only ever renamed, here or by the next lock holder's recoverFolder, so that
+// every file is new then. A failure after the last rename leaves the new files and no intent.
 // Throws IoError. Call it while holding the folder's lock, after recoverFolder (Change.h).
 void replaceFiles(const std::string& folder, std::span<const NewFile> files);
 

@@ -19,7 +19,7 @@ work=$(mktemp -d)
 mnt=$work/mnt
 mkdir "$mnt"
 trap 'umount "$mnt" 2>/dev/null; rm -rf "$work"' EXIT
-truncate -s 128M "$work/disk.img"
+truncate -s 64M "$work/disk.img"
 mkfs.btrfs -q --mixed "$work/disk.img" >/dev/null 2>&1 || skip "mkfs.btrfs failed"
 mount -o loop "$work/disk.img" "$mnt" 2>/dev/null || skip "no loop device can be mounted here"
 
@@ -29,22 +29,25 @@ mkdir "$data" "$work/given"
 cp -a "$data/." "$work/given/"
 list() { "$tool" show --language 1 --list 5 --data "$data" | cut -f2-; }
 old=$(list)
+# Most of the disk taken once; what is left is filled up for each case.
+fallocate -l $(( $(stat -f -c '%a * %S' "$mnt") - 4 * 1024 * 1024 )) "$mnt/taken"
 
-# The folder as given, then the disk filled up to `1` KB of free space.
+# The folder as given, then the disk filled up, then `1` KB freed: 4 KB files made before the
+# filling are removed (a file cannot be cut shorter on a full btrfs).
 reset() {
-  rm -f "$mnt/fill"
-  rm -rf "$data"
+  rm -rf "$mnt"/fill* "$mnt/small" "$data"
   cp -a "$work/given" "$data"
-  sync
-  local avail
-  avail=$(( $(stat -f -c '%a * %S' "$mnt") ))
-  fallocate -l $(( avail - $1 * 1024 )) "$mnt/fill" 2>/dev/null || true
-  sync
+  mkdir "$mnt/small"
+  for i in $(seq 16); do head -c 4096 /dev/zero >"$mnt/small/$i"; done
+  dd if=/dev/zero of="$mnt/fill" bs=64k 2>/dev/null
+  dd if=/dev/zero of="$mnt/fill" bs=4k oflag=append conv=notrunc 2>/dev/null
+  sync -f "$mnt"
+  for i in $(seq $(( $1 / 4 ))); do rm "$mnt/small/$i"; done
+  sync -f "$mnt"
 }
 
 cases=0 refused=0
 for change in append insert remove; do
-  reset 4096
   "$edit" "$data" "$change" || fail "$change with room to spare"
   new=$(list)
   [ "$new" != "$old" ] || fail "$change changed nothing"
@@ -59,10 +62,13 @@ for change in append insert remove; do
     [ "$("$edit" "$data" pairs | tr '\t' ' ')" = "$(tr '\t' ' ' <<<"$want")" ] ||
       fail "$what: the editor reads another list"
     [ "$(list)" = "$want" ] || fail "$what: show prints another list"
-    rm -f "$mnt/fill"
-    sync
+    rm -rf "$mnt"/fill* "$mnt/small"
+    sync -f "$mnt"
     [ "$(list)" = "$want" ] || fail "$what: after space was freed, another list"
     cases=$((cases + 1))
   done
+  rm -rf "$data"
+  cp -a "$work/given" "$data"
 done
 echo "btrfs full disk: $cases cases, $refused refused"
+[ $refused -gt 0 ] || fail "no change was refused: the disk was never full"
