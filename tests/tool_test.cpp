@@ -459,8 +459,9 @@ TEST_F(ToolTest, ImportHoldsTheFolderWhileItWrites) {
         const ToolResult result = import("w.csv", "hund,dog\n");
         store::setFaultHook({});
         EXPECT_EQ(result.status, 0) << result.err;
-        // The snapshot of the files as they were, or agen.dat when there were none; bu1.dat.
-        EXPECT_EQ(created, 2);
+        // The snapshot of the files as they were, or agen.dat when there were none; bu1.dat;
+        // the intent that puts them in place together.
+        EXPECT_EQ(created, 3);
         EXPECT_EQ(unheld, 0) << existing;
     }
 }
