@@ -37,7 +37,6 @@ std::optional<int> appendPair(int language, int list, const store::Text& swedish
     }
     const int newCount = count + 1;
     requireSlot(file, list, newCount);
-    file.requireSpace(list);
     file.beginChange(list, newCount, newCount);
     file.write(list, newCount, {newCount, swedish, other});
     header.number = newCount;
@@ -60,7 +59,6 @@ std::optional<int> insertPair(int language, int list, int slot, const store::Tex
     // record; from here on each move leaves its pair twice at worst.
     const WordRecord last = file.read(list, count);
     requireSlot(file, list, newCount);
-    file.requireSpace(list);
     file.beginChange(list, slot, newCount);
     file.write(list, newCount, {newCount, last.first, last.second});
     header.number = newCount;
@@ -83,7 +81,6 @@ std::optional<int> removePair(int language, int list, int slot) {
         return std::nullopt;
     }
     const int newCount = count - 1;
-    file.requireSpace(list);
     file.beginChange(list, slot, count - 1);
     // The later pairs move up while the old count still covers the last of them.
     for (int s = slot; s < count; ++s) {

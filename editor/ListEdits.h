@@ -3,12 +3,14 @@
 // record written carries the list's new count as its number; the header's texts are written
 // back as read.
 //
-// Each change goes through the file's rollback journal (store::RecordFile::beginChange): a
+// Each change goes through the file's rollback journal (store::Change): a
 // failure at any read, write, flush or close, or a kill, leaves the list as it was, rolled back
 // at once or by the next holder of the folder. Within the change the writes keep an order that
 // loses no pair even without the journal: a pair is in its slot before the header counts it,
 // and the header stops counting a slot only after its pair has moved out of it. A change starts
-// only when the disk has room for the pages of the list, and is flushed before it stands.
+// only when the disk has room for every page it writes, its journal's included, and is flushed
+// before it stands. A change the disk refused, even its write back, is never read back: the
+// pairs read are the list as last committed.
 
 #include <optional>
 #include <vector>

@@ -1,7 +1,5 @@
 #include "store/File.h"
 
-#include "store/Journal.h"
-
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -100,7 +98,7 @@ int writeAt(int fd, std::int64_t offset, std::span<const unsigned char> bytes, i
     if (fault == kShortWrite) {
         wanted = bytes.size() / 2;
         error = ENOSPC;
-    } else if (fault < kShortWriteOfBase) {
+    } else if (fault <= kShortWriteOfBase) {
         wanted = std::min(bytes.size(), static_cast<std::size_t>(kShortWriteOfBase - fault));
         error = ENOSPC;
     }
@@ -237,12 +235,14 @@ int removeTemporaryFiles(const std::string& folder, std::span<const std::string>
 }
 
 RecordFile::RecordFile(const std::string& path, Opening opening) : path_(path) {
-    const bool emptied = opening == Opening::Emptied;
-    if (int e = injected(emptied ? FileOp::Create : FileOp::Open, path_)) {
+    const bool creates = opening != Opening::Existing;
+    if (int e = injected(creates ? FileOp::Create : FileOp::Open, path_)) {
         raise(e);
     }
-    fd_ = emptied ? ::open(path_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)
-                  : ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
+    const int flags = opening == Opening::Emptied ? O_CREAT | O_TRUNC
+                      : opening == Opening::Kept  ? O_CREAT
+                                                  : 0;
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CLOEXEC | flags, 0666);
     if (fd_ < 0) {
         raise(errno);
     }
@@ -251,9 +251,6 @@ RecordFile::RecordFile(const std::string& path, Opening opening) : path_(path) {
 RecordFile::RecordFile(const std::string& path, int fd) : path_(path), fd_(fd) {}
 
 RecordFile::~RecordFile() {
-    if (change_ && fd_ >= 0) {
-        rollBack();  // best effort: what failed was told already; a journal left stays
-    }
     if (fd_ >= 0) {
         ::close(fd_);
     }
@@ -291,119 +288,21 @@ void RecordFile::write(std::span<const unsigned char> bytes) {
         }
         error = errno;
     }
-    if (change_) {
-        rollBack();
-    }
     fail(error);
 }
 
-void RecordFile::beginChange(std::span<const Extent> extents) {
-    const std::string journal = journalPath(path_);
-    if (int e = injected(FileOp::Create, journal)) {
-        fail(e);
-    }
-    const int fd = ::open(journal.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        const int error = errno;
-        // A folder that takes no new file, where the file itself may be written: the change
-        // is made as before the journal, rolled back from memory should it fail. A journal
-        // file that is there but cannot be written may be live: that is an error.
-        if ((error != EACCES && error != EPERM && error != EROFS) || fileExists(journal)) {
-            fail(error);
-        }
-    } else {
-        journal_.reset(new RecordFile(journal, fd));
-    }
-    try {
-        if (journal_) {
-            rollBackFrom(*journal_, path_);  // an earlier change that could not be rolled back
-        }
-        auto content = std::make_unique<JournalContent>();
-        content->fileSize = size();
-        content->file = identity();
-        for (const Extent& extent : extents) {
-            const std::int64_t there =
-                std::clamp<std::int64_t>(content->fileSize - extent.offset, 0, extent.length);
-            JournalEntry entry{extent.offset,
-                               std::vector<unsigned char>(static_cast<std::size_t>(there))};
-            seek(extent.offset);
-            read(entry.bytes);
-            content->entries.push_back(std::move(entry));
-        }
-        if (journal_) {
-            try {
-                writeJournal(*journal_, *content);
-            } catch (const IoError&) {
-                // Nothing of the file changed: a journal written whole but not flushed must
-                // not be taken for a change (were it, it would write back what is there).
-                try {
-                    markJournalEmpty(*journal_);
-                } catch (const IoError&) {
-                }
-                throw;
-            }
-        }
-        change_ = std::move(content);
-    } catch (...) {
-        journal_.reset();
-        throw;
-    }
-}
-
-void RecordFile::commitChange() {
-    syncData();
-    // Closed before the journal is marked empty, so that no error of this file can come after
-    // the change stands; an error up to here undoes it, as the caller is told.
-    try {
-        close();
-        if (journal_) {
-            markJournalEmpty(*journal_);
-            journal_->close();
-        }
-    } catch (const IoError&) {
-        rollBack();
-        throw;
-    }
-    change_.reset();
-    journal_.reset();
-}
-
-void RecordFile::writeBack(const JournalContent& content) {
-    for (const JournalEntry& entry : content.entries) {
-        seek(entry.offset);
-        write(entry.bytes);
-    }
-    cutTo(content.fileSize);
-    sync();
-}
-
-void RecordFile::rollBack() {
-    const std::unique_ptr<JournalContent> change = std::move(change_);
-    const std::unique_ptr<RecordFile> journal = std::move(journal_);
-    try {
-        if (fd_ >= 0) {
-            writeBack(*change);
-        } else {
-            RecordFile file(path_);  // closed by commitChange
-            file.writeBack(*change);
-            file.close();
-        }
-        if (journal) {
-            markJournalEmpty(*journal);
-            journal->close();
-        }
-    } catch (const IoError&) {
-        // the journal stays live for the next lock holder; writing it back again does no harm
-    }
-}
-
-void RecordFile::requireSpace(std::int64_t offset, std::int64_t length) {
+void RecordFile::requireSpace(std::span<const Extent> extents) {
     struct statvfs fs {};
-    if (length <= 0 || ::fstatvfs(fd_, &fs) != 0 || fs.f_bsize == 0) {
-        return;  // nothing is written, or the filesystem does not say: the write will tell
+    if (::fstatvfs(fd_, &fs) != 0 || fs.f_bsize == 0) {
+        return;  // the filesystem does not say: the writes will tell
     }
     const auto page = static_cast<std::int64_t>(fs.f_bsize);
-    const std::int64_t pages = (offset + length - 1) / page - offset / page + 1;
+    std::int64_t pages = 0;
+    for (const Extent& e : extents) {
+        if (e.length > 0) {
+            pages += (e.offset + e.length - 1) / page - e.offset / page + 1;
+        }
+    }
     const auto free =
         static_cast<std::int64_t>(fs.f_bavail) * static_cast<std::int64_t>(fs.f_frsize);
     if (free < pages * page) {
@@ -453,7 +352,7 @@ FileIdentity RecordFile::identity() {
 
 void RecordFile::close() {
     if (fd_ < 0) {
-        return;  // closed already (commitChange closes)
+        return;  // closed already
     }
     int fd = fd_;
     fd_ = -1;
@@ -512,13 +411,32 @@ void createFile(const std::string& path, const std::function<void(RecordFile&)>&
     syncFolder(folderOf(path));
 }
 
-std::vector<unsigned char> readFileStart(const std::string& path, std::size_t limit) {
+std::vector<unsigned char> readFileStart(const std::string& path, std::size_t limit,
+                                         FileIdentity* identity) {
     const ReadOnlyFile file(path);
-    if (file.fd() < 0) {
+    struct stat st {};
+    if (file.fd() < 0 || ::fstat(file.fd(), &st) != 0) {
         throw IoError(path + ": " + ioErrorText(errno));
     }
-    std::vector<unsigned char> bytes(limit);
-    bytes.resize(readAll(file.fd(), bytes));
+    if (identity) {
+        *identity = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    }
+    // Room for what the file holds and one byte more, which shows a file that grew meanwhile.
+    std::size_t room = limit;
+    if (S_ISREG(st.st_mode) && st.st_size >= 0) {
+        room = std::min(limit, static_cast<std::size_t>(st.st_size) + 1);
+    }
+    std::vector<unsigned char> bytes;
+    std::size_t done = 0;
+    while (true) {
+        bytes.resize(room);
+        done += readAll(file.fd(), std::span(bytes).subspan(done));
+        if (done < room || room == limit) {
+            break;
+        }
+        room = std::min(limit, room * 2);
+    }
+    bytes.resize(done);
     return bytes;
 }
 

@@ -54,10 +54,6 @@ void removeFile(const std::string& path);
 
 bool fileExists(const std::string& path);
 
-// Up to `limit` bytes from the start of a file, opened for reading only and without waiting (a
-// FIFO in a file's place reads as empty). Throws IoError ("path: text") when it cannot be read.
-std::vector<unsigned char> readFileStart(const std::string& path, std::size_t limit);
-
 // The temporary file of a new file is hidden and carries a random part: ".bu1.dat.k3Xq9Z.tmp"
 // for "bu1.dat". No file of the user's has a name of that kind, so what an interrupted
 // creation left can be recognised and removed.
@@ -81,18 +77,19 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 
-struct JournalContent;
+// Up to `limit` bytes from the start of a file, opened for reading only and without waiting (a
+// FIFO in a file's place reads as empty). Throws IoError ("path: text") when it cannot be read.
+// `identity`, when given, gets the file's device and inode.
+std::vector<unsigned char> readFileStart(const std::string& path, std::size_t limit,
+                                         FileIdentity* identity = nullptr);
 
-// An existing file opened for reading and writing. The destructor closes a file that is still
-// open without checking; call close() to have the close checked.
-//
-// A change in place is bracketed by beginChange() and commitChange(): the original bytes of
-// everything it will write go to the rollback journal kept beside the file first (see
-// Journal.h), so that a write that fails part-way, an error in between or a kill leaves the
-// file as it was.
+// An existing file opened for reading and writing, every call checked. The destructor closes a
+// file that is still open without checking; call close() to have the close checked. A change in
+// place goes through store::Change (Change.h), which keeps its rollback journal.
 class RecordFile {
   public:
-    enum class Opening { Existing, Emptied };  // Emptied: created or cut to nothing
+    // Emptied: created or cut to nothing; Kept: created when missing, else as it is.
+    enum class Opening { Existing, Emptied, Kept };
     explicit RecordFile(const std::string& path, Opening opening = Opening::Existing);
     ~RecordFile();
     RecordFile(const RecordFile&) = delete;
@@ -100,27 +97,17 @@ class RecordFile {
 
     void seek(std::int64_t offset);
     void read(std::span<unsigned char> bytes);
-    // Inside a change, a write that fails rolls the whole change back before it throws.
     void write(std::span<const unsigned char> bytes);
-    // Journals the original bytes of `extents` and flushes the journal; a journal left live by
-    // an earlier change of this file is rolled back first. Extents beyond the file's end
-    // journal what there is. In a folder that denies new files, where no journal file is yet,
-    // the journal is kept in memory only.
-    void beginChange(std::span<const Extent> extents);
-    // Flushes and closes the file, then marks the journal empty: from here on the change
-    // stands. Should any of that fail, the change is rolled back and the error thrown.
-    void commitChange();
-    // Writes the original bytes a journal holds back, makes the file end at its size again and
-    // flushes it.
-    void writeBack(const JournalContent& content);
-    // Fails with "Disk full" unless the filesystem has room for every page of these bytes: on
-    // a copy-on-write filesystem even a write in place needs new pages.
-    void requireSpace(std::int64_t offset, std::int64_t length);
+    // Fails with "Disk full" unless the filesystem holding this file has room for every page
+    // these extents touch (of this file or of another on the same filesystem): on a
+    // copy-on-write filesystem even a write in place needs new pages.
+    void requireSpace(std::span<const Extent> extents);
     // Makes a longer file end at `size`; a shorter one stays as it is.
     void cutTo(std::int64_t size);
     std::int64_t size();
     FileIdentity identity();
     const std::string& path() const { return path_; }
+    bool isOpen() const { return fd_ >= 0; }
     // Flushes what was written to the disk.
     void sync();
     // The same for the bytes and the size only, not the times: what a change in place needs.
@@ -131,15 +118,9 @@ class RecordFile {
     friend std::string writeTemporary(const std::string&, const std::function<void(RecordFile&)>&);
     RecordFile(const std::string& path, int fd);
     [[noreturn]] void fail(int errorNumber) const;
-    // Rolls the change under way back from its original bytes in memory (the file is opened
-    // again if it was closed), and marks the journal empty once the file is whole again and
-    // flushed. Best effort: should it fail, the journal stays live for the next lock holder.
-    void rollBack();
 
     std::string path_;
     int fd_ = -1;
-    std::unique_ptr<JournalContent> change_;  // the change under way
-    std::unique_ptr<RecordFile> journal_;     // its journal file, open; none when in memory
 };
 
 // Writes a complete new file: `fill` writes into a temporary file of its own in the same folder

@@ -1,7 +1,9 @@
 #include "store/Journal.h"
 
+#include <fcntl.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <array>
@@ -13,15 +15,17 @@
 namespace store {
 namespace {
 
-constexpr std::string_view kJournalMagic = "OLKJRNL2";
+constexpr std::string_view kJournalMagic = "OLKJRNL3";
 constexpr std::string_view kIntentMagic = "OLKINTN1";
 constexpr std::string_view kJournalSuffix = ".journal";
 // Journals and intents are small: a list's records, or a few names.
 constexpr std::size_t kLargestRecord = 1 << 20;
 
-// A journal's parts: its start (the magic and its length), what it says of the file (device,
-// inode, size, the number of entries) and the checksum; each entry's offset and length.
-constexpr std::size_t kJournalStart = kJournalMagic.size() + 4;
+// A journal's parts: its start (the magic, its length, the generation and the nonce), what it
+// says of the file (device, inode, size, the number of entries) and the checksum; each entry's
+// offset and length. The empty mark rewrites the start.
+constexpr std::size_t kGenerationAt = kJournalMagic.size() + 4;
+constexpr std::size_t kJournalStart = kGenerationAt + 8 + 8;
 constexpr std::size_t kJournalFixed = kJournalStart + 8 + 8 + 8 + 4 + 4;
 constexpr std::size_t kEntryFixed = 8 + 4;
 // A journal file is kept at a size of whole pages that holds the largest change the editor
@@ -42,23 +46,14 @@ std::uint32_t littleEndian32(std::span<const unsigned char> bytes) {
     return v;
 }
 
-std::uint32_t crc32(std::span<const unsigned char> bytes) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t i = 0; i < 256; ++i) {
-            std::uint32_t c = i;
-            for (int k = 0; k < 8; ++k) {
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            }
-            t[i] = c;
-        }
-        return t;
-    }();
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char b : bytes) {
-        c = table[(c ^ b) & 0xFF] ^ (c >> 8);
-    }
-    return c ^ 0xFFFFFFFFu;
+std::uint64_t littleEndian64(std::span<const unsigned char> bytes) {
+    return littleEndian32(bytes.first(4)) | std::uint64_t{littleEndian32(bytes.subspan(4, 4))}
+                                                << 32;
+}
+
+std::uint32_t checksum(std::span<const unsigned char> bytes) {
+    return static_cast<std::uint32_t>(
+        ::crc32_z(::crc32_z(0, nullptr, 0), bytes.data(), bytes.size()));
 }
 
 class Writer {
@@ -74,13 +69,13 @@ class Writer {
             out_.push_back(static_cast<unsigned char>(v >> (8 * i)));
         }
     }
-    void i64(std::int64_t v) {
-        const auto u = static_cast<std::uint64_t>(v);
-        u32(static_cast<std::uint32_t>(u));
-        u32(static_cast<std::uint32_t>(u >> 32));
+    void i64(std::int64_t v) { u64(static_cast<std::uint64_t>(v)); }
+    void u64(std::uint64_t v) {
+        u32(static_cast<std::uint32_t>(v));
+        u32(static_cast<std::uint32_t>(v >> 32));
     }
     std::vector<unsigned char> sealed() {
-        u32(crc32(out_));
+        u32(checksum(out_));
         return std::move(out_);
     }
 
@@ -99,7 +94,7 @@ class Reader {
         body_ = bytes.first(bytes.size() - 4);
         Reader tail;
         tail.body_ = bytes.last(4);
-        ok_ = tail.u32() == crc32(body_) &&
+        ok_ = tail.u32() == checksum(body_) &&
               std::string_view(reinterpret_cast<const char*>(body_.data()), magic.size()) == magic;
         at_ = magic.size();
     }
@@ -115,9 +110,10 @@ class Reader {
         return part;
     }
     std::uint32_t u32() { return littleEndian32(raw(4)); }
-    std::int64_t i64() {
+    std::int64_t i64() { return static_cast<std::int64_t>(u64()); }
+    std::uint64_t u64() {
         const std::uint64_t low = u32();
-        return static_cast<std::int64_t>(low | (std::uint64_t{u32()} << 32));
+        return low | (std::uint64_t{u32()} << 32);
     }
     std::string text() {
         const auto b = raw(u32());
@@ -165,6 +161,22 @@ void requireRoom(const std::string& folder, std::span<const NewFile> files) {
     }
 }
 
+// The renames of an intent in `folder`, counted in `renamed` as they are made: the folder flushed
+// (so that the intent is on the disk before the first rename), the renames, the folder flushed
+// again and the intent removed.
+void carryOut(const std::string& folder, std::span<const Rename> renames, std::size_t& renamed) {
+    syncFolder(folder);
+    for (const auto& [from, to] : renames) {
+        // A temporary that is gone was renamed before the last attempt stopped.
+        if (fileExists(inFolder(folder, from))) {
+            renameFile(inFolder(folder, from), inFolder(folder, to));
+        }
+        ++renamed;
+    }
+    syncFolder(folder);
+    removeFile(inFolder(folder, kIntentName));
+}
+
 }  // namespace
 
 std::string journalPath(const std::string& path) {
@@ -181,6 +193,8 @@ std::vector<unsigned char> encodeJournal(const JournalContent& content) {
     Writer w;
     w.text(kJournalMagic);
     w.u32(static_cast<std::uint32_t>(length));
+    w.u64(content.generation);
+    w.u64(content.nonce);
     w.i64(static_cast<std::int64_t>(content.file.device));
     w.i64(static_cast<std::int64_t>(content.file.inode));
     w.i64(content.fileSize);
@@ -197,6 +211,8 @@ std::optional<JournalContent> decodeJournal(std::span<const unsigned char> bytes
     Reader r(bytes, kJournalMagic);
     const std::uint32_t length = r.u32();
     JournalContent content;
+    content.generation = r.u64();
+    content.nonce = r.u64();
     content.file.device = static_cast<std::uint64_t>(r.i64());
     content.file.inode = static_cast<std::uint64_t>(r.i64());
     content.fileSize = r.i64();
@@ -211,30 +227,84 @@ std::optional<JournalContent> decodeJournal(std::span<const unsigned char> bytes
         }
         content.entries.push_back(std::move(entry));
     }
-    if (!r.ok() || !r.atEnd() || length != bytes.size() || content.fileSize < 0) {
+    if (!r.ok() || !r.atEnd() || length != bytes.size() || content.fileSize < 0 ||
+        content.nonce == 0) {
         return std::nullopt;
     }
     return content;
 }
 
-std::optional<JournalContent> readJournal(RecordFile& journal) {
+JournalState readJournal(RecordFile& journal) {
+    JournalState state;
     const std::int64_t size = journal.size();
     std::array<unsigned char, kJournalStart> start{};
     if (size < static_cast<std::int64_t>(start.size())) {
-        return std::nullopt;
+        return state;
     }
     journal.seek(0);
     journal.read(start);
+    state.generation = littleEndian64(std::span(start).subspan(kGenerationAt, 8));
     // What follows the journal in the kept file is left from earlier, longer ones.
     const std::uint32_t length = littleEndian32(std::span(start).subspan(kJournalMagic.size()));
     if (!std::equal(kJournalMagic.begin(), kJournalMagic.end(), start.begin()) || length > size ||
         length > kLargestRecord) {
-        return std::nullopt;
+        return state;
     }
     std::vector<unsigned char> bytes(length);
     journal.seek(0);
     journal.read(bytes);
-    return decodeJournal(bytes);
+    state.live = decodeJournal(bytes);
+    return state;
+}
+
+JournalState readJournalAt(const std::string& path) {
+    JournalState state;
+    // Opened for reading only and without waiting: a reader that holds nothing may call it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            return state;
+        }
+        throw IoError(path + ": " + ioErrorText(errno));
+    }
+    const auto readAt = [&](std::span<unsigned char> bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n =
+                ::pread(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                break;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        return done == bytes.size();
+    };
+    std::array<unsigned char, kJournalStart> start{};
+    if (readAt(start)) {
+        state.generation = littleEndian64(std::span(start).subspan(kGenerationAt, 8));
+        const std::uint32_t length =
+            littleEndian32(std::span(start).subspan(kJournalMagic.size(), 4));
+        if (std::equal(kJournalMagic.begin(), kJournalMagic.end(), start.begin()) &&
+            length <= kLargestRecord) {
+            std::vector<unsigned char> bytes(length);
+            state.live = readAt(bytes) ? decodeJournal(bytes) : std::nullopt;
+        }
+        // Written again between the two readings: not the journal whose start was read.
+        if (state.live && state.live->generation != state.generation) {
+            state.live.reset();
+        }
+    }
+    ::close(fd);
+    return state;
+}
+
+std::int64_t journalWriteSize(const JournalContent& content, std::int64_t kept) {
+    const std::size_t bytes = encodeJournal(content).size();
+    return static_cast<std::int64_t>(static_cast<std::int64_t>(bytes) > kept ? keptSize(bytes)
+                                                                             : bytes);
 }
 
 void writeJournal(RecordFile& journal, const JournalContent& content) {
@@ -254,40 +324,13 @@ void writeJournal(RecordFile& journal, const JournalContent& content) {
     }
 }
 
-void markJournalEmpty(RecordFile& journal) {
-    const std::array<unsigned char, kJournalMagic.size()> zeros{};
+void markJournalEmpty(RecordFile& journal, std::uint64_t generation) {
+    std::array<unsigned char, kJournalStart> start{};
+    for (std::size_t i = 0; i < 8; ++i) {
+        start[kGenerationAt + i] = static_cast<unsigned char>(generation >> (8 * i));
+    }
     journal.seek(0);
-    journal.write(zeros);
-}
-
-bool rollBackFrom(RecordFile& journal, const std::string& path) {
-    const auto content = readJournal(journal);
-    if (!content) {
-        return false;
-    }
-    bool same = false;
-    if (fileExists(path)) {
-        RecordFile file(path);
-        // A change only ever lengthens its file.
-        same = file.identity() == content->file && file.size() >= content->fileSize;
-        if (same) {
-            file.writeBack(*content);
-        }
-        file.close();
-    }
-    markJournalEmpty(journal);
-    return same;
-}
-
-bool rollBackJournal(const std::string& path) {
-    const std::string name = journalPath(path);
-    if (!fileExists(name)) {
-        return false;
-    }
-    RecordFile journal(name);
-    const bool rolledBack = rollBackFrom(journal, path);
-    journal.close();
-    return rolledBack;
+    journal.write(start);
 }
 
 std::vector<unsigned char> encodeIntent(std::span<const Rename> renames) {
@@ -351,9 +394,21 @@ void replaceFiles(const std::string& folder, std::span<const NewFile> files) {
         }
         throw;
     }
-    // From here the intent names the temporaries: they are only ever renamed, by completeIntent
-    // here or, should that fail, by the next lock holder's.
-    completeIntent(folder);
+    // From here the intent names the temporaries: they are only ever renamed, here or, should
+    // that fail part-way, by the next lock holder's completeIntent. Failed before the first
+    // rename or after the last, the intent names nothing left to do, and goes.
+    std::size_t renamed = 0;
+    try {
+        carryOut(folder, renames, renamed);
+    } catch (...) {
+        if (renamed == 0 || renamed == renames.size()) {
+            for (std::size_t i = renamed; i < renames.size(); ++i) {
+                ::unlink(inFolder(folder, renames[i].first).c_str());
+            }
+            ::unlink(intentPath.c_str());
+        }
+        throw;
+    }
 }
 
 bool completeIntent(const std::string& folder) {
@@ -367,30 +422,9 @@ bool completeIntent(const std::string& folder) {
         removeFile(path);
         return false;
     }
-    syncFolder(folder);  // the intent's name, before a rename it names
-    for (const auto& [from, to] : *renames) {
-        // A temporary that is gone was renamed before the last attempt stopped.
-        if (fileExists(inFolder(folder, from))) {
-            renameFile(inFolder(folder, from), inFolder(folder, to));
-        }
-    }
-    syncFolder(folder);
-    removeFile(path);
+    std::size_t renamed = 0;
+    carryOut(folder, *renames, renamed);
     return true;
-}
-
-Recovered recoverFolder(const std::string& folder, std::span<const std::string> names) {
-    Recovered recovered;
-    for (const std::string& name : names) {
-        if (rollBackJournal(inFolder(folder, name))) {
-            recovered.rolledBack.push_back(name);
-        }
-    }
-    recovered.intentCompleted = completeIntent(folder);
-    std::vector<std::string> targets(names.begin(), names.end());
-    targets.emplace_back(kIntentName);
-    recovered.temporariesRemoved = removeTemporaryFiles(folder, targets);
-    return recovered;
 }
 
 }  // namespace store

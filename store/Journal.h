@@ -4,18 +4,18 @@
 //
 // A rollback journal lies beside its data file, hidden and named after it (".bu1.dat.journal"),
 // and holds the original bytes of every extent a change in place will write, the file's size,
-// the file's device and inode numbers and a checksum over all of it. The journal file is kept
-// once made, at a size that holds the largest change (a whole list's records, with room to
-// spare), so that a change overwrites pages the file already has and its flush carries data
-// only: about the cost of the change's own flush. A change writes its journal over the kept
-// file and flushes it before the first byte of the data file changes, writes and flushes the
-// data file, then marks the journal empty by zeroing its magic, without a flush of its own.
+// the file's device and inode numbers, the change's generation and a random nonce, and a
+// checksum (zlib's CRC-32) over all of it. The journal file is kept once made, at a size that
+// holds the largest change (a whole list's records, with room to spare), so that a change
+// overwrites pages the file already has and its flush carries data only. Store::Change writes
+// and applies journals; this is their format and the reading and writing of the kept file.
 //
-// A journal is live when it is whole (its checksum holds) and not marked empty; only a live
-// journal is written back, and only into the very file it was written for: a file put in place
-// by a rename since is another file (another inode), and its journal is stale. Anything else
-// (an empty mark, a journal cut short, one with a checksum that fails) is left as it is: a
-// journal that never became whole was cut short before anything of the file changed.
+// A journal is live when it is whole (its checksum holds) and not marked empty. The empty mark
+// zeroes the magic, the length and the nonce, and the checksum covers the nonce, so the whole
+// body is dead: a write of the next journal cut short (which puts back the magic first) never
+// revives it, since no nonce it writes, whole or in part, is the old one. The generation stays
+// through the mark and grows by one with each change, so that a reader can tell whether a
+// change began while it read.
 //
 // A replacement intent (".ordlykta.intent" in the folder) names temporary files, each already
 // whole and flushed, and the names they are renamed to; once it is in the folder every rename
@@ -40,7 +40,9 @@ struct JournalEntry {
 };
 
 struct JournalContent {
-    std::int64_t fileSize = 0;  // the file's size before the change
+    std::uint64_t generation = 0;  // one more than the change before
+    std::uint64_t nonce = 0;       // random, never 0
+    std::int64_t fileSize = 0;     // the file's size before the change
     std::vector<JournalEntry> entries;
     FileIdentity file;  // the file the change is made to
 
@@ -54,23 +56,25 @@ std::vector<unsigned char> encodeJournal(const JournalContent& content);
 // Nothing when the bytes are not one whole journal (cut short, damaged, or something else).
 std::optional<JournalContent> decodeJournal(std::span<const unsigned char> bytes);
 
-// The kept journal file, open for reading and writing. What it holds when live, else nothing.
-std::optional<JournalContent> readJournal(RecordFile& journal);
+// What the kept journal file holds: the live journal, if there is one, and the generation of
+// the last change (live or marked empty; 0 when the file never held a journal).
+struct JournalState {
+    std::optional<JournalContent> live;
+    std::uint64_t generation = 0;
+};
+JournalState readJournal(RecordFile& journal);
+// The same for the journal file at `path`, opened for reading only; a missing file holds none.
+JournalState readJournalAt(const std::string& path);
+// How many bytes writeJournal writes for `content` over a kept journal of `kept` bytes.
+std::int64_t journalWriteSize(const JournalContent& content, std::int64_t kept);
 // Writes `content` over the kept journal and flushes it. A journal file too small for it (a
 // new one) is first made large enough for the largest change, flushed with its folder.
 void writeJournal(RecordFile& journal, const JournalContent& content);
-// Zeroes the journal's magic, without a flush: the change stands. Should the mark be lost in
-// a power cut, the next lock holder rolls back a change that was complete, which leaves the
-// file as it was before the change: consistent, though the change is gone.
-void markJournalEmpty(RecordFile& journal);
-
-// Writes a live journal back into the file `path` it was written for, flushes the file and
-// marks the journal empty. A live journal of another file (stale: that file was replaced or
-// removed since) is only marked empty; a journal that is not live is left as it is. True when
-// bytes were written back. Throws IoError when that fails; the journal then stays live.
-bool rollBackFrom(RecordFile& journal, const std::string& path);
-// The same for the journal beside `path`, opened for it; false when there is none.
-bool rollBackJournal(const std::string& path);
+// Kills the journal's body (see above), keeping `generation`, without a flush: the change
+// stands. Should the mark be lost in a power cut, the next lock holder rolls back a change that
+// was complete, which leaves the file as it was before the change: consistent, though the
+// change is gone.
+void markJournalEmpty(RecordFile& journal, std::uint64_t generation);
 
 // A file to put in place: the temporary's name and the name it gets, both in one folder.
 using Rename = std::pair<std::string, std::string>;
@@ -89,10 +93,11 @@ struct NewFile {
 // Replaces files of `folder` all at once: every new file is written under a temporary name and
 // flushed (after checking that the folder has room for all of them), the journals of the files
 // replaced are removed (none outlives its file), then an intent naming the renames is put in
-// the folder and completeIntent carries it out. A failure before the intent is in the folder
-// leaves every old file and no temporary; once it is there its temporaries are only ever
-// renamed, here or by the next lock holder's recoverFolder, so that every file is new then.
-// Throws IoError. Call it while holding the folder's lock, after recoverFolder.
+// the folder and its renames are made. A failure before the intent is in the folder, or before
+// the first rename, leaves every old file and no temporary; once a rename is made the
+// temporaries are only ever renamed, here or by the next lock holder's recoverFolder, so that
+// every file is new then. A failure after the last rename leaves the new files and no intent.
+// Throws IoError. Call it while holding the folder's lock, after recoverFolder (Change.h).
 void replaceFiles(const std::string& folder, std::span<const NewFile> files);
 
 // Finishes the renames of an intent left in `folder`: flushes the folder (so that the intent is
@@ -101,14 +106,5 @@ void replaceFiles(const std::string& folder, std::span<const NewFile> files);
 // (removeTemporaryFiles takes those). True when renames were made. Throws IoError when they
 // fail; the intent then stays.
 bool completeIntent(const std::string& folder);
-
-// What a lock holder does first, in this order: rolls back the journals of `names`, finishes
-// an intent, removes leftover temporary files of `names`. Throws IoError.
-struct Recovered {
-    std::vector<std::string> rolledBack;  // names whose journal was written back
-    bool intentCompleted = false;
-    int temporariesRemoved = 0;
-};
-Recovered recoverFolder(const std::string& folder, std::span<const std::string> names);
 
 }  // namespace store

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "store/Change.h"
 #include "store/File.h"
-#include "store/WordList.h"
 
 namespace store {
 namespace {
@@ -52,17 +52,21 @@ std::string settingsPath(const std::string& folder) {
 
 Settings loadSettings(const std::string& folder) {
     SettingsBytes bytes{};
-    RecordFile file(settingsPath(folder));
+    const std::string path = settingsPath(folder);
+    RecordFile file(path);
     file.seek(0);
     file.read(bytes);
     file.close();
+    if (const auto committed = fittingJournal(path)) {
+        layOver(*committed, 0, bytes);
+    }
     return decode(bytes);
 }
 
 Settings readSettingsOrDefaults(const std::string& folder) {
     std::vector<unsigned char> bytes;
     try {
-        bytes = readFileStart(settingsPath(folder), kSettingsSize);
+        bytes = readCommitted(settingsPath(folder), kSettingsSize);
     } catch (const IoError&) {
         return defaultSettings();
     }
@@ -75,17 +79,17 @@ Settings readSettingsOrDefaults(const std::string& folder) {
 }
 
 void createSettings() {
-    createFile(kSettingsFileName, [](RecordFile& file) { file.write(encode(defaultSettings())); });
+    const SettingsBytes bytes = encode(defaultSettings());
+    const NewFile file{kSettingsFileName, bytes};
+    replaceFiles(".", {&file, 1});
 }
 
 void saveSettings(const Settings& settings) {
     RecordFile file(kSettingsFileName);
-    file.requireSpace(0, kSettingsSize);
     const Extent record{0, kSettingsSize};
-    file.beginChange({&record, 1});
-    file.seek(0);
-    file.write(encode(settings));
-    file.commitChange();
+    Change change(file, {&record, 1});
+    change.write(0, encode(settings));
+    change.commit();
 }
 
 }  // namespace store

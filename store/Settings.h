@@ -6,11 +6,10 @@
 #include <cstdint>
 #include <string>
 
+#include "store/DataFiles.h"
 #include "store/Records.h"
 
 namespace store {
-
-inline constexpr const char* kSettingsFileName = "agen.dat";
 
 struct Settings {
     std::int32_t language = 1;                                // 1..3
@@ -32,13 +31,13 @@ Settings defaultSettings();
 std::string settingsPath(const std::string& folder);
 
 bool settingsExist();
-// Reads the settings file of `folder`; a missing or short file is an IoError.
+// Reads the settings file of `folder` as last committed; a missing or short file is an IoError.
 Settings loadSettings(const std::string& folder = ".");
-// The settings file of `folder` read without writing, as a reader from outside the program
-// reads it: the defaults the program would create when the file is missing, cannot be read or
-// is shorter than a record.
+// The settings file of `folder` read without writing, as last committed, as a reader from
+// outside the program reads it: the defaults the program would create when the file is missing,
+// cannot be read or is shorter than a record.
 Settings readSettingsOrDefaults(const std::string& folder);
-// Writes a complete new file with the defaults.
+// Writes a complete new file with the defaults (through replaceFiles).
 void createSettings();
 // Overwrites the record of the existing file; a missing file is an error.
 void saveSettings(const Settings& settings);

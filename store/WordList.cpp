@@ -22,34 +22,28 @@ int pairCount(const WordRecord& header) {
     return std::clamp(header.number, 0, kMaxPairCount);
 }
 
-std::string wordListFileName(int language) {
-    return "bu" + std::to_string(language) + ".dat";
-}
-
-int languageOfFileName(const std::string& name) {
-    for (int language = 1; language <= kLanguageCount; ++language) {
-        if (name == wordListFileName(language)) {
-            return language;
-        }
-    }
-    return 0;
-}
+WordListFile::WordListFile(int language)
+    : file_(wordListFileName(language)), committed_(fittingJournal(file_.path())) {}
 
 WordRecord WordListFile::read(int list, int slot) {
     RecordBytes bytes{};
-    file_.seek(std::int64_t{recordIndex(list, slot)} * kRecordSize);
+    const std::int64_t at = std::int64_t{recordIndex(list, slot)} * kRecordSize;
+    file_.seek(at);
     file_.read(bytes);
+    if (committed_) {
+        layOver(*committed_, at, bytes);
+    }
     return decode(bytes);
 }
 
 void WordListFile::write(int list, int slot, const WordRecord& record) {
-    file_.seek(std::int64_t{recordIndex(list, slot)} * kRecordSize);
-    file_.write(encode(record));
-}
-
-void WordListFile::requireSpace(int list) {
-    file_.requireSpace(std::int64_t{recordIndex(list, 0)} * kRecordSize,
-                       std::int64_t{kSlotsPerList} * kRecordSize);
+    const std::int64_t at = std::int64_t{recordIndex(list, slot)} * kRecordSize;
+    if (change_) {
+        change_->write(at, encode(record));
+    } else {
+        file_.seek(at);
+        file_.write(encode(record));
+    }
 }
 
 void WordListFile::beginChange(int list, int firstSlot, int lastSlot) {
@@ -63,7 +57,13 @@ void WordListFile::beginChange(int list, int firstSlot, int lastSlot) {
         }
         extents.push_back({at(firstSlot), std::int64_t{lastSlot - firstSlot + 1} * kRecordSize});
     }
-    file_.beginChange(extents);
+    change_.emplace(file_, extents);
+    committed_.reset();  // the change wrote back what a live journal held
+}
+
+void WordListFile::commitChange() {
+    change_->commit();
+    change_.reset();
 }
 
 bool wordListExists(int language) {
@@ -87,7 +87,6 @@ WordRecord readPair(int language, int list, int slot) {
 
 void writePair(int language, int list, int slot, const WordRecord& pair) {
     WordListFile file(language);
-    file.requireSpace(list);
     file.beginChange(list, slot, slot);
     file.write(list, slot, pair);
     file.commitChange();
@@ -105,21 +104,15 @@ void fillEmptyList(std::span<unsigned char> listBytes, int list) {
 }
 
 void createWordList(int language, const std::function<void(const Text& name)>& onUserList) {
-    std::vector<Text> userLists;
-    createFile(wordListFileName(language), [&](RecordFile& file) {
-        // One list at a time.
-        std::vector<unsigned char> list(std::size_t{kSlotsPerList} * kRecordSize);
-        for (int l = 0; l < kListCount; ++l) {
-            fillEmptyList(list, l);
-            file.write(list);
-            if (l >= kFirstUserList && l <= kLastUserList) {
-                userLists.push_back(emptyListName(l));
-            }
-        }
-    });
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(kWordListFileSize));
+    for (int l = 0; l < kListCount; ++l) {
+        fillEmptyList(listOf(bytes, l), l);
+    }
+    const NewFile file{wordListFileName(language), bytes};
+    replaceFiles(".", {&file, 1});
     if (onUserList) {
-        for (const Text& name : userLists) {
-            onUserList(name);
+        for (int l = kFirstUserList; l <= kLastUserList; ++l) {
+            onUserList(emptyListName(l));
         }
     }
 }

@@ -5,9 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "store/Change.h"
+#include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/Records.h"
 
@@ -30,31 +33,28 @@ WordRecord decode(const RecordBytes& bytes);
 // A header's count as a loop bound or index: a damaged count is taken into 0..99.
 int pairCount(const WordRecord& header);
 
-// The file name of language 1, 2 or 3: "bu1.dat".
-std::string wordListFileName(int language);
-// The language whose word-list file has that name (without a folder), or 0.
-int languageOfFileName(const std::string& name);
-
-// One opening of an existing word-list file, for operations that touch several records.
+// One opening of an existing word-list file, for operations that touch several records. Reads
+// give the file as last committed (a live journal's original bytes laid over it, should a
+// change have been refused and not yet written back) until a change begins.
 class WordListFile {
   public:
-    explicit WordListFile(int language) : file_(wordListFileName(language)) {}
+    explicit WordListFile(int language);
 
     WordRecord read(int list, int slot);
     void write(int list, int slot, const WordRecord& record);
     WordRecord readHeader(int list) { return read(list, 0); }
     void writeHeader(int list, const WordRecord& header) { write(list, 0, header); }
-    // Fails with "Disk full" unless the disk has room for every page of the list's records.
-    void requireSpace(int list);
-    // Journals the list's header and its slots firstSlot..lastSlot before they are written in
-    // place (see RecordFile::beginChange); commitChange() flushes and makes the change stand.
+    // Begins the change (see store::Change) of the list's header and its slots
+    // firstSlot..lastSlot; from here on writes go through it. commitChange() flushes and makes
+    // the change stand; a change never committed is rolled back.
     void beginChange(int list, int firstSlot, int lastSlot);
-    void commitChange() { file_.commitChange(); }
-    void sync() { file_.sync(); }
+    void commitChange();
     void close() { file_.close(); }
 
   private:
     RecordFile file_;
+    std::optional<JournalContent> committed_;  // a live journal to lay over what is read
+    std::optional<Change> change_;
 };
 
 // Single operations: each opens the file, does its work and closes it; a write is flushed.
@@ -70,7 +70,8 @@ Text emptyListName(int list);
 // header and the 99 free slots alike, count 0, the empty list's name and 30 spaces.
 void fillEmptyList(std::span<unsigned char> listBytes, int list);
 
-// Writes a complete new file of 100 empty lists; `onUserList` sees the names of lists 1..98.
+// Writes a complete new file of 100 empty lists in the current folder (through replaceFiles: it
+// is there whole or not at all); `onUserList` sees the names of lists 1..98.
 void createWordList(int language, const std::function<void(const Text& name)>& onUserList = {});
 
 struct ListOverview {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "store/Change.h"
+#include "store/Journal.h"
+
 namespace store {
 
 WordListImage::WordListImage() : bytes_(static_cast<std::size_t>(kWordListFileSize)) {
@@ -13,7 +16,7 @@ WordListImage::WordListImage() : bytes_(static_cast<std::size_t>(kWordListFileSi
 WordListImage WordListImage::load(const std::string& path) {
     // One byte more than a whole file shows a file that is too long.
     std::vector<unsigned char> bytes =
-        readFileStart(path, static_cast<std::size_t>(kWordListFileSize) + 1);
+        readCommitted(path, static_cast<std::size_t>(kWordListFileSize) + 1);
     if (bytes.size() != static_cast<std::size_t>(kWordListFileSize)) {
         throw IoError(path + ": not a word-list file of " + std::to_string(kWordListFileSize) +
                       " bytes");
@@ -52,7 +55,8 @@ void WordListImage::rename(int list, const Text& name) {
 }
 
 void WordListImage::save(const std::string& path) const {
-    createFile(path, [this](RecordFile& file) { file.write(bytes_); });
+    const NewFile file{fileNameOf(path), bytes_};
+    replaceFiles(folderOf(path), {&file, 1});
 }
 
 }  // namespace store

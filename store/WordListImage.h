@@ -1,6 +1,6 @@
 #pragma once
 // A whole word-list file in memory: read at once, changed in memory and written back whole
-// through createFile, so that the file on disk is either the old one or the new one.
+// through replaceFiles, so that the file on disk is either the old one or the new one.
 
 #include <span>
 #include <string>
@@ -14,8 +14,8 @@ class WordListImage {
   public:
     // The file createWordList writes: 100 empty lists.
     WordListImage();
-    // Reads the file at `path` whole. Throws IoError when it cannot be read or is not exactly
-    // kWordListFileSize bytes long.
+    // Reads the file at `path` whole, as last committed (store::readCommitted). Throws IoError when
+    // it cannot be read or is not exactly kWordListFileSize bytes long.
     static WordListImage load(const std::string& path);
 
     WordRecord read(int list, int slot) const;

@@ -1,8 +1,11 @@
 // Every change in place of a data file, failed at every file operation of its path in turn:
 // short writes of every length a record can be cut to, a full disk, an input/output error and a
-// kill. After a restart (what the next holder of the folder does first) every file is exactly
+// kill; the journal's own write cut at every byte after each earlier change, in the same run and
+// in the run before; a full disk at the journal's pages and at the write back; journals made up
+// by hand. After a restart (what the next holder of the folder does first) every file is exactly
 // the old one or the new one: no torn record, no pair made up, none lost; and no journal is
-// left live. The journal kept beside a file is not one of the data files compared.
+// left live. Before the restart, a reader sees the files as last committed. The journal kept
+// beside a file is not one of the data files compared.
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -17,6 +20,7 @@
 #include <map>
 
 #include "editor/ListEdits.h"
+#include "store/Change.h"
 #include "store/DataFiles.h"
 #include "store/Journal.h"
 #include "store/Settings.h"
@@ -63,7 +67,7 @@ int liveJournals() {
     for (const auto& entry : fs::directory_iterator(".")) {
         if (entry.path().filename().string().ends_with(".journal")) {
             store::RecordFile journal(entry.path().string());
-            live += store::readJournal(journal).has_value();
+            live += store::readJournal(journal).live.has_value();
         }
     }
     return live;
@@ -144,6 +148,19 @@ Folder restarted() {
     return dataOf(folderHere());
 }
 
+// The data files as a reader that does not hold the folder sees them now.
+Folder committed() {
+    store::setFaultHook({});
+    Folder files;
+    for (const std::string& name : store::kDataFileNames) {
+        if (fs::exists(name)) {
+            const auto bytes = store::readCommitted(name, 1 << 20);
+            files[name] = Bytes(bytes.begin(), bytes.end());
+        }
+    }
+    return files;
+}
+
 // Where a fault can strike an operation of this kind: each length a record can be cut to, a
 // full disk, an input/output error, and a kill (after a cut write too).
 std::vector<sweep::Fault> faultsOf(FileOp op) {
@@ -179,8 +196,10 @@ TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
                     return;
                 }
                 const bool failed = outcome == sweep::Outcome::Failed;
-                // Rolled back at once, or the journal waits for the restart.
+                // Rolled back at once, or the journal waits for the restart; either way a reader
+                // sees the files as last committed.
                 EXPECT_TRUE(!failed || dataOf(folderHere()) == old || liveJournals() > 0) << what;
+                EXPECT_EQ(state(committed()), failed ? "old" : "new") << what;
                 EXPECT_EQ(state(restarted()), failed ? "old" : "new")
                     << what << (failed ? ": failed" : ": done");
             });
@@ -193,6 +212,8 @@ TEST_F(JournalFaults, EveryFaultAtEveryOperationLeavesTheOldFilesOrTheNew) {
 // is and so is the file (it was never touched before the journal was on the disk).
 TEST_F(JournalFaults, AJournalThatIsNotWholeIsLeftAloneAndSoIsTheFile) {
     const store::JournalContent content{
+        7,
+        0x1234'5678'9abc'def0,
         store::kWordListFileSize,
         {{6800, std::vector<unsigned char>(68, 'a')}, {0, {1, 2, 3}}},
         {2049, 1234567}};
@@ -255,7 +276,7 @@ TEST_F(JournalFaults, OnlyALiveJournalOfTheSameFileIsWrittenBack) {
         bool writtenBack;
     } cases[] = {
         {"live, of this file", {}, {}, true},
-        {"marked empty", {}, store::markJournalEmpty, false},
+        {"marked empty", {}, [](store::RecordFile& j) { store::markJournalEmpty(j, 1); }, false},
         {"of a file put in place by a rename since",
          {},
          [](store::RecordFile&) {
@@ -263,12 +284,14 @@ TEST_F(JournalFaults, OnlyALiveJournalOfTheSameFileIsWrittenBack) {
              fs::rename("bu1.new", "bu1.dat");
          },
          false},
-        {"of a longer file", [](store::JournalContent& c) { c.fileSize += 1; }, {}, false},
+        {"of a longer file", [](store::JournalContent& c) { c.fileSize += 68; }, {}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         setFolder(dataOf(old_));
-        store::JournalContent content{store::kWordListFileSize,
+        store::JournalContent content{1,
+                                      99,
+                                      store::kWordListFileSize,
                                       {{header, std::vector<unsigned char>(68, 'x')}},
                                       store::RecordFile("bu1.dat").identity()};
         if (c.written) {
@@ -291,31 +314,224 @@ TEST_F(JournalFaults, OnlyALiveJournalOfTheSameFileIsWrittenBack) {
 // The kept journal holds a whole list's records; a bigger change grows it, and is rolled back
 // from it when killed.
 TEST_F(JournalFaults, ABiggerChangeGrowsTheJournal) {
-    const Bytes old(20000, 'o');
-    std::ofstream("big.dat", std::ios::binary) << old;
+    const Bytes old = contentOf("bu1.dat");
     std::vector<std::uintmax_t> sizes;
-    for (const std::int64_t length : {68, 100 * 68, 10000, 68}) {
-        SCOPED_TRACE(length);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            store::RecordFile file("big.dat");
-            const store::Extent extent{100, length};
-            file.beginChange({&extent, 1});
-            file.seek(100);
-            file.write(std::vector<unsigned char>(static_cast<std::size_t>(length), 'n'));
-            ::_exit(0);  // killed before the change stands
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        sizes.push_back(fs::file_size(".big.dat.journal"));
+    for (const std::int64_t records : {1, 100, 150, 1}) {
+        SCOPED_TRACE(records);
+        const std::int64_t length = records * store::kRecordSize;
+        ASSERT_TRUE(sweep::killedIn(
+            [&] {
+                store::RecordFile file("bu1.dat");
+                const store::Extent extent{6800, length};
+                store::Change change(file, {&extent, 1});
+                change.write(6800, std::vector<unsigned char>(static_cast<std::size_t>(length)));
+                ::_exit(0);  // killed before the change stands
+                return true;
+            },
+            [](FileOp, const std::string&) { return 0; }));
+        sizes.push_back(fs::file_size(".bu1.dat.journal"));
         EXPECT_GT(sizes.back(), static_cast<std::uintmax_t>(length));
-        EXPECT_TRUE(store::rollBackJournal("big.dat"));
-        EXPECT_EQ(contentOf("big.dat"), old);
+        EXPECT_NE(contentOf("bu1.dat"), old);
+        EXPECT_TRUE(store::rollBackJournal("bu1.dat"));
+        EXPECT_EQ(contentOf("bu1.dat"), old);
     }
     EXPECT_EQ(sizes[1], sizes[0]);  // a whole list fits the journal as first made
     EXPECT_GT(sizes[2], sizes[1]);
     EXPECT_EQ(sizes[3], sizes[2]);  // and it is never cut back
+}
+
+// The change that follows one that stood cuts its journal's write short at every byte and is
+// killed there, with the change before made in the same run or in the run before. The journal
+// of the change before is never taken for live again: readers and the restart give the files
+// as that change left them.
+TEST_F(JournalFaults, AJournalWriteCutShortNeverRevivesTheJournalBefore) {
+    const Change& append = kChanges[0];
+    const Change& settings = kChanges[std::size(kChanges) - 1];
+    int cases = 0;
+    for (const Change& earlier : kChanges) {
+        if (earlier.firstChange) {
+            continue;
+        }
+        const bool ofSettings = &earlier == &settings;
+        const Change& next = ofSettings ? settings : append;
+        const std::string journal = ofSettings ? ".agen.dat.journal" : ".bu1.dat.journal";
+        // What the next change's journal write holds: its original records, one or two.
+        const store::JournalContent shape{
+            1,
+            1,
+            0,
+            ofSettings ? std::vector<store::JournalEntry>{{0, std::vector<unsigned char>(112)}}
+                       : std::vector<store::JournalEntry>{{0, std::vector<unsigned char>(68)},
+                                                          {0, std::vector<unsigned char>(68)}},
+            {}};
+        const std::size_t written = store::encodeJournal(shape).size();
+        setFolder(old_);
+        earlier.run();
+        const Folder before = dataOf(folderHere());
+        for (const bool sameRun : {false, true}) {
+            for (std::size_t bytes = 0; bytes <= written; ++bytes) {
+                const std::string what =
+                    std::string(earlier.name) + (sameRun ? ", same run" : ", run before") + ", " +
+                    std::to_string(bytes) + " of " + std::to_string(written) + " bytes";
+                setFolder(old_);
+                if (!sameRun) {
+                    earlier.run();
+                }
+                bool cutting = false;
+                ASSERT_TRUE(sweep::killedIn(
+                    [&] {
+                        if (sameRun) {
+                            earlier.run();
+                        }
+                        cutting = true;
+                        next.run();
+                        return true;
+                    },
+                    [&](FileOp op, const std::string& path) {
+                        const bool cut = cutting && op == FileOp::Write && path == journal;
+                        cutting = cutting && !cut;
+                        return cut ? store::shortWrite(static_cast<int>(bytes)) : 0;
+                    }))
+                    << what;
+                EXPECT_TRUE(committed() == before) << what << ": a reader saw another list";
+                EXPECT_TRUE(restarted() == before) << what;
+                ++cases;
+            }
+        }
+    }
+    std::cout << "journal writes cut short: " << cases << " cases\n";
+}
+
+// Journals with a sound checksum that do not fit their file: of another file, of another size,
+// with extents off the records or outside the file. None is written back, nor laid over what a
+// reader reads; each stays as it is for `check` to report, and the next change of the file
+// writes its own over it.
+TEST_F(JournalFaults, AJournalThatDoesNotFitItsFileIsNeverApplied) {
+    const auto identity = [](const char* name) { return store::RecordFile(name).identity(); };
+    const auto records = [](int n) {
+        return std::vector<unsigned char>(static_cast<std::size_t>(n) * 68, 'x');
+    };
+    const std::int64_t list2 = std::int64_t{store::recordIndex(2, 0)} * 68;
+    std::ofstream("bu2.dat", std::ios::binary) << contentOf("bu1.dat");
+    const Folder given = folderHere();
+    const std::vector<store::WordRecord> oldPairs = listedit::readPairs(1, kList);
+    const struct {
+        const char* name;
+        const char* file;
+        std::int64_t size;
+        std::vector<store::JournalEntry> entries;
+        const char* identityOf;
+    } cases[] = {
+        {"size 1000", "bu1.dat", 1000, {{list2, records(1)}}, "bu1.dat"},
+        {"a record longer",
+         "bu1.dat",
+         store::kWordListFileSize + 68,
+         {{list2, records(1)}},
+         "bu1.dat"},
+        {"off the records",
+         "bu1.dat",
+         store::kWordListFileSize,
+         {{list2 + 4, records(1)}},
+         "bu1.dat"},
+        {"part of a record", "bu1.dat", store::kWordListFileSize, {{list2, {1, 2, 3}}}, "bu1.dat"},
+        {"past the end",
+         "bu1.dat",
+         store::kWordListFileSize,
+         {{store::kWordListFileSize - 68, records(2)}},
+         "bu1.dat"},
+        {"another file", "bu1.dat", store::kWordListFileSize, {{list2, records(1)}}, "bu2.dat"},
+        {"settings, part of the record",
+         "agen.dat",
+         store::kSettingsSize,
+         {{0, records(1)}},
+         "agen.dat"},
+        {"settings of a word-list file",
+         "agen.dat",
+         store::kWordListFileSize,
+         {{list2, records(1)}},
+         "agen.dat"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        setFolder(given);
+        const store::JournalContent content{5, 77, c.size, c.entries, identity(c.identityOf)};
+        ASSERT_TRUE(store::decodeJournal(store::encodeJournal(content)));
+        {
+            store::RecordFile journal(store::journalPath(c.file), store::RecordFile::Opening::Kept);
+            store::writeJournal(journal, content);
+            journal.close();
+        }
+        EXPECT_EQ(store::journalFit(c.file), store::JournalFit::LeftAlone);
+        EXPECT_TRUE(committed() == dataOf(given));
+        EXPECT_TRUE(listedit::readPairs(1, kList) == oldPairs);
+        const Folder left = folderHere();
+        store::recoverFolder(".", store::kDataFileNames);
+        EXPECT_TRUE(folderHere() == left) << "written back or touched";
+        // The next change writes its own journal over it, and stands.
+        if (std::string(c.file) == "bu1.dat") {
+            EXPECT_EQ(listedit::appendPair(1, kList, "ny", "new"), kPairs + 1);
+        } else {
+            store::saveSettings(store::loadSettings());
+        }
+        EXPECT_EQ(store::journalFit(c.file), store::JournalFit::None);
+    }
+}
+
+// A full disk where a copy-on-write filesystem needs new pages: at the journal's write (the
+// change is refused, nothing changed), or at a write of the file with every write back failing
+// too. Then the journal stays live, the file may stay torn, yet every reader (the editor's
+// reading included) sees the list as it was, and the next holder, or the next change, writes
+// it back once there is room.
+TEST_F(JournalFaults, AFullDiskAtTheJournalOrTheWriteBackShowsTheListAsItWas) {
+    int cases = 0;
+    const std::vector<store::WordRecord> oldPairs = listedit::readPairs(1, kList);
+    for (const Change& change : kChanges) {
+        if (change.firstChange) {
+            continue;
+        }
+        SCOPED_TRACE(change.name);
+        const bool ofSettings = &change == &kChanges[std::size(kChanges) - 1];
+        const std::string file = ofSettings ? "agen.dat" : "bu1.dat";
+        const std::string journal = "." + file + ".journal";
+        int dataWrites = 0;
+        setFolder(old_);
+        store::setFaultHook([&](FileOp op, const std::string& path) {
+            dataWrites += op == FileOp::Write && path == file;
+            return 0;
+        });
+        change.run();
+        // -1: the journal's write; k: the k-th write of the file, and every one after it.
+        for (int at = -1; at < dataWrites; ++at) {
+            for (const int code : {store::shortWrite(0), store::shortWrite(30), ENOSPC}) {
+                const std::string what =
+                    "write " + std::to_string(at) + ", code " + std::to_string(code);
+                setFolder(old_);
+                int seen = 0;
+                bool first = true;
+                store::setFaultHook([&](FileOp op, const std::string& path) {
+                    if (op != FileOp::Write) {
+                        return 0;
+                    }
+                    if (at < 0) {
+                        const bool fail = path == journal && first;
+                        first = first && !fail;
+                        return fail ? code : 0;
+                    }
+                    if (path != file || seen++ < at) {
+                        return 0;
+                    }
+                    return std::exchange(first, false) ? code : ENOSPC;
+                });
+                EXPECT_FALSE(sweep::failingWith<store::IoError>(change.run)()) << what;
+                store::setFaultHook({});
+                EXPECT_TRUE(committed() == dataOf(old_)) << what;
+                EXPECT_TRUE(listedit::readPairs(1, kList) == oldPairs) << what;
+                EXPECT_TRUE(restarted() == dataOf(old_)) << what;
+                ++cases;
+            }
+        }
+    }
+    std::cout << "full disk at the journal or the write back: " << cases << " cases\n";
 }
 
 // Once a replacement's intent is in the folder, the temporaries it names are only ever renamed:
@@ -348,8 +564,8 @@ TEST_F(JournalFaults, AReplacementNeverRemovesWhatItsIntentNames) {
             }
         }
         const Folder after = restarted();
-        EXPECT_TRUE(after == (intentLeft ? fresh : dataOf(old_)))
-            << (intentLeft ? "not finished" : "not the old files");
+        EXPECT_TRUE(after == fresh || (!intentLeft && after == dataOf(old_)))
+            << (intentLeft ? "not finished" : "neither the old files nor the new");
     };
     sweep::run(
         ops, faults, [&] { setFolder(old_); }, replace, check);

@@ -5,15 +5,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <optional>
 #include <random>
 #include <thread>
 
+#include "store/Change.h"
 #include "store/File.h"
+#include "store/FolderLock.h"
 #include "store/Journal.h"
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/FaultSweep.h"
 #include "tests/support/ToolRun.h"
+#include "tool/import/Importing.h"
 #include "tool/backup/Recovery.h"
 #include "tool/backup/Snapshots.h"
 #include "tool/Tool.h"
@@ -37,6 +41,8 @@ class RestoreTest : public DataFolderTest {
             image.save(dataFile(QStringLiteral("bu%1.dat").arg(language)).toStdString());
         }
     }
+    std::optional<tool::ImportPlan> plan_;
+
     // The data files only (not the snapshots), by name.
     Files dataFiles() const {
         Files files;
@@ -64,6 +70,13 @@ TEST_F(RestoreTest, EveryFaultLeavesTheWholeOldSetOrTheWholeNewOne) {
          [](RestoreTest& t) {
              tool::restoreArchive(t.data(), {t.file("new.tar.gz"), {}, false});
          }},
+        {"an import that makes agen.dat and bu3.dat",
+         [](RestoreTest& t) {
+             writeFile(t.file("w.csv"), "katt,cat\nhund,dog\n");
+             t.plan_ = tool::planImport(t.file("w.csv"), t.data(), QStringLiteral("3"),
+                                        QStringLiteral("1"), {});
+         },
+         [](RestoreTest& t) { tool::carryOut(*t.plan_); }},
         {"check --fix",
          [](RestoreTest& t) {
              t.makeFiles("old");
@@ -113,7 +126,7 @@ TEST_F(RestoreTest, EveryFaultLeavesTheWholeOldSetOrTheWholeNewOne) {
             EXPECT_TRUE(outcome == sweep::Outcome::Done ? state == "new" : state != "a mix")
                 << what << ": " << state;
             const QStringList left = QDir(data()).entryList(QDir::Files | QDir::Hidden);
-            EXPECT_EQ(left.size(), static_cast<qsizetype>(old.size()))
+            EXPECT_EQ(left.size(), static_cast<qsizetype>((state == "new" ? fresh : old).size()))
                 << what << ": " << left.join(' ').toStdString();
         };
         cases += sweep::run(ops, faultsOf, reset, act, check);
@@ -283,6 +296,67 @@ TEST_F(RestoreTest, TheNextHolderClearsWhatInterruptedWorkLeft) {
     writeFile(dataFile(store::kIntentName), bytesOf(store::encodeIntent(other)).chopped(1));
     tool::recoverDataFolder(data());
     EXPECT_EQ(dataFiles(), expected);
+}
+
+// A change of bu1.dat killed half-way leaves the file torn and its journal live. While the
+// program holds the folder, `show`, `export`, `backup` and `check` read the files as last
+// committed; with the folder free they roll the change back first, and a crafted journal
+// beside a file is reported by `check` and left alone.
+TEST_F(RestoreTest, ReadersAfterAKillSeeTheFilesAsLastCommitted) {
+    makeFiles("a");
+    const auto withoutJournals = [](Files files) {
+        std::erase_if(files, [](const auto& f) { return f.first.endsWith(".journal"); });
+        return files;
+    };
+    const Files committed = dataFiles();
+    const QStringList show{"show", "--language", "1", "--list", "3"};
+    const QStringList exportCsv{"export", "--language", "1", "--format", "csv"};
+    const ToolResult shown = run(show);
+    const ToolResult exported = run(exportCsv);
+    ASSERT_EQ(shown.status, 0);
+    const std::string bu1 = dataFile("bu1.dat").toStdString();
+    const std::int64_t list3 = std::int64_t{store::recordIndex(3, 0)} * store::kRecordSize;
+    ASSERT_TRUE(sweep::killedIn(
+        [&] {
+            store::RecordFile file(bu1);
+            const store::Extent extent{list3, 2 * store::kRecordSize};
+            store::Change change(file, {&extent, 1});
+            change.write(list3 + 4, std::vector<unsigned char>(40, 'X'));  // half a header
+            ::_exit(0);
+            return true;
+        },
+        [](store::FileOp, const std::string&) { return 0; }));
+    ASSERT_NE(dataFiles().at("bu1.dat"), committed.at("bu1.dat"));
+    const Files torn = dataFiles();
+    {
+        const store::FolderLock program(data().toStdString());
+        ASSERT_EQ(program.state(), store::FolderLock::State::Held);
+        EXPECT_EQ(run(show).out, shown.out);
+        EXPECT_EQ(run(exportCsv).out, exported.out);
+        ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
+        EXPECT_EQ(tool::readArchive(file("b.tar.gz")).files, committed);
+        EXPECT_EQ(run({"check"}).status, 0);
+        EXPECT_EQ(dataFiles(), torn);  // nothing written while the program holds the folder
+    }
+    EXPECT_EQ(run(show).out, shown.out);
+    EXPECT_EQ(withoutJournals(dataFiles()), committed);  // rolled back by `show`: it was free
+
+    // A journal made up for another file: left alone and reported.
+    store::RecordFile other(dataFile("bu2.dat").toStdString());
+    const store::JournalContent crafted{9,
+                                        9,
+                                        store::kWordListFileSize,
+                                        {{list3, std::vector<unsigned char>(68, 'Y')}},
+                                        other.identity()};
+    other.close();
+    store::RecordFile journal(store::journalPath(bu1), store::RecordFile::Opening::Kept);
+    store::writeJournal(journal, crafted);
+    journal.close();
+    const ToolResult checked = run({"check"});
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_NE(checked.out.find(".bu1.dat.journal"), std::string::npos) << checked.out;
+    EXPECT_EQ(run(show).out, shown.out);
+    EXPECT_EQ(withoutJournals(dataFiles()), committed);
 }
 
 }  // namespace

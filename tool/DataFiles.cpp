@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "store/Change.h"
 #include "store/DataFiles.h"
 #include "tool/Base.h"
 
@@ -31,11 +32,23 @@ FileSet readDataFiles(const QString& folder) {
             continue;
         }
         // A FIFO or a device, which would block the reading or never end it, is refused unread.
-        files[name] =
-            readRegularFile(path, kLargestDataFile,
-                            Tr::tr("%1 has %2 bytes, far more than a data file of ordlykta")
-                                .arg(path)
-                                .arg(info.size()));
+        if (!info.isFile()) {
+            throw Refusal(Tr::tr("%1: not a regular file").arg(path));
+        }
+        // As last committed: a change under way or cut short is not read.
+        std::vector<unsigned char> bytes;
+        try {
+            bytes = store::readCommitted(path.toStdString(), std::size_t{kLargestDataFile} + 1);
+        } catch (const store::IoError& e) {
+            throw Refusal(Tr::tr("%1 cannot be read: %2").arg(path, QString::fromUtf8(e.what())));
+        }
+        if (bytes.size() > std::size_t{kLargestDataFile}) {
+            throw Refusal(Tr::tr("%1 has %2 bytes, far more than a data file of ordlykta")
+                              .arg(path)
+                              .arg(info.size()));
+        }
+        files[name] = QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size()));
     }
     return files;
 }

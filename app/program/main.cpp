@@ -4,10 +4,10 @@
 #include "app/Unit1.h"
 #include "app/program/Program.h"
 #include "menu/Unit2.h"
+#include "store/Change.h"
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
-#include "store/Journal.h"
 #include "ui/Dialogs.h"
 
 int main(int argc, char* argv[]) {

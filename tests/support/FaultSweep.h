@@ -51,6 +51,35 @@ inline std::vector<store::FileOp> operationsOf(const Action& act) {
     return ops;
 }
 
+// The store's fault hook, with the path of each operation.
+using Hook = std::function<int(store::FileOp, const std::string& path)>;
+
+// Runs `act` in a child process with `hook` as the store's fault hook; the child ends as if
+// killed at the first file operation after one the hook failed, or at the end when that fault
+// was the last operation. False when the hook failed none.
+inline bool killedIn(const Action& act, const Hook& hook) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        bool faulted = false;
+        store::setFaultHook([&](store::FileOp op, const std::string& path) {
+            if (faulted) {
+                ::_exit(0);
+            }
+            const int code = hook(op, path);
+            faulted = code != 0;
+            return code;
+        });
+        try {
+            act();
+        } catch (...) {
+        }
+        ::_exit(faulted ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
 // Each fault `faults` gives for each operation in `ops`, after `reset`; returns the cases run.
 inline int run(const std::vector<store::FileOp>& ops,
                const std::function<std::vector<Fault>(store::FileOp)>& faults,
@@ -63,30 +92,27 @@ inline int run(const std::vector<store::FileOp>& ops,
                                      std::to_string(ops.size()) + ", " + fault.what;
             reset();
             std::size_t seen = 0;
-            store::setFaultHook([&](store::FileOp, const std::string&) {
-                const std::size_t now = seen++;
-                if (fault.killed && now == at + (fault.code != 0 ? 1 : 0)) {
-                    ::_exit(0);
-                }
-                return now == at ? fault.code : 0;
-            });
+            const Hook hook = [&](store::FileOp, const std::string&) {
+                return seen++ == at ? fault.code : 0;
+            };
             Outcome outcome = Outcome::Killed;
             if (!fault.killed) {
+                store::setFaultHook(hook);
                 outcome = act() ? Outcome::Done : Outcome::Failed;
-            } else if (const pid_t child = ::fork(); child == 0) {
-                try {
-                    act();
-                } catch (...) {
-                }
-                // A fault after which no operation of the seam came: the kill is at the end.
-                ::_exit(fault.code != 0 && seen > at ? 0 : 1);
+                store::setFaultHook({});
+            } else if (fault.code != 0) {
+                EXPECT_TRUE(killedIn(act, hook)) << what << ": not killed";
             } else {
-                int status = 0;
-                EXPECT_TRUE(child > 0 && ::waitpid(child, &status, 0) == child &&
-                            WIFEXITED(status) && WEXITSTATUS(status) == 0)
+                // Killed before the operation: the fault is the kill itself.
+                EXPECT_TRUE(killedIn(act,
+                                     [&](store::FileOp, const std::string&) {
+                                         if (seen++ == at) {
+                                             ::_exit(0);
+                                         }
+                                         return 0;
+                                     }))
                     << what << ": not killed";
             }
-            store::setFaultHook({});
             check(outcome, what);
             ++cases;
         }

@@ -13,7 +13,7 @@ inline bool isEmptyJournal(const QString& path) {
     }
     try {
         store::RecordFile journal(path.toStdString());
-        return !store::readJournal(journal);
+        return !store::readJournal(journal).live;
     } catch (const store::IoError&) {
         return false;
     }

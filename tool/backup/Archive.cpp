@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "store/Change.h"
 #include "store/DataFiles.h"
 #include "store/Settings.h"
 #include "store/WordList.h"

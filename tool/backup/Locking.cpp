@@ -27,4 +27,18 @@ std::unique_ptr<store::FolderLock> holdDataFolder(const QString& folder, const Q
     return lock;
 }
 
+void recoverIfFree(const QString& folder) {
+    if (!QFileInfo(folder).isDir()) {
+        return;
+    }
+    const store::FolderLock lock(folder.toStdString());
+    if (lock.state() == store::FolderLock::State::Held) {
+        try {
+            recoverDataFolder(folder);
+        } catch (const Refusal&) {
+            // a full disk, say: the files are read as last committed all the same
+        }
+    }
+}
+
 }  // namespace tool

@@ -24,4 +24,10 @@ class FolderBusy : public Refusal {
 // refused as another's would be.
 std::unique_ptr<store::FolderLock> holdDataFolder(const QString& folder, const QString& command);
 
+// What a reading command does first: when the folder is free, takes its lock for a moment and
+// recovers (rolls back a change cut short, finishes a replacement); when another holds it, or
+// the recovery fails, does nothing: the data files are read as last committed either way
+// (store::readCommitted).
+void recoverIfFree(const QString& folder);
+
 }  // namespace tool

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "store/Change.h"
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/Journal.h"
@@ -204,6 +205,12 @@ CheckResult checkFolder(const QString& dataFolder, bool fix) {
     CheckResult result;
     const FileSet files = readDataFiles(dataFolder);
     result.filesBefore = namesOf(files);
+    for (const std::string& name : store::kDataFileNames) {
+        const std::string path = (dataFolder + QLatin1Char('/')).toStdString() + name;
+        if (store::journalFit(path) == store::JournalFit::LeftAlone) {
+            result.journalsLeftAlone.append(QString::fromStdString(store::journalPath(path)));
+        }
+    }
     for (const Finding& f : findProblems(files)) {
         result.findings.push_back({f, placeOf(f), describeFinding(f)});
         if (f.kind == Finding::WrongSize && !result.soundCopies.count(f.file)) {

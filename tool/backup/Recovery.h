@@ -74,6 +74,9 @@ struct CheckResult {
     // For each file of the wrong size: the newest snapshot that holds a sound copy of it
     // (restore it with --only), or empty when none does.
     std::map<QString, QString> soundCopies;
+    // Journals beside data files that are whole but never written back: of another file, of
+    // another size, or with extents off the file's records.
+    QStringList journalsLeftAlone;
     bool allMended() const;
 };
 

@@ -4,12 +4,14 @@
 
 #include "tool/backup/Archive.h"
 #include "tool/commands/Options.h"
+#include "tool/backup/Locking.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
 
 namespace tool {
 
-// Reads only: it works while the program runs, and copies the files as they are on disk.
+// Reads only: it works while the program runs, and copies the files as last committed (a change
+// under way or cut short is not in the archive).
 int backup(Call& call) {
     Options options(call);
     const QCommandLineOption output(QStringLiteral("output"), QString(), QStringLiteral("FILE"));
@@ -18,6 +20,7 @@ int backup(Call& call) {
         return kDone;
     }
     const QString data = options.dataFolder();
+    recoverIfFree(data);
     const FileSet files = readDataFiles(data);
     if (files.empty()) {
         throw Refusal(Tr::tr("%1 holds no data files to back up").arg(data));

@@ -19,6 +19,8 @@ int check(Call& call) {
     std::unique_ptr<store::FolderLock> lock;
     if (fixing) {
         lock = holdDataFolder(data, QStringLiteral("check --fix"));
+    } else {
+        recoverIfFree(data);
     }
     const CheckResult result = checkFolder(data, fixing);
     QString report;
@@ -37,8 +39,14 @@ int check(Call& call) {
                             "it with: ordlykta restore %2 --only %1 --data %3\n")
                             .arg(name, snapshot, data);
     }
+    for (const QString& journal : result.journalsLeftAlone) {
+        report += Tr::tr(
+                      "%1: a rollback journal that does not fit its file (another file, size "
+                      "or place), left alone\n")
+                      .arg(journal);
+    }
     print(call.out, report);
-    if (result.findings.empty()) {
+    if (result.findings.empty() && result.journalsLeftAlone.isEmpty()) {
         print(call.out, Tr::tr("%1: all is well\n").arg(data));
         return kDone;
     }

@@ -2,6 +2,7 @@
 #include <random>
 
 #include "tool/commands/Options.h"
+#include "tool/backup/Locking.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
 #include "tool/formats/Formats.h"
@@ -47,6 +48,7 @@ int exportLists(Call& call) {
         sheet.shuffleSeed = std::random_device{}();
     }
 
+    recoverIfFree(options.dataFolder());
     const DataFolder folder(options.dataFolder());
     const int language = folder.language(options.value(QStringLiteral("language")));
     const store::WordListImage image = folder.wordList(language);

@@ -1,4 +1,5 @@
 #include "tool/commands/Options.h"
+#include "tool/backup/Locking.h"
 #include "tool/Words.h"
 #include "tool/commands/Commands.h"
 
@@ -19,6 +20,7 @@ int show(Call& call) {
     if (!options.parse()) {
         return kDone;
     }
+    recoverIfFree(options.dataFolder());
     const DataFolder folder(options.dataFolder());
     QString text;
     if (!options.isSet(QStringLiteral("language"))) {
