@@ -30,10 +30,10 @@ struct PairKey {
 // One typed answer as a quiz screen gives it.
 struct Answer {
     PairKey pair;
-    int list = 0;        // the list it was asked from
-    std::string typed;   // as compared: Windows-1252, cut to the word length
+    int list = 0;       // the list it was asked from
+    std::string typed;  // as compared: Windows-1252, cut to the word length
     bool right = false;
-    bool first = true;   // false for a repeat of the wrongly answered pairs
+    bool first = true;  // false for a repeat of the wrongly answered pairs
 };
 
 struct AnswerRecord {
