@@ -10,6 +10,8 @@
 #include "learn/Unit4.h"
 #include "memory/Database.h"
 #include "memory/Fsrs.h"
+#include "menu/Unit2.h"
+#include "quiz/ReviewScreen.h"
 #include "quiz/Unit5.h"
 #include "tests/support/Fixture.h"
 #include "ui/Text.h"
@@ -33,13 +35,19 @@ class MemoryScreenTest : public ProgramTest {
         openFromMenu(&quiz());
     }
     // Answers the `questions` questions of a pass, the Swedish words in `wrong` with "fel".
-    void answerAll(int questions, const std::set<QString>& wrong = {}) {
+    // Returns the Swedish words in the order asked.
+    QStringList answerAll(int questions, const std::set<QString>& wrong = {}) {
+        return answerOn(quiz(), questions, wrong);
+    }
+    QStringList answerOn(quiz::QuizScreen& s, int questions, const std::set<QString>& wrong = {}) {
         const std::map<QString, QString> right(kFour.begin(), kFour.end());
+        QStringList asked;
         for (int i = 0; i < questions; ++i) {
-            const QString swedish = quiz().lblSVE->text();
-            type(quiz().edtFOR, wrong.count(swedish) ? "fel" : right.at(swedish));
-            click(quiz().buttNEXT);
+            asked << s.lblSVE->text();
+            type(s.edtFOR, wrong.count(asked.back()) ? "fel" : right.at(asked.back()));
+            click(s.buttNEXT);
         }
+        return asked;
     }
     // Every answer kept, by Swedish word: (typed, right, first) in order.
     using Kept = std::map<std::string, std::vector<std::tuple<std::string, bool, bool>>>;
@@ -156,4 +164,40 @@ TEST_F(MemoryScreenTest, ADamagedOrLockedDatabaseNeverStopsTheQuiz) {
         EXPECT_EQ(answers.size(), 1u) << swedish;  // the second pass was lost, nothing else
     }
     EXPECT_EQ(fileBytes("bu1.dat"), words);
+}
+
+TEST_F(MemoryScreenTest, TodaysWordsAreAskedAsAQuizAndMoveTheSchedule) {
+    openQuiz();
+    answerAll(4, {"katt", "ko"});
+    quiz::ReviewScreen& review = program().review();
+
+    // The same day nothing is due yet: the wrong ones come back tomorrow.
+    program().startReview(1);
+    EXPECT_EQ(review.lblKAPITEL->text(), "Repetera dagens ord");
+    EXPECT_EQ(review.pairCount(), 0);
+    EXPECT_EQ(review.lblMESS->text(), " Inga ord att repetera i dag. Nästa: 2026-12-08.");
+    review.hide();
+
+    now.seconds += 86400;
+    program().startReview(1);
+    EXPECT_EQ(review.pairCount(), 2);
+    EXPECT_EQ(answerOn(review, 2, {"ko"}), QStringList({"katt", "ko"}));
+    EXPECT_EQ(review.lblMESS->text(), " Klart: 1 av 2 rätt. Klicka på # för att se rätt svar.");
+    dialogs.expectConfirm("Förhör felsvarade glosor", true);
+    click(review.buttNEXT);
+    EXPECT_EQ(answerOn(review, 1), QStringList{"ko"});
+    EXPECT_EQ(review.lblMESS->text(), " Bra gjort! Alla rätt!");
+
+    auto s = schedules();
+    EXPECT_EQ(s["katt"].schedule.reps, 2);
+    EXPECT_EQ(s["katt"].schedule.lapses, 0);
+    EXPECT_EQ(s["katt"].schedule.lastDay, today());
+    EXPECT_GT(s["katt"].schedule.dueDay(), today() + 1);
+    EXPECT_EQ(s["ko"].schedule.lapses, 1);
+    EXPECT_EQ(s["ko"].schedule.dueDay(), today() + 1);
+    EXPECT_EQ(kept()["ko"].size(), 3u);  // yesterday, today, its repeat
+
+    click(review.buttMENU);
+    EXPECT_TRUE(screens().menu->isVisible());
+    EXPECT_FALSE(review.isVisible());
 }
