@@ -31,6 +31,31 @@ std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int lang
     }
 }
 
+QStringList answersProblems(const QString& dataFolder) {
+    const QString name = QString::fromUtf8(memory::kDatabaseName);
+    const std::string path = QDir(dataFolder).filePath(name).toStdString();
+    if (!memory::databaseExists(path)) {
+        return {};
+    }
+    QStringList problems;
+    try {
+        for (const std::string& finding : memory::Database(path, false).integrityCheck()) {
+            problems << name + QStringLiteral(": ") + QString::fromStdString(finding);
+        }
+    } catch (const memory::Error& e) {
+        problems << Tr::tr(
+                        "%1 cannot be read (%2); the program sets it aside and begins a new "
+                        "one at the next answer")
+                        .arg(name, QString::fromUtf8(e.what()));
+    }
+    return problems;
+}
+
+QStringList answersSetAside(const QString& dataFolder) {
+    return QDir(dataFolder)
+        .entryList({QStringLiteral("ordlykta-damaged-*.db")}, QDir::Files, QDir::Name);
+}
+
 int learnerToday() {
     return memory::dayOf(memory::systemNow());
 }
