@@ -17,17 +17,40 @@ QString words(const std::string& stored) {
 
 }  // namespace
 
-std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language) {
-    const std::string path =
-        QDir(dataFolder).filePath(QString::fromUtf8(memory::kDatabaseName)).toStdString();
+namespace {
+
+std::string databasePath(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QString::fromUtf8(memory::kDatabaseName)).toStdString();
+}
+
+Refusal unreadable(const std::string& path, const memory::Error& e) {
+    return Refusal(Tr::tr("ordlykta: the answers database %1 cannot be read: %2")
+                       .arg(QString::fromStdString(path), QString::fromUtf8(e.what())));
+}
+
+}  // namespace
+
+std::vector<memory::PairState> readPairs(const QString& dataFolder, int language) {
+    const std::string path = databasePath(dataFolder);
     if (!memory::databaseExists(path)) {
         return {};
     }
     try {
-        return memory::Database(path, false).history(language);
+        return memory::Database(path, memory::Database::Access::Read).pairs(language);
     } catch (const memory::Error& e) {
-        throw Refusal(Tr::tr("ordlykta: the answers database %1 cannot be read: %2")
-                          .arg(QString::fromStdString(path), QString::fromUtf8(e.what())));
+        throw unreadable(path, e);
+    }
+}
+
+std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language) {
+    const std::string path = databasePath(dataFolder);
+    if (!memory::databaseExists(path)) {
+        return {};
+    }
+    try {
+        return memory::Database(path, memory::Database::Access::Read).history(language);
+    } catch (const memory::Error& e) {
+        throw unreadable(path, e);
     }
 }
 
@@ -39,7 +62,8 @@ QStringList answersProblems(const QString& dataFolder) {
     }
     QStringList problems;
     try {
-        for (const std::string& finding : memory::Database(path, false).integrityCheck()) {
+        const memory::Database db(path, memory::Database::Access::Read);
+        for (const std::string& finding : db.integrityCheck()) {
             problems << name + QStringLiteral(": ") + QString::fromStdString(finding);
         }
     } catch (const memory::Error& e) {
