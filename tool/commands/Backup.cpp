@@ -2,10 +2,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "tool/Output.h"
 #include "tool/backup/Archive.h"
-#include "tool/commands/Commands.h"
 #include "tool/commands/Options.h"
+#include "tool/Output.h"
+#include "tool/commands/Commands.h"
 
 namespace tool {
 

@@ -1,6 +1,6 @@
+#include "tool/commands/Options.h"
 #include "tool/backup/Recovery.h"
 #include "tool/commands/Commands.h"
-#include "tool/commands/Options.h"
 
 namespace tool {
 

@@ -1,9 +1,9 @@
 #include <QDir>
 #include <random>
 
+#include "tool/commands/Options.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
-#include "tool/commands/Options.h"
 #include "tool/formats/Formats.h"
 
 namespace tool {

@@ -1,9 +1,9 @@
 #include <QFileInfo>
 
+#include "tool/import/Importing.h"
+#include "tool/commands/Options.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
-#include "tool/commands/Options.h"
-#include "tool/import/Importing.h"
 
 namespace tool {
 namespace {

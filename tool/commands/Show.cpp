@@ -1,6 +1,6 @@
+#include "tool/commands/Options.h"
 #include "tool/Words.h"
 #include "tool/commands/Commands.h"
-#include "tool/commands/Options.h"
 
 namespace tool {
 namespace {
