@@ -1,8 +1,9 @@
-# Checks that includes run one way: store <- text <- ui, state <- the screens <- app, and
-# store <- text <- tool. Each folder may include its own headers and those of the folders listed
-# for it, nothing else. Inside tool/ the rooms run one way too: the base and the data folder at
-# its top, then formats/, backup/, import/, commands/, and the dispatcher (Tool.*, main.cpp)
-# last. And no two files of the folders in knot_free include each other.
+# Checks that includes run one way: store <- text <- ui, state <- the screens <- app,
+# store <- memory <- the screens, and store <- text, memory <- tool. Each folder may include its
+# own headers and those of the folders listed for it, nothing else. Inside tool/ the rooms run one
+# way too: the base and the data folder at its top, then formats/, backup/, import/, commands/,
+# and the dispatcher (Tool.*, main.cpp) last. And no two files of the folders in knot_free
+# include each other.
 # Run as: cmake -DROOT=<source folder> -P include_layers.cmake
 
 cmake_minimum_required(VERSION 3.25)
@@ -10,16 +11,17 @@ cmake_minimum_required(VERSION 3.25)
 set(allowed_store store)
 set(allowed_text text store)
 set(allowed_drill drill store)
+set(allowed_memory memory store)
 set(allowed_ui ui text store)
 set(allowed_state state ui text store)
-set(allowed_menu menu state ui store)
-set(allowed_editor editor state ui store)
-set(allowed_learn learn drill state ui store)
-set(allowed_quiz quiz drill state ui store)
-set(allowed_info info ui store)
-set(allowed_tool tool text store)
-set(allowed_window window tool text store)
-set(folders store text drill ui state menu editor learn quiz info tool window)
+set(allowed_menu menu memory state ui store)
+set(allowed_editor editor memory state ui store)
+set(allowed_learn learn memory drill state ui store)
+set(allowed_quiz quiz memory drill state ui store)
+set(allowed_info info memory ui store)
+set(allowed_tool tool memory text store)
+set(allowed_window window tool memory text store)
+set(folders store text drill memory ui state menu editor learn quiz info tool window)
 
 # The folders where no two files may include each other.
 set(knot_free tool)

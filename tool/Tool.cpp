@@ -67,6 +67,21 @@ const std::array kCommands = {
                               "open the word lists' window: import (FILE, when given), export "
                               "and print, backups, check"),
             "ordlykta window glosor.csv", window},
+    Command{"review", "[--data DIR] [--language L]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "start the program on today's words: the pairs due for review, "
+                              "asked as a quiz"),
+            "ordlykta review --language Engelska", review},
+    Command{"due", "[--data DIR] [--language L] [--json]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "list the pairs due for review today, the least retrievable "
+                              "first; --json as a JSON array"),
+            "ordlykta due --language 1 --json", due},
+    Command{"history", "[--data DIR] [--language L [--list N]] [--json | --format csv]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "every answered pair with its schedule and every answer typed; "
+                              "--json as a JSON array, --format csv one row per answer"),
+            "ordlykta history --format csv > svar.csv", history},
 };
 
 const Command* findCommand(const QString& name) {

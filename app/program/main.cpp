@@ -1,14 +1,29 @@
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/Unit1.h"
 #include "app/program/Program.h"
 #include "menu/Unit2.h"
 #include "store/Change.h"
+#include "memory/Memory.h"
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
 #include "ui/Dialogs.h"
+
+namespace {
+
+// "--review [1|2|3]": start on today's words of that language (0: the current one); -1 without.
+int reviewLanguage(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--review"));
+    if (at < 0) {
+        return -1;
+    }
+    return at + 1 < arguments.size() ? std::max(0, arguments[at + 1].toInt()) : 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -36,15 +51,25 @@ int main(int argc, char* argv[]) {
     ui::Context context{dialogs, [] { QApplication::exit(0); }};
     // The start screen goes on the display first; the other screens are built as soon as the
     // event loop runs, which is before anything the user does reaches them.
-    Program program(context, Program::StartFirst{});
+    // The answers database is opened once the first window is on the screen, and made only
+    // when the first answer is to be kept.
+    memory::Keeper memory(".", memory::systemNow);
+    Program program(context, Program::StartFirst{}, memory);
+    const QStringList arguments = QApplication::arguments();
+    const int review = reviewLanguage(arguments);
+    if (review >= 0) {
+        memory.open();
+        program.startReview(review);
+        return QApplication::exec();
+    }
     program.screens.start->showCentred();
     // "--screen learn|quiz" (the words' window after an import): on to the current list's learn
     // or quiz screen, through the start screen and the menu as the buttons go.
-    const QStringList arguments = QApplication::arguments();
     const qsizetype screen = arguments.indexOf(QStringLiteral("--screen"));
     const QString target = screen > 0 ? arguments.value(screen + 1) : QString();
-    QTimer::singleShot(0, [&program, target] {
+    QTimer::singleShot(0, [&program, &memory, target] {
         program.buildScreens();
+        memory.open();
         if (target == QLatin1String("learn") || target == QLatin1String("quiz")) {
             program.screens.start->BitBtn1->click();
             program.screens.menu->optKAP->click();

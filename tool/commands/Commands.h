@@ -39,5 +39,8 @@ int backups(Call& call);
 int restore(Call& call);
 int check(Call& call);
 int window(Call& call);
+int review(Call& call);
+int due(Call& call);
+int history(Call& call);
 
 }  // namespace tool
