@@ -15,8 +15,8 @@
 
 #include "bench/BenchSupport.h"
 #include "store/Settings.h"
-#include "tool/Archive.h"
-#include "tool/Snapshots.h"
+#include "tool/backup/Archive.h"
+#include "tool/backup/Snapshots.h"
 
 extern char** environ;
 

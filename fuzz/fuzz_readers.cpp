@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "tool/Archive.h"
-#include "tool/Encodings.h"
-#include "tool/ImportPlan.h"
+#include "tool/backup/Archive.h"
+#include "tool/formats/Encodings.h"
+#include "tool/import/ImportPlan.h"
 #include "tool/Tool.h"
 #include "tool/formats/Formats.h"
 

@@ -11,7 +11,7 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/ToolRun.h"
-#include "tool/Snapshots.h"
+#include "tool/backup/Snapshots.h"
 #include "tool/Tool.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "store/WordListImage.h"
 #include "tests/support/FaultSweep.h"
 #include "tests/support/ToolRun.h"
-#include "tool/Recovery.h"
-#include "tool/Snapshots.h"
+#include "tool/backup/Recovery.h"
+#include "tool/backup/Snapshots.h"
 #include "tool/Tool.h"
 
 namespace {

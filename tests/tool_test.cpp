@@ -12,7 +12,7 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/ToolRun.h"
-#include "tool/Importing.h"
+#include "tool/import/Importing.h"
 #include "tool/Tool.h"
 #include "tool/formats/Formats.h"
 

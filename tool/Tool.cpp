@@ -6,8 +6,8 @@
 #include <new>
 
 #include "store/File.h"
-#include "tool/Encodings.h"
-#include "tool/Options.h"
+#include "tool/formats/Encodings.h"
+#include "tool/commands/Options.h"
 #include "tool/commands/Commands.h"
 #include "tool/commands/Start.h"
 

@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <QUrl>
 
-#include "tool/Options.h"
+#include "tool/commands/Options.h"
 #include "window/Text.h"
 #include "window/Window.h"
 

@@ -16,7 +16,7 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tool/Output.h"
-#include "tool/Snapshots.h"
+#include "tool/backup/Snapshots.h"
 #include "tool/Words.h"
 #include "window/Asker.h"
 #include "window/ExportPage.h"

@@ -2,8 +2,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "tool/Archive.h"
-#include "tool/Options.h"
+#include "tool/backup/Archive.h"
+#include "tool/commands/Options.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
 

@@ -1,5 +1,5 @@
-#include "tool/Options.h"
-#include "tool/Recovery.h"
+#include "tool/commands/Options.h"
+#include "tool/backup/Recovery.h"
 #include "tool/commands/Commands.h"
 
 namespace tool {

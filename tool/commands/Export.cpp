@@ -1,7 +1,7 @@
 #include <QDir>
 #include <random>
 
-#include "tool/Options.h"
+#include "tool/commands/Options.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
 #include "tool/formats/Formats.h"

@@ -1,7 +1,7 @@
 #include <QFileInfo>
 
-#include "tool/Importing.h"
-#include "tool/Options.h"
+#include "tool/import/Importing.h"
+#include "tool/commands/Options.h"
 #include "tool/Output.h"
 #include "tool/commands/Commands.h"
 

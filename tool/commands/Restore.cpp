@@ -1,6 +1,6 @@
-#include "tool/Locking.h"
-#include "tool/Options.h"
-#include "tool/Recovery.h"
+#include "tool/backup/Locking.h"
+#include "tool/commands/Options.h"
+#include "tool/backup/Recovery.h"
 #include "tool/commands/Commands.h"
 
 namespace tool {

@@ -10,10 +10,10 @@
 #include <cstring>
 
 #include "store/FolderLock.h"
-#include "tool/Archive.h"
+#include "tool/backup/Archive.h"
 #include "tool/Base.h"
-#include "tool/Recovery.h"
-#include "tool/Snapshots.h"
+#include "tool/backup/Recovery.h"
+#include "tool/backup/Snapshots.h"
 
 namespace tool {
 namespace {

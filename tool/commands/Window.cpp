@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "tool/Options.h"
+#include "tool/commands/Options.h"
 #include "tool/commands/Commands.h"
 
 namespace tool {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "tool/Base.h"
-#include "tool/Encodings.h"
+#include "tool/formats/Encodings.h"
 #include "tool/formats/Formats.h"
 
 namespace tool {

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "tool/Base.h"
-#include "tool/Encodings.h"
+#include "tool/formats/Encodings.h"
 #include "tool/formats/Formats.h"
 
 namespace tool {

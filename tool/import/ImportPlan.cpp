@@ -1,9 +1,9 @@
-#include "tool/ImportPlan.h"
+#include "tool/import/ImportPlan.h"
 
 #include <algorithm>
 
 #include "tool/Base.h"
-#include "tool/Encodings.h"
+#include "tool/formats/Encodings.h"
 
 namespace tool {
 namespace {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "tool/ImportPlan.h"
+#include "tool/import/ImportPlan.h"
 #include "tool/formats/Formats.h"
 
 namespace tool {

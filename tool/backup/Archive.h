@@ -7,16 +7,9 @@
 #include <QStringList>
 #include <map>
 
+#include "tool/DataFiles.h"
+
 namespace tool {
-
-// Data files by name ("agen.dat", "bu1.dat", ...), each with its bytes.
-using FileSet = std::map<QString, QByteArray>;
-
-// The files' names, in order.
-QStringList namesOf(const FileSet& files);
-
-// The data files present in `folder`; throws Refusal when one cannot be read.
-FileSet readDataFiles(const QString& folder);
 
 // The archive of these files.
 QByteArray packArchive(const FileSet& files);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tool/Archive.h"
+#include "tool/DataFiles.h"
 
 namespace tool {
 

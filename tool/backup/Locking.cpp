@@ -1,10 +1,10 @@
-#include "tool/Locking.h"
+#include "tool/backup/Locking.h"
 
 #include <QFileInfo>
 #include <filesystem>
 
 #include "tool/Base.h"
-#include "tool/Recovery.h"
+#include "tool/backup/Recovery.h"
 
 namespace tool {
 

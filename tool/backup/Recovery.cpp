@@ -1,4 +1,4 @@
-#include "tool/Recovery.h"
+#include "tool/backup/Recovery.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 #include "store/File.h"
 #include "store/Journal.h"
 #include "tool/Base.h"
-#include "tool/Snapshots.h"
+#include "tool/backup/Snapshots.h"
 
 namespace tool {
 namespace {

@@ -1,4 +1,4 @@
-#include "tool/Archive.h"
+#include "tool/backup/Archive.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -16,7 +16,7 @@
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "tool/Base.h"
-#include "tool/Repair.h"
+#include "tool/backup/Repair.h"
 
 namespace tool {
 namespace {
@@ -109,33 +109,6 @@ std::map<QString, QString> damageIn(const FileSet& files) {
 }
 
 }  // namespace
-
-QStringList namesOf(const FileSet& files) {
-    QStringList names;
-    for (const auto& entry : files) {
-        names.append(entry.first);
-    }
-    return names;
-}
-
-FileSet readDataFiles(const QString& folder) {
-    FileSet files;
-    for (const std::string& known : store::kDataFileNames) {
-        const QString name = QString::fromStdString(known);
-        const QString path = folder + QLatin1Char('/') + name;
-        const QFileInfo info(path);
-        if (!info.exists()) {
-            continue;
-        }
-        // A FIFO or a device, which would block the reading or never end it, is refused unread.
-        files[name] =
-            readRegularFile(path, kLargestArchive,
-                            Tr::tr("%1 has %2 bytes, far more than a data file of ordlykta")
-                                .arg(path)
-                                .arg(info.size()));
-    }
-    return files;
-}
 
 QByteArray packArchive(const FileSet& files) {
     QByteArray bytes;

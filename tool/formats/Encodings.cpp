@@ -1,4 +1,4 @@
-#include "tool/Encodings.h"
+#include "tool/formats/Encodings.h"
 
 #include <QStringDecoder>
 

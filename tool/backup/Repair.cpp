@@ -1,4 +1,4 @@
-#include "tool/Repair.h"
+#include "tool/backup/Repair.h"
 
 #include <algorithm>
 #include <map>

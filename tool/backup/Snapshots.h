@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "tool/Archive.h"
+#include "tool/backup/Archive.h"
 
 namespace tool {
 

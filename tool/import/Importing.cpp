@@ -1,14 +1,14 @@
-#include "tool/Importing.h"
+#include "tool/import/Importing.h"
 
 #include <QFileInfo>
 
 #include "store/FolderLock.h"
-#include "tool/Archive.h"
+#include "tool/backup/Archive.h"
 #include "tool/Base.h"
-#include "tool/Encodings.h"
-#include "tool/Locking.h"
+#include "tool/formats/Encodings.h"
+#include "tool/backup/Locking.h"
 #include "tool/Output.h"
-#include "tool/Snapshots.h"
+#include "tool/backup/Snapshots.h"
 
 namespace tool {
 namespace {

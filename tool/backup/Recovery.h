@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <vector>
 
-#include "tool/Archive.h"
-#include "tool/Repair.h"
+#include "tool/backup/Archive.h"
+#include "tool/backup/Repair.h"
 
 namespace tool {
 

@@ -1,4 +1,4 @@
-#include "tool/Options.h"
+#include "tool/commands/Options.h"
 
 #include <QDir>
 

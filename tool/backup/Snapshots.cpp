@@ -1,4 +1,4 @@
-#include "tool/Snapshots.h"
+#include "tool/backup/Snapshots.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +9,7 @@
 
 #include "store/File.h"
 #include "store/FolderLock.h"
-#include "tool/Archive.h"
+#include "tool/backup/Archive.h"
 #include "tool/Base.h"
 #include "tool/Output.h"
 
