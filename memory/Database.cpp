@@ -30,6 +30,11 @@ CREATE TABLE IF NOT EXISTS shown(
   offset INTEGER NOT NULL, list INTEGER NOT NULL);
 )";
 
+// Made with the first test day, so that a database made before test days still opens as it is.
+const char* const kTestDays =
+    "CREATE TABLE IF NOT EXISTS testdays(language INTEGER NOT NULL, list INTEGER NOT NULL, "
+    "day INTEGER NOT NULL, PRIMARY KEY(language, list))";
+
 Error::Kind kindOf(int rc) {
     switch (rc & 0xff) {
         case SQLITE_CORRUPT:
@@ -273,6 +278,35 @@ std::vector<PairHistory> Database::history(int language) const {
                                          select.number(12) != 0,
                                          select.bytes(13),
                                          select.number(14) != 0});
+    }
+    return result;
+}
+
+void Database::setTestDay(int language, int list, std::optional<int> day) {
+    Transaction transaction(db_);
+    exec(kTestDays);
+    Statement change(db_, day ? "INSERT OR REPLACE INTO testdays(language, list, day) "
+                                "VALUES(?, ?, ?)"
+                              : "DELETE FROM testdays WHERE language = ? AND list = ?");
+    change.bind(1, std::int64_t{language}).bind(2, std::int64_t{list});
+    if (day) {
+        change.bind(3, std::int64_t{*day});
+    }
+    change.step();
+    transaction.commit();
+}
+
+std::vector<TestDay> Database::testDays(int language) const {
+    std::vector<TestDay> result;
+    if (single("SELECT count(*) FROM sqlite_schema WHERE name = 'testdays'") == 0) {
+        return result;
+    }
+    Statement select(db_,
+                     "SELECT language, list, day FROM testdays WHERE ? = 0 OR language = ? "
+                     "ORDER BY language, list");
+    select.bind(1, std::int64_t{language}).bind(2, std::int64_t{language});
+    while (select.step()) {
+        result.push_back({select.number(0), select.number(1), select.number(2)});
     }
     return result;
 }
