@@ -60,6 +60,17 @@ const std::array kCommands = {
                               "look for damage in the data files; --fix mends what can be "
                               "mended without changing what the program shows"),
             "ordlykta check --fix", check},
+    Command{"progress", "[--data DIR] [--language L] [--json]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "per list: pairs, new, learning, known, due today and hard, the "
+                              "test day and how ready the list is, the hard words with the "
+                              "wrong answers typed most often"),
+            "ordlykta progress --language Engelska --json", progress},
+    Command{"testday", "[--data DIR] --language L --list N --date YYYY-MM-DD | --clear",
+            QT_TRANSLATE_NOOP("Tr",
+                              "set a list's test day: until then the list is practised so "
+                              "that it is known on that day; --clear takes it away"),
+            "ordlykta testday --language Engelska --list 3 --date 2026-12-11", testDay},
     Command{"window", "[FILE] [--data DIR] [--page import|export|backups|check]",
             QT_TRANSLATE_NOOP("Tr",
                               "open the word lists' window: import (FILE, when given), export "

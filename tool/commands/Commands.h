@@ -39,5 +39,7 @@ int backups(Call& call);
 int restore(Call& call);
 int check(Call& call);
 int window(Call& call);
+int progress(Call& call);
+int testDay(Call& call);
 
 }  // namespace tool
