@@ -9,10 +9,12 @@ namespace learn {
 using namespace ui;
 
 LearnScreen::LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-                         const QString& caption, std::unique_ptr<drill::PairSource> source)
+                         memory::Recorder& memory, const QString& caption,
+                         std::unique_ptr<drill::PairSource> source)
     : Screen(context, caption, kScreenColour),
       state_(state),
       navigator_(navigator),
+      memory_(memory),
       source_(std::move(source)) {
     const QFont words = typeface(Face::CourierNew, 19);
 
@@ -80,6 +82,7 @@ void LearnScreen::startDrill(store::WordListFile& file) {
     // The new drill's first step comes before its order, so that a failing read below leaves a
     // drill at its first step rather than an old position over a new order.
     drill_.restart();
+    read_.clear();
     try {
         prSLUMPAORDNING();
         drill_.show(pairCount_, pairsFrom(file), [&file] { file.close(); });
@@ -103,6 +106,7 @@ void LearnScreen::buttNEXTClick() {
         }
         // No: the drill stays finished, and the next press asks again.
     }
+    const qsizetype linesBefore = drill_.lines().size();
     try {
         drill_.press(pairsFrom(file), [&file] { file.close(); });
     } catch (...) {
@@ -110,6 +114,7 @@ void LearnScreen::buttNEXTClick() {
         throw;
     }
     showDrill();
+    recordShown(linesBefore);
 }
 
 void LearnScreen::prSLUMPAORDNING() {
@@ -117,7 +122,20 @@ void LearnScreen::prSLUMPAORDNING() {
 }
 
 LearnDrill::PairOf LearnScreen::pairsFrom(store::WordListFile& file) {
-    return [this, &file](int step) { return source_->read(file, state_.list(), step); };
+    return [this, &file](int step) {
+        const store::WordRecord pair = source_->read(file, state_.list(), step);
+        read_[step] = {source_->place(state_.list(), step).list, pair};
+        return pair;
+    };
+}
+
+void LearnScreen::recordShown(qsizetype linesBefore) {
+    const int step = static_cast<int>(drill_.lines().size());
+    const auto read = read_.find(step);
+    if (step > linesBefore && read != read_.end()) {
+        const auto& [list, pair] = read->second;
+        memory_.shown({state_.language(), pair.first, pair.second}, list);
+    }
 }
 
 void LearnScreen::showDrill() {

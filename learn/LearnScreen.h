@@ -8,9 +8,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <map>
 #include <memory>
 
 #include "drill/PairSource.h"
+#include "memory/Memory.h"
 #include "learn/LearnDrill.h"
 #include "state/MenuState.h"
 #include "store/WordList.h"
@@ -32,7 +34,8 @@ class LearnScreen : public ui::Screen {
     Q_OBJECT
   public:
     LearnScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-                const QString& caption, std::unique_ptr<drill::PairSource> source);
+                memory::Recorder& memory, const QString& caption,
+                std::unique_ptr<drill::PairSource> source);
 
     // Where the drill stands: its step, and the pairs it drills, which lblNTAL shows.
     int position() const { return drill_.position(); }
@@ -79,8 +82,13 @@ class LearnScreen : public ui::Screen {
     void showDrill();
     LearnDrill::PairOf pairsFrom(store::WordListFile& file);
     void setPairCount(int count);
+    // Keeps that the pair of the newest line was shown, when a press revealed it.
+    void recordShown(qsizetype linesBefore);
 
     ui::Navigator& navigator_;
+    memory::Recorder& memory_;
+    // The pairs read for the steps of this drill, which the lines show once revealed.
+    std::map<int, std::pair<int, store::WordRecord>> read_;
     std::unique_ptr<drill::PairSource> source_;
     drill::Random random_;
     int pairCount_ = 0;

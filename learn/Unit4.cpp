@@ -1,7 +1,8 @@
 #include "learn/Unit4.h"
 
-TForm4::TForm4(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
-    : LearnScreen(context, state, navigator, QStringLiteral("ordlykta 2.0 ELV"),
+TForm4::TForm4(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+               memory::Recorder& memory)
+    : LearnScreen(context, state, navigator, memory, QStringLiteral("ordlykta 2.0 ELV"),
                   std::make_unique<drill::ChosenListSource>()) {}
 
 const drill::ListOrder& TForm4::order() const {

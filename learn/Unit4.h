@@ -7,7 +7,8 @@
 class TForm4 : public learn::LearnScreen {
     Q_OBJECT
   public:
-    TForm4(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
+    TForm4(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+           memory::Recorder& memory);
 
     // The list order for the pair count in the current list's header.
     const drill::ListOrder& order() const;

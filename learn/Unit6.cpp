@@ -2,8 +2,9 @@
 
 #include "ui/Widgets.h"
 
-TForm6::TForm6(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
-    : LearnScreen(context, state, navigator, QStringLiteral("Ordlykta 2.0 ELV"),
+TForm6::TForm6(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+               memory::Recorder& memory)
+    : LearnScreen(context, state, navigator, memory, QStringLiteral("Ordlykta 2.0 ELV"),
                   std::make_unique<drill::TenRandomSource>()) {
     lblNTAL->setGeometry(767, 88, 25, 13);
     lblTOTALANTAL = ui::hiddenLabel(this, {767, 112, 25, 13}, QStringLiteral("0"));

@@ -9,7 +9,8 @@
 class TForm6 : public learn::LearnScreen {
     Q_OBJECT
   public:
-    TForm6(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
+    TForm6(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+           memory::Recorder& memory);
 
     // The ten-random order drawn from the list headers of the current language. The pair count
     // is the number of pairs drawn: ten, or every pair there is when a damaged file holds fewer.

@@ -49,10 +49,12 @@ QRect around(const QWidget* widget) {
 }  // namespace
 
 QuizScreen::QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-                       const Variant& variant, std::unique_ptr<drill::PairSource> source)
+                       memory::Recorder& memory, const Variant& variant,
+                       std::unique_ptr<drill::PairSource> source)
     : Screen(context, variant.caption, kLightYellow),
       state_(state),
       navigator_(navigator),
+      memory_(memory),
       variant_(variant),
       source_(std::move(source)) {
     lblKAPITEL = ui::titleLine(this, kPaleBlue);
@@ -219,6 +221,7 @@ void QuizScreen::askStep(store::WordListFile& file) {
     const QString typed = edtFOR->text();
     prCENTRERA(typed, ui::fromStore(pair.first));
     pass_.answer(answerOf(typed));
+    recordAnswer(p, pair);
     if (p < questions) {
         edtFOR->clear();
         lblSVE->setText(ui::fromStore(next.first));
@@ -301,6 +304,17 @@ void QuizScreen::reviewLine(int row) {
         setMessage(kPink, kReviewWrong);
     }
     file.close();
+}
+
+void QuizScreen::recordAnswer(int p, const store::WordRecord& pair) {
+    memory::Answer answer;
+    answer.pair = {state_.language(), pair.first, pair.second};
+    answer.list = source_->place(state_.list(), p).list;
+    answer.typed = pass_.answerAt(p);
+    answer.right = pass_.rightAt(p, pair);
+    // A pass that repeats the wrongly answered pairs asks each of them again.
+    answer.first = !pass_.repeatsWrong();
+    memory_.answered(answer);
 }
 
 void QuizScreen::setMessage(quint32 colour, const QString& text) {

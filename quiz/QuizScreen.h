@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "drill/PairSource.h"
+#include "memory/Memory.h"
 #include "quiz/QuizPass.h"
 #include "state/MenuState.h"
 #include "store/WordList.h"
@@ -36,7 +37,8 @@ class QuizScreen : public ui::Screen {
     Q_OBJECT
   public:
     QuizScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
-               const Variant& variant, std::unique_ptr<drill::PairSource> source);
+               memory::Recorder& memory, const Variant& variant,
+               std::unique_ptr<drill::PairSource> source);
 
     // One quiz step: record an answer and ask the next question, score the pass after the
     // last one, or offer the next pass once a pass is scored.
@@ -91,8 +93,11 @@ class QuizScreen : public ui::Screen {
     // The line a pass keeps selected: the newest answered one on the chosen-list screen.
     int passSelection() const { return pass_.keptLine(variant_.selectsAnsweredLine); }
     void setPairCount(int count);
+    // Keeps the answer just given to the pair at position p.
+    void recordAnswer(int p, const store::WordRecord& pair);
 
     ui::Navigator& navigator_;
+    memory::Recorder& memory_;
     const Variant variant_;
     std::unique_ptr<drill::PairSource> source_;
     drill::Random random_;

@@ -15,6 +15,7 @@ quiz::Variant chosenListVariant() {
 
 }  // namespace
 
-TForm5::TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
-    : QuizScreen(context, state, navigator, chosenListVariant(),
+TForm5::TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+               memory::Recorder& memory)
+    : QuizScreen(context, state, navigator, memory, chosenListVariant(),
                  std::make_unique<drill::ChosenListSource>()) {}

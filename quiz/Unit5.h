@@ -6,5 +6,6 @@
 class TForm5 : public quiz::QuizScreen {
     Q_OBJECT
   public:
-    TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
+    TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+           memory::Recorder& memory);
 };

@@ -15,8 +15,9 @@ quiz::Variant tenRandomVariant() {
 
 }  // namespace
 
-TForm7::TForm7(ui::Context& context, state::MenuState& state, ui::Navigator& navigator)
-    : QuizScreen(context, state, navigator, tenRandomVariant(),
+TForm7::TForm7(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+               memory::Recorder& memory)
+    : QuizScreen(context, state, navigator, memory, tenRandomVariant(),
                  std::make_unique<drill::TenRandomSource>()) {
     lblTOTALANTAL = ui::hiddenLabel(this, {767, 112, 25, 13}, QStringLiteral("0"));
 }

@@ -7,7 +7,8 @@
 class TForm7 : public quiz::QuizScreen {
     Q_OBJECT
   public:
-    TForm7(ui::Context& context, state::MenuState& state, ui::Navigator& navigator);
+    TForm7(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+           memory::Recorder& memory);
 
     QLabel* lblTOTALANTAL;  // hidden: the menu's total pair count, copied at every show
 

@@ -21,12 +21,18 @@ std::unique_ptr<Form> create(Form*& slot, Args&... args) {
 
 }  // namespace
 
-Program::Program(ui::Context& context) : Program(context, StartFirst{}) {
+Program::Program(ui::Context& context, memory::Recorder& memory)
+    : Program(context, StartFirst{}, memory) {
     buildScreens();
 }
 
-Program::Program(ui::Context& context, StartFirst)
-    : screens{context}, start_(create(screens.start, context, navigation_)) {}
+Program::Program(ui::Context& context, StartFirst, memory::Recorder& memory)
+    : screens{context}, memory_(memory), start_(create(screens.start, context, navigation_)) {}
+
+memory::Recorder& Program::noMemory() {
+    static memory::NoRecorder none;
+    return none;
+}
 
 void Program::buildScreens() {
     if (menu_) {
@@ -35,10 +41,10 @@ void Program::buildScreens() {
     ui::Context& context = screens.context;
     menu_ = create(screens.menu, context, state_, navigation_);
     editor_ = create(screens.editor, context, state_, navigation_);
-    learnList_ = create(screens.learnList, context, state_, navigation_);
-    quizList_ = create(screens.quizList, context, state_, navigation_);
-    learnRandom_ = create(screens.learnRandom, context, state_, navigation_);
-    quizRandom_ = create(screens.quizRandom, context, state_, navigation_);
+    learnList_ = create(screens.learnList, context, state_, navigation_, memory_);
+    quizList_ = create(screens.quizList, context, state_, navigation_, memory_);
+    learnRandom_ = create(screens.learnRandom, context, state_, navigation_, memory_);
+    quizRandom_ = create(screens.quizRandom, context, state_, navigation_, memory_);
     info_ = create(screens.info, context, navigation_);
 }
 

@@ -7,15 +7,17 @@
 
 #include "app/Navigation.h"
 #include "app/Screens.h"
+#include "memory/Memory.h"
 #include "state/MenuState.h"
 
 class Program {
   public:
-    // All eight screens at once.
-    explicit Program(ui::Context& context);
+    // All eight screens at once. The drill screens keep what is answered and shown in
+    // `memory`; by default nothing is kept.
+    explicit Program(ui::Context& context, memory::Recorder& memory = noMemory());
     // The start screen only; buildScreens() makes the seven others.
     struct StartFirst {};
-    Program(ui::Context& context, StartFirst);
+    Program(ui::Context& context, StartFirst, memory::Recorder& memory = noMemory());
     void buildScreens();
     ~Program();
     Program(const Program&) = delete;
@@ -25,7 +27,11 @@ class Program {
     // The way between the screens, for tests that move as the buttons do.
     Navigation& navigation() { return navigation_; }
 
+    // A memory that keeps nothing.
+    static memory::Recorder& noMemory();
+
   private:
+    memory::Recorder& memory_;
     state::MenuState state_;
     Navigation navigation_{screens};
     std::unique_ptr<StartScreen> start_;

@@ -3,6 +3,7 @@
 
 #include "app/Unit1.h"
 #include "app/program/Program.h"
+#include "memory/Memory.h"
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
@@ -35,8 +36,14 @@ int main(int argc, char* argv[]) {
     ui::Context context{dialogs, [] { QApplication::exit(0); }};
     // The start screen goes on the display first; the other screens are built as soon as the
     // event loop runs, which is before anything the user does reaches them.
-    Program program(context, Program::StartFirst{});
+    // The answers database is opened once the first window is on the screen, and made only
+    // when the first answer is to be kept.
+    memory::Keeper memory(".", memory::systemNow);
+    Program program(context, Program::StartFirst{}, memory);
     program.screens.start->showCentred();
-    QTimer::singleShot(0, [&program] { program.buildScreens(); });
+    QTimer::singleShot(0, [&program, &memory] {
+        program.buildScreens();
+        memory.open();
+    });
     return QApplication::exec();
 }

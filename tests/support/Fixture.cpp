@@ -33,10 +33,11 @@ QStringList linesOf(const QListWidget* list) {
     return lines;
 }
 
-ProgramTest::ProgramTest() : previousDir_(QDir::currentPath()) {
+ProgramTest::ProgramTest(bool keepAnswers) : previousDir_(QDir::currentPath()) {
     EXPECT_TRUE(dir_.isValid());
     QDir::setCurrent(dir_.path());
-    program_ = std::make_unique<Program>(context_);
+    program_ =
+        std::make_unique<Program>(context_, keepAnswers ? memory_ : Program::noMemory());
 }
 
 ProgramTest::~ProgramTest() {

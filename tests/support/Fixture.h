@@ -14,6 +14,7 @@
 
 #include "app/Screens.h"
 #include "app/program/Program.h"
+#include "memory/Memory.h"
 #include "store/File.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -30,7 +31,9 @@ QStringList linesOf(const QListWidget* list);
 
 class ProgramTest : public ::testing::Test {
   protected:
-    ProgramTest();
+    // With `keepAnswers` the drill screens keep their answers in the working folder's database
+    // (at the clock `now`); without, nothing is kept.
+    explicit ProgramTest(bool keepAnswers = true);
     ~ProgramTest() override;
 
     Screens& screens() { return program_->screens; }
@@ -59,11 +62,14 @@ class ProgramTest : public ::testing::Test {
 
     ScriptedDialogs dialogs;
     int quitRequests = 0;
+    // The clock of the answers database in the working folder: 2026-12-07 13:00 in UTC+1.
+    memory::Moment now{1796644800, 3600};
 
   private:
     QTemporaryDir dir_;
     QString previousDir_;
     ui::Context context_{dialogs, [this] { ++quitRequests; }};
+    memory::Keeper memory_{".", [this] { return now; }};
     std::unique_ptr<Program> program_;
 };
 
