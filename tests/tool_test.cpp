@@ -12,9 +12,9 @@
 #include "store/Settings.h"
 #include "store/WordListImage.h"
 #include "tests/support/ToolRun.h"
-#include "tool/import/Importing.h"
 #include "tool/Tool.h"
 #include "tool/formats/Formats.h"
+#include "tool/import/Importing.h"
 
 namespace {
 
@@ -758,6 +758,25 @@ TEST_F(ToolTest, KvtmlIsReadInItsDeclaredEncoding) {
     const ToolResult wrong = import("u.kvtml", "<?xml version='1.0' encoding='utf-8'?>" + body);
     EXPECT_EQ(wrong.status, 1);
     EXPECT_TRUE(contains(wrong.err, "line 2 is not utf-8 text")) << wrong.err;
+}
+
+// Windows-1252 declared in a KVTML file is read as the word lists hold it: every byte a
+// character, the five bytes the code page leaves undefined among them, so that the words go
+// into the list byte for byte.
+TEST_F(ToolTest, KvtmlInWindows1252KeepsEveryByte) {
+    makeLanguage({});
+    const QByteArray word = "\x80\x81\x8D\x8F\x90\x9D\xE5";
+    ASSERT_EQ(import("w.kvtml",
+                     "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<kvtml "
+                     "version=\"2.0\"><entries><entry id=\"1\"><translation id=\"0\">"
+                     "<text>" +
+                         word +
+                         "</text></translation><translation id=\"1\"><text>"
+                         "x</text></translation></entry></entries></kvtml>\n")
+                  .status,
+              0);
+    const QByteArray list = readFile(data() + "/bu1.dat");
+    EXPECT_TRUE(list.contains(char(word.size()) + word)) << list.left(200).toHex().toStdString();
 }
 
 // A plan is carried out only on the word list it was made on.

@@ -24,22 +24,37 @@ int firstBadLine(const QByteArray& bytes, QStringDecoder::Encoding encoding) {
 
 constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
+bool isWindows1252(const QString& name) {
+    return name.compare(QLatin1String("Windows-1252"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("cp1252"), Qt::CaseInsensitive) == 0;
+}
+
 // Windows-1252 through text/, as the word lists hold it: every byte is a character. A UTF-8
 // byte-order mark before it is dropped.
 DecodedText fromWindows1252(const QByteArray& bytes) {
-    const QByteArray body = bytes.startsWith(kUtf8Mark) ? bytes.mid(3) : bytes;
-    return {text::fromStore(body.toStdString()), QStringLiteral("Windows-1252")};
+    return {text::fromStore(withoutUtf8Mark(bytes).toStdString()), QStringLiteral("Windows-1252")};
 }
 
 }  // namespace
 
+QByteArray withoutUtf8Mark(const QByteArray& bytes) {
+    return bytes.startsWith(kUtf8Mark) ? bytes.mid(3) : bytes;
+}
+
+std::optional<DecodedText> decodeUtf16(const QByteArray& bytes) {
+    const bool little = bytes.startsWith("\xFF\xFE");
+    if (!little && !bytes.startsWith("\xFE\xFF")) {
+        return std::nullopt;
+    }
+    QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::Stateless);
+    return DecodedText{decoder(bytes.mid(2)),
+                       little ? QStringLiteral("UTF-16LE") : QStringLiteral("UTF-16BE")};
+}
+
 DecodedText decodeText(const QByteArray& bytes) {
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        const bool little = bytes.startsWith("\xFF\xFE");
-        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
-                               QStringDecoder::Flag::Stateless);
-        return {decoder(bytes.mid(2)),
-                little ? QStringLiteral("UTF-16LE") : QStringLiteral("UTF-16BE")};
+    if (std::optional<DecodedText> wide = decodeUtf16(bytes)) {
+        return std::move(*wide);
     }
     const bool mark = bytes.startsWith(kUtf8Mark);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -71,12 +86,14 @@ QString decodeStrictly(const QByteArray& bytes, const QString& name, const QStri
 }  // namespace
 
 QString decodeAs(const QByteArray& bytes, const QString& name) {
+    if (isWindows1252(name)) {
+        return fromWindows1252(bytes).text;
+    }
     return decodeStrictly(bytes, name, Tr::tr("line %1 is not %2 text, as the file says it is"));
 }
 
 DecodedText decodeChosen(const QByteArray& bytes, const QString& name) {
-    if (name.compare(QLatin1String("Windows-1252"), Qt::CaseInsensitive) == 0 ||
-        name.compare(QLatin1String("cp1252"), Qt::CaseInsensitive) == 0) {
+    if (isWindows1252(name)) {
         return fromWindows1252(bytes);
     }
     return {decodeStrictly(bytes, name, Tr::tr("line %1 is not %2 text")), name};

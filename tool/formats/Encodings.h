@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace tool {
 
@@ -12,6 +13,12 @@ struct DecodedText {
     QString text;
     QString encoding;  // the encoding that was read, as a message names it
 };
+
+// `bytes` without a UTF-8 byte-order mark at their start.
+QByteArray withoutUtf8Mark(const QByteArray& bytes);
+
+// The text of bytes that begin with a UTF-16 byte-order mark (either order), else nothing.
+std::optional<DecodedText> decodeUtf16(const QByteArray& bytes);
 
 // The text of a file whose encoding is not declared. Never fails: every byte is a character
 // in Windows-1252.
@@ -22,7 +29,8 @@ DecodedText decodeText(const QByteArray& bytes);
 // bytes that do not match it, naming their line.
 DecodedText decodeChosen(const QByteArray& bytes, const QString& name);
 
-// `bytes` in the encoding `name` (as an XML declaration names it). Throws Refusal for an
+// `bytes` in the encoding `name` (as an XML declaration names it); Windows-1252 is read as the
+// word lists hold it, through text/, every byte a character. Throws Refusal for an
 // unknown encoding, and for bytes that do not match it, naming their line.
 QString decodeAs(const QByteArray& bytes, const QString& name);
 

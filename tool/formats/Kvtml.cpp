@@ -344,12 +344,11 @@ QByteArray writeKvtml(const Lists& lists) {
 Source readKvtml(const QByteArray& bytes, SwedishColumn swedishColumn) {
     QString encoding = QStringLiteral("UTF-8");
     QString text;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        DecodedText decoded = decodeText(bytes);
-        text = std::move(decoded.text);
-        encoding = decoded.encoding;
+    if (std::optional<DecodedText> wide = decodeUtf16(bytes)) {
+        text = std::move(wide->text);
+        encoding = wide->encoding;
     } else {
-        const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+        const QByteArray body = withoutUtf8Mark(bytes);
         // The declaration, when it names an encoding: <?xml version="1.0" encoding="NAME"?>
         static const QRegularExpression declared(
             QStringLiteral("^\\s*<\\?xml[^>]*\\sencoding\\s*=\\s*[\"']([A-Za-z0-9._-]+)"));
