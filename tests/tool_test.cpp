@@ -146,6 +146,27 @@ TEST(Tool, EveryExceptionOfACommandEndsWithAMessageAndAStatus) {
     }
 }
 
+// What the window takes from each row: a title and a file filter naming the suffix written;
+// the choices to save or print are every written format, each followed by its exam sheet
+// where it writes one, and only a printed format has one.
+TEST(Formats, TheRowsGiveTheWindowItsChoices) {
+    for (const tool::FormatInfo& info : tool::formats()) {
+        SCOPED_TRACE(info.name);
+        EXPECT_FALSE(info.shownTitle().isEmpty());
+        EXPECT_TRUE(info.shownFilter().contains(QStringLiteral("*.") + info.suffixes[0]));
+        EXPECT_TRUE(!info.text || info.read) << "a text format is read";
+    }
+    QStringList offered;
+    for (const tool::ExportChoice& c : tool::exportChoices()) {
+        offered += QLatin1String(c.info->name) + (c.exam ? " exam" : "");
+        EXPECT_TRUE(!c.exam || c.info->printed);
+        EXPECT_FALSE(c.shownTitle().isEmpty());
+    }
+    EXPECT_EQ(offered, (QStringList{"kvtml", "anki", "csv", "html", "html exam"}));
+    EXPECT_EQ(tool::formatInfo(tool::Format::Html).shownTitle(), "List to print");
+    EXPECT_EQ(tool::exportChoices().back().shownTitle(), "Exam sheet");
+}
+
 // A file to import is taken by its suffix, else by its first text; a format that is only
 // written is never guessed and never read.
 TEST(Formats, TheTableGuessesNamesAndReads) {

@@ -27,6 +27,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QTranslator>
 #include <QTreeWidget>
 #include <functional>
 
@@ -216,7 +217,7 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     struct Case {
         const char* name;
         QByteArray contents;
-        window::FileFormat format;
+        tool::Format format;
         const char* encoding;
         const char* separator;
         bool header;
@@ -224,17 +225,16 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
         bool whole;  // the plan can be carried out
     };
     const Case cases[] = {
-        {"a.csv", "Engelska,Svenska\ndog,hund\n", window::FileFormat::Csv, "UTF-8", "komma", true,
-         2, true},
-        {"a.txt", "#separator:semicolon\n#columns:Svenska;Engelska\nhund;dog\n",
-         window::FileFormat::Anki, "UTF-8", "semikolon", false, 1, true},
-        {"b.txt", "h\xc3\xa4st\thorse\n", window::FileFormat::Anki, "UTF-8", "tabb", false, 1,
+        {"a.csv", "Engelska,Svenska\ndog,hund\n", tool::Format::Csv, "UTF-8", "komma", true, 2,
          true},
-        {"c.csv", "\xef\xbb\xbfko,cow\n", window::FileFormat::Csv, "UTF-8 med BOM", "komma", false,
-         1, true},
-        {"ord", kOneKvtmlPair, window::FileFormat::Kvtml, "UTF-8", "", false, 2, true},
-        {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", window::FileFormat::Csv, "Windows-1252",
-         "komma", true, 1, true},
+        {"a.txt", "#separator:semicolon\n#columns:Svenska;Engelska\nhund;dog\n", tool::Format::Anki,
+         "UTF-8", "semikolon", false, 1, true},
+        {"b.txt", "h\xc3\xa4st\thorse\n", tool::Format::Anki, "UTF-8", "tabb", false, 1, true},
+        {"c.csv", "\xef\xbb\xbfko,cow\n", tool::Format::Csv, "UTF-8 med BOM", "komma", false, 1,
+         true},
+        {"ord", kOneKvtmlPair, tool::Format::Kvtml, "UTF-8", "", false, 2, true},
+        {"d.csv", "Svenska,Engelska\nh\xe4st,horse\n", tool::Format::Csv, "Windows-1252", "komma",
+         true, 1, true},
     };
     window::Operations operations(data());
     for (const Case& c : cases) {
@@ -266,12 +266,12 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     // bytes refused as UTF-8, naming the line.
     window::ImportChoice choice;
     choice.path = file("b.txt");
-    choice.encoding = window::TextEncoding::Windows1252;
+    choice.encoding = QStringLiteral("Windows-1252");
     const window::ImportPreview asked = operations.previewImport(choice);
     ASSERT_TRUE(asked.detected.has_value());
     EXPECT_EQ(asked.detected->encoding, "Windows-1252");
     choice.path = file("d.csv");
-    choice.encoding = window::TextEncoding::Utf8;
+    choice.encoding = QStringLiteral("UTF-8");
     const window::ImportPreview wrong = operations.previewImport(choice);
     EXPECT_FALSE(wrong.whole());
     EXPECT_TRUE(wrong.problem.contains("2")) << wrong.problem.toStdString();
@@ -418,6 +418,53 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
             ASSERT_EQ(expected.status, 0) << expected.err;
             EXPECT_EQ(readFile(path).toStdString(), expected.out);
         }
+    }
+}
+
+// The formats as the format table names them, in Swedish: what the import page reads and
+// its file dialog's suffixes, and what the export page offers with each one's file filter.
+TEST_F(WordsWindowTest, FormatsNamedAsTheTableSays) {
+    givenLists({{"Djur", kAnimals}});
+    // The tool's Swedish, for this test only: the tests after it read the tool's own words.
+    struct Swedish : QTranslator {
+        Swedish() {
+            EXPECT_TRUE(
+                load("ordlykta_tool_sv", QCoreApplication::applicationDirPath() + "/../tool"));
+            QCoreApplication::installTranslator(this);
+        }
+        ~Swedish() override { QCoreApplication::removeTranslator(this); }
+    } swedish;
+    const auto items = [](const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i) {
+            texts += box->itemText(i);
+        }
+        return texts;
+    };
+    window::Window& w = open();
+    window::ImportPage& import = w.importPage();
+    EXPECT_EQ(items(import.format).mid(1),
+              (QStringList{"KVTML (KWordQuiz, Parley)", "Anki-text", "CSV (kalkylblad)"}));
+    asker.expect(ScriptedAsker::OpenFile);
+    click(import.choose);
+    EXPECT_EQ(asker.lastFilter, "Ordlistor (*.kvtml *.txt *.tsv *.csv);;Alla filer (*)");
+
+    window::ExportPage& page = w.exportPage();
+    w.showPage("export");
+    const std::pair<const char*, const char*> offered[] = {
+        {"KVTML (KWordQuiz, Parley)", "KVTML (*.kvtml)"},
+        {"Anki-text", "Anki-text (*.txt)"},
+        {"CSV (kalkylblad)", "CSV (*.csv)"},
+        {"Lista att skriva ut", "Webbsida (*.html)"},
+        {"Prov", "Webbsida (*.html)"},
+    };
+    ASSERT_EQ(page.format->count(), static_cast<int>(std::size(offered)));
+    for (int i = 0; i < page.format->count(); ++i) {
+        EXPECT_EQ(page.format->itemText(i), offered[i].first);
+        choose(page.format, i);
+        asker.expect(ScriptedAsker::SaveFile);  // cancelled
+        click(page.save);
+        EXPECT_EQ(asker.lastFilter, offered[i].second);
     }
 }
 

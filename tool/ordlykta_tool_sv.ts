@@ -34,7 +34,7 @@
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+20"/>
+        <location filename="commands/Options.cpp" line="+20"/>
         <source>Unknown option: %1</source>
         <translation>Okänd flagga: %1</translation>
     </message>
@@ -62,7 +62,7 @@ Kommandon:
     </message>
     <message>
         <location line="+8"/>
-        <location filename="Options.cpp" line="+11"/>
+        <location filename="commands/Options.cpp" line="+11"/>
         <source>for example</source>
         <translation>till exempel</translation>
     </message>
@@ -104,7 +104,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Options.cpp" line="+5"/>
+        <location filename="commands/Options.cpp" line="+5"/>
         <source>Unexpected argument: %1</source>
         <translation>Oväntat argument: %1</translation>
     </message>
@@ -179,7 +179,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: inte en vanlig fil</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="+21"/>
+        <location filename="import/Importing.cpp" line="+21"/>
         <source>%1: larger than 16 MB, too large for word lists</source>
         <translation>%1: större än 16 MB, för stor för ordlistor</translation>
     </message>
@@ -209,7 +209,52 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 kan inte läsas: %2</translation>
     </message>
     <message>
-        <location filename="formats/Formats.cpp" line="+107"/>
+        <location filename="formats/Formats.cpp" line="+28"/>
+        <source>KVTML (KWordQuiz, Parley)</source>
+        <translation>KVTML (KWordQuiz, Parley)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>KVTML (*.kvtml)</source>
+        <translation>KVTML (*.kvtml)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Anki text</source>
+        <translation>Anki-text</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anki text (*.txt)</source>
+        <translation>Anki-text (*.txt)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>CSV (spreadsheet)</source>
+        <translation>CSV (kalkylblad)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>List to print</source>
+        <translation>Lista att skriva ut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Web page (*.html)</source>
+        <translation>Webbsida (*.html)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Exam sheet</source>
+        <translation>Prov</translation>
+    </message>
+    <message>
+        <location line="+78"/>
         <source>html is written, never read</source>
         <translation>html kan bara skrivas, aldrig läsas</translation>
     </message>
@@ -325,17 +370,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location filename="Importing.cpp" line="-30"/>
+        <location filename="import/Importing.cpp" line="-30"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga par att importera</translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="+82"/>
+        <location filename="formats/Encodings.cpp" line="+82"/>
         <source>line %1 is not %2 text</source>
         <translation>rad %1 är inte %2-text</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="+43"/>
+        <location filename="import/ImportPlan.cpp" line="+43"/>
         <source>one field, not a pair</source>
         <translation>ett fält, inget par</translation>
     </message>
@@ -400,14 +445,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>fler än %1 språk</translation>
     </message>
     <message>
-        <location filename="ImportPlan.cpp" line="-72"/>
-        <location filename="formats/Kvtml.cpp" line="-43"/>
+        <location line="-43"/>
         <location filename="formats/Anki.cpp" line="+63"/>
+        <location filename="import/ImportPlan.cpp" line="-72"/>
         <source>line %1: %2</source>
         <translation>rad %1: %2</translation>
     </message>
     <message>
-        <location filename="formats/Kvtml.cpp" line="+60"/>
+        <location line="+60"/>
         <location line="+18"/>
         <source>more entries than a language has room for</source>
         <translation>fler poster än ett språk har plats för</translation>
@@ -424,7 +469,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Output.cpp" line="+14"/>
-        <location filename="Recovery.cpp" line="+75"/>
+        <location filename="backup/Recovery.cpp" line="+75"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
@@ -449,17 +494,17 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
     <message>
-        <location filename="Archive.cpp" line="+92"/>
+        <location filename="backup/Archive.cpp" line="+92"/>
         <source>%1: its manifest %2 is damaged</source>
         <translation>%1: dess innehållsförteckning %2 är skadad</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="DataFiles.cpp" line="+36"/>
         <source>%1 has %2 bytes, far more than a data file of ordlykta</source>
         <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location filename="backup/Archive.cpp" line="+58"/>
         <source>%1: larger than 4 MB, too large for a backup</source>
         <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
     </message>
@@ -519,7 +564,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga datafiler</translation>
     </message>
     <message>
-        <location filename="Snapshots.cpp" line="+97"/>
+        <location filename="backup/Snapshots.cpp" line="+97"/>
         <source>the folder %1 cannot be made</source>
         <translation>mappen %1 kan inte skapas</translation>
     </message>
@@ -529,7 +574,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>en annan ögonblicksbild tas just nu i %1</translation>
     </message>
     <message>
-        <location filename="Locking.cpp" line="+16"/>
+        <location filename="backup/Locking.cpp" line="+16"/>
         <source>something else than a folder is there</source>
         <translation>där finns något annat än en mapp</translation>
     </message>
@@ -593,7 +638,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Recovery.cpp" line="-51"/>
+        <location filename="backup/Recovery.cpp" line="-51"/>
         <source>it holds no %1</source>
         <translation>den innehåller ingen %1</translation>
     </message>
@@ -654,7 +699,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="Repair.cpp" line="+141"/>
+        <location filename="backup/Repair.cpp" line="+141"/>
         <source>, language %1</source>
         <translation>, språk %1</translation>
     </message>
@@ -794,7 +839,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation> och </translation>
     </message>
     <message>
-        <location filename="Encodings.cpp" line="-22"/>
+        <location filename="formats/Encodings.cpp" line="-22"/>
         <source>the encoding %1 is not known</source>
         <translation>teckenkodningen %1 är okänd</translation>
     </message>

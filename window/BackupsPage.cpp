@@ -18,7 +18,7 @@
 namespace window {
 
 BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
-    : QWidget(parent), operations_(operations), asker_(asker) {
+    : Page(operations, asker, parent) {
     table = named(new QTableWidget(0, 4), Tr::tr("Säkerhetskopior, nyast först"));
     table->setHorizontalHeaderLabels({Tr::tr("Tagen"), Tr::tr("Slag"),
                                       Tr::tr("Skiljer sig från filerna nu"), Tr::tr("Storlek")});
@@ -124,15 +124,10 @@ void BackupsPage::reload() {
     updateButtons();
 }
 
-void BackupsPage::setBusy(bool busy) {
-    busy_ = busy;
-    updateButtons();
-}
-
 void BackupsPage::updateButtons() {
-    restore->setEnabled(!busy_ && table->currentRow() >= 0 && !table->selectedItems().isEmpty());
-    restoreFile->setEnabled(!busy_);
-    undoButton->setEnabled(!busy_ && undo_.has_value());
+    restore->setEnabled(!busy() && table->currentRow() >= 0 && !table->selectedItems().isEmpty());
+    restoreFile->setEnabled(!busy());
+    undoButton->setEnabled(!busy() && undo_.has_value());
 }
 
 void BackupsPage::restoreFrom(const QString& archive, const QString& what) {
@@ -160,8 +155,7 @@ void BackupsPage::restoreFrom(const QString& archive, const QString& what) {
         return;
     }
     result->setText(Tr::tr("Återställt: %1.").arg(changes.join(QStringLiteral(", "))));
-    reload();
-    emit changed();
+    folderChanged();
 }
 
 void BackupsPage::undo() {
@@ -169,8 +163,7 @@ void BackupsPage::undo() {
         return;
     }
     result->setText(Tr::tr("Återställningen är ångrad: filerna är som de var före den."));
-    reload();
-    emit changed();
+    folderChanged();
 }
 
 }  // namespace window

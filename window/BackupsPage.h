@@ -2,10 +2,9 @@
 // "Säkerhetskopior": every snapshot as a row, a restore that first says what it will change,
 // a backup saved to a file and a restore from one; after a restore, "Ångra".
 
-#include <QWidget>
 #include <optional>
 
-#include "window/Operations.h"
+#include "window/Page.h"
 
 class QPushButton;
 class QTableWidget;
@@ -13,15 +12,14 @@ class QLabel;
 
 namespace window {
 
-class Asker;
-
-class BackupsPage : public QWidget {
+class BackupsPage : public Page {
     Q_OBJECT
   public:
     BackupsPage(Operations& operations, Asker& asker, QWidget* parent = nullptr);
 
-    void setBusy(bool busy);
-    void reload();
+    void reload() override;
+    // The trainer takes snapshots, so the list is read each time it is shown.
+    bool readWhenShown() const override { return true; }
 
     QTableWidget* table;
     QPushButton* restore;
@@ -30,17 +28,12 @@ class BackupsPage : public QWidget {
     QPushButton* undoButton;
     QLabel* result;
 
-  signals:
-    void changed();
-
   private:
+    void busyChanged() override { updateButtons(); }
     void restoreFrom(const QString& archive, const QString& what);
     void undo();
     void updateButtons();
 
-    Operations& operations_;
-    Asker& asker_;
-    bool busy_ = false;
     std::vector<BackupRow> rows_;
     std::optional<Undo> undo_;
 };

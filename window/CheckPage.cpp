@@ -15,7 +15,7 @@
 namespace window {
 
 CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
-    : QWidget(parent), operations_(operations), asker_(asker) {
+    : Page(operations, asker, parent) {
     tree = named(new QTreeWidget, Tr::tr("Det som kontrollen hittade"));
     tree->setHeaderLabels({Tr::tr("Var"), Tr::tr("Vad"), Tr::tr("Lagas")});
     tree->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -38,8 +38,7 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
     connect(again, &QPushButton::clicked, this, &CheckPage::reload);
     connect(undoButton, &QPushButton::clicked, this, [this] {
         if (takeBack(operations_, asker_, undo_, Tr::tr("Lagningen kunde inte ångras: %1"))) {
-            reload();
-            emit changed();
+            folderChanged();
         }
     });
     connect(mend, &QPushButton::clicked, this, [this] {
@@ -53,8 +52,7 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
             asker_.error(Tr::tr("Ingenting lagades: %1").arg(e.message()));
             return;
         }
-        reload();
-        emit changed();
+        folderChanged();
     });
 }
 
@@ -103,14 +101,9 @@ void CheckPage::reload() {
     updateButtons();
 }
 
-void CheckPage::setBusy(bool busy) {
-    busy_ = busy;
-    updateButtons();
-}
-
 void CheckPage::updateButtons() {
-    mend->setEnabled(!busy_ && mendable_);
-    undoButton->setEnabled(!busy_ && undo_.has_value());
+    mend->setEnabled(!busy() && mendable_);
+    undoButton->setEnabled(!busy() && undo_.has_value());
 }
 
 }  // namespace window

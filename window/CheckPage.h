@@ -2,10 +2,9 @@
 // "Kontroll": what check finds in the data files, grouped by file and list, a run of the same
 // finding as one row; "Laga" mends what can be mended, and "Ångra" takes it back.
 
-#include <QWidget>
 #include <optional>
 
-#include "window/Operations.h"
+#include "window/Page.h"
 
 class QLabel;
 class QPushButton;
@@ -13,15 +12,12 @@ class QTreeWidget;
 
 namespace window {
 
-class Asker;
-
-class CheckPage : public QWidget {
+class CheckPage : public Page {
     Q_OBJECT
   public:
     CheckPage(Operations& operations, Asker& asker, QWidget* parent = nullptr);
 
-    void setBusy(bool busy);
-    void reload();
+    void reload() override;
 
     QTreeWidget* tree;
     QLabel* summary;
@@ -29,15 +25,10 @@ class CheckPage : public QWidget {
     QPushButton* mend;
     QPushButton* undoButton;
 
-  signals:
-    void changed();
-
   private:
+    void busyChanged() override { updateButtons(); }
     void updateButtons();
 
-    Operations& operations_;
-    Asker& asker_;
-    bool busy_ = false;
     bool mendable_ = false;
     std::optional<Undo> undo_;
 };

@@ -19,31 +19,6 @@
 namespace window {
 namespace {
 
-struct FormatEntry {
-    ExportFormat format;
-    const char* name;
-    const char* suffix;
-    const char* filter;
-};
-
-const FormatEntry kFormats[] = {
-    {ExportFormat::Kvtml, QT_TRANSLATE_NOOP("Ordlistor", "KVTML (KWordQuiz, Parley)"), "kvtml",
-     QT_TRANSLATE_NOOP("Ordlistor", "KVTML (*.kvtml)")},
-    {ExportFormat::Anki, QT_TRANSLATE_NOOP("Ordlistor", "Anki"), "txt",
-     QT_TRANSLATE_NOOP("Ordlistor", "Anki-text (*.txt)")},
-    {ExportFormat::Csv, QT_TRANSLATE_NOOP("Ordlistor", "CSV (kalkylblad)"), "csv",
-     QT_TRANSLATE_NOOP("Ordlistor", "CSV (*.csv)")},
-    {ExportFormat::PrintList, QT_TRANSLATE_NOOP("Ordlistor", "Lista att skriva ut"), "html",
-     QT_TRANSLATE_NOOP("Ordlistor", "Webbsida (*.html)")},
-    {ExportFormat::Exam, QT_TRANSLATE_NOOP("Ordlistor", "Prov"), "html",
-     QT_TRANSLATE_NOOP("Ordlistor", "Webbsida (*.html)")},
-};
-
-// The entry of the format chosen in `box`.
-const FormatEntry& chosenEntry(const QComboBox* box) {
-    return kFormats[std::max(0, box->currentIndex())];
-}
-
 // A name fit for a file: lower case, no folder separators or other awkward characters.
 QString fileWord(const QString& text) {
     QString word;
@@ -59,12 +34,12 @@ QString fileWord(const QString& text) {
 }  // namespace
 
 ExportPage::ExportPage(Operations& operations, Asker& asker, QWidget* parent)
-    : QWidget(parent), operations_(operations), asker_(asker) {
+    : Page(operations, asker, parent) {
     language = new QComboBox;
     list = new QComboBox;
     format = new QComboBox;
-    for (const FormatEntry& f : kFormats) {
-        format->addItem(Tr::tr(f.name));
+    for (const tool::ExportChoice& c : choices_) {
+        format->addItem(c.shownTitle());
     }
     exam = new QGroupBox(Tr::tr("Provet frågar efter"));
     askSwedish = named(new QRadioButton(Tr::tr("de s&venska orden")), Tr::tr("de svenska orden"));
@@ -130,18 +105,17 @@ void ExportPage::fillLists() {
 }
 
 void ExportPage::updateControls() {
-    const ExportFormat f = chosenFormat();
+    const tool::ExportChoice& f = chosen();
     const QString other = language->currentText();
     askOther->setText(Tr::tr("orden på %1 (&d)").arg(other.toLower()));
     askOther->setAccessibleName(Tr::tr("orden på %1").arg(other.toLower()));
-    exam->setEnabled(f == ExportFormat::Exam);
-    const bool printable = f == ExportFormat::PrintList || f == ExportFormat::Exam;
-    print->setEnabled(printable);
-    preview->setEnabled(printable);
+    exam->setEnabled(f.exam);
+    print->setEnabled(f.info->printed);
+    preview->setEnabled(f.info->printed);
 }
 
-ExportFormat ExportPage::chosenFormat() const {
-    return chosenEntry(format).format;
+const tool::ExportChoice& ExportPage::chosen() const {
+    return choices_[static_cast<std::size_t>(std::max(0, format->currentIndex()))];
 }
 
 std::optional<int> ExportPage::chosenList() const {
@@ -154,29 +128,28 @@ QByteArray ExportPage::bytes() const {
     if (shuffle->isChecked()) {
         seed = QRandomGenerator::global()->generate();
     }
-    return operations_.exportBytes(language->currentIndex() + 1, chosenList(), chosenFormat(),
+    return operations_.exportBytes(language->currentIndex() + 1, chosenList(), chosen(),
                                    askOther->isChecked(), seed);
 }
 
 QString ExportPage::suggestedName() const {
-    const FormatEntry& f = chosenEntry(format);
+    const tool::ExportChoice& f = chosen();
     QString name = fileWord(language->currentText());
     if (const std::optional<int> l = chosenList()) {
         const QString listName = fileWord(
             list->currentText().section(QLatin1String("  "), 1).section(QLatin1String(" ("), 0, 0));
         name += QLatin1Char('-') + (listName.isEmpty() ? QString::number(*l) : listName);
     }
-    if (f.format == ExportFormat::Exam) {
+    if (f.exam) {
         name += Tr::tr("-prov");
     }
     return (name.isEmpty() ? QStringLiteral("ordlista") : name) + QLatin1Char('.') +
-           QLatin1String(f.suffix);
+           QLatin1String(f.info->suffixes[0]);
 }
 
 void ExportPage::saveFile() {
-    const FormatEntry& f = chosenEntry(format);
     const QString path =
-        asker_.saveFile(Tr::tr("Spara ordlistan"), suggestedName(), Tr::tr(f.filter));
+        asker_.saveFile(Tr::tr("Spara ordlistan"), suggestedName(), chosen().info->shownFilter());
     if (path.isEmpty()) {
         return;
     }

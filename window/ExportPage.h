@@ -2,9 +2,9 @@
 // "Exportera och skriv ut": a language's lists, or one, saved in a format another program
 // reads, or printed as a list or as an exam sheet.
 
-#include <QWidget>
+#include <vector>
 
-#include "window/Operations.h"
+#include "window/Page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -14,14 +14,12 @@ class QRadioButton;
 
 namespace window {
 
-class Asker;
-
-class ExportPage : public QWidget {
+class ExportPage : public Page {
     Q_OBJECT
   public:
     ExportPage(Operations& operations, Asker& asker, QWidget* parent = nullptr);
 
-    void reload();
+    void reload() override;
     // The file name the save dialog suggests for the current choice.
     QString suggestedName() const;
 
@@ -37,7 +35,7 @@ class ExportPage : public QWidget {
     QPushButton* preview;
 
   private:
-    ExportFormat chosenFormat() const;
+    const tool::ExportChoice& chosen() const;
     std::optional<int> chosenList() const;
     QByteArray bytes() const;
     void fillLists();
@@ -45,8 +43,8 @@ class ExportPage : public QWidget {
     void saveFile();
     void printPage(bool preview);
 
-    Operations& operations_;
-    Asker& asker_;
+    // What the format box offers, in its order.
+    const std::vector<tool::ExportChoice> choices_ = tool::exportChoices();
 };
 
 }  // namespace window

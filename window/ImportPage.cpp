@@ -22,16 +22,21 @@
 namespace window {
 namespace {
 
-QString formatName(FileFormat format) {
-    switch (format) {
-        case FileFormat::Kvtml:
-            return Tr::tr("KVTML (KWordQuiz, Parley)");
-        case FileFormat::Anki:
-            return Tr::tr("Anki-text");
-        case FileFormat::Csv:
-            break;
+// The suffixes of the files the formats read, each as `pattern` makes it: "*.%1", ".%1".
+QStringList readSuffixes(const QString& pattern) {
+    QStringList suffixes;
+    for (const tool::FormatInfo& info : tool::formats()) {
+        for (const char* suffix : info.suffixes) {
+            if (info.read && suffix) {
+                suffixes += pattern.arg(QLatin1String(suffix));
+            }
+        }
     }
-    return Tr::tr("CSV (kalkylblad)");
+    return suffixes;
+}
+
+QString shownName(tool::Format format) {
+    return tool::formatInfo(format).shownTitle();
 }
 
 QTableWidget* table(const QStringList& headings, const QString& name) {
@@ -54,9 +59,11 @@ void setRow(QTableWidget* t, int row, const QStringList& cells) {
 }  // namespace
 
 ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
-    : QWidget(parent), operations_(operations), asker_(asker) {
+    : Page(operations, asker, parent) {
     file = new QLineEdit;
-    file->setPlaceholderText(Tr::tr("En ordlista: .kvtml, .csv, .txt"));
+    file->setPlaceholderText(
+        Tr::tr("En ordlista: %1")
+            .arg(readSuffixes(QStringLiteral(".%1")).join(QLatin1String(", "))));
     choose = named(new QPushButton(Tr::tr("&Välj fil…")), Tr::tr("Välj fil"));
     language = new QComboBox;
     firstList = new QComboBox;
@@ -123,12 +130,15 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     layout->addWidget(result);
 
     format->addItem(Tr::tr("som filen säger"));
-    for (const FileFormat f : {FileFormat::Kvtml, FileFormat::Anki, FileFormat::Csv}) {
-        format->addItem(formatName(f), static_cast<int>(f));
+    for (const tool::FormatInfo& info : tool::formats()) {
+        if (info.read) {
+            format->addItem(info.shownTitle(), QLatin1String(info.name));
+        }
     }
     encoding->addItem(Tr::tr("som filen säger"));
-    encoding->addItem(QStringLiteral("UTF-8"), static_cast<int>(TextEncoding::Utf8));
-    encoding->addItem(QStringLiteral("Windows-1252"), static_cast<int>(TextEncoding::Windows1252));
+    for (const QString& name : {QStringLiteral("UTF-8"), QStringLiteral("Windows-1252")}) {
+        encoding->addItem(name, name);
+    }
     separator->addItem(Tr::tr("som filen säger"));
     for (const char c : {'\t', ',', ';', ' ', '|', ':'}) {
         separator->addItem(separatorName(QLatin1Char(c)), QChar(QLatin1Char(c)));
@@ -141,7 +151,8 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     connect(choose, &QPushButton::clicked, this, [this] {
         const QString path =
             asker_.openFile(Tr::tr("Välj en ordlista"),
-                            Tr::tr("Ordlistor (*.kvtml *.csv *.txt *.tsv);;Alla filer (*)"));
+                            Tr::tr("Ordlistor (%1);;Alla filer (*)")
+                                .arg(readSuffixes(QStringLiteral("*.%1")).join(QLatin1Char(' '))));
         if (!path.isEmpty()) {
             openFile(path);
         }
@@ -190,21 +201,16 @@ void ImportPage::openFile(const QString& path) {
     preview();
 }
 
-void ImportPage::setBusy(bool busy) {
-    busy_ = busy;
-    updateButtons();
-}
-
 ImportChoice ImportPage::choice() const {
     ImportChoice c;
     c.path = file->text().trimmed();
     c.language = language->currentIndex() + 1;
     c.firstList = firstList->currentData().toInt();
     if (format->currentIndex() > 0) {
-        c.format = static_cast<FileFormat>(format->currentData().toInt());
+        c.format = tool::formatNamed(format->currentData().toString());
     }
     if (encoding->currentIndex() > 0) {
-        c.encoding = static_cast<TextEncoding>(encoding->currentData().toInt());
+        c.encoding = encoding->currentData().toString();
     }
     if (separator->currentIndex() > 0) {
         c.separator = separator->currentData().value<QChar>();
@@ -235,14 +241,14 @@ void ImportPage::preview() {
     preview_ = operations_.previewImport(choice());
     if (const std::optional<Detected>& d = preview_.detected) {
         QString text =
-            Tr::tr("Format: %1. Teckenkodning: %2.").arg(formatName(d->format), d->encoding);
+            Tr::tr("Format: %1. Teckenkodning: %2.").arg(shownName(d->format), d->encoding);
         if (!d->separator.isEmpty()) {
             text += Tr::tr(" Avgränsare: %1.").arg(d->separator);
         }
         text += d->header ? Tr::tr(" Rubrikrad: ja.") : Tr::tr(" Rubrikrad: nej.");
         text += Tr::tr(" Svenska orden: kolumn %1.").arg(d->swedishColumn);
         detected->setText(text);
-        format->setItemText(0, Tr::tr("som filen säger (%1)").arg(formatName(d->format)));
+        format->setItemText(0, Tr::tr("som filen säger (%1)").arg(shownName(d->format)));
         encoding->setItemText(0, Tr::tr("som filen säger (%1)").arg(d->encoding));
         separator->setItemText(0, d->separator.isEmpty()
                                       ? Tr::tr("som filen säger")
@@ -250,8 +256,9 @@ void ImportPage::preview() {
         header->setItemText(
             0, Tr::tr("som filen säger (%1)").arg(d->header ? Tr::tr("ja") : Tr::tr("nej")));
     }
-    // A KVTML file says its own encoding and has no rows; a file not read may be any.
-    const bool text = !preview_.detected || preview_.detected->format != FileFormat::Kvtml;
+    // A file that is not text (KVTML) says its own encoding and has no rows; a file not read
+    // may be any.
+    const bool text = !preview_.detected || tool::formatInfo(preview_.detected->format).text;
     for (QComboBox* box : {encoding, separator, header}) {
         box->setEnabled(text);
     }
@@ -277,8 +284,8 @@ void ImportPage::preview() {
 }
 
 void ImportPage::updateButtons() {
-    importButton->setEnabled(!busy_ && preview_.whole());
-    undoButton->setEnabled(!busy_ && undo_.has_value());
+    importButton->setEnabled(!busy() && preview_.whole());
+    undoButton->setEnabled(!busy() && undo_.has_value());
 }
 
 void ImportPage::importNow() {
@@ -300,9 +307,7 @@ void ImportPage::importNow() {
                      .arg(t.total);
     }
     result->setText(lines.join(QLatin1Char('\n')));
-    fillLists();
-    preview();
-    emit changed();
+    folderChanged();
 }
 
 void ImportPage::undo() {
@@ -310,9 +315,7 @@ void ImportPage::undo() {
         return;
     }
     result->setText(Tr::tr("Importen är ångrad: filerna är som de var före den."));
-    fillLists();
-    preview();
-    emit changed();
+    folderChanged();
 }
 
 }  // namespace window

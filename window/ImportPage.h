@@ -2,10 +2,9 @@
 // "Importera": a file, where its pairs go, what was read from it, and a preview of exactly what
 // the import would do; "Importera" only when the plan is whole, then "Ångra".
 
-#include <QWidget>
 #include <optional>
 
-#include "window/Operations.h"
+#include "window/Page.h"
 
 class QCheckBox;
 class QComboBox;
@@ -17,16 +16,13 @@ class QTableWidget;
 
 namespace window {
 
-class Asker;
-
-class ImportPage : public QWidget {
+class ImportPage : public Page {
     Q_OBJECT
   public:
     ImportPage(Operations& operations, Asker& asker, QWidget* parent = nullptr);
 
-    void setBusy(bool busy);
     void openFile(const QString& path);
-    void reload();
+    void reload() override;
 
     QLineEdit* file;
     QPushButton* choose;
@@ -48,10 +44,8 @@ class ImportPage : public QWidget {
     QPushButton* undoButton;
     QLabel* result;
 
-  signals:
-    void changed();  // the data files changed
-
   private:
+    void busyChanged() override { updateButtons(); }
     ImportChoice choice() const;
     void fillLists();
     void preview();
@@ -59,9 +53,6 @@ class ImportPage : public QWidget {
     void undo();
     void updateButtons();
 
-    Operations& operations_;
-    Asker& asker_;
-    bool busy_ = false;
     ImportPreview preview_;
     std::optional<Undo> undo_;
 };

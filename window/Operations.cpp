@@ -4,14 +4,14 @@
 
 #include "store/FolderLock.h"
 #include "store/WordList.h"
-#include "tool/backup/Archive.h"
-#include "tool/import/Importing.h"
-#include "tool/backup/Locking.h"
 #include "tool/Output.h"
+#include "tool/Tool.h"
+#include "tool/backup/Archive.h"
+#include "tool/backup/Locking.h"
 #include "tool/backup/Recovery.h"
 #include "tool/backup/Snapshots.h"
-#include "tool/Tool.h"
 #include "tool/formats/Formats.h"
+#include "tool/import/Importing.h"
 #include "window/Text.h"
 
 namespace window {
@@ -38,15 +38,8 @@ QString encodingShown(const QString& encoding) {
 
 tool::ImportChoices toolChoices(const ImportChoice& choice) {
     tool::ImportChoices c;
-    if (choice.format) {
-        c.format = *choice.format == FileFormat::Kvtml  ? tool::Format::Kvtml
-                   : *choice.format == FileFormat::Anki ? tool::Format::Anki
-                                                        : tool::Format::Csv;
-    }
-    if (choice.encoding) {
-        c.text.encoding = *choice.encoding == TextEncoding::Utf8 ? QStringLiteral("UTF-8")
-                                                                 : QStringLiteral("Windows-1252");
-    }
+    c.format = choice.format;
+    c.text.encoding = choice.encoding;
     c.text.separator = choice.separator;
     c.text.header = choice.header;
     c.text.swedishColumn = choice.swedishColumn;
@@ -132,10 +125,7 @@ ImportPreview Operations::previewImport(const ImportChoice& choice) const {
                                     QString::number(choice.firstList), toolChoices(choice));
         }));
         const tool::Layout& layout = plan->layout;
-        preview.detected = Detected{plan->format == tool::Format::Kvtml  ? FileFormat::Kvtml
-                                    : plan->format == tool::Format::Anki ? FileFormat::Anki
-                                                                         : FileFormat::Csv,
-                                    encodingShown(layout.encoding),
+        preview.detected = Detected{plan->format, encodingShown(layout.encoding),
                                     layout.separator ? separatorName(*layout.separator) : QString(),
                                     layout.headerSkipped, layout.swedish};
         preview.targets = targetsOf(plan->placements);
@@ -169,17 +159,15 @@ ImportDone Operations::import(const ImportPreview& preview) {
     });
 }
 
-QByteArray Operations::exportBytes(int language, std::optional<int> list, ExportFormat format,
-                                   bool askOther, std::optional<unsigned> shuffleSeed) const {
+QByteArray Operations::exportBytes(int language, std::optional<int> list,
+                                   const tool::ExportChoice& choice, bool askOther,
+                                   std::optional<unsigned> shuffleSeed) const {
     return guarded([&] {
         const tool::DataFolder folder(data_);
         const tool::Lists lists =
             tool::listsOf(folder.languageName(language), folder.wordList(language), list);
-        static const tool::Format kFormats[] = {tool::Format::Kvtml, tool::Format::Anki,
-                                                tool::Format::Csv, tool::Format::Html,
-                                                tool::Format::Html};
-        const bool exam = format == ExportFormat::Exam;
-        return tool::exportBytes(kFormats[static_cast<int>(format)], lists,
+        const bool exam = choice.exam;
+        return tool::exportBytes(choice.info->format, lists,
                                  {exam, exam && askOther, exam ? shuffleSeed : std::nullopt});
     });
 }

@@ -13,6 +13,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tool/formats/Formats.h"
+
 namespace tool {
 struct ImportPlan;
 }
@@ -32,18 +34,14 @@ struct ListInfo {
     int count = 0;
 };
 
-enum class FileFormat { Kvtml, Anki, Csv };
-enum class TextEncoding { Utf8, Windows1252 };
-enum class ExportFormat { Kvtml, Anki, Csv, PrintList, Exam };
-
 struct ImportChoice {
     QString path;
     int language = 1;
     int firstList = 1;
-    std::optional<FileFormat> format;  // nothing: as the file's name and contents tell
-    // Of a text file; nothing: as a byte-order mark says, else UTF-8 when the bytes are UTF-8,
-    // else Windows-1252.
-    std::optional<TextEncoding> encoding;
+    std::optional<tool::Format> format;  // nothing: as the file's name and contents tell
+    // Of a text file ("UTF-8", "Windows-1252"); nothing: as a byte-order mark says, else UTF-8
+    // when the bytes are UTF-8, else Windows-1252.
+    std::optional<QString> encoding;
     std::optional<QChar> separator;    // of a text file; nothing: as the file says
     std::optional<bool> header;        // the first row is (true) or is not a header
     std::optional<int> swedishColumn;  // from 1; nothing: as the file says
@@ -54,7 +52,7 @@ struct ImportChoice {
 
 // What was read from the file's name and contents.
 struct Detected {
-    FileFormat format = FileFormat::Csv;
+    tool::Format format = tool::Format::Csv;
     QString encoding;   // "UTF-8", "UTF-8 med BOM", "Windows-1252", ...
     QString separator;  // "komma", "tabb", ...; empty for KVTML
     bool header = false;
@@ -144,7 +142,7 @@ class Operations {
     // the words of its language changed since.
     ImportDone import(const ImportPreview& preview);
 
-    QByteArray exportBytes(int language, std::optional<int> list, ExportFormat format,
+    QByteArray exportBytes(int language, std::optional<int> list, const tool::ExportChoice& choice,
                            bool askOther = false,
                            std::optional<unsigned> shuffleSeed = std::nullopt) const;
     // Writes `bytes` whole to `path`.

@@ -8,18 +8,62 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 #include "window/BackupsPage.h"
 #include "window/CheckPage.h"
 #include "window/Controls.h"
 #include "window/ExportPage.h"
 #include "window/ImportPage.h"
+#include "window/Page.h"
 #include "window/Text.h"
 
 namespace window {
+namespace {
+
+// A row of the table of pages: a tab, and how to build the page it holds.
+struct PageRow {
+    const char* name;   // as --page takes it
+    const char* title;  // the tab's, translated
+    const QMetaObject* type;
+    Page* (*build)(Operations& operations, Asker& asker);
+};
+
+template <typename P>
+constexpr PageRow row(const char* name, const char* title) {
+    return {name, title, &P::staticMetaObject,
+            [](Operations& operations, Asker& asker) -> Page* { return new P(operations, asker); }};
+}
+
+// The pages, in the order of their tabs; the first is on show when the window opens.
+const PageRow kPages[] = {
+    row<ImportPage>("import", QT_TRANSLATE_NOOP("Ordlistor", "&Importera")),
+    row<ExportPage>("export", QT_TRANSLATE_NOOP("Ordlistor", "&Exportera och skriv ut")),
+    row<BackupsPage>("backups", QT_TRANSLATE_NOOP("Ordlistor", "&Säkerhetskopior")),
+    row<CheckPage>("check", QT_TRANSLATE_NOOP("Ordlistor", "&Kontroll")),
+};
+
+constexpr int kTabs = static_cast<int>(std::size(kPages));
+
+// The tab of the page of this class.
+int tabOf(const QMetaObject& type) {
+    for (int tab = 0; tab < kTabs; ++tab) {
+        if (kPages[tab].type == &type) {
+            return tab;
+        }
+    }
+    throw std::logic_error("a page that is not in the table of pages");
+}
+
+}  // namespace
 
 Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
-    : QWidget(parent), operations_(dataFolder), asker_(asker), lockTimer_(new QTimer(this)) {
+    : QWidget(parent),
+      operations_(dataFolder),
+      asker_(asker),
+      pages_(kTabs, nullptr),
+      lockTimer_(new QTimer(this)),
+      stale_(kTabs, true) {
     setWindowTitle(Tr::tr("Ordlykta ordlistor"));
     banner = coloured(new QLabel(folderBusyText()), Qt::black, QColor(0xff, 0xf3, 0xb0));
     banner->setWordWrap(true);
@@ -28,21 +72,20 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
 
     // A tab holds its page once it is built.
     tabs = named(new QTabWidget, Tr::tr("Sidor"));
-    for (const QString& title : {Tr::tr("&Importera"), Tr::tr("&Exportera och skriv ut"),
-                                 Tr::tr("&Säkerhetskopior"), Tr::tr("&Kontroll")}) {
+    for (const PageRow& row : kPages) {
         auto* holder = new QWidget;
         (new QVBoxLayout(holder))->setContentsMargins(QMargins());
-        tabs->addTab(holder, title);
+        tabs->addTab(holder, Tr::tr(row.title));
     }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(banner);
     layout->addWidget(tabs, 1);
 
-    // The snapshots are read again each time the page is shown, as the program takes them.
     connect(tabs, &QTabWidget::currentChanged, this, [this](int tab) {
-        if (tab == kBackups) {
-            stale_[kBackups] = true;
+        if (tab >= 0 && pages_[static_cast<std::size_t>(tab)] != nullptr &&
+            pages_[static_cast<std::size_t>(tab)]->readWhenShown()) {
+            stale_[static_cast<std::size_t>(tab)] = true;
         }
         showing(tab);
     });
@@ -63,66 +106,50 @@ Window::Window(const QString& dataFolder, Asker& asker, QWidget* parent)
 
 Window::~Window() = default;
 
+template <typename P>
+P& Window::page() {
+    return static_cast<P&>(page(tabOf(P::staticMetaObject)));
+}
+
 ImportPage& Window::importPage() {
-    build(kImport);
-    return *import_;
+    return page<ImportPage>();
 }
 
 ExportPage& Window::exportPage() {
-    build(kExport);
-    return *export_;
+    return page<ExportPage>();
 }
 
 BackupsPage& Window::backupsPage() {
-    build(kBackups);
-    return *backups_;
+    return page<BackupsPage>();
 }
 
 CheckPage& Window::checkPage() {
-    build(kCheck);
-    return *check_;
+    return page<CheckPage>();
 }
 
-void Window::build(int tab) {
-    QLayout* holder = tabs->widget(tab)->layout();
-    if (holder->count() > 0) {
-        return;
+Page& Window::page(int tab) {
+    Page*& built = pages_[static_cast<std::size_t>(tab)];
+    if (built == nullptr) {
+        built = kPages[tab].build(operations_, asker_);
+        built->setBusy(busy_);
+        connect(built, &Page::changed, this, [this, changed = built] { reloadAll(changed); });
+        tabs->widget(tab)->layout()->addWidget(built);
+        // A layout shows a new child of a shown widget only on the next event loop turn.
+        built->show();
     }
-    QWidget* page = nullptr;
-    switch (tab) {
-        case kImport:
-            page = import_ = new ImportPage(operations_, asker_);
-            import_->setBusy(busy_);
-            connect(import_, &ImportPage::changed, this, &Window::reloadAll);
-            break;
-        case kExport:
-            page = export_ = new ExportPage(operations_, asker_);
-            break;
-        case kBackups:
-            page = backups_ = new BackupsPage(operations_, asker_);
-            backups_->setBusy(busy_);
-            connect(backups_, &BackupsPage::changed, this, &Window::reloadAll);
-            break;
-        default:
-            page = check_ = new CheckPage(operations_, asker_);
-            check_->setBusy(busy_);
-            connect(check_, &CheckPage::changed, this, &Window::reloadAll);
-            break;
-    }
-    holder->addWidget(page);
-    page->show();  // a layout shows a new child of a shown widget only on the next event loop turn
+    return *built;
 }
 
 void Window::openFile(const QString& path) {
-    tabs->setCurrentIndex(kImport);
-    showing(kImport);
+    const int tab = tabOf(ImportPage::staticMetaObject);
+    tabs->setCurrentIndex(tab);
+    showing(tab);
     importPage().openFile(path);
 }
 
 bool Window::showPage(const QString& name) {
-    const char* const names[kTabs] = {"import", "export", "backups", "check"};
     for (int tab = 0; tab < kTabs; ++tab) {
-        if (name == QLatin1String(names[tab])) {
+        if (name == QLatin1String(kPages[tab].name)) {
             tabs->setCurrentIndex(tab);
             return true;
         }
@@ -138,22 +165,21 @@ void Window::checkLock() {
     const bool ended = busy_ && !busy;
     busy_ = busy;
     banner->setVisible(busy);
-    if (import_ != nullptr) {
-        import_->setBusy(busy);
-    }
-    if (backups_ != nullptr) {
-        backups_->setBusy(busy);
-    }
-    if (check_ != nullptr) {
-        check_->setBusy(busy);
+    for (Page* page : pages_) {
+        if (page != nullptr) {
+            page->setBusy(busy);
+        }
     }
     if (ended) {
         reloadAll();  // the trainer may have changed the words
     }
 }
 
-void Window::reloadAll() {
-    std::fill(stale_.begin(), stale_.end(), true);
+// The page that changed the folder has read it already.
+void Window::reloadAll(const Page* fresh) {
+    for (std::size_t tab = 0; tab < pages_.size(); ++tab) {
+        stale_[tab] = fresh == nullptr || pages_[tab] != fresh;
+    }
     showing(tabs->currentIndex());
 }
 
@@ -163,20 +189,7 @@ void Window::showing(int tab) {
         return;
     }
     stale_[static_cast<std::size_t>(tab)] = false;
-    switch (tab) {
-        case kImport:
-            importPage().reload();
-            break;
-        case kExport:
-            exportPage().reload();
-            break;
-        case kBackups:
-            backupsPage().reload();
-            break;
-        default:
-            checkPage().reload();
-            break;
-    }
+    page(tab).reload();
 }
 
 // The window goes on the screen first, as the trainer's start screen does: the page on show is

@@ -20,6 +20,7 @@ class BackupsPage;
 class CheckPage;
 class ExportPage;
 class ImportPage;
+class Page;
 
 class Window : public QWidget {
     Q_OBJECT
@@ -37,6 +38,8 @@ class Window : public QWidget {
     // Looks at the folder's lock now, as the timer does every second.
     void checkLock();
 
+    // The page of this tab, built on first asking.
+    Page& page(int tab);
     ImportPage& importPage();
     ExportPage& exportPage();
     BackupsPage& backupsPage();
@@ -50,23 +53,19 @@ class Window : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    enum Tab { kImport, kExport, kBackups, kCheck, kTabs };
-
-    // Builds the page of this tab unless it is there.
-    void build(int tab);
-    // Every page is read again when next shown; the one on show at once.
-    void reloadAll();
+    // The page of this class, built on first asking.
+    template <typename P>
+    P& page();
+    // Every page but `fresh` is read again when next shown; the one on show at once.
+    void reloadAll(const Page* fresh = nullptr);
     void showing(int tab);
 
     Operations operations_;
     Asker& asker_;
-    ImportPage* import_ = nullptr;
-    ExportPage* export_ = nullptr;
-    BackupsPage* backups_ = nullptr;
-    CheckPage* check_ = nullptr;
+    std::vector<Page*> pages_;  // by tab; nullptr until built
     QTimer* lockTimer_;
     bool busy_ = false;
-    std::vector<bool> stale_ = std::vector<bool>(kTabs, true);  // by tab: read before shown
+    std::vector<bool> stale_;  // by tab: read before shown
 };
 
 }  // namespace window

@@ -4,22 +4,22 @@
 <context>
     <name>Ordlistor</name>
     <message>
-        <location filename="Operations.cpp" line="85"/>
+        <location filename="Operations.cpp" line="78"/>
         <source>tabb</source>
         <translation>tab</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="87"/>
+        <location filename="Operations.cpp" line="80"/>
         <source>komma</source>
         <translation>comma</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="89"/>
+        <location filename="Operations.cpp" line="82"/>
         <source>semikolon</source>
         <translation>semicolon</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="91"/>
+        <location filename="Operations.cpp" line="84"/>
         <source>mellanslag</source>
         <translation>space</translation>
     </message>
@@ -29,29 +29,29 @@
         <translation>UTF-8 with BOM</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="79"/>
+        <location filename="Operations.cpp" line="72"/>
         <source>Ordlykta är öppet. Stäng det för att importera eller återställa.</source>
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="256"/>
+        <location filename="Operations.cpp" line="244"/>
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="295"/>
+        <location filename="Operations.cpp" line="283"/>
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="296"/>
+        <location filename="Operations.cpp" line="284"/>
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
     <message>
         <location filename="Asker.cpp" line="17"/>
         <location filename="Asker.cpp" line="23"/>
-        <location filename="Window.cpp" line="23"/>
+        <location filename="Window.cpp" line="67"/>
         <source>Ordlykta ordlistor</source>
         <translation>Ordlykta word lists</translation>
     </message>
@@ -66,416 +66,358 @@
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="30"/>
+        <location filename="Window.cpp" line="74"/>
         <source>Sidor</source>
         <translation>Pages</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="31"/>
+        <location filename="Window.cpp" line="40"/>
         <source>&amp;Importera</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="31"/>
+        <location filename="Window.cpp" line="41"/>
         <source>&amp;Exportera och skriv ut</source>
         <translation>&amp;Export and print</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="32"/>
+        <location filename="Window.cpp" line="42"/>
         <source>&amp;Säkerhetskopior</source>
         <translation>&amp;Backups</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="32"/>
+        <location filename="Window.cpp" line="43"/>
         <source>&amp;Kontroll</source>
         <translation>&amp;Check</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="28"/>
-        <location filename="ExportPage.cpp" line="30"/>
-        <source>KVTML (KWordQuiz, Parley)</source>
-        <translation>KVTML (KWordQuiz, Parley)</translation>
-    </message>
-    <message>
-        <location filename="ImportPage.cpp" line="30"/>
-        <source>Anki-text</source>
-        <translation>Anki text</translation>
-    </message>
-    <message>
-        <location filename="ImportPage.cpp" line="34"/>
-        <location filename="ExportPage.cpp" line="34"/>
-        <source>CSV (kalkylblad)</source>
-        <translation>CSV (spreadsheet)</translation>
-    </message>
-    <message>
-        <location filename="ImportPage.cpp" line="59"/>
-        <source>En ordlista: .kvtml, .csv, .txt</source>
-        <translation>A word list: .kvtml, .csv, .txt</translation>
-    </message>
-    <message>
-        <location filename="ImportPage.cpp" line="60"/>
+        <location filename="ImportPage.cpp" line="67"/>
         <source>&amp;Välj fil…</source>
         <translation>C&amp;hoose file…</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="60"/>
+        <location filename="ImportPage.cpp" line="67"/>
         <source>Välj fil</source>
         <translation>Choose file</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="69"/>
-        <location filename="ImportPage.cpp" line="125"/>
-        <location filename="ImportPage.cpp" line="129"/>
+        <location filename="ImportPage.cpp" line="76"/>
         <location filename="ImportPage.cpp" line="132"/>
-        <location filename="ImportPage.cpp" line="136"/>
-        <location filename="ImportPage.cpp" line="248"/>
+        <location filename="ImportPage.cpp" line="138"/>
+        <location filename="ImportPage.cpp" line="142"/>
+        <location filename="ImportPage.cpp" line="146"/>
+        <location filename="ImportPage.cpp" line="254"/>
         <source>som filen säger</source>
         <translation>as the file says</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="72"/>
+        <location filename="ImportPage.cpp" line="79"/>
         <source>Ko&amp;rta ord längre än 30 tecken</source>
         <translation>C&amp;ut words longer than 30 characters</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="73"/>
+        <location filename="ImportPage.cpp" line="80"/>
         <source>Korta ord längre än 30 tecken</source>
         <translation>Cut words longer than 30 characters</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="74"/>
+        <location filename="ImportPage.cpp" line="81"/>
         <source>&amp;Hoppa över par med tecken som en ordlista inte kan ha</source>
         <translation>S&amp;kip pairs with characters a word list cannot hold</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="75"/>
+        <location filename="ImportPage.cpp" line="82"/>
         <source>Hoppa över par med tecken som en ordlista inte kan ha</source>
         <translation>Skip pairs with characters a word list cannot hold</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="78"/>
+        <location filename="ImportPage.cpp" line="85"/>
         <source>Lista</source>
         <translation>List</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="78"/>
+        <location filename="ImportPage.cpp" line="85"/>
         <source>Namn</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="78"/>
+        <location filename="ImportPage.cpp" line="85"/>
         <source>Nya par</source>
         <translation>New pairs</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="78"/>
+        <location filename="ImportPage.cpp" line="85"/>
         <source>Par i allt</source>
         <translation>Pairs in all</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="79"/>
+        <location filename="ImportPage.cpp" line="86"/>
         <source>Listor som importen fyller</source>
         <translation>Lists the import fills</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="80"/>
+        <location filename="ImportPage.cpp" line="87"/>
         <source>Rad</source>
         <translation>Line</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="80"/>
+        <location filename="ImportPage.cpp" line="87"/>
         <location filename="CheckPage.cpp" line="20"/>
         <source>Vad</source>
         <translation>What</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="80"/>
+        <location filename="ImportPage.cpp" line="87"/>
         <source>Skäl</source>
         <translation>Reason</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="81"/>
+        <location filename="ImportPage.cpp" line="88"/>
         <source>Par som lämnas utanför eller stoppar importen</source>
         <translation>Pairs left out or stopping the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="85"/>
+        <location filename="ImportPage.cpp" line="92"/>
         <source>I&amp;mportera</source>
         <translation>I&amp;mport</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="85"/>
+        <location filename="ImportPage.cpp" line="92"/>
         <source>Importera</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="86"/>
+        <location filename="ImportPage.cpp" line="93"/>
         <source>Ån&amp;gra importen</source>
         <translation>U&amp;ndo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="86"/>
+        <location filename="ImportPage.cpp" line="93"/>
         <source>Ångra importen</source>
         <translation>Undo the import</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="94"/>
+        <location filename="ImportPage.cpp" line="101"/>
         <source>&amp;Fil:</source>
         <translation>&amp;File:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="95"/>
-        <location filename="ExportPage.cpp" line="84"/>
+        <location filename="ImportPage.cpp" line="102"/>
+        <location filename="ExportPage.cpp" line="59"/>
         <source>S&amp;pråk:</source>
         <translation>L&amp;anguage:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="96"/>
+        <location filename="ImportPage.cpp" line="103"/>
         <source>Första &amp;listan:</source>
         <translation>First &amp;list:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="98"/>
+        <location filename="ImportPage.cpp" line="105"/>
         <source>Det som lästes ur filen</source>
         <translation>What was read from the file</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="100"/>
+        <location filename="ImportPage.cpp" line="107"/>
         <source>Forma&amp;t:</source>
         <translation>Forma&amp;t:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="101"/>
+        <location filename="ImportPage.cpp" line="108"/>
         <source>Teckenkod&amp;ning:</source>
         <translation>Enco&amp;ding:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="104"/>
+        <location filename="ImportPage.cpp" line="111"/>
         <source>Svenska orden i kol&amp;umn:</source>
         <translation>S&amp;wedish words in column:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="118"/>
+        <location filename="ImportPage.cpp" line="125"/>
         <source>Det här gör importen:</source>
         <translation>What the import does:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="143"/>
+        <location filename="ImportPage.cpp" line="153"/>
         <source>Välj en ordlista</source>
         <translation>Choose a word list</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="144"/>
-        <source>Ordlistor (*.kvtml *.csv *.txt *.tsv);;Alla filer (*)</source>
-        <translation>Word lists (*.kvtml *.csv *.txt *.tsv);;All files (*)</translation>
+        <location filename="ImportPage.cpp" line="154"/>
+        <source>Ordlistor (%1);;Alla filer (*)</source>
+        <translation>Word lists (%1);;All files (*)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="179"/>
-        <location filename="ExportPage.cpp" line="122"/>
+        <location filename="ImportPage.cpp" line="190"/>
+        <location filename="ExportPage.cpp" line="97"/>
         <source>%1  %2 (%3 par)</source>
         <translation>%1  %2 (%3 pairs)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="230"/>
+        <location filename="ImportPage.cpp" line="236"/>
         <source>Välj en fil att importera.</source>
         <translation>Choose a file to import.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="238"/>
+        <location filename="ImportPage.cpp" line="244"/>
         <source>Format: %1. Teckenkodning: %2.</source>
         <translation>Format: %1. Encoding: %2.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="240"/>
+        <location filename="ImportPage.cpp" line="246"/>
         <source> Avgränsare: %1.</source>
         <translation> Separator: %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="242"/>
+        <location filename="ImportPage.cpp" line="248"/>
         <source> Rubrikrad: ja.</source>
         <translation> Header row: yes.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="242"/>
+        <location filename="ImportPage.cpp" line="248"/>
         <source> Rubrikrad: nej.</source>
         <translation> Header row: no.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="243"/>
+        <location filename="ImportPage.cpp" line="249"/>
         <source> Svenska orden: kolumn %1.</source>
         <translation> Swedish words: column %1.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="245"/>
-        <location filename="ImportPage.cpp" line="246"/>
-        <location filename="ImportPage.cpp" line="249"/>
         <location filename="ImportPage.cpp" line="251"/>
+        <location filename="ImportPage.cpp" line="252"/>
+        <location filename="ImportPage.cpp" line="255"/>
+        <location filename="ImportPage.cpp" line="257"/>
         <source>som filen säger (%1)</source>
         <translation>as the file says (%1)</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="268"/>
+        <location filename="ImportPage.cpp" line="275"/>
         <source>stoppar</source>
         <translation>stops</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="269"/>
+        <location filename="ImportPage.cpp" line="276"/>
         <source>kortas</source>
         <translation>cut</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="270"/>
+        <location filename="ImportPage.cpp" line="277"/>
         <source>lämnas utanför</source>
         <translation>left out</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="289"/>
+        <location filename="ImportPage.cpp" line="296"/>
         <source>Ingenting importerades: %1</source>
         <translation>Nothing was imported: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="296"/>
+        <location filename="ImportPage.cpp" line="303"/>
         <source>Lista %1 &quot;%2&quot;: %3 par tillagda, %4 i allt.</source>
         <translation>List %1 &quot;%2&quot;: %3 pairs added, %4 in all.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="309"/>
+        <location filename="ImportPage.cpp" line="314"/>
         <source>Importen kunde inte ångras: %1</source>
         <translation>The import could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="312"/>
+        <location filename="ImportPage.cpp" line="317"/>
         <source>Importen är ångrad: filerna är som de var före den.</source>
         <translation>The import is undone: the files are as they were before it.</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="31"/>
-        <source>KVTML (*.kvtml)</source>
-        <translation>KVTML (*.kvtml)</translation>
-    </message>
-    <message>
-        <location filename="ExportPage.cpp" line="32"/>
-        <source>Anki</source>
-        <translation>Anki</translation>
-    </message>
-    <message>
-        <location filename="ExportPage.cpp" line="33"/>
-        <source>Anki-text (*.txt)</source>
-        <translation>Anki text (*.txt)</translation>
-    </message>
-    <message>
-        <location filename="ExportPage.cpp" line="35"/>
-        <source>CSV (*.csv)</source>
-        <translation>CSV (*.csv)</translation>
-    </message>
-    <message>
-        <location filename="ExportPage.cpp" line="36"/>
-        <source>Lista att skriva ut</source>
-        <translation>List to print</translation>
-    </message>
-    <message>
-        <location filename="ExportPage.cpp" line="37"/>
-        <location filename="ExportPage.cpp" line="39"/>
-        <source>Webbsida (*.html)</source>
-        <translation>Web page (*.html)</translation>
-    </message>
-    <message>
-        <location filename="ExportPage.cpp" line="38"/>
-        <source>Prov</source>
-        <translation>Exam sheet</translation>
-    </message>
-    <message>
-        <location filename="ExportPage.cpp" line="69"/>
+        <location filename="ExportPage.cpp" line="44"/>
         <source>Provet frågar efter</source>
         <translation>The exam asks for</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="70"/>
+        <location filename="ExportPage.cpp" line="45"/>
         <source>de s&amp;venska orden</source>
         <translation>the S&amp;wedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="70"/>
+        <location filename="ExportPage.cpp" line="45"/>
         <source>de svenska orden</source>
         <translation>the Swedish words</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="72"/>
+        <location filename="ExportPage.cpp" line="47"/>
         <source>i &amp;blandad ordning</source>
         <translation>in a &amp;random order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="72"/>
+        <location filename="ExportPage.cpp" line="47"/>
         <source>i blandad ordning</source>
         <translation>in a shuffled order</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="79"/>
+        <location filename="ExportPage.cpp" line="54"/>
         <source>Spar&amp;a…</source>
         <translation>&amp;Save…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="79"/>
+        <location filename="ExportPage.cpp" line="54"/>
         <source>Spara</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="80"/>
+        <location filename="ExportPage.cpp" line="55"/>
         <source>Skriv &amp;ut…</source>
         <translation>&amp;Print…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="80"/>
+        <location filename="ExportPage.cpp" line="55"/>
         <source>Skriv ut</source>
         <translation>Print</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="81"/>
+        <location filename="ExportPage.cpp" line="56"/>
         <source>Förhandsgranska (&amp;h)…</source>
         <translation>Pre&amp;view…</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="81"/>
+        <location filename="ExportPage.cpp" line="56"/>
         <source>Förhandsgranska</source>
         <translation>Preview</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="85"/>
+        <location filename="ExportPage.cpp" line="60"/>
         <source>&amp;Lista:</source>
         <translation>&amp;List:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="86"/>
+        <location filename="ExportPage.cpp" line="61"/>
         <source>&amp;Format:</source>
         <translation>&amp;Format:</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="118"/>
+        <location filename="ExportPage.cpp" line="93"/>
         <source>alla listor</source>
         <translation>all lists</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="135"/>
+        <location filename="ExportPage.cpp" line="110"/>
         <source>orden på %1 (&amp;d)</source>
         <translation>the words in %1 (&amp;o)</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="136"/>
+        <location filename="ExportPage.cpp" line="111"/>
         <source>orden på %1</source>
         <translation>the words in %1</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="170"/>
+        <location filename="ExportPage.cpp" line="144"/>
         <source>-prov</source>
         <translation>-exam</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="179"/>
+        <location filename="ExportPage.cpp" line="152"/>
         <source>Spara ordlistan</source>
         <translation>Save the word list</translation>
     </message>
     <message>
-        <location filename="ExportPage.cpp" line="186"/>
+        <location filename="ExportPage.cpp" line="159"/>
         <source>Filen sparades inte: %1
 Välj en annan mapp eller ett annat namn.</source>
         <translation>The file was not saved: %1
@@ -596,17 +538,17 @@ Choose another folder.</translation>
         <translation>backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="143"/>
+        <location filename="BackupsPage.cpp" line="138"/>
         <source>Det går inte att återställa från %1: %2</source>
         <translation>Cannot restore from %1: %2</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="147"/>
+        <location filename="BackupsPage.cpp" line="142"/>
         <source>%1 är samma som filerna nu: det finns inget att återställa.</source>
         <translation>%1 is the same as the files now: there is nothing to restore.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="151"/>
+        <location filename="BackupsPage.cpp" line="146"/>
         <source>Återställa %1?
 
 Det här ändras: %2.
@@ -617,22 +559,22 @@ This changes: %2.
 The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="159"/>
+        <location filename="BackupsPage.cpp" line="154"/>
         <source>Ingenting återställdes: %1</source>
         <translation>Nothing was restored: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="162"/>
+        <location filename="BackupsPage.cpp" line="157"/>
         <source>Återställt: %1.</source>
         <translation>Restored: %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="168"/>
+        <location filename="BackupsPage.cpp" line="162"/>
         <source>Återställningen kunde inte ångras: %1</source>
         <translation>The restore could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="171"/>
+        <location filename="BackupsPage.cpp" line="165"/>
         <source>Återställningen är ångrad: filerna är som de var före den.</source>
         <translation>The restore is undone: the files are as they were before it.</translation>
     </message>
@@ -688,12 +630,12 @@ The files as they are now are kept first, so that you can undo it.</translation>
         <translation>The mending could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="90"/>
+        <location filename="CheckPage.cpp" line="88"/>
         <source>%1; en hel kopia finns i ögonblicksbilden från %2 (Säkerhetskopior)</source>
         <translation>%1; a sound copy is in the snapshot of %2 (Backups)</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="46"/>
+        <location filename="CheckPage.cpp" line="45"/>
         <source>Laga det som kan lagas?
 
 Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
@@ -702,34 +644,34 @@ Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
 The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="53"/>
+        <location filename="CheckPage.cpp" line="52"/>
         <source>Ingenting lagades: %1</source>
         <translation>Nothing was mended: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="81"/>
+        <location filename="CheckPage.cpp" line="79"/>
         <source>lista %1</source>
         <translation>list %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="251"/>
-        <location filename="CheckPage.cpp" line="93"/>
+        <location filename="ImportPage.cpp" line="257"/>
+        <location filename="CheckPage.cpp" line="91"/>
         <source>ja</source>
         <translation>yes</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="251"/>
-        <location filename="CheckPage.cpp" line="93"/>
+        <location filename="ImportPage.cpp" line="257"/>
+        <location filename="CheckPage.cpp" line="91"/>
         <source>nej</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="100"/>
+        <location filename="CheckPage.cpp" line="98"/>
         <source>Allt är i ordning i %1.</source>
         <translation>All is well in %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="CheckPage.cpp" line="101"/>
+        <location filename="CheckPage.cpp" line="99"/>
         <source>Kontrollen hittade %n fel.</source>
         <translation>
             <numerusform>The check found %n fault.</numerusform>
@@ -747,37 +689,42 @@ The files as they are now are kept among the backups first.</translation>
         <translation>Unknown page %1: give import, export, backups or check</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="102"/>
+        <location filename="ImportPage.cpp" line="109"/>
         <source>&amp;Avgränsare:</source>
         <translation>Se&amp;parator:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="103"/>
+        <location filename="ImportPage.cpp" line="110"/>
         <source>Ru&amp;brikrad:</source>
         <translation>Heade&amp;r row:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="76"/>
+        <location filename="ImportPage.cpp" line="83"/>
         <source>Hoppa över ra&amp;der som inte är par</source>
         <translation>Skip r&amp;ows that are not pairs</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="77"/>
+        <location filename="ImportPage.cpp" line="65"/>
+        <source>En ordlista: %1</source>
+        <translation>A word list: %1</translation>
+    </message>
+    <message>
+        <location filename="ImportPage.cpp" line="84"/>
         <source>Hoppa över rader som inte är par</source>
         <translation>Skip rows that are not pairs</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="137"/>
+        <location filename="ImportPage.cpp" line="147"/>
         <source>ja, den första raden hoppas över</source>
         <translation>yes, the first row is skipped</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="138"/>
+        <location filename="ImportPage.cpp" line="148"/>
         <source>nej, den första raden är ett par</source>
         <translation>no, the first row is a pair</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="151"/>
+        <location filename="Operations.cpp" line="141"/>
         <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>

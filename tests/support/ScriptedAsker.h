@@ -24,6 +24,7 @@ class ScriptedAsker : public window::Asker {
 
     QStringList texts;      // every error and confirmation, in order
     QString lastSuggested;  // the name the last save dialog suggested
+    QString lastFilter;     // the last file dialog's
     QString lastPrinted;
     bool lastPreview = false;
 
@@ -35,11 +36,14 @@ class ScriptedAsker : public window::Asker {
         texts += text;
         return next(Confirm, text) == QLatin1String("yes");
     }
-    QString openFile(const QString& title, const QString&) override {
+    QString openFile(const QString& title, const QString& filter) override {
+        lastFilter = filter;
         return next(OpenFile, title);
     }
-    QString saveFile(const QString& title, const QString& suggested, const QString&) override {
+    QString saveFile(const QString& title, const QString& suggested,
+                     const QString& filter) override {
         lastSuggested = suggested;
+        lastFilter = filter;
         return next(SaveFile, title);
     }
     void print(const QString& html, bool preview) override {

@@ -25,7 +25,12 @@ Source readText(QByteArray bytes, const TextChoices& choices,
 const std::array kFormats = {
     FormatInfo{Format::Kvtml,
                "kvtml",
+               QT_TRANSLATE_NOOP("Tr", "KVTML (KWordQuiz, Parley)"),
+               QT_TRANSLATE_NOOP("Tr", "KVTML (*.kvtml)"),
                {"kvtml"},
+               false,
+               false,
+               nullptr,
                [](QStringView start) { return start.startsWith(u'<'); },
                [](QByteArray bytes, const TextChoices& choices) {
                    return readKvtml(bytes, choices.swedishColumn);
@@ -33,7 +38,12 @@ const std::array kFormats = {
                [](const Lists& lists, const HtmlSheet&) { return writeKvtml(lists); }},
     FormatInfo{Format::Anki,
                "anki",
+               QT_TRANSLATE_NOOP("Tr", "Anki text"),
+               QT_TRANSLATE_NOOP("Tr", "Anki text (*.txt)"),
                {"txt", "tsv"},
+               true,
+               false,
+               nullptr,
                [](QStringView start) { return start.startsWith(u'#'); },
                [](QByteArray bytes, const TextChoices& choices) {
                    return readText(std::move(bytes), choices, readAnki);
@@ -41,7 +51,12 @@ const std::array kFormats = {
                [](const Lists& lists, const HtmlSheet&) { return writeAnki(lists); }},
     FormatInfo{Format::Csv,
                "csv",
+               QT_TRANSLATE_NOOP("Tr", "CSV (spreadsheet)"),
+               QT_TRANSLATE_NOOP("Tr", "CSV (*.csv)"),
                {"csv"},
+               true,
+               false,
+               nullptr,
                [](QStringView) { return true; },
                [](QByteArray bytes, const TextChoices& choices) {
                    return readText(std::move(bytes), choices, readCsv);
@@ -49,7 +64,12 @@ const std::array kFormats = {
                [](const Lists& lists, const HtmlSheet&) { return writeCsv(lists); }},
     FormatInfo{Format::Html,
                "html",
+               QT_TRANSLATE_NOOP("Tr", "List to print"),
+               QT_TRANSLATE_NOOP("Tr", "Web page (*.html)"),
                {"html"},
+               false,
+               true,
+               QT_TRANSLATE_NOOP("Tr", "Exam sheet"),
                nullptr,
                nullptr,
                [](const Lists& lists, const HtmlSheet& sheet) { return writeHtml(lists, sheet); }},
@@ -59,6 +79,29 @@ const std::array kFormats = {
 
 std::span<const FormatInfo> formats() {
     return kFormats;
+}
+
+QString FormatInfo::shownTitle() const {
+    return Tr::tr(title);
+}
+
+QString FormatInfo::shownFilter() const {
+    return Tr::tr(filter);
+}
+
+QString ExportChoice::shownTitle() const {
+    return Tr::tr(exam ? info->examTitle : info->title);
+}
+
+std::vector<ExportChoice> exportChoices() {
+    std::vector<ExportChoice> choices;
+    for (const FormatInfo& info : kFormats) {
+        choices.push_back({&info, false});
+        if (info.examTitle) {
+            choices.push_back({&info, true});
+        }
+    }
+    return choices;
 }
 
 const FormatInfo& formatInfo(Format format) {

@@ -107,15 +107,37 @@ Source readCsv(const QString& text, const TextChoices& choices);
 // other tags and sound references left out, blanks collapsed and trimmed.
 QString htmlToText(const QString& html);
 
-// A row of the table of formats.
+// A row of the table of formats: the command line and the window both loop over these.
 struct FormatInfo {
     Format format;
-    const char* name;                       // as --format takes it
-    std::array<const char*, 2> suffixes;    // of its files, in lower case (nullptr: none)
+    const char* name;  // as --format takes it
+    // As the window names it, and the filter of a file dialog for its files: English, translated
+    // in Tr (shownTitle, shownFilter).
+    const char* title;
+    const char* filter;
+    // Of its files, in lower case (nullptr: none); the first is the one written.
+    std::array<const char*, 2> suffixes;
+    bool text;              // a text file: an encoding, a separator and a header row apply
+    bool printed;           // a page for the printer, printed as it is written
+    const char* examTitle;  // it writes an exam sheet too, offered under this title; or nullptr
     bool (*recognises)(QStringView start);  // by a file's first text, trimmed; or nullptr
     Source (*read)(QByteArray bytes, const TextChoices& choices);  // nullptr: written only
     QByteArray (*write)(const Lists& lists, const HtmlSheet& sheet);
+
+    QString shownTitle() const;   // translated
+    QString shownFilter() const;  // translated
 };
+
+// Something the window offers to save or print: a format as it is written, or its exam sheet.
+struct ExportChoice {
+    const FormatInfo* info = nullptr;
+    bool exam = false;
+
+    QString shownTitle() const;  // translated
+};
+
+// Every format that is written, each followed by its exam sheet where it writes one.
+std::vector<ExportChoice> exportChoices();
 
 std::span<const FormatInfo> formats();
 const FormatInfo& formatInfo(Format format);
