@@ -1,6 +1,7 @@
 #include "drill/PairSource.h"
 
 #include <algorithm>
+#include <map>
 
 namespace drill {
 namespace {
@@ -55,6 +56,44 @@ PairPlace TenRandomSource::place(int /*list*/, int position) const {
 
 void TenRandomSource::copyEntry(int from, int to) {
     order_.chosen[at(to, kTenRandom)] = order_.chosen[at(from, kTenRandom)];
+}
+
+int DueSource::countOnShow(store::WordListFile& /*file*/, int /*list*/) {
+    return kDuePairs;
+}
+
+int DueSource::build(int language, int /*count*/, Random& /*random*/) {
+    const std::vector<Words> due = due_(language);
+    if (due.empty()) {
+        return 0;
+    }
+    // Where each pair of lists 1..98 stands; the first place of a pair found twice.
+    std::map<std::pair<store::Text, store::Text>, PairPlace> places;
+    store::WordListFile file(language);
+    for (int list = store::kFirstUserList; list <= store::kLastUserList; ++list) {
+        const int count = store::pairCount(file.readHeader(list));
+        for (int slot = 1; slot <= count; ++slot) {
+            const store::WordRecord pair = file.read(list, slot);
+            places.try_emplace({pair.first, pair.second}, PairPlace{list, slot});
+        }
+    }
+    file.close();
+    int n = 0;
+    for (const Words& words : due) {
+        const auto found = places.find({words.swedish, words.other});
+        if (found != places.end() && n < kDuePairs) {
+            places_[static_cast<std::size_t>(++n)] = found->second;
+        }
+    }
+    return n;
+}
+
+PairPlace DueSource::place(int /*list*/, int position) const {
+    return places_[at(position, kDuePairs)];
+}
+
+void DueSource::copyEntry(int from, int to) {
+    places_[at(to, kDuePairs)] = places_[at(from, kDuePairs)];
 }
 
 }  // namespace drill

@@ -3,7 +3,9 @@
 // all lists of the language. The learn and quiz screens take one of these and ask it for the
 // pair count, a new order and the pair at each position; only the source knows its order.
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "drill/DrillOrder.h"
 #include "store/WordList.h"
@@ -68,6 +70,33 @@ class TenRandomSource final : public PairSource {
 
   private:
     TenRandomOrder order_;
+};
+
+// The pairs due for review today, least retrievable first, at most kDuePairs a pass. The due
+// pairs come by their words; each is asked from where the word-list file holds it now, and a
+// pair no longer in the file is passed by.
+inline constexpr int kDuePairs = 20;
+
+struct Words {
+    store::Text swedish;
+    store::Text other;
+};
+
+class DueSource final : public PairSource {
+  public:
+    // `due` gives a language's due pairs, the first to ask first.
+    explicit DueSource(std::function<std::vector<Words>(int language)> due)
+        : due_(std::move(due)) {}
+    int countOnShow(store::WordListFile& file, int list) override;
+    PairPlace place(int list, int position) const override;
+    void copyEntry(int from, int to) override;
+
+  protected:
+    int build(int language, int count, Random& random) override;
+
+  private:
+    std::function<std::vector<Words>(int language)> due_;
+    std::array<PairPlace, kDuePairs + 1> places_{};  // places_[p]: the pair at position p
 };
 
 }  // namespace drill

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "drill/PairSource.h"
-#include "memory/Memory.h"
 #include "learn/LearnDrill.h"
+#include "memory/Memory.h"
 #include "state/MenuState.h"
 #include "store/WordList.h"
 #include "ui/Navigator.h"

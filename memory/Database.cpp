@@ -99,9 +99,9 @@ class Statement {
     std::string bytes(int column) const {
         const void* data = sqlite3_column_blob(statement_, column);
         const int size = sqlite3_column_bytes(statement_, column);
-        return data != nullptr ? std::string(static_cast<const char*>(data),
-                                             static_cast<std::size_t>(size))
-                               : std::string();
+        return data != nullptr
+                   ? std::string(static_cast<const char*>(data), static_cast<std::size_t>(size))
+                   : std::string();
     }
 
   private:
@@ -153,8 +153,8 @@ PairState pairOf(const Statement& row) {
     PairState p;
     p.pair = {row.number(0), row.bytes(1), row.bytes(2)};
     p.list = row.number(3);
-    p.schedule = {row.real(4), row.real(5), row.number(6), row.number(7), row.number(8),
-                  row.number(9)};
+    p.schedule = {row.real(4),   row.real(5),   row.number(6),
+                  row.number(7), row.number(8), row.number(9)};
     return p;
 }
 
@@ -215,7 +215,8 @@ void Database::exec(const char* sql) const {
 void Database::recordAnswer(const Answer& answer, const Moment& at) {
     Transaction transaction(db_);
     const std::int64_t id = pairId(db_, answer.pair, answer.list);
-    Statement read(db_, (std::string("SELECT ") + kPairColumns + " FROM pairs p WHERE id = ?").c_str());
+    Statement read(db_,
+                   (std::string("SELECT ") + kPairColumns + " FROM pairs p WHERE id = ?").c_str());
     read.bind(1, id);
     read.step();
     const Schedule before = pairOf(read).schedule;
@@ -341,8 +342,8 @@ std::vector<std::string> Database::integrityCheck() const {
 
 void Database::copyTo(const std::string& path) const {
     sqlite3* target = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(path.c_str(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK) {
         sqlite3_backup* backup = sqlite3_backup_init(target, "main", db_, "main");
         if (backup == nullptr) {

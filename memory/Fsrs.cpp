@@ -50,8 +50,8 @@ double recallStability(double d, double s, double r, Grade g) {
 }
 
 double forgetStability(double d, double s, double r) {
-    const double after = w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) *
-                         std::exp((1 - r) * w[14]);
+    const double after =
+        w[11] * std::pow(d, -w[12]) * (std::pow(s + 1, w[13]) - 1) * std::exp((1 - r) * w[14]);
     const double bounded = round8(std::clamp(after, kMinStability, kMaxStability));
     // Forgetting never raises the stability.
     return std::min(std::max(round8(s), kMinStability), bounded);

@@ -18,10 +18,9 @@ Today dueOn(const std::vector<PairState>& pairs, int today) {
             result.nextDay = due;
         }
     }
-    std::stable_sort(result.due.begin(), result.due.end(),
-                     [](const DuePair& a, const DuePair& b) {
-                         return a.retrievability < b.retrievability;
-                     });
+    std::stable_sort(result.due.begin(), result.due.end(), [](const DuePair& a, const DuePair& b) {
+        return a.retrievability < b.retrievability;
+    });
     return result;
 }
 
@@ -33,9 +32,7 @@ std::string damagedName(const Moment& at) {
 }
 
 Keeper::Keeper(std::string folder, Clock clock)
-    : folder_(std::move(folder)),
-      path_(folder_ + "/" + kDatabaseName),
-      clock_(std::move(clock)) {}
+    : folder_(std::move(folder)), path_(folder_ + "/" + kDatabaseName), clock_(std::move(clock)) {}
 
 Keeper::~Keeper() = default;
 

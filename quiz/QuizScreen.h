@@ -53,6 +53,8 @@ class QuizScreen : public ui::Screen {
     // the line); on the chosen-list screen it also selects the line of the current position.
     void prCENTRERA(const QString& answer, const QString& swedish);
 
+    // The pairs of a full pass.
+    int pairCount() const { return pairCount_; }
     // The random source of this screen's orders; a test may put a fixed clock into it.
     drill::Random& random() { return random_; }
 

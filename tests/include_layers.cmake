@@ -1,9 +1,9 @@
 # Checks that includes run one way: store <- text <- ui, state <- the screens <- app,
 # store <- memory <- the screens, and store <- text, memory <- tool. Each folder may include its
-# own headers and those of the folders listed for it, nothing else. Inside tool/ the rooms run
-# one way too: the base and the data folder at its top, then formats/, backup/, import/,
-# commands/, and the dispatcher (Tool.*, main.cpp) last. And no two files of the folders in
-# knot_free include each other.
+# own headers and those of the folders listed for it, nothing else. Inside tool/ the rooms run one
+# way too: the base and the data folder at its top, then formats/, backup/, import/, commands/,
+# and the dispatcher (Tool.*, main.cpp) last. And no two files of the folders in knot_free
+# include each other.
 # Run as: cmake -DROOT=<source folder> -P include_layers.cmake
 
 cmake_minimum_required(VERSION 3.25)

@@ -2,7 +2,10 @@
 // answers database with what may go wrong with it.
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -202,6 +205,38 @@ TEST_F(DatabaseTest, ALockedDatabaseLosesOnlyTheAnswer) {
     ASSERT_EQ(history.size(), 2u);
     EXPECT_EQ(history[0].answers.size() + history[1].answers.size(), 2u);
     EXPECT_EQ(keeper.setAside(), "");
+}
+
+// Each answer is one transaction: a kill at any moment leaves a sound database in which every
+// pair that was rated has its answer, and the reverse.
+TEST_F(DatabaseTest, AKillWhileRecordingLosesAtMostTheAnswerUnderWay) {
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::int64_t now = kNoon;
+            Keeper keeper(folder(), clockAt(now));
+            for (int i = 0;; ++i) {
+                const std::string word = std::to_string(round) + "-" + std::to_string(i);
+                keeper.answered({{1, word, "word"}, 1, "word", true, true});
+            }
+        }
+        usleep(static_cast<useconds_t>(2000 + round * 1500));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        if (!databaseExists(path())) {
+            continue;
+        }
+        SCOPED_TRACE(round);
+        const Database db(path(), false);
+        EXPECT_TRUE(db.integrityCheck().empty());
+        const auto history = db.history(1);
+        EXPECT_EQ(history.size(), db.pairs(1).size());
+        for (const auto& h : history) {
+            EXPECT_EQ(h.answers.size(), 1u);
+            EXPECT_EQ(h.state.schedule.reps, 1);
+        }
+    }
 }
 
 TEST_F(DatabaseTest, ACopyHoldsEveryAnswerInOneFile) {

@@ -6,10 +6,10 @@
 #include <new>
 
 #include "store/File.h"
-#include "tool/formats/Encodings.h"
-#include "tool/commands/Options.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 #include "tool/commands/Start.h"
+#include "tool/formats/Encodings.h"
 
 namespace tool {
 namespace {
@@ -60,6 +60,26 @@ const std::array kCommands = {
                               "look for damage in the data files; --fix mends what can be "
                               "mended without changing what the program shows"),
             "ordlykta check --fix", check},
+    Command{"window", "[FILE] [--data DIR] [--page import|export|backups|check|progress]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "open the word lists' window: import (FILE, when given), export "
+                              "and print, backups, check, progress"),
+            "ordlykta window glosor.csv", window},
+    Command{"review", "[--data DIR] [--language L]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "start the program on today's words: the pairs due for review, "
+                              "asked as a quiz"),
+            "ordlykta review --language Engelska", review},
+    Command{"due", "[--data DIR] [--language L] [--json]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "list the pairs due for review today, the least retrievable "
+                              "first; --json as a JSON array"),
+            "ordlykta due --language 1 --json", due},
+    Command{"history", "[--data DIR] [--language L [--list N]] [--json | --format csv]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "every answered pair with its schedule and every answer typed; "
+                              "--json as a JSON array, --format csv one row per answer"),
+            "ordlykta history --format csv > svar.csv", history},
     Command{"progress", "[--data DIR] [--language L] [--json]",
             QT_TRANSLATE_NOOP("Tr",
                               "per list: pairs, new, learning, known, due today and hard, the "
@@ -71,11 +91,6 @@ const std::array kCommands = {
                               "set a list's test day: until then the list is practised so "
                               "that it is known on that day; --clear takes it away"),
             "ordlykta testday --language Engelska --list 3 --date 2026-12-11", testDay},
-    Command{"window", "[FILE] [--data DIR] [--page import|export|backups|check]",
-            QT_TRANSLATE_NOOP("Tr",
-                              "open the word lists' window: import (FILE, when given), export "
-                              "and print, backups, check"),
-            "ordlykta window glosor.csv", window},
 };
 
 const Command* findCommand(const QString& name) {

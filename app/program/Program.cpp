@@ -8,6 +8,7 @@
 #include "menu/Unit2.h"
 #include "quiz/Unit5.h"
 #include "quiz/Unit7.h"
+#include "store/Settings.h"
 
 namespace {
 
@@ -46,6 +47,20 @@ void Program::buildScreens() {
     learnRandom_ = create(screens.learnRandom, context, state_, navigation_, memory_);
     quizRandom_ = create(screens.quizRandom, context, state_, navigation_, memory_);
     info_ = create(screens.info, context, navigation_);
+    review_ = std::make_unique<quiz::ReviewScreen>(context, state_, navigation_, memory_);
+}
+
+void Program::startReview(int language) {
+    buildScreens();
+    // The settings give the current language; a start touches no file, so missing settings are
+    // not made here.
+    if (store::settingsExist()) {
+        state_.load();
+    }
+    if (language >= 1 && language <= store::kLanguageCount) {
+        state_.setLanguage(language);
+    }
+    review_->showCentred();
 }
 
 Program::~Program() = default;

@@ -8,6 +8,7 @@
 #include "app/Navigation.h"
 #include "app/Screens.h"
 #include "memory/Memory.h"
+#include "quiz/ReviewScreen.h"
 #include "state/MenuState.h"
 
 class Program {
@@ -19,6 +20,10 @@ class Program {
     struct StartFirst {};
     Program(ui::Context& context, StartFirst, memory::Recorder& memory = noMemory());
     void buildScreens();
+    // Starts on "Repetera dagens ord" of `language` (1..3; 0 for the current one) instead of
+    // the start screen: the screens are built, the drill shows in the middle of the screen.
+    void startReview(int language);
+    quiz::ReviewScreen& review() { return *review_; }
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -42,4 +47,5 @@ class Program {
     std::unique_ptr<LearnTenScreen> learnRandom_;
     std::unique_ptr<QuizTenScreen> quizRandom_;
     std::unique_ptr<InfoScreen> info_;
+    std::unique_ptr<quiz::ReviewScreen> review_;
 };

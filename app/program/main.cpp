@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/Unit1.h"
 #include "app/program/Program.h"
@@ -9,6 +10,19 @@
 #include "store/FolderLock.h"
 #include "store/Journal.h"
 #include "ui/Dialogs.h"
+
+namespace {
+
+// "--review [1|2|3]": start on today's words of that language (0: the current one); -1 without.
+int reviewLanguage(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--review"));
+    if (at < 0) {
+        return -1;
+    }
+    return at + 1 < arguments.size() ? std::max(0, arguments[at + 1].toInt()) : 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -40,10 +54,16 @@ int main(int argc, char* argv[]) {
     // when the first answer is to be kept.
     memory::Keeper memory(".", memory::systemNow);
     Program program(context, Program::StartFirst{}, memory);
-    program.screens.start->showCentred();
-    QTimer::singleShot(0, [&program, &memory] {
-        program.buildScreens();
+    const int review = reviewLanguage(QApplication::arguments());
+    if (review >= 0) {
         memory.open();
-    });
+        program.startReview(review);
+    } else {
+        program.screens.start->showCentred();
+        QTimer::singleShot(0, [&program, &memory] {
+            program.buildScreens();
+            memory.open();
+        });
+    }
     return QApplication::exec();
 }

@@ -36,8 +36,7 @@ QStringList linesOf(const QListWidget* list) {
 ProgramTest::ProgramTest(bool keepAnswers) : previousDir_(QDir::currentPath()) {
     EXPECT_TRUE(dir_.isValid());
     QDir::setCurrent(dir_.path());
-    program_ =
-        std::make_unique<Program>(context_, keepAnswers ? memory_ : Program::noMemory());
+    program_ = std::make_unique<Program>(context_, keepAnswers ? memory_ : Program::noMemory());
 }
 
 ProgramTest::~ProgramTest() {

@@ -38,6 +38,7 @@ class ProgramTest : public ::testing::Test {
 
     Screens& screens() { return program_->screens; }
     Navigation& navigation() { return program_->navigation(); }
+    Program& program() { return *program_; }
 
     // Acting as the user.
     static void click(QAbstractButton* button);

@@ -39,6 +39,9 @@ int backups(Call& call);
 int restore(Call& call);
 int check(Call& call);
 int window(Call& call);
+int review(Call& call);
+int due(Call& call);
+int history(Call& call);
 int progress(Call& call);
 int testDay(Call& call);
 

@@ -8,10 +8,11 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "store/FolderLock.h"
-#include "tool/backup/Archive.h"
 #include "tool/Base.h"
+#include "tool/backup/Archive.h"
 #include "tool/backup/Recovery.h"
 #include "tool/backup/Snapshots.h"
 
@@ -94,10 +95,18 @@ bool enterDataFolder(const QString& dataFolder, std::ostream& err) {
 
 // Replaces this process with the program; returns only when that fails, with the reason on
 // `err`.
-int execProgram(const QString& path, std::ostream& err) {
+int execProgram(const QString& path, const QStringList& arguments, std::ostream& err) {
     const QByteArray program = QFile::encodeName(path);
-    char* const argv[] = {const_cast<char*>(program.constData()), nullptr};
-    ::execv(program.constData(), argv);
+    std::vector<QByteArray> kept;
+    for (const QString& argument : arguments) {
+        kept.push_back(argument.toLocal8Bit());
+    }
+    std::vector<char*> argv = {const_cast<char*>(program.constData())};
+    for (QByteArray& argument : kept) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    ::execv(program.constData(), argv.data());
     const int error = errno;
     print(err, Tr::tr("ordlykta: cannot start %1: %2\n")
                    .arg(path, QString::fromLocal8Bit(std::strerror(error))));
@@ -106,13 +115,13 @@ int execProgram(const QString& path, std::ostream& err) {
 
 }  // namespace
 
-int startProgram(const QString& dataFolder, std::ostream& err) {
+int startProgram(const QString& dataFolder, std::ostream& err, const QStringList& arguments) {
     const QString program = programPath();  // before the working folder changes
     if (!enterDataFolder(dataFolder, err)) {
         return kRefused;
     }
     snapshotBeforeStart(QDir::currentPath(), err);
-    return execProgram(program, err);
+    return execProgram(program, arguments, err);
 }
 
 }  // namespace tool

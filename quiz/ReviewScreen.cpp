@@ -1,0 +1,61 @@
+#include "quiz/ReviewScreen.h"
+
+#include <QScreen>
+
+#include "memory/Clock.h"
+
+namespace quiz {
+namespace {
+
+Variant reviewVariant() {
+    Variant v;
+    v.caption = QStringLiteral("Ordlykta 2.0 ELV");
+    v.buttonHeight = 60;
+    v.ntalPlace = {768, 72, 17, 13};
+    v.buttonsFirstInTabOrder = false;
+    v.instructionOnShow = true;
+    v.selectsAnsweredLine = true;
+    return v;
+}
+
+std::vector<drill::Words> dueWords(memory::Recorder& memory, int language) {
+    std::vector<drill::Words> words;
+    for (const memory::DuePair& due : memory.today(language).due) {
+        words.push_back({due.state.pair.swedish, due.state.pair.other});
+    }
+    return words;
+}
+
+}  // namespace
+
+QString nothingDueLine(int nextDay) {
+    if (nextDay < 0) {
+        return QStringLiteral(" Inga ord att repetera: inga ord förhörda ännu.");
+    }
+    return QStringLiteral(" Inga ord att repetera i dag. Nästa: %1.")
+        .arg(QString::fromStdString(memory::dateOf(nextDay)));
+}
+
+ReviewScreen::ReviewScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
+                           memory::Recorder& memory)
+    : QuizScreen(context, state, navigator, memory, reviewVariant(),
+                 std::make_unique<drill::DueSource>(
+                     [&memory](int language) { return dueWords(memory, language); })),
+      recorder_(memory) {
+    lblKAPITEL->setText(kReviewTitle);
+}
+
+void ReviewScreen::showCentred() {
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+    show();
+}
+
+void ReviewScreen::FormShow() {
+    QuizScreen::FormShow();
+    if (pairCount() == 0) {
+        lblMESS->setText(nothingDueLine(recorder_.today(state_.language()).nextDay));
+    }
+}
+
+}  // namespace quiz

@@ -1,0 +1,113 @@
+// The tool's `due` and `history` on an answers database written as the trainer writes it. The
+// answers are kept relative to the machine's clock, so that what is due does not depend on the
+// date the test runs.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "memory/Database.h"
+#include "tests/support/ToolRun.h"
+
+namespace {
+
+using memory::Moment;
+
+class LearnedTest : public DataFolderTest {
+  protected:
+    LearnedTest() { QDir().mkpath(data()); }
+    // An answer `days` days before now.
+    void answer(const memory::PairKey& pair, int list, const std::string& typed, bool right,
+                bool first, int days) {
+        const Moment now = memory::systemNow();
+        memory::Database db(dataFile("ordlykta.db").toStdString(), true);
+        db.recordAnswer({pair, list, typed, right, first},
+                        {now.seconds - days * 86400, now.offset});
+    }
+    static QJsonArray json(const ToolResult& r) {
+        EXPECT_EQ(r.status, 0) << r.err;
+        return QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).array();
+    }
+    static QString date(int daysFromToday) {
+        return QString::fromStdString(
+            memory::dateOf(memory::dayOf(memory::systemNow()) + daysFromToday));
+    }
+
+    const memory::PairKey hund{1, "hund", "dog"};
+    const memory::PairKey hast{1, "h\xe4st", "horse"};  // Windows-1252 as stored
+    const memory::PairKey bil{2, "bil", "car"};
+};
+
+TEST_F(LearnedTest, DueListsTheWrongPairsAndNamesTheNextDayWhenNoneIs) {
+    EXPECT_EQ(run({"due"}).out, "Nothing is due: no pair has been answered yet.\n");
+    EXPECT_EQ(json(run({"due", "--json"})), QJsonArray());
+
+    answer(hund, 3, "dgo", false, true, 1);   // wrong yesterday: due today
+    answer(hund, 3, "dog", true, false, 1);   // its repeat moves nothing
+    answer(hast, 4, "horse", true, true, 1);  // right yesterday: due in two days
+    answer(bil, 1, "", false, true, 1);
+
+    const QJsonArray due = json(run({"due", "--json", "--language", "1"}));
+    ASSERT_EQ(due.size(), 1);
+    const QJsonObject pair = due[0].toObject();
+    EXPECT_EQ(pair.keys(), QStringList({"difficulty", "due", "language", "lapses", "list", "other",
+                                        "reps", "retrievability", "stability", "swedish"}));
+    EXPECT_EQ(pair["language"].toInt(), 1);
+    EXPECT_EQ(pair["list"].toInt(), 3);
+    EXPECT_EQ(pair["swedish"].toString(), "hund");
+    EXPECT_EQ(pair["due"].toString(), date(0));
+    EXPECT_EQ(pair["reps"].toInt(), 1);
+    EXPECT_EQ(pair["lapses"].toInt(), 0);
+    EXPECT_NEAR(pair["stability"].toDouble(), 0.212, 1e-9);
+    EXPECT_LT(pair["retrievability"].toDouble(), 0.9);
+    EXPECT_EQ(json(run({"due", "--json"})).size(), 2);
+
+    const ToolResult text = run({"due", "--language", "1"});
+    EXPECT_EQ(QString::fromStdString(text.out).section('\t', 0, 4), "1\t3\thund\tdog\t" + date(0));
+
+    answer(hund, 3, "dog", true, true, 0);
+    EXPECT_EQ(run({"due", "--language", "1"}).out,
+              "Nothing is due today; the next pair is due on " + date(2).toStdString() + ".\n");
+}
+
+TEST_F(LearnedTest, HistoryGivesEveryAnswerAsJsonAndCsv) {
+    answer(hund, 3, "dgo", false, true, 2);
+    answer(hund, 3, "dog", true, false, 2);
+    answer(hast, 4, "horse", true, true, 2);
+
+    const QJsonArray history = json(run({"history", "--language", "1", "--list", "3", "--json"}));
+    ASSERT_EQ(history.size(), 1);
+    const QJsonArray answers = history[0].toObject()["answers"].toArray();
+    ASSERT_EQ(answers.size(), 2);
+    const QJsonObject first = answers[0].toObject();
+    EXPECT_EQ(first.keys(), QStringList({"at", "first", "right", "typed"}));
+    EXPECT_EQ(first["typed"].toString(), "dgo");
+    EXPECT_FALSE(first["right"].toBool());
+    EXPECT_TRUE(first["first"].toBool());
+    EXPECT_FALSE(answers[1].toObject()["first"].toBool());
+    EXPECT_TRUE(QDateTime::fromString(first["at"].toString(), Qt::ISODate).isValid());
+    EXPECT_EQ(json(run({"history", "--json"})).size(), 2);
+
+    const QStringList csv = QString::fromStdString(run({"history", "--format", "csv"}).out)
+                                .split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_EQ(csv.size(), 4);
+    EXPECT_EQ(csv[0],
+              "language,list,swedish,other,due,stability,difficulty,retrievability,reps,lapses,"
+              "at,right,typed,first");
+    EXPECT_TRUE(csv[3].startsWith("1,4,häst,horse,")) << csv[3].toStdString();
+
+    EXPECT_EQ(run({"history", "--list", "3"}).status, 2);
+    EXPECT_EQ(run({"history", "--format", "xml"}).status, 2);
+}
+
+TEST_F(LearnedTest, ADamagedDatabaseIsRefusedWithAMessage) {
+    writeFile(dataFile("ordlykta.db"), QByteArray(4096, 'x'));
+    const ToolResult r = run({"due"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("cannot be read"), std::string::npos);
+}
+
+}  // namespace

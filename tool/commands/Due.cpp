@@ -1,0 +1,49 @@
+#include <QJsonArray>
+
+#include "memory/Memory.h"
+#include "tool/Words.h"
+#include "tool/commands/Commands.h"
+#include "tool/commands/Learned.h"
+#include "tool/commands/Options.h"
+
+namespace tool {
+
+int due(Call& call) {
+    Options options(call);
+    options.add(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("L")));
+    options.add(QCommandLineOption(QStringLiteral("json")));
+    if (!options.parse()) {
+        return kDone;
+    }
+    const DataFolder folder(options.dataFolder());
+    const int language = options.isSet(QStringLiteral("language"))
+                             ? folder.language(options.value(QStringLiteral("language")))
+                             : 0;
+    std::vector<memory::PairState> pairs;
+    for (const memory::PairHistory& h : readHistory(folder.path(), language)) {
+        pairs.push_back(h.state);
+    }
+    const int today = learnerToday();
+    const memory::Today due = memory::dueOn(pairs, today);
+    if (options.isSet(QStringLiteral("json"))) {
+        QJsonArray objects;
+        for (const memory::DuePair& d : due.due) {
+            objects.append(pairObject(d.state, today));
+        }
+        printJson(call.out, objects);
+    } else if (due.due.empty()) {
+        print(call.out, due.nextDay < 0
+                            ? Tr::tr("Nothing is due: no pair has been answered yet.\n")
+                            : Tr::tr("Nothing is due today; the next pair is due on %1.\n")
+                                  .arg(QString::fromStdString(memory::dateOf(due.nextDay))));
+    } else {
+        QString text;
+        for (const memory::DuePair& d : due.due) {
+            text += pairFields(d.state, today).join(QLatin1Char('\t')) + QLatin1Char('\n');
+        }
+        print(call.out, text);
+    }
+    return kDone;
+}
+
+}  // namespace tool
