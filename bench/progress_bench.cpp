@@ -119,8 +119,9 @@ void Open(benchmark::State& state) {
     double total = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        window::ProgressPage page(QString::fromStdString(folder.path.string()), asker,
-                                  [] { return kToday; });
+        window::Operations operations(QString::fromStdString(folder.path.string()));
+        window::ProgressPage page(operations, asker);
+        page.setClock([] { return kToday; });
         page.reload();
         total += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                      .count();

@@ -1,15 +1,28 @@
 #include "tool/commands/Progress.h"
 
-#include <QJsonDocument>
+#include <QDate>
 #include <QJsonObject>
 
 #include "memory/Clock.h"
-#include "tool/Progress.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Learned.h"
 #include "tool/commands/Options.h"
 
 namespace tool {
 namespace {
+
+std::vector<memory::TestDay> readTestDays(const DataFolder& folder, int language) {
+    const std::string path = folder.file(memory::kDatabaseName);
+    if (!memory::databaseExists(path)) {
+        return {};
+    }
+    try {
+        return memory::Database(path, false).testDays(language);
+    } catch (const memory::Error& e) {
+        throw Refusal(Tr::tr("ordlykta: the answers database %1 cannot be read: %2")
+                          .arg(QString::fromStdString(path), QString::fromUtf8(e.what())));
+    }
+}
 
 QJsonObject hardWordJson(const memory::HardWord& hard) {
     QJsonArray wrong;
@@ -22,7 +35,7 @@ QJsonObject hardWordJson(const memory::HardWord& hard) {
             {"wrong", wrong}};
 }
 
-QJsonObject listJson(const QString& language, const memory::ListProgress& list) {
+QJsonObject listJson(int language, const memory::ListProgress& list) {
     QJsonArray hard;
     for (const memory::HardWord& word : list.hard) {
         hard.append(hardWordJson(word));
@@ -75,12 +88,26 @@ QString listText(const QString& language, const memory::ListProgress& list) {
 
 }  // namespace
 
+memory::Progress readProgress(const DataFolder& folder, int language, int today) {
+    return memory::progressOf(memory::listsOf(folder.wordList(language), language),
+                              readHistory(folder.path(), language), readTestDays(folder, language),
+                              today);
+}
+
+std::optional<int> dayOfDate(const QString& date) {
+    const QDate parsed = QDate::fromString(date, Qt::ISODate);
+    if (!parsed.isValid() || date.size() != 10) {
+        return std::nullopt;
+    }
+    return static_cast<int>(QDate(1970, 1, 1).daysTo(parsed));
+}
+
 QJsonArray progressJson(const DataFolder& folder, const std::vector<int>& languages, int today) {
     QJsonArray lists;
     for (const int language : languages) {
         const memory::Progress progress = readProgress(folder, language, today);
         for (const memory::ListProgress& list : progress.lists) {
-            lists.append(listJson(folder.languageName(language), list));
+            lists.append(listJson(language, list));
         }
     }
     return lists;
@@ -102,15 +129,15 @@ int progress(Call& call) {
             languages.push_back(l);
         }
     }
-    const QJsonArray lists = progressJson(folder, languages, learnersToday());
+    const QJsonArray lists = progressJson(folder, languages, learnerToday());
     if (options.isSet(QStringLiteral("json"))) {
-        print(call.out, QString::fromUtf8(QJsonDocument(lists).toJson()));
+        printJson(call.out, lists);
         return kDone;
     }
     QString text;
     for (const int language : languages) {
         for (const memory::ListProgress& list :
-             readProgress(folder, language, learnersToday()).lists) {
+             readProgress(folder, language, learnerToday()).lists) {
             text += listText(folder.languageName(language), list);
         }
     }

@@ -6,9 +6,17 @@
 #include <optional>
 #include <vector>
 
+#include "memory/Progress.h"
 #include "tool/Words.h"
 
 namespace tool {
+
+// The progress of `language` (1..3) on `today`; throws Refusal when the word lists or the
+// answers cannot be read.
+memory::Progress readProgress(const DataFolder& folder, int language, int today);
+
+// "2026-12-11" as a learner's day; nothing for a text that is no date.
+std::optional<int> dayOfDate(const QString& date);
 
 // Per list that holds pairs, of each of `languages` on `today`: an object with the keys
 // language, list, name, pairs, new, learning, known, due, hard, testday, ready and hard_words.

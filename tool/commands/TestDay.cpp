@@ -1,7 +1,7 @@
 #include "memory/Clock.h"
-#include "tool/Progress.h"
 #include "tool/backup/Locking.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Learned.h"
 #include "tool/commands/Options.h"
 #include "tool/commands/Progress.h"
 
@@ -44,7 +44,7 @@ int testDay(Call& call) {
         if (!day) {
             throw UsageError(Tr::tr("Not a date: %1 (give YYYY-MM-DD)").arg(date));
         }
-        if (*day < learnersToday()) {
+        if (*day < learnerToday()) {
             throw Refusal(Tr::tr("%1 has passed; a test day is today or later").arg(date));
         }
     }
