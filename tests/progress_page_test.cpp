@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QBarSet>
-#include <QCalendarWidget>
 #include <QDateEdit>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -25,7 +24,6 @@
 #include "memory/Database.h"
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
-#include "tool/Progress.h"
 #include "tool/Words.h"
 #include "tool/commands/Progress.h"
 #include "window/Asker.h"
@@ -75,7 +73,9 @@ class ProgressPageTest : public DataFolderTest {
 
     window::ProgressPage& page() {
         if (!page_) {
-            page_ = std::make_unique<window::ProgressPage>(data(), asker, [] { return kToday; });
+            operations_ = std::make_unique<window::Operations>(data());
+            page_ = std::make_unique<window::ProgressPage>(*operations_, asker);
+            page_->setClock([] { return kToday; });
             page_->resize(900, 700);
             page_->show();
             page_->reload();
@@ -94,6 +94,7 @@ class ProgressPageTest : public DataFolderTest {
     ScriptedAsker asker;
 
   private:
+    std::unique_ptr<window::Operations> operations_;
     std::unique_ptr<window::ProgressPage> page_;
 };
 
@@ -123,9 +124,17 @@ TEST_F(ProgressPageTest, CountsHardWordsAndChartsOfTheHistory) {
     EXPECT_EQ(p.knownSeries->at(memory::kChartDays - 1).y(), 2);
 
     EXPECT_EQ(p.run->text(), "Dagar i rad: 3");
+    // The calendar: eight weeks, today's among them; the days practised in bold.
     const QDate today = QDate(1970, 1, 1).addDays(kToday);
-    EXPECT_EQ(p.calendar->dateTextFormat(today).fontWeight(), QFont::Bold);
-    EXPECT_NE(p.calendar->dateTextFormat(today.addDays(-4)).fontWeight(), QFont::Bold);
+    const int cell = 7 * 7 + today.dayOfWeek() - 1;  // the last week's row
+    const auto dayCell = [&](int back) {
+        return p.calendar->item((cell - back) / 7, (cell - back) % 7);
+    };
+    EXPECT_EQ(dayCell(0)->text(), QString::number(today.day()));
+    for (const int back : {0, 1, 2, 10}) {
+        EXPECT_TRUE(dayCell(back)->font().bold()) << back;
+    }
+    EXPECT_FALSE(dayCell(4)->font().bold());
 
     QSignalSpy practised(&p, &window::ProgressPage::practiseRequested);
     QTest::mouseClick(p.practise, Qt::LeftButton);
@@ -151,7 +160,7 @@ TEST_F(ProgressPageTest, TestDayChosenOnThePageAndReadByTheTool) {
     EXPECT_EQ(list.keys(),
               QStringList({"due", "hard", "hard_words", "known", "language", "learning", "list",
                            "name", "new", "pairs", "ready", "testday"}));
-    EXPECT_EQ(list["language"], "Engelska");
+    EXPECT_EQ(list["language"], 1);
     EXPECT_EQ(list["name"], "Kapitel 3");
     EXPECT_EQ(list["testday"], QString::fromStdString(memory::dateOf(kToday + 4)));
     const double ready = list["ready"].toDouble();

@@ -2,7 +2,6 @@
 
 #include <QBarSet>
 #include <QBuffer>
-#include <QCalendarWidget>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -21,11 +20,12 @@
 #include <QTextCharFormat>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <set>
 
 #include "memory/Clock.h"
 #include "text/Text.h"
 #include "tool/Base.h"
-#include "tool/Progress.h"
+#include "tool/commands/Learned.h"
 #include "tool/commands/Progress.h"
 #include "window/Asker.h"
 #include "window/Controls.h"
@@ -34,6 +34,9 @@
 
 namespace window {
 namespace {
+
+// The weeks the calendar shows.
+constexpr int kWeeks = 8;
 
 QString percent(double share) {
     return QStringLiteral("%1 %").arg(qRound(share * 100));
@@ -80,16 +83,15 @@ QChartView* viewOf(QChart* chart) {
 
 }  // namespace
 
-ProgressPage::ProgressPage(QString dataFolder, Asker& asker, std::function<int()> today,
-                           QWidget* parent)
-    : QWidget(parent), folder_(std::move(dataFolder)), asker_(asker), today_(std::move(today)) {
+ProgressPage::ProgressPage(Operations& operations, Asker& asker, QWidget* parent)
+    : Page(operations, asker, parent), today_(tool::learnerToday) {
     language = new QComboBox;
     pupil = new QLineEdit;
     print = named(new QPushButton(Tr::tr("Skriv &ut rapport…")), Tr::tr("Skriv ut rapport"));
     auto* top = new QHBoxLayout;
-    top->addWidget(labelFor(language, Tr::tr("&Språk:")));
+    top->addWidget(labelFor(language, Tr::tr("Sp&råk:")));
     top->addWidget(language);
-    top->addWidget(labelFor(pupil, Tr::tr("&Elevens namn:")));
+    top->addWidget(labelFor(pupil, Tr::tr("Elevens &namn:")));
     top->addWidget(pupil, 1);
     top->addWidget(print);
 
@@ -123,9 +125,14 @@ ProgressPage::ProgressPage(QString dataFolder, Asker& asker, std::function<int()
     knownView = viewOf(knownChart({}));
     rightSet = wrongSet = nullptr;
     knownSeries = nullptr;
-    calendar = named(new QCalendarWidget, Tr::tr("Dagar som övats"));
-    calendar->setSelectionMode(QCalendarWidget::NoSelection);
-    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar = named(new QTableWidget(kWeeks, 7), Tr::tr("Dagar som övats"));
+    calendar->setHorizontalHeaderLabels({Tr::tr("Mån"), Tr::tr("Tis"), Tr::tr("Ons"), Tr::tr("Tor"),
+                                         Tr::tr("Fre"), Tr::tr("Lör"), Tr::tr("Sön")});
+    calendar->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    calendar->verticalHeader()->hide();
+    calendar->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    calendar->setSelectionMode(QAbstractItemView::NoSelection);
+    calendar->setShowGrid(false);
     run = new QLabel;
     auto* days = new QVBoxLayout;
     days->addWidget(new QLabel(Tr::tr("Dagar som övats:")));
@@ -172,7 +179,7 @@ ProgressPage::ProgressPage(QString dataFolder, Asker& asker, std::function<int()
 
 void ProgressPage::reload() {
     try {
-        const tool::DataFolder folder(folder_);
+        const tool::DataFolder folder(operations_.dataFolder());
         QStringList names;
         for (int l = 1; l <= store::kLanguageCount; ++l) {
             names << folder.languageName(l);
@@ -228,16 +235,24 @@ void ProgressPage::fillCharts() {
 }
 
 void ProgressPage::fillCalendar() {
-    calendar->setDateTextFormat(QDate(), QTextCharFormat());  // clears every date's format
-    QTextCharFormat practised;
-    practised.setFontWeight(QFont::Bold);
-    practised.setBackground(palette().color(QPalette::Highlight));
-    practised.setForeground(palette().color(QPalette::HighlightedText));
-    for (const int day : progress_.days) {
-        calendar->setDateTextFormat(dateOfDay(day), practised);
+    // Eight weeks up to the one of today, Monday first; a practised day in the highlight colour.
+    const QDate today = dateOfDay(progress_.today);
+    const QDate first = today.addDays(1 - today.dayOfWeek() - 7 * (kWeeks - 1));
+    const std::set<int> practised(progress_.days.begin(), progress_.days.end());
+    for (int cell = 0; cell < kWeeks * 7; ++cell) {
+        const QDate date = first.addDays(cell);
+        auto* item = new QTableWidgetItem(date > today ? QString() : QString::number(date.day()));
+        item->setTextAlignment(Qt::AlignCenter);
+        item->setToolTip(QLocale().toString(date, QLocale::LongFormat));
+        if (practised.count(static_cast<int>(QDate(1970, 1, 1).daysTo(date))) != 0) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+            item->setBackground(palette().color(QPalette::Highlight));
+            item->setForeground(palette().color(QPalette::HighlightedText));
+        }
+        calendar->setItem(cell / 7, cell % 7, item);
     }
-    calendar->setMaximumDate(dateOfDay(progress_.today));
-    calendar->setCurrentPage(dateOfDay(progress_.today).year(), dateOfDay(progress_.today).month());
     run->setText(Tr::tr("Dagar i rad: %1").arg(progress_.run));
 }
 
@@ -269,8 +284,8 @@ void ProgressPage::showTestDay() {
     testDate->setDate(list && list->testDay && *list->testDay >= progress_.today
                           ? dateOfDay(*list->testDay)
                           : today.addDays(7));
-    setTestDay->setEnabled(list != nullptr);
-    clearTestDay->setEnabled(list != nullptr && list->testDay.has_value());
+    setTestDay->setEnabled(list != nullptr && !busy());
+    clearTestDay->setEnabled(list != nullptr && list->testDay.has_value() && !busy());
     ready->setText(list && list->ready ? Tr::tr("Redo för provet: %1").arg(percent(*list->ready))
                                        : QString());
     todo->setText(list ? todoText(*list, progress_.today) : QString());
@@ -283,13 +298,18 @@ void ProgressPage::changeTestDay(bool clear) {
     }
     const int day = static_cast<int>(QDate(1970, 1, 1).daysTo(testDate->date()));
     try {
-        tool::setTestDay(folder_, language->currentIndex() + 1, list->list,
+        tool::setTestDay(operations_.dataFolder(), language->currentIndex() + 1, list->list,
                          clear ? std::nullopt : std::optional<int>(day));
     } catch (const tool::Error& e) {
         asker_.error(Tr::tr("Provdagen kunde inte sparas: %1").arg(e.message()));
         return;
     }
-    reload();
+    folderChanged();
+}
+
+// The test day is kept beside the words: not while the trainer holds the folder.
+void ProgressPage::busyChanged() {
+    showTestDay();
 }
 
 void ProgressPage::applyTheme() {

@@ -4,14 +4,13 @@
 // weeks; the days practised and the current run; the hard words with the wrong answers typed
 // most often; a list's test day and how ready the list is; and a report to print.
 
-#include <QWidget>
 #include <functional>
 #include <vector>
 
 #include "memory/Progress.h"
+#include "window/Page.h"
 
 class QBarSet;
-class QCalendarWidget;
 class QChart;
 class QChartView;
 class QComboBox;
@@ -25,17 +24,17 @@ class QTreeWidget;
 
 namespace window {
 
-class Asker;
-
-class ProgressPage : public QWidget {
+class ProgressPage : public Page {
     Q_OBJECT
   public:
-    // `today` gives the learner's day (memory/Clock.h), so that tests fix it.
-    ProgressPage(QString dataFolder, Asker& asker, std::function<int()> today,
-                 QWidget* parent = nullptr);
+    ProgressPage(Operations& operations, Asker& asker, QWidget* parent = nullptr);
+
+    // The learner's day (memory/Clock.h) the page shows; the machine's clock unless a test
+    // fixes it.
+    void setClock(std::function<int()> today) { today_ = std::move(today); }
 
     // Reads the word lists and the answers again.
-    void reload();
+    void reload() override;
     const memory::Progress& progress() const { return progress_; }
     // The report of the lists chosen in the table (all of them when none is): HTML, a page a list.
     QString reportHtml() const;
@@ -53,7 +52,7 @@ class ProgressPage : public QWidget {
     QBarSet* rightSet;
     QBarSet* wrongSet;
     QLineSeries* knownSeries;
-    QCalendarWidget* calendar;
+    QTableWidget* calendar;  // the chart's eight weeks, Monday first; days practised marked
     QLabel* run;
     QTreeWidget* hardWords;
     QPushButton* practise;
@@ -65,6 +64,7 @@ class ProgressPage : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void busyChanged() override;
 
   private:
     void fillTable();
@@ -77,8 +77,6 @@ class ProgressPage : public QWidget {
     // The list of the table's current row, or null.
     const memory::ListProgress* currentList() const;
 
-    QString folder_;
-    Asker& asker_;
     std::function<int()> today_;
     memory::Progress progress_;
     std::vector<memory::PairKey> hard_;

@@ -16,6 +16,7 @@
 #include "window/ExportPage.h"
 #include "window/ImportPage.h"
 #include "window/Page.h"
+#include "window/ProgressPage.h"
 #include "window/Text.h"
 
 namespace window {
@@ -41,6 +42,7 @@ const PageRow kPages[] = {
     row<ExportPage>("export", QT_TRANSLATE_NOOP("Ordlistor", "&Exportera och skriv ut")),
     row<BackupsPage>("backups", QT_TRANSLATE_NOOP("Ordlistor", "&Säkerhetskopior")),
     row<CheckPage>("check", QT_TRANSLATE_NOOP("Ordlistor", "&Kontroll")),
+    row<ProgressPage>("progress", QT_TRANSLATE_NOOP("Ordlistor", "&Framsteg")),
 };
 
 constexpr int kTabs = static_cast<int>(std::size(kPages));
@@ -125,6 +127,10 @@ BackupsPage& Window::backupsPage() {
 
 CheckPage& Window::checkPage() {
     return page<CheckPage>();
+}
+
+ProgressPage& Window::progressPage() {
+    return page<ProgressPage>();
 }
 
 Page& Window::page(int tab) {
