@@ -63,9 +63,15 @@ QChart* answersChart(const std::vector<memory::DayAnswers>& days) {
     series->setBarWidth(0.9);
     QChart* chart = newChart(Tr::tr("Svar per dag, de senaste åtta veckorna"));
     chart->addSeries(series);
+    // Fifty-six dates do not fit under the bars: the title says what they span instead.
     auto* x = new QBarCategoryAxis;
     x->append(categories);
-    x->setLabelsAngle(-90);
+    x->setLabelsVisible(false);
+    if (!days.empty()) {
+        chart->setTitle(Tr::tr("Svar per dag, %1 – %2")
+                            .arg(dateOfDay(days.front().day).toString(QStringLiteral("d/M")),
+                                 dateOfDay(days.back().day).toString(QStringLiteral("d/M"))));
+    }
     auto* y = countAxis(top);
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -86,7 +92,7 @@ QChart* knownChart(const std::vector<std::pair<int, int>>& known) {
     chart->addSeries(series);
     auto* x = new QDateTimeAxis;
     x->setFormat(QStringLiteral("d/M"));
-    x->setTickCount(9);
+    x->setTickCount(5);
     if (!known.empty()) {
         x->setRange(dateOfDay(known.front().first).startOfDay(),
                     dateOfDay(known.back().first).startOfDay());
@@ -123,6 +129,7 @@ void themeFor(QChart* chart, const QPalette& palette) {
     chart->legend()->setLabelColor(palette.color(QPalette::Text));
     for (QAbstractAxis* axis : chart->axes()) {
         axis->setLabelsColor(palette.color(QPalette::Text));
+        axis->setTitleBrush(palette.color(QPalette::Text));
     }
     for (auto& [set, colour] : sets) {
         set->setColor(colour);
@@ -133,15 +140,15 @@ void themeFor(QChart* chart, const QPalette& palette) {
     }
 }
 
-QImage pictureOf(QChart* chart, QSize size) {
+QImage pictureOf(QChart* chart, QSize size, int sharpness) {
     QGraphicsScene scene;
     scene.addItem(chart);  // the scene owns the chart from here
     chart->resize(size);
-    QImage picture(size, QImage::Format_RGB32);
+    QImage picture(size * sharpness, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    scene.render(&painter, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size));
+    scene.render(&painter, QRectF(QPointF(0, 0), size * sharpness), QRectF(QPointF(0, 0), size));
     return picture;
 }
 

@@ -24,7 +24,8 @@ QChart* knownChart(const std::vector<std::pair<int, int>>& known);
 // Light or dark as `palette`'s window is, so that the chart reads in either.
 void themeFor(QChart* chart, const QPalette& palette);
 
-// `chart` drawn into a picture of `size` pixels, for print; takes the chart.
-QImage pictureOf(QChart* chart, QSize size);
+// `chart` laid out at `size` and drawn into a picture `sharpness` times as large, for print;
+// takes the chart.
+QImage pictureOf(QChart* chart, QSize size, int sharpness);
 
 }  // namespace window

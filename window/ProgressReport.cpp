@@ -24,17 +24,21 @@ QString dateText(int day) {
     return QString::fromStdString(memory::dateOf(day));
 }
 
-// The chart of answers per day as a picture inside the page.
+// The chart's width on the page, in the document's pixels (an A4 page's text is about 700).
+constexpr int kChartWidth = 640;
+
+// The chart of answers per day as a picture inside the page, sharp enough for print.
 QString chartImage(const std::vector<memory::DayAnswers>& days) {
     QChart* chart = answersChart(days);
     chart->setTheme(QChart::ChartThemeLight);
-    const QImage picture = pictureOf(chart, QSize(1400, 560));
+    const QImage picture = pictureOf(chart, QSize(kChartWidth, kChartWidth * 2 / 5), 3);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     picture.save(&buffer, "PNG");
-    return QStringLiteral("<img src=\"data:image/png;base64,%1\" width=\"640\">")
-        .arg(QString::fromLatin1(png.toBase64()));
+    return QStringLiteral("<p><img src=\"data:image/png;base64,%1\" width=\"%2\"></p>")
+        .arg(QString::fromLatin1(png.toBase64()))
+        .arg(kChartWidth);
 }
 
 QString row(const QString& label, const QString& value) {
