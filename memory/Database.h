@@ -78,9 +78,13 @@ class Error : public std::runtime_error {
 
 class Database {
   public:
-    // Opens the database at `path`; without `create` a missing file is an Error of kind Other
-    // and nothing is made. Checks that the file is a database of this program's kind.
-    Database(const std::string& path, bool create);
+    enum class Access { Create, Write, Read };
+    // Opens the database at `path`; unless made (Create) a missing file is an Error of kind
+    // Other and nothing is made. Checks that the file is a database of this program's kind.
+    // Read opens it for reading only and changes nothing.
+    Database(const std::string& path, Access access);
+    Database(const std::string& path, bool create)
+        : Database(path, create ? Access::Create : Access::Write) {}
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;

@@ -24,11 +24,15 @@ Today dueOn(const std::vector<PairState>& pairs, int today) {
     return result;
 }
 
-std::string damagedName(const Moment& at) {
+std::string damagedName(const Moment& at, int n) {
     const std::string iso = isoTime(at);  // 2026-12-07T22:30:00+01:00
-    const std::string stamp = iso.substr(0, 4) + iso.substr(5, 2) + iso.substr(8, 2) + "-" +
-                              iso.substr(11, 2) + iso.substr(14, 2) + iso.substr(17, 2);
-    return "ordlykta-damaged-" + stamp + ".db";
+    std::string name = "ordlykta-damaged-";
+    name.append(iso, 0, 4).append(iso, 5, 2).append(iso, 8, 2).append(1, '-');
+    name.append(iso, 11, 2).append(iso, 14, 2).append(iso, 17, 2);
+    if (n > 1) {
+        name.append(1, '-').append(std::to_string(n));
+    }
+    return name.append(".db");
 }
 
 Keeper::Keeper(std::string folder, Clock clock)
@@ -63,13 +67,12 @@ Database* Keeper::database(bool create) {
 
 void Keeper::putAside() {
     database_.reset();
-    std::string name = damagedName(clock_());
-    std::string target = folder_ + "/" + name;
-    for (int n = 2; databaseExists(target); ++n) {
-        name = damagedName(clock_());
-        name.insert(name.size() - 3, "-" + std::to_string(n));
-        target = folder_ + "/" + name;
+    const Moment now = clock_();
+    std::string name = damagedName(now);
+    for (int n = 2; databaseExists(folder_ + "/" + name); ++n) {
+        name = damagedName(now, n);
     }
+    const std::string target = folder_ + "/" + name;
     // The log goes with its database, so that what it holds can still be looked at; the
     // shared-memory index is rebuilt from the log by whoever opens it.
     std::rename((path_ + "-wal").c_str(), (target + "-wal").c_str());

@@ -77,7 +77,8 @@ class Keeper final : public Recorder {
     std::string setAside_;
 };
 
-// "ordlykta-damaged-20261207-223000.db": where a damaged database found at `at` goes.
-std::string damagedName(const Moment& at);
+// "ordlykta-damaged-20261207-223000.db": where a damaged database found at `at` goes; the
+// `n`-th of that second (n > 1) ends in "-n.db".
+std::string damagedName(const Moment& at, int n = 1);
 
 }  // namespace memory

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(g++ make cmake qt6-base-dev libgtest-dev libbenchmark-dev
           fonts-liberation fonts-dejavu-core xvfb xauth xdotool
           libxcb1-dev dpkg-dev appstream desktop-file-utils
-          qt6-l10n-tools qt6-tools-dev libarchive-dev zlib1g-dev libxml2-dev python3
+          qt6-l10n-tools qt6-tools-dev libarchive-dev zlib1g-dev libxml2-dev libsqlite3-dev python3
           libkeduvocdocument-dev qtbase5-dev poppler-utils
           lintian devscripts man-db mandoc
           qt6-charts-dev libqt6opengl6-dev)

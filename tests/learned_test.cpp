@@ -108,6 +108,19 @@ TEST_F(LearnedTest, ADamagedDatabaseIsRefusedWithAMessage) {
     const ToolResult r = run({"due"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("cannot be read"), std::string::npos);
+    const ToolResult check = run({"check"});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_NE(check.out.find("ordlykta.db cannot be read"), std::string::npos) << check.out;
+}
+
+TEST_F(LearnedTest, CheckRunsTheIntegrityCheckAndNamesWhatWasSetAside) {
+    answer(hund, 3, "dog", true, true, 0);
+    writeFile(dataFile("ordlykta-damaged-20261207-130000.db"), "x");
+    const ToolResult check = run({"check"});
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_NE(check.out.find("ordlykta-damaged-20261207-130000.db: answers the program set aside"),
+              std::string::npos)
+        << check.out;
 }
 
 }  // namespace

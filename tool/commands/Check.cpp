@@ -1,7 +1,8 @@
 #include "tool/backup/Locking.h"
-#include "tool/commands/Options.h"
 #include "tool/backup/Recovery.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Learned.h"
+#include "tool/commands/Options.h"
 
 namespace tool {
 
@@ -37,7 +38,21 @@ int check(Call& call) {
                             "it with: ordlykta restore %2 --only %1 --data %3\n")
                             .arg(name, snapshot, data);
     }
+    // The answers database is checked, never mended: a damaged one is set aside by the program.
+    const QStringList answers = answersProblems(data);
+    for (const QString& problem : answers) {
+        report += problem + QLatin1Char('\n');
+    }
+    for (const QString& name : answersSetAside(data)) {
+        report += Tr::tr(
+                      "%1: answers the program set aside as damaged; kept for you to look at, "
+                      "no longer counted\n")
+                      .arg(name);
+    }
     print(call.out, report);
+    if (!answers.isEmpty()) {
+        return kRefused;
+    }
     if (result.findings.empty()) {
         print(call.out, Tr::tr("%1: all is well\n").arg(data));
         return kDone;

@@ -19,12 +19,8 @@ int due(Call& call) {
     const int language = options.isSet(QStringLiteral("language"))
                              ? folder.language(options.value(QStringLiteral("language")))
                              : 0;
-    std::vector<memory::PairState> pairs;
-    for (const memory::PairHistory& h : readHistory(folder.path(), language)) {
-        pairs.push_back(h.state);
-    }
     const int today = learnerToday();
-    const memory::Today due = memory::dueOn(pairs, today);
+    const memory::Today due = memory::dueOn(readPairs(folder.path(), language), today);
     if (options.isSet(QStringLiteral("json"))) {
         QJsonArray objects;
         for (const memory::DuePair& d : due.due) {

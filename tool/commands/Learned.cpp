@@ -17,18 +17,67 @@ QString words(const std::string& stored) {
 
 }  // namespace
 
-std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language) {
-    const std::string path =
-        QDir(dataFolder).filePath(QString::fromUtf8(memory::kDatabaseName)).toStdString();
+namespace {
+
+std::string databasePath(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QString::fromUtf8(memory::kDatabaseName)).toStdString();
+}
+
+Refusal unreadable(const std::string& path, const memory::Error& e) {
+    return Refusal(Tr::tr("ordlykta: the answers database %1 cannot be read: %2")
+                       .arg(QString::fromStdString(path), QString::fromUtf8(e.what())));
+}
+
+}  // namespace
+
+std::vector<memory::PairState> readPairs(const QString& dataFolder, int language) {
+    const std::string path = databasePath(dataFolder);
     if (!memory::databaseExists(path)) {
         return {};
     }
     try {
-        return memory::Database(path, false).history(language);
+        return memory::Database(path, memory::Database::Access::Read).pairs(language);
     } catch (const memory::Error& e) {
-        throw Refusal(Tr::tr("ordlykta: the answers database %1 cannot be read: %2")
-                          .arg(QString::fromStdString(path), QString::fromUtf8(e.what())));
+        throw unreadable(path, e);
     }
+}
+
+std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language) {
+    const std::string path = databasePath(dataFolder);
+    if (!memory::databaseExists(path)) {
+        return {};
+    }
+    try {
+        return memory::Database(path, memory::Database::Access::Read).history(language);
+    } catch (const memory::Error& e) {
+        throw unreadable(path, e);
+    }
+}
+
+QStringList answersProblems(const QString& dataFolder) {
+    const QString name = QString::fromUtf8(memory::kDatabaseName);
+    const std::string path = QDir(dataFolder).filePath(name).toStdString();
+    if (!memory::databaseExists(path)) {
+        return {};
+    }
+    QStringList problems;
+    try {
+        const memory::Database db(path, memory::Database::Access::Read);
+        for (const std::string& finding : db.integrityCheck()) {
+            problems << name + QStringLiteral(": ") + QString::fromStdString(finding);
+        }
+    } catch (const memory::Error& e) {
+        problems << Tr::tr(
+                        "%1 cannot be read (%2); the program sets it aside and begins a new "
+                        "one at the next answer")
+                        .arg(name, QString::fromUtf8(e.what()));
+    }
+    return problems;
+}
+
+QStringList answersSetAside(const QString& dataFolder) {
+    return QDir(dataFolder)
+        .entryList({QStringLiteral("ordlykta-damaged-*.db")}, QDir::Files, QDir::Name);
 }
 
 int learnerToday() {

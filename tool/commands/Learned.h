@@ -14,6 +14,14 @@ namespace tool {
 // The answers database of a data folder, read; a missing one holds nothing. Throws Refusal for
 // one that cannot be read.
 std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language);
+// The same without the answers: each pair's schedule.
+std::vector<memory::PairState> readPairs(const QString& dataFolder, int language);
+
+// What SQLite's integrity check finds in the answers database, one line each; a database that
+// cannot be read is one finding. Nothing when there is none.
+QStringList answersProblems(const QString& dataFolder);
+// The answers databases the program set aside as damaged, by name.
+QStringList answersSetAside(const QString& dataFolder);
 
 // Today, the learner's day by the machine's clock.
 int learnerToday();
