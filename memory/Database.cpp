@@ -3,6 +3,9 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <tuple>
+#include <unordered_map>
 #include <utility>
 
 namespace memory {
@@ -29,6 +32,11 @@ CREATE TABLE IF NOT EXISTS shown(
   id INTEGER PRIMARY KEY, pair INTEGER NOT NULL REFERENCES pairs(id), at INTEGER NOT NULL,
   offset INTEGER NOT NULL, list INTEGER NOT NULL);
 )";
+
+// Made with the first test day, so that a database made before test days still opens as it is.
+const char* const kTestDays =
+    "CREATE TABLE IF NOT EXISTS testdays(language INTEGER NOT NULL, list INTEGER NOT NULL, "
+    "day INTEGER NOT NULL, PRIMARY KEY(language, list))";
 
 Error::Kind kindOf(int rc) {
     switch (rc & 0xff) {
@@ -267,22 +275,64 @@ std::vector<PairState> Database::pairs(int language) const {
 }
 
 std::vector<PairHistory> Database::history(int language) const {
-    Statement select(db_, (std::string("SELECT ") + kPairColumns +
-                           ", a.at, a.offset, a.right, a.typed, a.first FROM pairs p "
-                           "JOIN answers a ON a.pair = p.id WHERE (? = 0 OR p.language = ?) "
-                           "ORDER BY p.language, p.list, p.swedish, p.other, p.id, a.id")
-                              .c_str());
-    select.bind(1, std::int64_t{language}).bind(2, std::int64_t{language});
+    // Two plain scans, the answers in the order they were kept: sorting a join of every answer
+    // with its pair's words costs far more once there are many.
+    Statement pairs(db_, (std::string("SELECT ") + kPairColumns +
+                          ", p.id FROM pairs p WHERE ? = 0 OR p.language = ?")
+                             .c_str());
+    pairs.bind(1, std::int64_t{language}).bind(2, std::int64_t{language});
     std::vector<PairHistory> result;
-    while (select.step()) {
-        PairState state = pairOf(select);
-        if (result.empty() || !(result.back().state.pair == state.pair)) {
-            result.push_back({std::move(state), {}});
+    std::unordered_map<std::int64_t, std::size_t> byId;
+    while (pairs.step()) {
+        byId.emplace(pairs.integer(10), result.size());
+        result.push_back({pairOf(pairs), {}});
+    }
+    Statement answers(db_, "SELECT pair, at, offset, right, typed, first FROM answers ORDER BY id");
+    while (answers.step()) {
+        const auto found = byId.find(answers.integer(0));
+        if (found != byId.end()) {
+            result[found->second].answers.push_back({{answers.integer(1), answers.number(2)},
+                                                     answers.number(3) != 0,
+                                                     answers.bytes(4),
+                                                     answers.number(5) != 0});
         }
-        result.back().answers.push_back({{select.integer(10), select.number(11)},
-                                         select.number(12) != 0,
-                                         select.bytes(13),
-                                         select.number(14) != 0});
+    }
+    // Pairs only shown have no answers, and no history.
+    std::erase_if(result, [](const PairHistory& h) { return h.answers.empty(); });
+    std::sort(result.begin(), result.end(), [](const PairHistory& a, const PairHistory& b) {
+        const PairState& x = a.state;
+        const PairState& y = b.state;
+        return std::tie(x.pair.language, x.list, x.pair.swedish, x.pair.other) <
+               std::tie(y.pair.language, y.list, y.pair.swedish, y.pair.other);
+    });
+    return result;
+}
+
+void Database::setTestDay(int language, int list, std::optional<int> day) {
+    Transaction transaction(db_);
+    exec(kTestDays);
+    Statement change(db_, day ? "INSERT OR REPLACE INTO testdays(language, list, day) "
+                                "VALUES(?, ?, ?)"
+                              : "DELETE FROM testdays WHERE language = ? AND list = ?");
+    change.bind(1, std::int64_t{language}).bind(2, std::int64_t{list});
+    if (day) {
+        change.bind(3, std::int64_t{*day});
+    }
+    change.step();
+    transaction.commit();
+}
+
+std::vector<TestDay> Database::testDays(int language) const {
+    std::vector<TestDay> result;
+    if (single("SELECT count(*) FROM sqlite_schema WHERE name = 'testdays'") == 0) {
+        return result;
+    }
+    Statement select(db_,
+                     "SELECT language, list, day FROM testdays WHERE ? = 0 OR language = ? "
+                     "ORDER BY language, list");
+    select.bind(1, std::int64_t{language}).bind(2, std::int64_t{language});
+    while (select.step()) {
+        result.push_back({select.number(0), select.number(1), select.number(2)});
     }
     return result;
 }

@@ -6,6 +6,7 @@
 // one transaction.
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,6 +56,15 @@ struct PairHistory {
     std::vector<AnswerRecord> answers;  // oldest first
 };
 
+// A test day set for a list: until then the list's schedule plans for it (memory/TestDay.h).
+struct TestDay {
+    int language = 0;
+    int list = 0;
+    int day = 0;  // the learner's day of the test
+
+    bool operator==(const TestDay&) const = default;
+};
+
 // What went wrong, so that the keeper knows whether to set the file aside.
 class Error : public std::runtime_error {
   public:
@@ -88,6 +98,11 @@ class Database {
     std::vector<PairState> pairs(int language) const;
     // The same with their answers.
     std::vector<PairHistory> history(int language) const;
+
+    // Sets the test day of a list, or with no day clears it.
+    void setTestDay(int language, int list, std::optional<int> day);
+    // The test days set, of one language (1..3) or all (0), by language and list.
+    std::vector<TestDay> testDays(int language) const;
 
     // SQLite's integrity check: empty when sound, else its findings.
     std::vector<std::string> integrityCheck() const;

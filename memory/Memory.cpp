@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "memory/TestDay.h"
+
 namespace memory {
 
 Today dueOn(const std::vector<PairState>& pairs, int today) {
@@ -112,7 +114,14 @@ void Keeper::shown(const PairKey& pair, int list) noexcept {
 Today Keeper::today(int language) noexcept {
     try {
         Database* db = database(false);
-        return db != nullptr ? dueOn(db->pairs(language), day()) : Today{};
+        if (db == nullptr) {
+            return {};
+        }
+        // A list with a test day to come puts its planned pairs first.
+        const std::vector<TestDay> tests = db->testDays(language);
+        return tests.empty() ? dueOn(db->pairs(language), day())
+                             : dueWithTestDays(db->pairs(language), day(), tests,
+                                               readLists(folder_, language));
     } catch (...) {
         return {};
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Renders the eight screens to doc/screens/*.png and the word lists' window's four pages to
-# doc/screens/ordlistor-*.png, at 100 % and at 200 % (QT_SCALE_FACTOR=2, the "@2x" pictures),
-# under Xvfb, building the picture programs first when they are missing or out of date.
+# Renders the eight screens to doc/screens/*.png and the word lists' window's five pages and the
+# progress report to doc/screens/ordlistor-*.png, at 100 % and at 200 % (QT_SCALE_FACTOR=2, the
+# "@2x" pictures), under Xvfb, building the picture programs first when they are missing or out of date.
 # Usage: scripts/screenshots.sh [build folder] [output folder]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)

@@ -62,10 +62,10 @@ const std::array kCommands = {
                               "look for damage in the data files; --fix mends what can be "
                               "mended without changing what the program shows"),
             "ordlykta check --fix", check},
-    Command{"window", "[FILE] [--data DIR] [--page import|export|backups|check]",
+    Command{"window", "[FILE] [--data DIR] [--page import|export|backups|check|progress]",
             QT_TRANSLATE_NOOP("Tr",
                               "open the word lists' window: import (FILE, when given), export "
-                              "and print, backups, check"),
+                              "and print, backups, check, progress"),
             "ordlykta window glosor.csv", window},
     Command{"review", "[--data DIR] [--language L]",
             QT_TRANSLATE_NOOP("Tr",
@@ -82,6 +82,17 @@ const std::array kCommands = {
                               "every answered pair with its schedule and every answer typed; "
                               "--json as a JSON array, --format csv one row per answer"),
             "ordlykta history --format csv > svar.csv", history},
+    Command{"progress", "[--data DIR] [--language L] [--json]",
+            QT_TRANSLATE_NOOP("Tr",
+                              "per list: pairs, new, learning, known, due today and hard, the "
+                              "test day and how ready the list is, the hard words with the "
+                              "wrong answers typed most often"),
+            "ordlykta progress --language Engelska --json", progress},
+    Command{"testday", "[--data DIR] --language L --list N --date YYYY-MM-DD | --clear",
+            QT_TRANSLATE_NOOP("Tr",
+                              "set a list's test day: until then the list is practised so "
+                              "that it is known on that day; --clear takes it away"),
+            "ordlykta testday --language Engelska --list 3 --date 2026-12-11", testDay},
 };
 
 const Command* findCommand(const QString& name) {

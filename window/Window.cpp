@@ -20,6 +20,7 @@
 #include "window/ExportPage.h"
 #include "window/ImportPage.h"
 #include "window/Page.h"
+#include "window/ProgressPage.h"
 #include "window/Text.h"
 
 namespace window {
@@ -45,6 +46,8 @@ const PageRow kPages[] = {
     row<ExportPage>("export", QT_TRANSLATE_NOOP("Ordlistor", "&Exportera och skriv ut")),
     row<BackupsPage>("backups", QT_TRANSLATE_NOOP("Ordlistor", "&Säkerhetskopior")),
     row<CheckPage>("check", QT_TRANSLATE_NOOP("Ordlistor", "&Kontroll")),
+    // Every letter of its name is another page's access key already.
+    row<ProgressPage>("progress", QT_TRANSLATE_NOOP("Ordlistor", "Framsteg")),
 };
 
 constexpr int kTabs = static_cast<int>(std::size(kPages));
@@ -143,6 +146,10 @@ BackupsPage& Window::backupsPage() {
 
 CheckPage& Window::checkPage() {
     return page<CheckPage>();
+}
+
+ProgressPage& Window::progressPage() {
+    return page<ProgressPage>();
 }
 
 Page& Window::page(int tab) {

@@ -1,5 +1,5 @@
 #pragma once
-// "Ordlykta ordlistor": the words' own window, four pages on one data folder, and a banner
+// "Ordlykta ordlistor": the words' own window, five pages on one data folder, and a banner
 // that disables every writing button while the trainer holds the folder. A page is built when
 // it is first shown or asked for, and read once the window is on the screen, so that the window
 // opens as fast as the trainer does.
@@ -22,6 +22,7 @@ class CheckPage;
 class ExportPage;
 class ImportPage;
 class Page;
+class ProgressPage;
 
 class Window : public QWidget {
     Q_OBJECT
@@ -37,7 +38,7 @@ class Window : public QWidget {
 
     // Opens the import page on this file and shows its preview.
     void openFile(const QString& path);
-    // Shows the page named import, export, backups or check; false for another name.
+    // Shows the page named import, export, backups, check or progress; false for another name.
     bool showPage(const QString& name);
     // Looks at the folder's lock now, as the timer does every second.
     void checkLock();
@@ -48,6 +49,7 @@ class Window : public QWidget {
     ExportPage& exportPage();
     BackupsPage& backupsPage();
     CheckPage& checkPage();
+    ProgressPage& progressPage();
 
     QLabel* banner;
     QTabWidget* tabs;

@@ -1,6 +1,6 @@
-// ordlykta-ordlistor [--data DIR] [--page import|export|backups|check] [FILE]: the words' own
-// window on the data folder, on its import page with FILE when one is given (as a desktop's "Open
-// with" does).
+// ordlykta-ordlistor [--data DIR] [--page import|export|backups|check|progress] [FILE]: the
+// words' own window on the data folder, on its import page with FILE when one is given (as a
+// desktop's "Open with" does).
 
 #include <QApplication>
 #include <iostream>

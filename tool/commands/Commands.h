@@ -42,5 +42,7 @@ int window(Call& call);
 int review(Call& call);
 int due(Call& call);
 int history(Call& call);
+int progress(Call& call);
+int testDay(Call& call);
 
 }  // namespace tool
