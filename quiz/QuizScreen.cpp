@@ -214,15 +214,17 @@ void QuizScreen::askStep(store::WordListFile& file) {
     }
     const int p = pass_.position();
     const int questions = pass_.questions();
-    const store::WordRecord pair = readPosition(file, p);
-    // The next question is read before the answer is recorded, so that a failed read leaves
-    // this question on screen, still to be answered.
+    // The pair asked was read when its word was shown. The next question is read before the
+    // answer is recorded, so that a failed read leaves this question on screen, still to be
+    // answered.
+    const store::WordRecord pair = asked_;
     const store::WordRecord next = p < questions ? readPosition(file, p + 1) : store::WordRecord{};
     const QString typed = edtFOR->text();
     prCENTRERA(typed, ui::fromStore(pair.first));
     pass_.answer(answerOf(typed));
     recordAnswer(p, pair);
     if (p < questions) {
+        asked_ = next;
         edtFOR->clear();
         lblSVE->setText(ui::fromStore(next.first));
         edtFOR->setFocus();
@@ -285,6 +287,7 @@ void QuizScreen::startRepeat(store::WordListFile& file) {
 void QuizScreen::beginPass(int questions, const store::WordRecord& first) {
     clearLines();
     pass_.begin(questions);
+    asked_ = first;
     lblSVE->setText(ui::fromStore(first.first));
     edtFOR->clear();
 }

@@ -106,6 +106,7 @@ class QuizScreen : public ui::Screen {
 
     int pairCount_ = 0;  // the pairs of a full pass, which lblNTAL shows
     QuizPass pass_;
+    store::WordRecord asked_;  // the pair whose Swedish word is on screen, read when shown
 
     bool mouseDown_ = false;   // a mouse button is down on the list's lines
     int rowBeforePress_ = -1;  // the selected line when the button went down

@@ -649,3 +649,21 @@ TEST(QuizPassTest, ScoreCountsTheRightAnswersAndKeepsTheLastWrongPair) {
         EXPECT_EQ(pass.repeatsWrong(), row.right < questions);
     }
 }
+
+// A question's pair is read once, when its word is shown: an answer reads only the next pair.
+TEST_F(QuizTest, AnAnswerReadsOnlyTheNextPair) {
+    givenList(1, 1, kTen);
+    for (QuizScreen* s : std::initializer_list<QuizScreen*>{&chosen(), &ten()}) {
+        showMenu();
+        openFromMenu(s);
+        int reads = 0;
+        store::setFaultHook([&reads](store::FileOp op, const std::string&) {
+            reads += op == store::FileOp::Read;
+            return 0;
+        });
+        type(s->edtFOR, QStringLiteral("fel"));
+        click(s->buttNEXT);
+        store::setFaultHook({});
+        EXPECT_EQ(reads, 1) << (s == &ten() ? "ten" : "chosen");
+    }
+}
