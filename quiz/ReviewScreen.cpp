@@ -39,8 +39,9 @@ QString nothingDueLine(int nextDay) {
 ReviewScreen::ReviewScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                            memory::Recorder& memory)
     : QuizScreen(context, state, navigator, memory, reviewVariant(),
-                 std::make_unique<drill::DueSource>(
-                     [&memory](int language) { return dueWords(memory, language); })),
+                 std::make_unique<drill::DueSource>([this, &memory](int language) {
+                     return only_ ? *only_ : dueWords(memory, language);
+                 })),
       recorder_(memory) {
     lblKAPITEL->setText(kReviewTitle);
 }
@@ -54,7 +55,8 @@ void ReviewScreen::showCentred() {
 void ReviewScreen::FormShow() {
     QuizScreen::FormShow();
     if (pairCount() == 0) {
-        lblMESS->setText(nothingDueLine(recorder_.today(state_.language()).nextDay));
+        lblMESS->setText(only_ ? QStringLiteral(" Inga av orden finns kvar i ordlistorna.")
+                               : nothingDueLine(recorder_.today(state_.language()).nextDay));
     }
 }
 

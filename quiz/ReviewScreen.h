@@ -3,6 +3,10 @@
 // retrievable first, at most 20 a pass, asked on the quiz screen exactly as a quiz. With
 // nothing due it says so, and when the next pair is due.
 
+#include <optional>
+#include <vector>
+
+#include "drill/PairSource.h"
 #include "memory/Memory.h"
 #include "quiz/QuizScreen.h"
 
@@ -21,12 +25,16 @@ class ReviewScreen : public QuizScreen {
 
     // Shown as the program's first window, in the middle of the screen.
     void showCentred();
+    // From the next show on, asks exactly these pairs (the words' window's "Öva på dessa")
+    // instead of today's due ones; nothing: today's due ones again.
+    void askOnly(std::optional<std::vector<drill::Words>> pairs) { only_ = std::move(pairs); }
 
   protected:
     void FormShow() override;
 
   private:
     memory::Recorder& recorder_;
+    std::optional<std::vector<drill::Words>> only_;
 };
 
 }  // namespace quiz

@@ -201,3 +201,30 @@ TEST_F(MemoryScreenTest, TodaysWordsAreAskedAsAQuizAndMoveTheSchedule) {
     EXPECT_TRUE(screens().menu->isVisible());
     EXPECT_FALSE(review.isVisible());
 }
+
+// "Öva på dessa": the review asks exactly the pairs given, in their order, whether due or not;
+// one no longer in the lists is passed by.
+TEST_F(MemoryScreenTest, TheReviewAsksExactlyThePairsGiven) {
+    givenSettings(1, {3, 1, 1});
+    givenList(1, 3, kFour);
+    givenList(1, 4, {{"mus", "mouse"}});
+    program().startReview(1, std::vector<drill::Words>{{stored("ko"), stored("cow")},
+                                                       {stored("borta"), stored("gone")},
+                                                       {stored("mus"), stored("mouse")},
+                                                       {stored("hund"), stored("hund")}});
+    quiz::ReviewScreen& review = program().review();
+    EXPECT_EQ(review.pairCount(), 2);
+    EXPECT_EQ(review.lblSVE->text(), "ko");
+    type(review.edtFOR, "cow");
+    click(review.buttNEXT);
+    EXPECT_EQ(review.lblSVE->text(), "mus");
+    type(review.edtFOR, "mouse");
+    click(review.buttNEXT);
+    EXPECT_EQ(review.lblMESS->text(), " Bra gjort! Alla rätt!");
+    EXPECT_EQ(kept().size(), 2u);
+    review.hide();
+
+    program().startReview(1, std::vector<drill::Words>{{stored("borta"), stored("gone")}});
+    EXPECT_EQ(review.pairCount(), 0);
+    EXPECT_EQ(review.lblMESS->text(), " Inga av orden finns kvar i ordlistorna.");
+}

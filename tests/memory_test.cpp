@@ -17,6 +17,7 @@
 #include "memory/Database.h"
 #include "memory/Fsrs.h"
 #include "memory/Memory.h"
+#include "memory/PairFile.h"
 
 namespace {
 
@@ -62,6 +63,21 @@ TEST(FsrsTest, RetrievabilityIsNinetyPercentAfterTheStability) {
     EXPECT_NEAR(retrievability(10, 10), 0.9, 1e-6);
     EXPECT_DOUBLE_EQ(retrievability(10, 0), 1);
     EXPECT_LT(retrievability(10, 30), retrievability(10, 20));
+}
+
+// The pairs handed to the trainer come back word for word, whatever bytes the words hold.
+TEST(PairFileTest, EveryStoredWordComesBackAsItWas) {
+    const std::vector<memory::PairKey> pairs = {
+        {2, "hund", "dog"},
+        {2, "100%", "%41 \t"},            // a "%" and what looks like a code
+        {2, "ett\ttvå", "rad\nny\rrad"},  // the separators themselves
+        {2, "", "\xe5\xe4\xf6 \x80"},     // an empty word, Windows-1252 bytes
+    };
+    EXPECT_EQ(memory::readPairLines(memory::pairLines(pairs), 2), pairs);
+    EXPECT_EQ(memory::pairLines({pairs[1]}), "100%25\t%2541 %09\n");
+    // A line that is no pair is passed by; a "%" without a code stays.
+    EXPECT_EQ(memory::readPairLines("utan flik\n5%\tx%4\n", 1),
+              std::vector<memory::PairKey>({{1, "5%", "x%4"}}));
 }
 
 TEST(ClockTest, TheDayStartsAtFourInTheMorningLocalTime) {

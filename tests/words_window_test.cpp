@@ -33,6 +33,8 @@
 #include <functional>
 #include <iostream>
 
+#include "memory/Clock.h"
+#include "memory/Database.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
 #include "store/Settings.h"
@@ -52,6 +54,7 @@
 #include "window/ExportPage.h"
 #include "window/ImportPage.h"
 #include "window/Operations.h"
+#include "window/ProgressPage.h"
 #include "window/Start.h"
 #include "window/Window.h"
 
@@ -426,8 +429,8 @@ TEST_F(WordsWindowTest, ExportEqualsTheCommandLine) {
             asker.expect(ScriptedAsker::SaveFile, path);
             click(page.save);
             // The status line says where the file went, with the way to its folder.
-            EXPECT_EQ(page.saved->text(), "Sparad som export i mappen " +
-                                              QDir::toNativeSeparators(dir_.path()) + ".");
+            EXPECT_EQ(page.saved->text(),
+                      "Sparad som export i mappen " + QDir::toNativeSeparators(dir_.path()) + ".");
             EXPECT_FALSE(page.openFolder->isHidden());
             QStringList arguments{"export", "--data", data(), "--language", "1"};
             if (list > 0) {
@@ -1119,6 +1122,54 @@ TEST_F(WordsWindowTest, OnToPractiseTheListImported) {
     EXPECT_EQ(settings.language, 2);
     EXPECT_EQ(settings.lists[1], 1);
     EXPECT_EQ(settings.names[1], "Tyska");
+    qunsetenv("ORDLYKTA_PROGRAM");
+}
+
+// "Öva på dessa" starts the trainer's review on exactly the hard words, handed over in a file
+// of the data folder; "Repetera dagens ord" on today's due words. The trainer here is a script
+// that keeps its arguments and the file it was given.
+TEST_F(WordsWindowTest, ProgressPageStartsTheTrainersReview) {
+    givenLists({{"Djur", {{"gå", "gått"}, {"ta", "tagit"}}}});
+    const std::int64_t noon = 1796644800;  // 2026-12-07 12:00 UTC
+    const int first = memory::dayOf({noon, 0});
+    {
+        memory::Database db(dataFile("ordlykta.db").toStdString(), true);
+        const memory::PairKey gone{1, tool::toStore("gå"), tool::toStore("gått")};
+        int day = 0;
+        for (const char* typed : {"gådd", "gått", "gick"}) {  // wrong first on two of three days
+            db.recordAnswer({gone, 1, tool::toStore(typed), typed == std::string("gått"), true},
+                            {noon + std::int64_t{day++} * 86400, 0});
+        }
+    }
+    const QString kept = file("kept");
+    writeFile(file("trainer"), QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > %1.args\n"
+                                              "[ -n \"$4\" ] && cat \"$4\" > %1.pairs\n"
+                                              "mv %1.args %1\n")
+                                   .arg(kept)
+                                   .toUtf8());
+    QFile(file("trainer")).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("ORDLYKTA_PROGRAM", file("trainer").toUtf8());
+    window::Window& w = open();
+    window::ProgressPage& page = w.progressPage();
+    page.setClock([first] { return first + 2; });
+    w.showPage("progress");
+    page.reload();
+    const auto started = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(kept); }, 10000));
+        const QByteArray arguments = readFile(kept);
+        QFile::remove(kept);
+        return QString::fromUtf8(arguments).split('\n', Qt::SkipEmptyParts);
+    };
+
+    click(page.practise);
+    const QStringList arguments = started();
+    ASSERT_EQ(arguments.size(), 4) << arguments.join(' ').toStdString();
+    EXPECT_EQ(arguments.mid(0, 3), QStringList({"--review", "1", "--pairs"}));
+    EXPECT_EQ(QFileInfo(arguments[3]).absolutePath(), QFileInfo(data()).absoluteFilePath());
+    EXPECT_EQ(readFile(kept + ".pairs"), tool::toStore("gå\tgått\n").c_str());
+
+    click(page.review);
+    EXPECT_EQ(started(), QStringList({"--review", "1"}));
     qunsetenv("ORDLYKTA_PROGRAM");
 }
 

@@ -29,7 +29,7 @@
         <translation>hämta tillbaka datafilerna från en säkerhetskopia eller den nyaste ögonblicksbild som kan återställas; filerna som ersätts sparas först i en ögonblicksbild</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+102"/>
         <source>Usage: ordlykta [--data DIR] | ordlykta COMMAND [options] | ordlykta --help</source>
         <translation>Användning: ordlykta [--data MAPP] | ordlykta KOMMANDO [flaggor] | ordlykta --help</translation>
     </message>
@@ -61,12 +61,37 @@ Kommandon:
 </translation>
     </message>
     <message>
-        <location line="-30"/>
+        <location line="-56"/>
         <source>list the snapshots, newest first, with why each was taken</source>
         <translation>visa ögonblicksbilderna, den nyaste först, och varför var och en togs</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+19"/>
+        <source>start the program on today&apos;s words: the pairs due for review, asked as a quiz</source>
+        <translation>starta programmet på dagens ord: paren som ska repeteras, förhörda som ett förhör</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>list the pairs due for review today, the least retrievable first; --json as a JSON array</source>
+        <translation>visa paren som ska repeteras i dag, de mest glömda först; --json som en JSON-array</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>every answered pair with its schedule and every answer typed; --json as a JSON array, --format csv one row per answer</source>
+        <translation>varje besvarat par med sitt schema och varje svar som skrivits; --json som en JSON-array, --format csv en rad per svar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>per list: pairs, new, learning, known, due today and hard, the test day and how ready the list is, the hard words with the wrong answers typed most often</source>
+        <translation>per lista: par, nya, som lärs in, kända, att repetera i dag och svåra, provdagen och hur redo listan är, de svåra orden med de felsvar som skrivits oftast</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>set a list&apos;s test day: until then the list is practised so that it is known on that day; --clear takes it away</source>
+        <translation>sätt en listas provdag: fram till dess övas listan så att den kan den dagen; --clear tar bort den</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <location filename="commands/Options.cpp" line="+11"/>
         <source>for example</source>
         <translation>till exempel</translation>
@@ -114,14 +139,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Oväntat argument: %1</translation>
     </message>
     <message>
-        <location filename="commands/Start.cpp" line="+91"/>
+        <location filename="commands/Start.cpp" line="+92"/>
         <source>ordlykta: cannot use the data folder %1
 </source>
         <translation>ordlykta: kan inte använda datamappen %1
 </translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>ordlykta: cannot start %1: %2
 </source>
         <translation>ordlykta: kan inte starta %1: %2
@@ -154,7 +179,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>rad %1: fler rader än ett språk har plats för</translation>
     </message>
     <message>
-        <location filename="commands/Export.cpp" line="+24"/>
+        <location filename="commands/Export.cpp" line="+25"/>
         <source>export needs --language and --format</source>
         <translation>export behöver --language och --format</translation>
     </message>
@@ -179,7 +204,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--shuffle hör ihop med --exam</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>the output could not be written</source>
         <translation>utdata kunde inte skrivas</translation>
     </message>
@@ -190,6 +215,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+3"/>
+        <location filename="DataFiles.cpp" line="+36"/>
         <source>%1: not a regular file</source>
         <translation>%1: inte en vanlig fil</translation>
     </message>
@@ -204,7 +230,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är ett kalkylark, inte text: spara det som CSV i ditt kalkylprogram (Arkiv &gt; Spara som, filtyp CSV) och importera sedan den filen</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+131"/>
         <source>nothing was imported: the plan leaves rows that are not pairs or words that do not fit</source>
         <translation>ingenting importerades: planen lämnar kvar rader som inte är par eller ord som inte får plats</translation>
     </message>
@@ -220,6 +246,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Base.cpp" line="+6"/>
+        <location filename="DataFiles.cpp" line="+7"/>
         <source>%1 cannot be read: %2</source>
         <translation>%1 kan inte läsas: %2</translation>
     </message>
@@ -428,7 +455,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>--swedish-column behöver ett kolumnnummer från 1</translation>
     </message>
     <message>
-        <location filename="import/Importing.cpp" line="-71"/>
+        <location filename="import/Importing.cpp" line="-61"/>
         <source>%1 holds no pairs to import</source>
         <translation>%1 innehåller inga par att importera</translation>
     </message>
@@ -537,12 +564,13 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Output.cpp" line="+14"/>
-        <location filename="backup/Recovery.cpp" line="+75"/>
+        <location filename="backup/Recovery.cpp" line="+76"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
     <message>
-        <location filename="commands/Show.cpp" line="+26"/>
+        <location filename="commands/Show.cpp" line="+28"/>
+        <location filename="commands/History.cpp" line="+43"/>
         <source>--list needs --language</source>
         <translation>--list behöver --language</translation>
     </message>
@@ -562,12 +590,12 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
     <message>
-        <location filename="backup/Archive.cpp" line="+92"/>
+        <location filename="backup/Archive.cpp" line="+93"/>
         <source>%1: its manifest %2 is damaged</source>
         <translation>%1: dess innehållsförteckning %2 är skadad</translation>
     </message>
     <message>
-        <location filename="DataFiles.cpp" line="+36"/>
+        <location filename="DataFiles.cpp" line="+3"/>
         <source>%1 has %2 bytes, far more than a data file of ordlykta</source>
         <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
     </message>
@@ -682,7 +710,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ordlykta körs i %1; avsluta programmet först och kör sedan %2</translation>
     </message>
     <message>
-        <location filename="commands/Backup.cpp" line="+30"/>
+        <location filename="commands/Backup.cpp" line="+33"/>
         <source>%1 exists already; name another file with --output</source>
         <translation>%1 finns redan; ange en annan fil med --output</translation>
     </message>
@@ -867,7 +895,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>samma svenska ord som par %1</translation>
     </message>
     <message>
-        <location filename="commands/Check.cpp" line="+30"/>
+        <location filename="commands/Check.cpp" line="+33"/>
         <source>%1 cannot be mended, and no snapshot holds a sound copy of it; restore it from a backup of your own with: ordlykta restore BACKUP --only %1 --data %2
 </source>
         <translation>%1 kan inte lagas, och ingen ögonblicksbild har en hel kopia av den; återställ den från en egen säkerhetskopia med: ordlykta restore KOPIA --only %1 --data %2
@@ -881,7 +909,21 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
+        <source>%1: a rollback journal that does not fit its file (another file, size or place), left alone
+</source>
+        <translation>%1: en återställningsjournal som inte passar sin fil (en annan fil, storlek eller plats), lämnas orörd
+</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1: answers the program set aside as damaged; kept for you to look at, no longer counted
+</source>
+        <translation>%1: svar som programmet lagt undan som skadade; sparas så att du kan titta på dem, räknas inte längre
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>%1: all is well
 </source>
         <translation>%1: allt är i ordning
@@ -895,14 +937,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </translation>
     </message>
     <message>
-        <location filename="commands/Start.cpp" line="-80"/>
+        <location filename="commands/Start.cpp" line="-88"/>
         <source>ordlykta: no snapshot was taken (%1); starting all the same
 </source>
         <translation>ordlykta: ingen ögonblicksbild togs (%1); programmet startar ändå
 </translation>
     </message>
     <message>
-        <location filename="Tool.cpp" line="-130"/>
+        <location filename="Tool.cpp" line="-156"/>
         <source>write the data files into one .tar.gz (by default ordlykta-DATE-TIME.tar.gz in the current folder)</source>
         <translation>skriv datafilerna till en .tar.gz (som standard ordlykta-DATUM-TID.tar.gz i aktuell mapp)</translation>
     </message>
@@ -928,8 +970,9 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Tool.cpp" line="+5"/>
-        <source>open the word lists&apos; window: import (FILE, when given), export and print, backups, check</source>
-        <translation>öppna ordlistornas fönster: import (FILE, om den ges), export och utskrift, säkerhetskopior, kontroll</translation>
+        <source>open the word lists&apos; window: import (FILE, when given), export and print, backups, check, progress</source>
+        <oldsource>open the word lists&apos; window: import (FILE, when given), export and print, backups, check</oldsource>
+        <translation>öppna Ordlykta ordlistor: import (FILE, om den ges), export och utskrift, säkerhetskopior, kontroll, framsteg</translation>
     </message>
     <message>
         <location filename="commands/Window.cpp" line="+58"/>
@@ -992,6 +1035,97 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location line="+3"/>
         <source>%1: &quot;%2&quot; would be lost</source>
         <translation>%1: &quot;%2&quot; skulle gå förlorat</translation>
+    </message>
+    <message>
+        <location filename="commands/Learned.cpp" line="+27"/>
+        <location filename="commands/Progress.cpp" line="+22"/>
+        <source>ordlykta: the answers database %1 cannot be read: %2</source>
+        <translation>ordlykta: svarsdatabasen %1 kan inte läsas: %2</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>%1 cannot be read (%2); the program sets it aside and begins a new one at the next answer</source>
+        <translation>%1 kan inte läsas (%2); programmet lägger den åt sidan och börjar en ny vid nästa svar</translation>
+    </message>
+    <message>
+        <location filename="commands/Due.cpp" line="+32"/>
+        <source>Nothing is due: no pair has been answered yet.
+</source>
+        <translation>Inget att repetera: inget par har besvarats än.
+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nothing is due today; the next pair is due on %1.
+</source>
+        <translation>Inget att repetera i dag; nästa par ska repeteras %1.
+</translation>
+    </message>
+    <message>
+        <location filename="commands/History.cpp" line="-6"/>
+        <source>--format takes csv</source>
+        <translation>--format tar csv</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--json and --format csv exclude each other</source>
+        <translation>--json och --format csv utesluter varandra</translation>
+    </message>
+    <message>
+        <location filename="commands/Progress.cpp" line="+38"/>
+        <source>%1, list %2 (%3): %4 pairs, %5 new, %6 learning, %7 known, %8 due, %9 hard</source>
+        <translation>%1, lista %2 (%3): %4 par, %5 nya, %6 lärs in, %7 kända, %8 att repetera, %9 svåra</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>; test on %1</source>
+        <translation>; prov %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>, ready %1 %</source>
+        <translation>, redo %1 %</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>No list holds pairs.
+</source>
+        <translation>Ingen lista har några par.
+</translation>
+    </message>
+    <message>
+        <location filename="commands/TestDay.cpp" line="+17"/>
+        <source>The test day cannot be kept: %1</source>
+        <translation>Provdagen kan inte sparas: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Give --language, --list and either --date or --clear</source>
+        <translation>Ange --language, --list och antingen --date eller --clear</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Not a date: %1 (give YYYY-MM-DD)</source>
+        <translation>Inte ett datum: %1 (ange ÅÅÅÅ-MM-DD)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 has passed; a test day is today or later</source>
+        <translation>%1 har varit; en provdag är i dag eller senare</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>List %1 (%2) of %3 has no test day.
+</source>
+        <translation>Lista %1 (%2) i %3 har ingen provdag.
+</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>List %1 (%2) of %3: test on %4.
+</source>
+        <translation>Lista %1 (%2) i %3: prov %4.
+</translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryFile>
 
+#include "memory/PairFile.h"
 #include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
@@ -217,6 +219,36 @@ void Operations::makeCurrent(int language, int list) {
 }
 
 void Operations::startTrainer(bool quiz) {
+    startTrainer(QStringList{QStringLiteral("--screen"),
+                             quiz ? QStringLiteral("quiz") : QStringLiteral("learn")});
+}
+
+void Operations::startReview(int language,
+                             const std::optional<std::vector<memory::PairKey>>& only) {
+    QStringList arguments{QStringLiteral("--review"), QString::number(language)};
+    if (!only) {
+        startTrainer(arguments);
+        return;
+    }
+    QTemporaryFile file(data_ + QStringLiteral("/.ordlykta-par-XXXXXX"));
+    file.setAutoRemove(false);
+    const std::string lines = memory::pairLines(*only);
+    if (!file.open() || file.write(lines.data(), static_cast<qint64>(lines.size())) !=
+                            static_cast<qint64>(lines.size())) {
+        const QString reason = file.errorString();
+        file.remove();
+        throw Failure(Tr::tr("Orden kunde inte lämnas till Ordlykta: %1").arg(reason));
+    }
+    file.close();
+    try {
+        startTrainer(arguments << QStringLiteral("--pairs") << file.fileName());
+    } catch (const Failure&) {
+        file.remove();
+        throw;
+    }
+}
+
+void Operations::startTrainer(const QStringList& arguments) {
     guarded([&] {
         QString program = qEnvironmentVariable("ORDLYKTA_PROGRAM");
         const QString here = QCoreApplication::applicationDirPath();
@@ -231,8 +263,6 @@ void Operations::startTrainer(bool quiz) {
         } catch (const tool::Refusal&) {
             // as at every start: the trainer starts without one
         }
-        const QStringList arguments{QStringLiteral("--screen"),
-                                    quiz ? QStringLiteral("quiz") : QStringLiteral("learn")};
         if (program.isEmpty() || !QProcess::startDetached(program, arguments, data_)) {
             throw Failure(Tr::tr("Ordlykta kunde inte startas."));
         }

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "memory/Database.h"
 #include "tool/formats/Formats.h"
 
 namespace tool {
@@ -174,6 +175,11 @@ class Operations {
     // current list's learn or quiz screen; $ORDLYKTA_PROGRAM names it, else it lies beside
     // this program (or in the build tree's app/program).
     void startTrainer(bool quiz);
+    // Starts the trainer as startTrainer does on "Repetera dagens ord" of `language`: today's
+    // due pairs, or exactly the pairs `only` gives, handed over in a file in the data folder
+    // that the trainer removes once read.
+    void startReview(int language,
+                     const std::optional<std::vector<memory::PairKey>>& only = std::nullopt);
 
     QByteArray exportBytes(int language, std::optional<int> list, const tool::ExportChoice& choice,
                            bool askOther = false,
@@ -197,6 +203,8 @@ class Operations {
     Undo mend();
 
   private:
+    void startTrainer(const QStringList& arguments);
+
     QString data_;
 };
 

@@ -88,11 +88,13 @@ ProgressPage::ProgressPage(Operations& operations, Asker& asker, QWidget* parent
     language = new QComboBox;
     pupil = new QLineEdit;
     print = named(new QPushButton(Tr::tr("Skriv &ut rapport…")), Tr::tr("Skriv ut rapport"));
+    review = named(new QPushButton(Tr::tr("Repe&tera dagens ord")), Tr::tr("Repetera dagens ord"));
     auto* top = new QHBoxLayout;
     top->addWidget(labelFor(language, Tr::tr("Sp&råk:")));
     top->addWidget(language);
     top->addWidget(labelFor(pupil, Tr::tr("Elevens &namn:")));
     top->addWidget(pupil, 1);
+    top->addWidget(review);
     top->addWidget(print);
 
     table = named(new QTableWidget(0, 9), Tr::tr("Listorna"));
@@ -174,6 +176,8 @@ ProgressPage::ProgressPage(Operations& operations, Asker& asker, QWidget* parent
     connect(clearTestDay, &QPushButton::clicked, this, [this] { changeTestDay(true); });
     connect(practise, &QPushButton::clicked, this,
             [this] { emit practiseRequested(language->currentIndex() + 1, hard_); });
+    connect(review, &QPushButton::clicked, this,
+            [this] { emit reviewRequested(language->currentIndex() + 1); });
     connect(print, &QPushButton::clicked, this, [this] { asker_.print(reportHtml(), true); });
 }
 

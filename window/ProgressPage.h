@@ -57,10 +57,13 @@ class ProgressPage : public Page {
     QTreeWidget* hardWords;
     QPushButton* practise;
     QPushButton* print;
+    QPushButton* review;
 
   signals:
     // "Öva på dessa": the trainer's quiz on exactly these pairs of `language`.
     void practiseRequested(int language, const std::vector<memory::PairKey>& pairs);
+    // "Repetera dagens ord": the trainer's review of today's due pairs of `language`.
+    void reviewRequested(int language);
 
   protected:
     void changeEvent(QEvent* event) override;

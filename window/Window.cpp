@@ -158,21 +158,41 @@ Page& Window::page(int tab) {
         built = kPages[tab].build(operations_, asker_);
         built->setBusy(busy_);
         connect(built, &Page::changed, this, [this, changed = built] { reloadAll(changed); });
-        if (auto* import = qobject_cast<ImportPage*>(built)) {
-            connect(import, &ImportPage::practise, this, [this](int language, int list, bool quiz) {
-                try {
-                    operations_.makeCurrent(language, list);
-                    operations_.startTrainer(quiz);
-                } catch (const Failure& e) {
-                    asker_.error(e.message());
-                }
-            });
-        }
+        connectRequests(built);
         tabs->widget(tab)->layout()->addWidget(built);
         // A layout shows a new child of a shown widget only on the next event loop turn.
         built->show();
     }
     return *built;
+}
+
+// The pages' ways on to the trainer.
+void Window::connectRequests(Page* built) {
+    const auto reported = [this](auto work) {
+        try {
+            work();
+        } catch (const Failure& e) {
+            asker_.error(e.message());
+        }
+    };
+    if (auto* import = qobject_cast<ImportPage*>(built)) {
+        connect(import, &ImportPage::practise, this,
+                [this, reported](int language, int list, bool quiz) {
+                    reported([&] {
+                        operations_.makeCurrent(language, list);
+                        operations_.startTrainer(quiz);
+                    });
+                });
+    }
+    if (auto* progress = qobject_cast<ProgressPage*>(built)) {
+        connect(progress, &ProgressPage::practiseRequested, this,
+                [this, reported](int language, const std::vector<memory::PairKey>& pairs) {
+                    reported([&] { operations_.startReview(language, pairs); });
+                });
+        connect(progress, &ProgressPage::reviewRequested, this, [this, reported](int language) {
+            reported([&] { operations_.startReview(language); });
+        });
+    }
 }
 
 void Window::openFile(const QString& path) {

@@ -66,6 +66,7 @@ class Window : public QWidget {
     // Every page but `fresh` is read again when next shown; the one on show at once.
     void reloadAll(const Page* fresh = nullptr);
     void showing(int tab);
+    void connectRequests(Page* built);
     // Watches the data folder and its files, which a rename takes out of the watch.
     void watchFolder();
 

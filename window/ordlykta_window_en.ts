@@ -4,74 +4,79 @@
 <context>
     <name>Ordlistor</name>
     <message>
-        <location filename="Operations.cpp" line="82"/>
+        <location filename="Operations.cpp" line="84"/>
         <source>tabb</source>
         <translation>tab</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="84"/>
+        <location filename="Operations.cpp" line="86"/>
         <source>komma</source>
         <translation>comma</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="86"/>
+        <location filename="Operations.cpp" line="88"/>
         <source>semikolon</source>
         <translation>semicolon</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="88"/>
+        <location filename="Operations.cpp" line="90"/>
         <source>mellanslag</source>
         <translation>space</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="40"/>
+        <location filename="Operations.cpp" line="42"/>
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 with BOM</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="76"/>
+        <location filename="Operations.cpp" line="78"/>
         <source>Ordlykta är öppet. Stäng det för att importera eller återställa.</source>
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="159"/>
+        <location filename="Operations.cpp" line="161"/>
         <source>Välj vilket språk orden ska till.</source>
         <translation>Choose the language the words go to.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="165"/>
+        <location filename="Operations.cpp" line="167"/>
         <source>%1 &quot;%2&quot;</source>
         <translation>%1 &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="169"/>
+        <location filename="Operations.cpp" line="171"/>
         <source>Alla par i filen finns redan i lista %1.</source>
         <translation>Every pair of the file is in list %1 already.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="237"/>
+        <location filename="Operations.cpp" line="240"/>
+        <source>Orden kunde inte lämnas till Ordlykta: %1</source>
+        <translation>The words could not be handed to Ordlykta: %1</translation>
+    </message>
+    <message>
+        <location filename="Operations.cpp" line="267"/>
         <source>Ordlykta kunde inte startas.</source>
         <translation>Ordlykta could not be started.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="325"/>
+        <location filename="Operations.cpp" line="355"/>
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="364"/>
+        <location filename="Operations.cpp" line="394"/>
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="365"/>
+        <location filename="Operations.cpp" line="395"/>
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
     <message>
         <location filename="Asker.cpp" line="17"/>
         <location filename="Asker.cpp" line="23"/>
-        <location filename="Window.cpp" line="73"/>
+        <location filename="Window.cpp" line="76"/>
         <source>Ordlykta ordlistor</source>
         <translation>Ordlykta word lists</translation>
     </message>
@@ -86,29 +91,35 @@
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="80"/>
+        <location filename="Window.cpp" line="83"/>
         <source>Sidor</source>
         <translation>Pages</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="44"/>
+        <location filename="Window.cpp" line="45"/>
         <source>&amp;Importera</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="45"/>
+        <location filename="Window.cpp" line="46"/>
         <source>&amp;Exportera och skriv ut</source>
         <translation>&amp;Export and print</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="46"/>
+        <location filename="Window.cpp" line="47"/>
         <source>&amp;Säkerhetskopior</source>
         <translation>&amp;Backups</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="47"/>
+        <location filename="Window.cpp" line="48"/>
         <source>&amp;Kontroll</source>
         <translation>&amp;Check</translation>
+    </message>
+    <message>
+        <location filename="Window.cpp" line="50"/>
+        <location filename="ProgressReport.cpp" line="115"/>
+        <source>Framsteg</source>
+        <translation>Progress</translation>
     </message>
     <message>
         <location filename="ImportPage.cpp" line="67"/>
@@ -152,6 +163,8 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="85"/>
+        <location filename="ProgressPage.cpp" line="101"/>
+        <location filename="ProgressPage.cpp" line="146"/>
         <source>Lista</source>
         <translation>List</translation>
     </message>
@@ -177,12 +190,16 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="87"/>
+        <location filename="ProgressPage.cpp" line="146"/>
+        <location filename="ProgressReport.cpp" line="84"/>
         <source>Svenska</source>
         <translation>Swedish</translation>
     </message>
     <message>
         <location filename="ImportPage.cpp" line="87"/>
         <location filename="ImportPage.cpp" line="325"/>
+        <location filename="ProgressPage.cpp" line="146"/>
+        <location filename="ProgressReport.cpp" line="84"/>
         <source>Andra språket</source>
         <translation>Other language</translation>
     </message>
@@ -269,7 +286,7 @@
         <translation>L&amp;anguage:</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="428"/>
+        <location filename="ImportPage.cpp" line="431"/>
         <source>Importen är ångrad.</source>
         <translation>The import is undone.</translation>
     </message>
@@ -408,19 +425,19 @@
         <translation>List %1 &quot;%2&quot;: %3 pairs added, %4 in all.</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="405"/>
+        <location filename="ImportPage.cpp" line="408"/>
         <source>Importen kan inte ångras, för sedan den har det här ändrats:
   %1</source>
         <translation>The import cannot be undone, for since it this has changed:
   %1</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="410"/>
+        <location filename="ImportPage.cpp" line="413"/>
         <source>inga ord</source>
         <translation>no words</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="413"/>
+        <location filename="ImportPage.cpp" line="416"/>
         <source>Importen kan inte ångras ensam, för sedan den har det här ändrats:
   %1
 
@@ -433,7 +450,7 @@ Do you want to put back the snapshot from before the import instead? Then this i
   %2</translation>
     </message>
     <message>
-        <location filename="ImportPage.cpp" line="422"/>
+        <location filename="ImportPage.cpp" line="425"/>
         <source>Importen kunde inte ångras: %1</source>
         <translation>The import could not be undone: %1</translation>
     </message>
@@ -876,7 +893,7 @@ The files as they are now are kept among the backups first.</translation>
         <translation>no, the first row is a pair</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="155"/>
+        <location filename="Operations.cpp" line="157"/>
         <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>
@@ -884,6 +901,313 @@ The files as they are now are kept among the backups first.</translation>
         <location filename="BackupsPage.cpp" line="109"/>
         <source>kan inte återställas: %1</source>
         <translation>cannot be restored: %1</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="52"/>
+        <source>%1 (%2 gånger)</source>
+        <translation>%1 (%2 times)</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="61"/>
+        <source>Välj en provdag så planeras övningen fram till provet.</source>
+        <translation>Choose a test day and the practice up to the test is planned.</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="64"/>
+        <source>Provet är idag. Lycka till!</source>
+        <translation>The test is today. Good luck!</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="67"/>
+        <source>Provdagen har varit; listan övas som vanligt.</source>
+        <translation>The test day has passed; the list is practised as usual.</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="70"/>
+        <source>Idag: inget att öva för provet.</source>
+        <translation>Today: nothing to practise for the test.</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="72"/>
+        <source>Idag: repetera %1 ord och börja på %2 nya (Repetera dagens ord).</source>
+        <translation>Today: review %1 words and start on %2 new ones (Review today&apos;s words).</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="90"/>
+        <source>Skriv &amp;ut rapport…</source>
+        <translation>&amp;Print report…</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="90"/>
+        <source>Skriv ut rapport</source>
+        <translation>Print report</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="91"/>
+        <source>Repe&amp;tera dagens ord</source>
+        <translation>Review &amp;today&apos;s words</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="91"/>
+        <source>Repetera dagens ord</source>
+        <translation>Review today&apos;s words</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="93"/>
+        <source>Sp&amp;råk:</source>
+        <translation>&amp;Language:</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="95"/>
+        <source>Elevens &amp;namn:</source>
+        <translation>Pupil&apos;s &amp;name:</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="100"/>
+        <source>Listorna</source>
+        <translation>The lists</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="101"/>
+        <source>Par</source>
+        <translation>Pairs</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="101"/>
+        <source>Nya</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="102"/>
+        <location filename="ProgressReport.cpp" line="66"/>
+        <source>Lär sig</source>
+        <translation>Learning</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="102"/>
+        <location filename="ProgressReport.cpp" line="65"/>
+        <source>Kan</source>
+        <translation>Known</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="102"/>
+        <source>Idag</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="103"/>
+        <location filename="ProgressReport.cpp" line="68"/>
+        <source>Svåra</source>
+        <translation>Hard</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="103"/>
+        <location filename="ProgressReport.cpp" line="71"/>
+        <source>Provdag</source>
+        <translation>Test day</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="103"/>
+        <source>Redo</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="114"/>
+        <source>Sätt &amp;provdag</source>
+        <translation>Set test &amp;day</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="114"/>
+        <source>Sätt provdag</source>
+        <translation>Set test day</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="115"/>
+        <source>Ta bort provda&amp;g</source>
+        <translation>Remove test da&amp;y</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="115"/>
+        <source>Ta bort provdag</source>
+        <translation>Remove test day</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="120"/>
+        <source>Pro&amp;vdag för listan:</source>
+        <translation>Test day &amp;for the list:</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="130"/>
+        <source>Dagar som övats</source>
+        <translation>Days practised</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="131"/>
+        <source>Mån</source>
+        <translation>Mon</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="131"/>
+        <source>Tis</source>
+        <translation>Tue</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="131"/>
+        <source>Ons</source>
+        <translation>Wed</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="131"/>
+        <source>Tor</source>
+        <translation>Thu</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="132"/>
+        <source>Fre</source>
+        <translation>Fri</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="132"/>
+        <source>Lör</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="132"/>
+        <source>Sön</source>
+        <translation>Sun</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="140"/>
+        <source>Dagar som övats:</source>
+        <translation>Days practised:</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="145"/>
+        <location filename="ProgressReport.cpp" line="77"/>
+        <source>Svåra ord</source>
+        <translation>Hard words</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="147"/>
+        <location filename="ProgressCharts.cpp" line="49"/>
+        <source>Fel</source>
+        <translation>Wrong</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="147"/>
+        <location filename="ProgressReport.cpp" line="84"/>
+        <source>Vanliga fel svar</source>
+        <translation>Usual wrong answers</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="150"/>
+        <source>Öva på &amp;dessa</source>
+        <translation>Practise t&amp;hese</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="150"/>
+        <source>Öva på dessa</source>
+        <translation>Practise these</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="161"/>
+        <source>Svåra ord:</source>
+        <translation>Hard words:</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="195"/>
+        <source>Framstegen kunde inte läsas: %1</source>
+        <translation>The progress could not be read: %1</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="260"/>
+        <source>Dagar i rad: %1</source>
+        <translation>Days in a row: %1</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="293"/>
+        <source>Redo för provet: %1</source>
+        <translation>Ready for the test: %1</translation>
+    </message>
+    <message>
+        <location filename="ProgressPage.cpp" line="308"/>
+        <source>Provdagen kunde inte sparas: %1</source>
+        <translation>The test day could not be saved: %1</translation>
+    </message>
+    <message>
+        <location filename="ProgressCharts.cpp" line="48"/>
+        <source>Rätt</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <location filename="ProgressCharts.cpp" line="64"/>
+        <source>Svar per dag, de senaste åtta veckorna</source>
+        <translation>Answers per day, the last eight weeks</translation>
+    </message>
+    <message>
+        <location filename="ProgressCharts.cpp" line="71"/>
+        <source>Svar per dag, %1 – %2</source>
+        <translation>Answers per day, %1 – %2</translation>
+    </message>
+    <message>
+        <location filename="ProgressCharts.cpp" line="85"/>
+        <source>Ord som kan</source>
+        <translation>Words known</translation>
+    </message>
+    <message>
+        <location filename="ProgressCharts.cpp" line="91"/>
+        <source>Ord som kan, dag för dag</source>
+        <translation>Words known, day by day</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="57"/>
+        <source>Framsteg i glosorna</source>
+        <translation>Progress in the vocabulary</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="59"/>
+        <source>Elev:</source>
+        <translation>Pupil:</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="59"/>
+        <source>Period:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="60"/>
+        <source>Lista:</source>
+        <translation>List:</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="64"/>
+        <source>Ord i listan</source>
+        <translation>Words in the list</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="67"/>
+        <source>Inte övade än</source>
+        <translation>Not practised yet</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="69"/>
+        <source>Dagar övade</source>
+        <translation>Days practised</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="75"/>
+        <source>Redo för provet</source>
+        <translation>Ready for the test</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="79"/>
+        <source>Inga svåra ord.</source>
+        <translation>No hard words.</translation>
+    </message>
+    <message>
+        <location filename="ProgressReport.cpp" line="96"/>
+        <source>Svar per dag</source>
+        <translation>Answers per day</translation>
     </message>
 </context>
 </TS>

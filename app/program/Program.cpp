@@ -50,7 +50,7 @@ void Program::buildScreens() {
     review_ = std::make_unique<quiz::ReviewScreen>(context, state_, navigation_, memory_);
 }
 
-void Program::startReview(int language) {
+void Program::startReview(int language, std::optional<std::vector<drill::Words>> only) {
     buildScreens();
     // The settings give the current language; a start touches no file, so missing settings are
     // not made here.
@@ -60,6 +60,7 @@ void Program::startReview(int language) {
     if (language >= 1 && language <= store::kLanguageCount) {
         state_.setLanguage(language);
     }
+    review_->askOnly(std::move(only));
     review_->showCentred();
 }
 

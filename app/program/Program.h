@@ -4,6 +4,8 @@
 // builds the seven others, which nobody sees until "&Fortsätt" is pressed.
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "app/Navigation.h"
 #include "app/Screens.h"
@@ -22,7 +24,8 @@ class Program {
     void buildScreens();
     // Starts on "Repetera dagens ord" of `language` (1..3; 0 for the current one) instead of
     // the start screen: the screens are built, the drill shows in the middle of the screen.
-    void startReview(int language);
+    // With `only`, the drill asks exactly those pairs instead of today's due ones.
+    void startReview(int language, std::optional<std::vector<drill::Words>> only = std::nullopt);
     quiz::ReviewScreen& review() { return *review_; }
     ~Program();
     Program(const Program&) = delete;

@@ -1,12 +1,14 @@
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 #include <algorithm>
 
 #include "app/Unit1.h"
 #include "app/program/Program.h"
+#include "memory/Memory.h"
+#include "memory/PairFile.h"
 #include "menu/Unit2.h"
 #include "store/Change.h"
-#include "memory/Memory.h"
 #include "store/DataFiles.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
@@ -23,6 +25,26 @@ int reviewLanguage(const QStringList& arguments) {
     return at + 1 < arguments.size() ? std::max(0, arguments[at + 1].toInt()) : 0;
 }
 
+// "--pairs FILE": the review asks exactly the pairs FILE lists (memory/PairFile.h) instead of
+// today's due ones. The file is the words' window's hand-over: it is removed once read.
+std::optional<std::vector<drill::Words>> givenPairs(const QStringList& arguments) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--pairs"));
+    if (at < 0 || at + 1 >= arguments.size()) {
+        return std::nullopt;
+    }
+    QFile file(arguments[at + 1]);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::vector<drill::Words>{};
+    }
+    const QByteArray lines = file.readAll();
+    file.remove();
+    std::vector<drill::Words> pairs;
+    for (memory::PairKey& pair : memory::readPairLines(lines.toStdString(), 0)) {
+        pairs.push_back({std::move(pair.swedish), std::move(pair.other)});
+    }
+    return pairs;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -30,6 +52,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromUtf8(ui::kApplicationTitle));
     QApplication::setDesktopFileName(QStringLiteral("org.example.ordlykta"));
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Read before anything may end the program, so that the hand-over never stays behind.
+    const QStringList arguments = QApplication::arguments();
+    auto pairs = givenPairs(arguments);
 
     ui::QtDialogs dialogs;
     // One program per working folder: a second one would overwrite the first one's changes.
@@ -55,11 +81,10 @@ int main(int argc, char* argv[]) {
     // when the first answer is to be kept.
     memory::Keeper memory(".", memory::systemNow);
     Program program(context, Program::StartFirst{}, memory);
-    const QStringList arguments = QApplication::arguments();
     const int review = reviewLanguage(arguments);
     if (review >= 0) {
         memory.open();
-        program.startReview(review);
+        program.startReview(review, std::move(pairs));
         return QApplication::exec();
     }
     program.screens.start->showCentred();
