@@ -573,8 +573,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="backup/Archive.cpp" line="+58"/>
-        <source>%1: larger than 4 MB, too large for a backup</source>
-        <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
+        <source>%1: larger than %2 MB, too large for a backup</source>
+        <translation>%1: större än %2 MB, för stor för en säkerhetskopia</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -588,8 +588,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+18"/>
-        <source>%1 holds %2, which is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, without folders)</source>
-        <translation>%1 innehåller %2, som inte är någon datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, utan mappar)</translation>
+        <source>%1 holds %2, which is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db, without folders)</source>
+        <translation>%1 innehåller %2, som inte är någon datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db, utan mappar)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -752,8 +752,8 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location line="+7"/>
-        <source>%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</source>
-        <translation>%1 är ingen datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</translation>
+        <source>%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db)</source>
+        <translation>%1 är ingen datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db)</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -992,6 +992,16 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <location line="+3"/>
         <source>%1: &quot;%2&quot; would be lost</source>
         <translation>%1: &quot;%2&quot; skulle gå förlorat</translation>
+    </message>
+    <message>
+        <location filename="backup/Answers.cpp" line="+58"/>
+        <source>%1 cannot be checked: no room for a copy</source>
+        <translation>%1 kan inte kontrolleras: ingen plats för en kopia</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 cannot be removed</source>
+        <translation>%1 kan inte tas bort</translation>
     </message>
 </context>
 </TS>
