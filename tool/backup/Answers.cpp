@@ -72,6 +72,16 @@ QString answersDamage(const QByteArray& copy) {
 }
 
 void dropAnswersLog(const QString& dataFolder) {
+    // Closing the only connection writes the log into the file and removes it, so that a
+    // replacement that then fails leaves the old answers whole.
+    const std::string database = QDir(dataFolder).filePath(answersName()).toStdString();
+    try {
+        if (memory::databaseExists(database)) {
+            memory::Database(database, memory::Database::Access::Write);
+        }
+    } catch (const memory::Error&) {
+        // a damaged one: what its log held is in the snapshot taken before
+    }
     for (const char* suffix : {"-wal", "-shm"}) {
         const QString path = QDir(dataFolder).filePath(answersName() + QLatin1String(suffix));
         if (QFile::exists(path) && !QFile::remove(path)) {

@@ -28,8 +28,9 @@ FileSet withAnswers(const QString& dataFolder, FileSet files);
 // What SQLite's integrity check finds in a copy, or empty when it is sound.
 QString answersDamage(const QByteArray& copy);
 
-// Removes the write-ahead log of the database about to be replaced, which would otherwise be
-// read into the new file. Its answers are in the snapshot taken before. Throws Refusal.
+// Writes the write-ahead log of the database about to be replaced into it and removes what is
+// left of it, which would otherwise be read into the new file (a damaged database's log is in
+// the snapshot taken before). Throws Refusal.
 void dropAnswersLog(const QString& dataFolder);
 
 }  // namespace tool
