@@ -122,7 +122,7 @@ TEST_F(BackupTest, RestoreOfARefusedArchiveChangesNoByte) {
         {"settings too short", handMade({{"agen.dat", 111}}), "has 111 bytes, not 112"},
         {"word list too long", handMade({{"bu1.dat", list + 68}}), "not 680000"},
         {"twice", handMade({{"agen.dat", 112}, {"agen.dat", 112}}), "agen.dat twice"},
-        {"over 4 MB", QByteArray(4 * 1024 * 1024 + 1, 'x'), "larger than 4 MB"},
+        {"over 64 MB", QByteArray(64 * 1024 * 1024 + 1, 'x'), "larger than 64 MB"},
     };
     const auto before = folderBytes(dir_.path());
     for (const auto& c : cases) {

@@ -9,6 +9,7 @@
 #include <random>
 #include <thread>
 
+#include "memory/Database.h"
 #include "store/Change.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
@@ -17,10 +18,10 @@
 #include "store/WordListImage.h"
 #include "tests/support/FaultSweep.h"
 #include "tests/support/ToolRun.h"
-#include "tool/import/Importing.h"
+#include "tool/Tool.h"
 #include "tool/backup/Recovery.h"
 #include "tool/backup/Snapshots.h"
-#include "tool/Tool.h"
+#include "tool/import/Importing.h"
 
 namespace {
 
@@ -248,6 +249,93 @@ TEST_F(RestoreTest, AFileOfTheWrongSizeHasAWayBack) {
     const ToolResult only = run({"restore", good, "--only", "bu2.dat"});
     ASSERT_EQ(only.status, 0) << only.err;
     EXPECT_EQ(dataFiles(), sound);
+}
+
+// The answers database travels with the data files: back whole from an archive that holds it
+// (also by --only), untouched by one that does not, refused when the copy in it is damaged.
+TEST_F(RestoreTest, TheAnswersGoBackWithTheWords) {
+    const std::string db = dataFile("ordlykta.db").toStdString();
+    const memory::PairKey katt{1, "katt a", "cat"};
+    const auto answers = [&] {
+        std::vector<std::string> typed;
+        for (const memory::PairHistory& h :
+             memory::Database(db, memory::Database::Access::Read).history(1)) {
+            for (const memory::AnswerRecord& a : h.answers) {
+                typed.push_back(h.state.pair.swedish + ":" + a.typed);
+            }
+        }
+        return typed;
+    };
+    const auto record = [&](memory::Database& answers, const std::string& typed, int day) {
+        answers.recordAnswer({katt, 3, typed, typed == "cat", true}, {86400 * (20000 + day), 0});
+    };
+    const auto damagedCopy = [&] {
+        tool::FileSet files = tool::unpackArchive(file("b.tar.gz"));
+        QByteArray& copy = files.at("ordlykta.db");
+        copy.replace(4096, 4096, QByteArray(4096, '\xff'));  // its second page
+        return files;
+    };
+    const auto withoutAnswers = [&] {
+        tool::FileSet files = tool::unpackArchive(file("b.tar.gz"));
+        files.erase("ordlykta.db");
+        return files;
+    };
+    const struct {
+        const char* what;
+        std::function<tool::FileSet()> archive;  // or the backup as taken
+        const char* only;
+        bool restoresAnswers;
+        const char* refusal;
+    } cases[] = {
+        {"the backup", {}, nullptr, true, nullptr},
+        {"the answers alone", {}, "ordlykta.db", true, nullptr},
+        {"an older archive", withoutAnswers, nullptr, false, nullptr},
+        {"a damaged copy", damagedCopy, nullptr, false, "ordlykta.db is damaged"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(data()).removeRecursively();
+        QDir().mkpath(data());
+        makeFiles("a");
+        std::vector<std::string> backedUp;
+        {
+            // Open while the backup reads it: its answer lies in the write-ahead log alone.
+            memory::Database open(db, memory::Database::Access::Create);
+            record(open, "cta", 0);
+            ASSERT_EQ(run({"backup", "--output", file("b.tar.gz")}).status, 0);
+            backedUp = answers();
+            record(open, "cat", 1);
+        }
+        ASSERT_EQ(backedUp.size(), 1u);
+        QString archive = file("b.tar.gz");
+        if (c.archive) {
+            archive = file("x.tar.gz");
+            writeFile(archive, tool::packArchive(c.archive()));
+        }
+        makeFiles("b");
+        const std::vector<std::string> later = answers();
+        const Files before = dataFiles();
+        // A start's snapshot: a second one with nothing changed is not taken.
+        EXPECT_FALSE(tool::takeSnapshot(data()).isEmpty());
+        EXPECT_TRUE(tool::takeSnapshot(data()).isEmpty());
+        QStringList arguments{"restore", archive};
+        if (c.only != nullptr) {
+            arguments << "--only" << c.only;
+        }
+        const ToolResult r = run(arguments);
+        if (c.refusal != nullptr) {
+            EXPECT_EQ(r.status, 1);
+            EXPECT_NE(r.err.find(c.refusal), std::string::npos) << r.err;
+            EXPECT_EQ(dataFiles(), before);
+            continue;
+        }
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(answers(), c.restoresAnswers ? backedUp : later);
+        EXPECT_EQ(dataFiles().at("bu1.dat") == before.at("bu1.dat"), c.only != nullptr);
+        // The answers as they were are kept in the snapshot taken before.
+        const tool::FileSet kept = tool::unpackArchive(tool::snapshots(data()).value(0));
+        EXPECT_EQ(kept.count("ordlykta.db"), 1u);
+    }
 }
 
 // Two starts at the same instant: the snapshots' own lock makes the second find the first's.

@@ -11,6 +11,7 @@
 #include "store/WordList.h"
 #include "tool/Output.h"
 #include "tool/Tool.h"
+#include "tool/backup/Answers.h"
 #include "tool/backup/Archive.h"
 #include "tool/backup/Locking.h"
 #include "tool/backup/Recovery.h"
@@ -354,7 +355,7 @@ void Operations::saveBackup(const QString& path) const {
         if (files.empty()) {
             throw Failure(Tr::tr("Mappen %1 har inga ord att spara ännu.").arg(data_));
         }
-        tool::writeWhole(path, tool::packArchive(files));
+        tool::writeWhole(path, tool::packArchive(tool::withAnswers(data_, files)));
     });
 }
 

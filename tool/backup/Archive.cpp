@@ -17,20 +17,27 @@
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "tool/Base.h"
+#include "tool/backup/Answers.h"
 #include "tool/backup/Repair.h"
 
 namespace tool {
 namespace {
 
-constexpr qint64 kLargestArchive = 4 * 1024 * 1024;
+// The data files fill about 2 MB; the answers database may take the rest.
+constexpr qint64 kLargestArchive = 4 * 1024 * 1024 + kLargestAnswers;
 // The tar around the files: headers and padding, far less than this.
 constexpr qint64 kLargestTar = kLargestArchive + 64 * 1024;
 constexpr qint64 kLargestManifest = 4096;
 
 using Archive = std::unique_ptr<archive, int (*)(archive*)>;
 
+// A data file's size, or the most the answers database may have.
 qint64 sizeOf(const QString& name) {
-    return store::dataFileSize(name.toStdString());
+    return isAnswersName(name) ? kLargestAnswers : store::dataFileSize(name.toStdString());
+}
+
+bool isMemberName(const QString& name) {
+    return store::isDataFileName(name.toStdString()) || isAnswersName(name);
 }
 
 la_ssize_t appendTo(archive*, void* buffer, const void* bytes, size_t length) {
@@ -89,7 +96,7 @@ std::map<QString, QByteArray> parseManifest(const QString& path, const QByteArra
         const QList<QByteArray> parts = line.split(' ');
         const QString name = QString::fromUtf8(parts.value(parts.size() - 1));
         if (parts.size() != 3 || parts[0].size() != 64 || !parts[1].isEmpty() ||
-            !store::isDataFileName(name.toStdString()) || sums.count(name)) {
+            !isMemberName(name) || sums.count(name)) {
             throw Refusal(Tr::tr("%1: its manifest %2 is damaged").arg(path, kManifestName));
         }
         sums[name] = parts[0];
@@ -97,9 +104,18 @@ std::map<QString, QByteArray> parseManifest(const QString& path, const QByteArra
     return sums;
 }
 
-// What `check` would report as damage (not spaces or a repeated word), by file.
-std::map<QString, QString> damageIn(const FileSet& files) {
+// What `check` would report as damage (not spaces or a repeated word), by file; for the
+// answers database what SQLite's integrity check finds.
+std::map<QString, QString> damageIn(FileSet files) {
     std::map<QString, QString> damaged;
+    const auto answers = files.find(answersName());
+    if (answers != files.end()) {
+        const QString damage = answersDamage(answers->second);
+        if (!damage.isEmpty()) {
+            damaged[answers->first] = damage;
+        }
+        files.erase(answers);
+    }
     for (const Finding& f : findProblems(files)) {
         if (f.kind != Finding::Spaces && f.kind != Finding::SameSwedishWord &&
             !damaged.count(f.file)) {
@@ -147,8 +163,11 @@ QByteArray packArchive(const FileSet& files) {
 }
 
 ArchiveContent readArchive(const QString& path) {
-    const QByteArray packed = readRegularFile(
-        path, kLargestArchive, Tr::tr("%1: larger than 4 MB, too large for a backup").arg(path));
+    const QByteArray packed =
+        readRegularFile(path, kLargestArchive,
+                        Tr::tr("%1: larger than %2 MB, too large for a backup")
+                            .arg(path)
+                            .arg(kLargestArchive >> 20));
     const auto notABackup = [&] {
         return Refusal(Tr::tr("%1 is not a gzip-compressed tar archive").arg(path));
     };
@@ -175,9 +194,9 @@ ArchiveContent readArchive(const QString& path) {
     while ((result = archive_read_next_header(in.get(), &entry)) == ARCHIVE_OK) {
         const QString name = QString::fromUtf8(archive_entry_pathname(entry));
         const bool isManifest = name == QLatin1String(kManifestName);
-        if (!store::isDataFileName(name.toStdString()) && !isManifest) {
+        if (!isMemberName(name) && !isManifest) {
             throw Refusal(Tr::tr("%1 holds %2, which is not a data file of ordlykta (agen.dat, "
-                                 "bu1.dat, bu2.dat, bu3.dat, without folders)")
+                                 "bu1.dat, bu2.dat, bu3.dat, ordlykta.db, without folders)")
                               .arg(path, name));
         }
         if (archive_entry_filetype(entry) != AE_IFREG || archive_entry_hardlink(entry) != nullptr) {
@@ -200,7 +219,7 @@ ArchiveContent readArchive(const QString& path) {
             manifest = bytes;
             continue;
         }
-        if (size != sizeOf(name)) {
+        if (size != sizeOf(name) && !isAnswersName(name)) {
             content.unsound[name] =
                 Tr::tr("%1 has %2 bytes, not %3").arg(name).arg(size).arg(sizeOf(name));
         }

@@ -9,6 +9,7 @@
 #include "store/File.h"
 #include "store/Journal.h"
 #include "tool/Base.h"
+#include "tool/backup/Answers.h"
 #include "tool/backup/Snapshots.h"
 
 namespace tool {
@@ -90,9 +91,10 @@ void removeDataFiles(const QString& dataFolder, const QStringList& names) {
 }
 
 RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& options) {
-    if (!options.only.isEmpty() && !store::isDataFileName(options.only.toStdString())) {
+    if (!options.only.isEmpty() && !store::isDataFileName(options.only.toStdString()) &&
+        !isAnswersName(options.only)) {
         throw Refusal(Tr::tr("%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, "
-                             "bu3.dat)")
+                             "bu3.dat, ordlykta.db)")
                           .arg(options.only));
     }
     RestoreResult result;
@@ -130,8 +132,9 @@ RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& op
                           .arg(result.passedOver.join(QLatin1Char('\n'))));
     }
 
-    const FileSet current = readDataFiles(dataFolder);
-    result.filesBefore = namesOf(current);
+    const FileSet dataFiles = readDataFiles(dataFolder);
+    result.filesBefore = namesOf(dataFiles);
+    const FileSet current = withAnswers(dataFolder, dataFiles);
     FileSet changed;
     for (const auto& [name, bytes] : chosen) {
         const auto now = current.find(name);
@@ -152,6 +155,9 @@ RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& op
                              "snapshot first: %1")
                           .arg(e.message()));
     }
+    if (changed.count(answersName())) {
+        dropAnswersLog(dataFolder);
+    }
     replaceDataFiles(dataFolder, changed);
     return result;
 }
@@ -165,7 +171,7 @@ ArchiveSummary summarize(const QString& archivePath, const QString& dataFolder) 
     summary.reason = snapshotReason(archivePath);
     FileSet current;
     try {
-        current = readDataFiles(dataFolder);
+        current = withAnswers(dataFolder, readDataFiles(dataFolder));
     } catch (const Refusal&) {
         // every file of the archive then counts as differing
     }

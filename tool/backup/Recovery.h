@@ -28,7 +28,7 @@ void removeDataFiles(const QString& dataFolder, const QStringList& names);
 
 struct RestoreOptions {
     QString archive;     // empty: the newest snapshot that can be restored
-    QString only;        // a data file's name: restore that one alone
+    QString only;        // a data file's name or ordlykta.db: restore that one alone
     bool force = false;  // restore files that `check` would report as damaged
 };
 
@@ -42,7 +42,9 @@ struct RestoreResult {
 };
 
 // Restores into `dataFolder`, whose lock the caller holds. Everything is checked before
-// anything is written; a snapshot of the files as they are comes first. Throws Refusal.
+// anything is written; a snapshot of the files as they are comes first. The answers database
+// goes back with the data files when the archive holds it; one that does not (older archives)
+// leaves the database as it is. Throws Refusal.
 RestoreResult restoreArchive(const QString& dataFolder, const RestoreOptions& options);
 
 struct ArchiveSummary {

@@ -12,6 +12,7 @@
 #include "store/FolderLock.h"
 #include "tool/Base.h"
 #include "tool/Output.h"
+#include "tool/backup/Answers.h"
 #include "tool/backup/Archive.h"
 
 namespace tool {
@@ -93,10 +94,12 @@ QString takeSnapshot(const QString& dataFolder, const QString& reason) {
     return takeSnapshot(dataFolder, readDataFiles(dataFolder), reason);
 }
 
-QString takeSnapshot(const QString& dataFolder, const FileSet& files, const QString& reason) {
-    if (files.empty()) {
+QString takeSnapshot(const QString& dataFolder, const FileSet& dataFiles, const QString& reason) {
+    if (dataFiles.empty()) {
         return {};
     }
+    // A copy of the database as it is now: a change of the answers alone is a change too.
+    const FileSet files = withAnswers(dataFolder, dataFiles);
     const QString folder = snapshotFolder(dataFolder);
     if (!QDir().mkpath(folder)) {
         throw Refusal(Tr::tr("the folder %1 cannot be made").arg(folder));

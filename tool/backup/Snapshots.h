@@ -17,9 +17,10 @@ QString snapshotFolder(const QString& dataFolder);
 // The snapshots' paths, newest first.
 QStringList snapshots(const QString& dataFolder);
 
-// Takes a snapshot of the data files present unless there are none or they are byte for byte
-// those of the newest snapshot, then removes all but the newest 20. Returns the new snapshot's
-// path, or nothing when none was needed; throws Refusal when it cannot be written.
+// Takes a snapshot of the data files present and the answers database (a copy as it is now,
+// unless `files` hold one) unless there are no data files or they and the database are byte
+// for byte those of the newest snapshot, then removes all but the newest 20. Returns the new
+// snapshot's path, or nothing when none was needed; throws Refusal when it cannot be written.
 // `reason` says why, kept beside the snapshot (see snapshotReason).
 QString takeSnapshot(const QString& dataFolder, const QString& reason = {});
 // The same with the data files as they were read before. Snapshots are taken under a lock of

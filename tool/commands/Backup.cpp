@@ -2,11 +2,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "tool/backup/Archive.h"
-#include "tool/commands/Options.h"
-#include "tool/backup/Locking.h"
 #include "tool/Output.h"
+#include "tool/backup/Answers.h"
+#include "tool/backup/Archive.h"
+#include "tool/backup/Locking.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 
 namespace tool {
 
@@ -32,10 +33,11 @@ int backup(Call& call) {
     if (!options.isSet(QStringLiteral("output")) && QFileInfo::exists(path)) {
         throw Refusal(Tr::tr("%1 exists already; name another file with --output").arg(path));
     }
-    writeWhole(path, packArchive(files));
-    print(
-        call.out,
-        QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(path), namesOf(files).join(u' ')));
+    // The database through SQLite's backup API: a consistent copy while the program records.
+    const FileSet members = withAnswers(data, files);
+    writeWhole(path, packArchive(members));
+    print(call.out, QStringLiteral("%1: %2\n")
+                        .arg(QDir::toNativeSeparators(path), namesOf(members).join(u' ')));
     return kDone;
 }
 
