@@ -564,7 +564,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
     </message>
     <message>
         <location filename="Output.cpp" line="+14"/>
-        <location filename="backup/Recovery.cpp" line="+76"/>
+        <location filename="backup/Recovery.cpp" line="+77"/>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kan inte skrivas: %2</translation>
     </message>
@@ -590,7 +590,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>Ingen lista %1: ange 1 till 98 eller en listas namn</translation>
     </message>
     <message>
-        <location filename="backup/Archive.cpp" line="+93"/>
+        <location filename="backup/Archive.cpp" line="+100"/>
         <source>%1: its manifest %2 is damaged</source>
         <translation>%1: dess innehållsförteckning %2 är skadad</translation>
     </message>
@@ -600,12 +600,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 har %2 byte, långt mer än en datafil för ordlykta</translation>
     </message>
     <message>
-        <location filename="backup/Archive.cpp" line="+58"/>
-        <source>%1: larger than 4 MB, too large for a backup</source>
-        <translation>%1: större än 4 MB, för stor för en säkerhetskopia</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location filename="backup/Archive.cpp" line="+72"/>
         <source>%1 is not a gzip-compressed tar archive</source>
         <translation>%1 är inte ett gzip-komprimerat tar-arkiv</translation>
     </message>
@@ -615,9 +610,14 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 är skadad: dess komprimerade data är avkortade, ändrade eller för stora (gzip-kontrollsumman eller längden stämmer inte)</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source>%1 holds %2, which is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, without folders)</source>
-        <translation>%1 innehåller %2, som inte är någon datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, utan mappar)</translation>
+        <location line="-12"/>
+        <source>%1: larger than %2 MB, too large for a backup</source>
+        <translation>%1: större än %2 MB, för stor för en säkerhetskopia</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>%1 holds %2, which is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db, without folders)</source>
+        <translation>%1 innehåller %2, som inte är någon datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db, utan mappar)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -660,7 +660,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 innehåller inga datafiler</translation>
     </message>
     <message>
-        <location filename="backup/Snapshots.cpp" line="+102"/>
+        <location filename="backup/Snapshots.cpp" line="+105"/>
         <source>the folder %1 cannot be made</source>
         <translation>mappen %1 kan inte skapas</translation>
     </message>
@@ -710,7 +710,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>ordlykta körs i %1; avsluta programmet först och kör sedan %2</translation>
     </message>
     <message>
-        <location filename="commands/Backup.cpp" line="+33"/>
+        <location filename="commands/Backup.cpp" line="+34"/>
         <source>%1 exists already; name another file with --output</source>
         <translation>%1 finns redan; ange en annan fil med --output</translation>
     </message>
@@ -779,9 +779,9 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1 kan inte tas bort: %2</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</source>
-        <translation>%1 är ingen datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat)</translation>
+        <location line="+8"/>
+        <source>%1 is not a data file of ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db)</source>
+        <translation>%1 är ingen datafil för ordlykta (agen.dat, bu1.dat, bu2.dat, bu3.dat, ordlykta.db)</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -801,7 +801,7 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>nothing was restored: the files as they are cannot be kept in a snapshot first: %1</source>
         <translation>ingenting återställdes: filerna kan inte först sparas i en ögonblicksbild: %1</translation>
     </message>
@@ -1126,6 +1126,16 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
 </source>
         <translation>Lista %1 (%2) i %3: prov %4.
 </translation>
+    </message>
+    <message>
+        <location filename="backup/Answers.cpp" line="+59"/>
+        <source>%1 cannot be checked: no room for a copy</source>
+        <translation>%1 kan inte kontrolleras: ingen plats för en kopia</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>%1 cannot be removed</source>
+        <translation>%1 kan inte tas bort</translation>
     </message>
 </context>
 </TS>

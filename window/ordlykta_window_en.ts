@@ -4,72 +4,72 @@
 <context>
     <name>Ordlistor</name>
     <message>
-        <location filename="Operations.cpp" line="84"/>
+        <location filename="Operations.cpp" line="85"/>
         <source>tabb</source>
         <translation>tab</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="86"/>
+        <location filename="Operations.cpp" line="87"/>
         <source>komma</source>
         <translation>comma</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="88"/>
+        <location filename="Operations.cpp" line="89"/>
         <source>semikolon</source>
         <translation>semicolon</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="90"/>
+        <location filename="Operations.cpp" line="91"/>
         <source>mellanslag</source>
         <translation>space</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="42"/>
+        <location filename="Operations.cpp" line="43"/>
         <source>UTF-8 med BOM</source>
         <translation>UTF-8 with BOM</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="78"/>
+        <location filename="Operations.cpp" line="79"/>
         <source>Ordlykta är öppet. Stäng det för att importera eller återställa.</source>
         <translation>Ordlykta is open. Close it to import or restore.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="161"/>
+        <location filename="Operations.cpp" line="162"/>
         <source>Välj vilket språk orden ska till.</source>
         <translation>Choose the language the words go to.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="167"/>
+        <location filename="Operations.cpp" line="168"/>
         <source>%1 &quot;%2&quot;</source>
         <translation>%1 &quot;%2&quot;</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="171"/>
+        <location filename="Operations.cpp" line="172"/>
         <source>Alla par i filen finns redan i lista %1.</source>
         <translation>Every pair of the file is in list %1 already.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="240"/>
+        <location filename="Operations.cpp" line="241"/>
         <source>Orden kunde inte lämnas till Ordlykta: %1</source>
         <translation>The words could not be handed to Ordlykta: %1</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="267"/>
+        <location filename="Operations.cpp" line="268"/>
         <source>Ordlykta kunde inte startas.</source>
         <translation>Ordlykta could not be started.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="355"/>
+        <location filename="Operations.cpp" line="356"/>
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="394"/>
+        <location filename="Operations.cpp" line="395"/>
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="395"/>
+        <location filename="Operations.cpp" line="396"/>
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
@@ -893,7 +893,7 @@ The files as they are now are kept among the backups first.</translation>
         <translation>no, the first row is a pair</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="157"/>
+        <location filename="Operations.cpp" line="158"/>
         <source>Några rader är inga par eller har ord som inte får plats i en ordlista. Välj vad som ska göras med dem här ovanför, eller rätta filen.</source>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>
