@@ -3,20 +3,10 @@
 #include <QScreen>
 
 #include "memory/Clock.h"
+#include "quiz/Unit5.h"
 
 namespace quiz {
 namespace {
-
-Variant reviewVariant() {
-    Variant v;
-    v.caption = QStringLiteral("Ordlykta 2.0 ELV");
-    v.buttonHeight = 60;
-    v.ntalPlace = {768, 72, 17, 13};
-    v.buttonsFirstInTabOrder = false;
-    v.instructionOnShow = true;
-    v.selectsAnsweredLine = true;
-    return v;
-}
 
 std::vector<drill::Words> dueWords(memory::Recorder& memory, int language) {
     std::vector<drill::Words> words;
@@ -38,7 +28,7 @@ QString nothingDueLine(int nextDay) {
 
 ReviewScreen::ReviewScreen(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                            memory::Recorder& memory)
-    : QuizScreen(context, state, navigator, memory, reviewVariant(),
+    : QuizScreen(context, state, navigator, memory, chosenListVariant(),
                  std::make_unique<drill::DueSource>([this, &memory](int language) {
                      return only_ ? *only_ : dueWords(memory, language);
                  })),

@@ -1,8 +1,6 @@
 #include "quiz/Unit5.h"
 
-namespace {
-
-quiz::Variant chosenListVariant() {
+quiz::Variant quiz::chosenListVariant() {
     quiz::Variant v;
     v.caption = QStringLiteral("Ordlykta 2.0 ELV");
     v.buttonHeight = 60;
@@ -13,9 +11,7 @@ quiz::Variant chosenListVariant() {
     return v;
 }
 
-}  // namespace
-
 TForm5::TForm5(ui::Context& context, state::MenuState& state, ui::Navigator& navigator,
                memory::Recorder& memory)
-    : QuizScreen(context, state, navigator, memory, chosenListVariant(),
+    : QuizScreen(context, state, navigator, memory, quiz::chosenListVariant(),
                  std::make_unique<drill::ChosenListSource>()) {}

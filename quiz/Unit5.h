@@ -3,6 +3,11 @@
 
 #include "quiz/QuizScreen.h"
 
+namespace quiz {
+// The frame of the chosen list's quiz, which today's words share.
+Variant chosenListVariant();
+}  // namespace quiz
+
 class TForm5 : public quiz::QuizScreen {
     Q_OBJECT
   public:
