@@ -245,7 +245,7 @@ JournalState readJournal(RecordFile& journal) {
     journal.read(start);
     state.generation = littleEndian64(std::span(start).subspan(kGenerationAt, 8));
     // What follows the journal in the kept file is left from earlier, longer ones.
-    const std::uint32_t length = littleEndian32(std::span(start).subspan(kJournalMagic.size()));
+    const std::uint32_t length = littleEndian32(std::span(start).subspan(kJournalMagic.size(), 4));
     if (!std::equal(kJournalMagic.begin(), kJournalMagic.end(), start.begin()) || length > size ||
         length > kLargestRecord) {
         return state;

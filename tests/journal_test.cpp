@@ -62,13 +62,12 @@ Folder dataOf(Folder files) {
     return files;
 }
 
+// The journals that would be written back: a live one that fits its file. One of another file,
+// size or place is left alone and does not count.
 int liveJournals() {
     int live = 0;
-    for (const auto& entry : fs::directory_iterator(".")) {
-        if (entry.path().filename().string().ends_with(".journal")) {
-            store::RecordFile journal(entry.path().string());
-            live += store::readJournal(journal).live.has_value();
-        }
+    for (const std::string& name : store::kDataFileNames) {
+        live += store::journalFit(name) == store::JournalFit::Fits;
     }
     return live;
 }
