@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# A pupil's way from a teacher's file to the trainer's first quiz question, under Xvfb, for a
-# list KWordQuiz saves, a LibreOffice CSV (semicolons, Windows-1252) and an Anki text export:
-# the desktop entry's Exec line with the file, then as few key presses as it takes, each one
-# checked: Alt+M ("Importera", into the language and a new list as the file says) and the space bar
-# ("Förhör listan", which has the focus after an import: the trainer on that list's quiz).
-# Prints the seconds from the Exec line to the first question.
+# A pupil's way from a teacher's file to the trainer's first quiz question and to the first pair
+# of its learn screen, under Xvfb, for a list KWordQuiz saved, a LibreOffice CSV (semicolons,
+# Windows-1252) and an Anki text export: the desktop entry's Exec line with the file, then as
+# few key presses as it takes, each one checked: Alt+M ("Importera", into the language and a new
+# list as the file says), then either the space bar ("Förhör listan", which has the focus after
+# an import: the trainer on that list's quiz) or Alt+Ä ("Lär in listan": the trainer on that
+# list's learn screen, its first Swedish word shown) and Enter ("Fortsätt": its first pair shown,
+# and kept in the learning memory as a pair of that list).
+# Prints the seconds from the Exec line to the first question and to the first pair.
 # Usage: pupil_journey_x_test.sh TOOL WINDOW PROGRAM SOURCE_DIR
 set -u
 tool=$(realpath "$1")
@@ -46,9 +49,40 @@ press() {  # KEY on window ID
 }
 
 exec_line=$(sed -n 's/^Exec=//p' "$source/window/ordlykta-ordlistor.desktop")
-journey() {  # FILE LIST_NAME
-  local file=$1 name=$2 id start data
-  start_xvfb || exit 1  # a display of its own for each file
+
+# The trainer's screen titled $1 once it is the trainer's one window on show: the start screen
+# (its first window, whose title the quiz screen shares) hidden.
+trainer_screen() {
+  local start on_show
+  for _ in $(seq 100); do
+    start=$(xdotool search --name '^Ordlykta 2.0 ELV$' 2>/dev/null | sort -n | head -n1)
+    if [ -n "$start" ]; then
+      on_show=$(xdotool search --onlyvisible --pid "$(xdotool getwindowpid "$start")" 2>/dev/null)
+      if [ "$(printf '%s\n' "$on_show" | grep -c .)" = 1 ] && [ "$on_show" != "$start" ] &&
+        [ "$(xdotool getwindowname "$on_show")" = "$1" ]; then
+        echo "$on_show"
+        return 0
+      fi
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# The pairs the learn screens showed, as "language<TAB>list<TAB>Swedish word".
+shown() {
+  python3 - "$1/ordlykta.db" <<'PY' 2>/dev/null
+import sqlite3, sys
+db = sqlite3.connect(f"file:{sys.argv[1]}?mode=ro", uri=True)
+for language, lst, swedish in db.execute(
+        "SELECT language, shown.list, swedish FROM shown JOIN pairs ON pairs.id = shown.pair"):
+    print(f"{language}\t{lst}\t{swedish.decode('cp1252')}")
+PY
+}
+
+journey() {  # FILE LIST_NAME quiz|learn
+  local file=$1 name=$2 way=$3 id start data screen language= list= presses
+  start_xvfb || exit 1  # a display of its own for each way
   export XDG_DATA_HOME=$work/share-$RANDOM
   data=$XDG_DATA_HOME/ordlykta
   start=$(date +%s.%N)
@@ -60,37 +94,49 @@ journey() {  # FILE LIST_NAME
 
   sleep 0.5         # the page read and its preview made
   press alt+m "$id"  # 1: Importera
-  local lists=
   for _ in $(seq 50); do
-    lists=$(for l in 1 2 3; do "$tool" show --data "$data" --language $l 2>/dev/null; done)
-    printf '%s\n' "$lists" | grep -q "	$name	" && break
+    for l in 1 2 3; do
+      list=$("$tool" show --data "$data" --language $l 2>/dev/null | awk -F '\t' -v n="$name" '$2 == n { print $1 }')
+      [ -n "$list" ] && { language=$l; break 2; }
+    done
     sleep 0.1
   done
-  printf '%s\n' "$lists" | grep -q "	$name	" ||
-    fail "$file: no list \"$name\" after Alt+M"
+  [ -n "$list" ] || fail "$file: no list \"$name\" after Alt+M"
 
-  press space "$id"  # 2: Förhör listan
-  local quiz=
-  for _ in $(seq 100); do
-    # The quiz screen shares its title with the start screen, which it replaces: once the
-    # start screen is hidden, the one window of that title on show is the quiz's.
-    if [ "$(xdotool search --name '^Ordlykta 2.0 ELV$' 2>/dev/null | wc -l)" -ge 2 ]; then
-      quiz=$(xdotool search --onlyvisible --name '^Ordlykta 2.0 ELV$' 2>/dev/null)
-      [ "$(printf '%s\n' "$quiz" | grep -c .)" = 1 ] && break
-    fi
-    quiz=
-    sleep 0.1
-  done
-  [ -n "$quiz" ] || fail "$file: the space bar did not lead to the quiz"
-  awk -v s="$start" -v e="$(date +%s.%N)" -v f="$(basename "$file")" \
-    'BEGIN { printf "%s: 2 key presses, %.1f s from the Exec line to the first question\n", f, e - s }'
+  if [ "$way" = quiz ]; then
+    press space "$id"  # 2: Förhör listan
+    screen=$(trainer_screen 'Ordlykta 2.0 ELV') || fail "$file: the space bar did not lead to the quiz"
+    presses=2
+  else
+    press alt+adiaeresis "$id"  # 2: Lär in listan
+    screen=$(trainer_screen 'ordlykta 2.0 ELV') || fail "$file: Alt+Ä did not lead to the learn screen"
+    press Return "$screen"  # 3: Fortsätt
+    local seen=
+    for _ in $(seq 50); do
+      seen=$(shown "$data")
+      [ -n "$seen" ] && break
+      sleep 0.1
+    done
+    [ "$(printf '%s\n' "$seen" | cut -f1,2)" = "$language	$list" ] ||
+      fail "$file: Enter showed no pair of language $language, list $list: \"$seen\""
+    "$tool" show --data "$data" --language "$language" --list "$list" |
+      grep -qF "	$(printf '%s\n' "$seen" | cut -f3)	" || fail "$file: shown \"$seen\" is not in the list"
+    presses=3
+  fi
+  awk -v s="$start" -v e="$(date +%s.%N)" -v f="$(basename "$file")" -v w="$way" -v p=$presses \
+    'BEGIN { printf "%s: %d key presses, %.1f s from the Exec line to the first %s\n", f, p, e - s,
+             w == "quiz" ? "question" : "pair learnt" }'
   # The trainer started by the window, and the window: ended by their process ids.
-  kill "$(xdotool getwindowpid "$quiz")" "${pids[@]}" 2>/dev/null
+  kill "$(xdotool getwindowpid "$screen")" "${pids[@]}" 2>/dev/null
   pids=()
   kill $xvfb_pid 2>/dev/null
   xvfb_pid=
 }
 
-journey "$source/tests/fixtures/kwordquiz-layout/glosor v12.kvtml" "glosor v12"
-journey "$source/tests/fixtures/spreadsheet/libreoffice-semicolon-windows1252.csv" "libreoffice-semicolon-windows1"
-journey "$source/tests/fixtures/anki/anki-2.1.55-notes.txt" "Verb"
+while IFS='|' read -r file name; do
+  for way in quiz learn; do journey "$source/tests/fixtures/$file" "$name" $way; done
+done <<'FILES'
+kwordquiz-saved/glosor v12.kvtml|glosor v12
+spreadsheet/libreoffice-semicolon-windows1252.csv|libreoffice-semicolon-windows1
+anki/anki-2.1.55-notes.txt|Verb
+FILES
