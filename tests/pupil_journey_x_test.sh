@@ -30,44 +30,7 @@ unset QT_QPA_PLATFORM
 export XDG_CONFIG_HOME=$work/config ORDLYKTA_WINDOW=$window ORDLYKTA_PROGRAM=$program
 export LANG=sv_SE.UTF-8
 
-# The visible window whose title is exactly $1, waited for.
-visible() {
-  local id=
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -n1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-press() {  # KEY on window ID
-  xdotool mousemove --window "$2" 40 40
-  xdotool windowfocus --sync "$2" 2>/dev/null
-  sleep 0.2
-  xdotool key "$1"
-}
-
 exec_line=$(sed -n 's/^Exec=//p' "$source/window/ordlykta-ordlistor.desktop")
-
-# The trainer's screen titled $1 once it is the trainer's one window on show: the start screen
-# (its first window, whose title the quiz screen shares) hidden.
-trainer_screen() {
-  local start on_show
-  for _ in $(seq 100); do
-    start=$(xdotool search --name '^Ordlykta 2.0 ELV$' 2>/dev/null | sort -n | head -n1)
-    if [ -n "$start" ]; then
-      on_show=$(xdotool search --onlyvisible --pid "$(xdotool getwindowpid "$start")" 2>/dev/null)
-      if [ "$(printf '%s\n' "$on_show" | grep -c .)" = 1 ] && [ "$on_show" != "$start" ] &&
-        [ "$(xdotool getwindowname "$on_show")" = "$1" ]; then
-        echo "$on_show"
-        return 0
-      fi
-    fi
-    sleep 0.1
-  done
-  return 1
-}
 
 # The pairs the learn screens showed, as "language<TAB>list<TAB>Swedish word".
 shown() {
