@@ -1,7 +1,7 @@
 # Sourced by the scripts that need an X display. require_x_tools ends the script as skipped
 # (status 77) when Xvfb or xdotool is missing. start_xvfb starts Xvfb on a display nobody
 # uses, waits until it accepts clients, exports DISPLAY and sets xvfb_pid. visible, press,
-# next_screen and trainer_screen find windows and send them keys.
+# press_until, next_screen and trainer_screen find windows and send them keys.
 # -noreset: without it the server resets whenever its last client leaves, and a client that
 # connects during the reset is refused.
 require_x_tools() {
@@ -58,12 +58,29 @@ visible() {
   return 1
 }
 
-# Sends the key $1 to the window $2. Without a window manager the keyboard follows the pointer.
+# Sends the key $1 to the window $2, and counts it in `pressed`. Without a window manager the
+# keyboard follows the pointer.
+pressed=0
 press() {
+  pressed=$((pressed + 1))
   xdotool mousemove --window "$2" 40 40
   xdotool windowfocus --sync "$2" 2>/dev/null
   sleep 0.2
   xdotool key "$1"
+}
+
+# Presses the key $1 on the window $2 until the command line $3 succeeds, again every 2 s: the
+# words' window refuses its writing keys for up to a second whenever another process has held
+# the data folder (the launcher's snapshot, a command of the tool). Fails after 5 presses.
+press_until() {
+  for _ in 1 2 3 4 5; do
+    press "$1" "$2"
+    for _ in $(seq 20); do
+      eval "$3" && return 0
+      sleep 0.1
+    done
+  done
+  return 1
 }
 
 # The one window of the process $1 on show once it is another than the window $2 (and titled

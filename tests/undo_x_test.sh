@@ -57,19 +57,12 @@ trainer_adds() {
   trainer_pid=
 }
 
-# Alt+G, pressed again until the window, once it sees the folder free, opens its box; the box's
-# text copied with Ctrl+C, then the box answered with the key $1.
+# Alt+G and the window's box: its text copied with Ctrl+C, then the box answered with the key $1.
 undo_box() {
   local box=
-  for _ in $(seq 10); do
-    press alt+g "$id"
-    for _ in $(seq 10); do
-      box=$(xdotool search --onlyvisible --name '^Ordlykta ordlistor$' | grep -vx "$id")
-      [ -n "$box" ] && break 2
-      sleep 0.1
-    done
-  done
-  [ -n "$box" ] || fail "no box"
+  press_until alt+g "$id" \
+    'box=$(xdotool search --onlyvisible --name "^Ordlykta ordlistor\$" | grep -vx "$id")' ||
+    fail "no box"
   press ctrl+c "$box"
   sleep 0.3
   text=$(xclip -selection clipboard -o)
@@ -86,9 +79,7 @@ keep before
 ORDLYKTA_WINDOW=$window ORDLYKTA_PROGRAM=$program "$tool" window "$work/tyska.csv" &
 window_pid=$!
 id=$(visible 'Ordlykta ordlistor') || fail "no window"
-sleep 0.5
-press alt+m "$id"
-until_true '[ "$(names)" = "Engelska,Tyska,Språk C" ]' || fail "Alt+M: $(names)"
+press_until alt+m "$id" '[ "$(names)" = "Engelska,Tyska,Språk C" ]' || fail "Alt+M: $(names)"
 
 # Later, elsewhere: the trainer adds a pair to language 1's list, the command line imports
 # into language 3.
@@ -97,18 +88,17 @@ trainer_pid=$!
 trainer_adds katt cat "$(next_screen $trainer_pid '')" Return 1
 "$tool" import "$work/franska.csv" >/dev/null || fail "franska.csv"
 keep later
-# Alt+G as soon as the window sees the folder free again.
-until_true 'press alt+g "$id"; [ "$(names)" = "Engelska,Språk B,Franska" ]' ||
-  fail "Alt+G: $(names)"
+press_until alt+g "$id" '[ "$(names)" = "Engelska,Språk B,Franska" ]' || fail "Alt+G: $(names)"
 [ "$(list 1 1)" = "hund	dog,katt	cat" ] || fail "the trainer's pair: $(list 1 1)"
 for f in bu1.dat bu3.dat; do same $f later || fail "$f is not as the later change left it"; done
 same bu2.dat before || fail "bu2.dat is not as before the import"
 
 # Imported again; the trainer, started by "Lär in listan" on that list, adds a pair to it.
 keep again
-press alt+m "$id"
-until_true '[ "$(list 2 1)" = "bil	das Auto,sol	die Sonne" ]' || fail "Alt+M again: $(list 2 1)"
-press alt+adiaeresis "$id"
+press_until alt+m "$id" '[ "$(list 2 1)" = "bil	das Auto,sol	die Sonne" ]' ||
+  fail "Alt+M again: $(list 2 1)"
+press_until alt+adiaeresis "$id" '[ -n "$(xdotool search --name "^Ordlykta 2.0 ELV\$")" ]' ||
+  fail "Alt+Ä started no trainer"
 learn=$(trainer_screen 'ordlykta 2.0 ELV') || fail "Alt+Ä did not start the trainer"
 trainer_pid=$(xdotool getwindowpid "$learn")
 trainer_adds hus Haus "$learn" alt+m 2
