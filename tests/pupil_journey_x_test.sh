@@ -46,7 +46,7 @@ PY
 }
 
 journey() {  # FILE LIST_NAME quiz|learn
-  local file=$1 name=$2 way=$3 id start data screen language= list=
+  local file=$1 name=$2 way=$3 id start end data screen language= list=
   start_xvfb || exit 1  # a display of its own for each way
   export XDG_DATA_HOME=$work/share-$RANDOM
   data=$XDG_DATA_HOME/ordlykta
@@ -64,10 +64,13 @@ journey() {  # FILE LIST_NAME quiz|learn
     fail "$file: no list \"$name\" after Alt+M"
   local trainer='[ -n "$(xdotool search --name "^Ordlykta 2.0 ELV\$" 2>/dev/null)" ]'
   if [ "$way" = quiz ]; then
-    press_until space "$id" "$trainer" || fail "$file: the space bar started no trainer"  # 2: Förhör listan
+    # 2: Förhör listan
+    press_until space "$id" "$trainer" || fail "$file: the space bar started no trainer"
     screen=$(trainer_screen 'Ordlykta 2.0 ELV') || fail "$file: the space bar did not lead to the quiz"
+    end=$(date +%s.%N)
   else
-    press_until alt+adiaeresis "$id" "$trainer" || fail "$file: Alt+Ä started no trainer"  # 2: Lär in listan
+    # 2: Lär in listan
+    press_until alt+adiaeresis "$id" "$trainer" || fail "$file: Alt+Ä started no trainer"
     screen=$(trainer_screen 'ordlykta 2.0 ELV') || fail "$file: Alt+Ä did not lead to the learn screen"
     press Return "$screen"  # 3: Fortsätt
     local seen=
@@ -76,6 +79,7 @@ journey() {  # FILE LIST_NAME quiz|learn
       [ -n "$seen" ] && break
       sleep 0.1
     done
+    end=$(date +%s.%N)
     for l in 1 2 3; do
       list=$("$tool" show --data "$data" --language $l | awk -F '\t' -v n="$name" '$2 == n { print $1 }')
       [ -n "$list" ] && { language=$l; break; }
@@ -85,7 +89,7 @@ journey() {  # FILE LIST_NAME quiz|learn
     "$tool" show --data "$data" --language "$language" --list "$list" |
       grep -qF "	$(printf '%s\n' "$seen" | cut -f3)	" || fail "$file: shown \"$seen\" is not in the list"
   fi
-  awk -v s="$start" -v e="$(date +%s.%N)" -v f="$(basename "$file")" -v w="$way" -v p=$pressed \
+  awk -v s="$start" -v e="$end" -v f="$(basename "$file")" -v w="$way" -v p=$pressed \
     'BEGIN { printf "%s: %d key presses, %.1f s from the Exec line to the first %s\n", f, p, e - s,
              w == "quiz" ? "question" : "pair learnt" }'
   # The trainer started by the window, and the window: ended by their process ids.
