@@ -929,8 +929,9 @@ TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
     EXPECT_TRUE(w.importPage().importButton->isEnabled());
 }
 
-// Every control of every page has a name a screen reader says, and within a page (with the
-// tabs) no two access keys are the same, so that each page works from the keyboard alone.
+// Every control of every page has a name a screen reader says, every tab an access key, and
+// within a page (with the tabs) no two access keys are the same, so that each page works from
+// the keyboard alone.
 // In Swedish, and in English as an English locale shows it.
 TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
     givenLists({{"Djur", kAnimals}});
@@ -956,6 +957,7 @@ TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
                 }
             };
             for (int t = 0; t < w.tabs->count(); ++t) {
+                EXPECT_FALSE(keyOf(w.tabs->tabText(t)).isNull()) << "a tab without an access key";
                 addKey(w.tabs->tabText(t));
             }
             int controls = 0;
@@ -987,6 +989,12 @@ TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
             }
             EXPECT_GE(controls, 2);
         }
+        // The last tab's key brings its page from the first.
+        w.tabs->setCurrentIndex(0);
+        w.activateWindow();
+        const int last = w.tabs->count() - 1;
+        QTest::keyClick(&w, keyOf(w.tabs->tabText(last)).toUpper().unicode(), Qt::AltModifier);
+        EXPECT_EQ(w.tabs->currentIndex(), last);
     }
     QLocale::setDefault(QLocale(QLocale::Swedish));
     window::installTranslations();

@@ -112,7 +112,7 @@ ProgressPage::ProgressPage(Operations& operations, Asker& asker, QWidget* parent
     testDate->setCalendarPopup(true);
     testDate->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     setTestDay = named(new QPushButton(Tr::tr("Sätt &provdag")), Tr::tr("Sätt provdag"));
-    clearTestDay = named(new QPushButton(Tr::tr("Ta bort provda&g")), Tr::tr("Ta bort provdag"));
+    clearTestDay = named(new QPushButton(Tr::tr("Ta &bort provdag")), Tr::tr("Ta bort provdag"));
     ready = new QLabel;
     todo = new QLabel;
     todo->setWordWrap(true);

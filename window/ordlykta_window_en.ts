@@ -116,7 +116,11 @@
         <translation>&amp;Check</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="50"/>
+        <location filename="Window.cpp" line="49"/>
+        <source>Framste&amp;g</source>
+        <translation>Pro&amp;gress</translation>
+    </message>
+    <message>
         <location filename="ProgressReport.cpp" line="115"/>
         <source>Framsteg</source>
         <translation>Progress</translation>
@@ -246,7 +250,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="97"/>
-        <source>Ån&amp;gra importen</source>
+        <source>&amp;Ångra importen</source>
         <translation>U&amp;ndo the import</translation>
     </message>
     <message>
@@ -626,7 +630,7 @@ Choose another folder or another name.</translation>
     </message>
     <message>
         <location filename="BackupsPage.cpp" line="37"/>
-        <source>Ån&amp;gra återställningen</source>
+        <source>&amp;Ångra återställningen</source>
         <translation>U&amp;ndo the restore</translation>
     </message>
     <message>
@@ -747,7 +751,7 @@ The files as they are now are kept first, so that you can undo it.</translation>
         <location filename="CheckPage.cpp" line="25"/>
         <source>Kontroller&amp;a igen</source>
         <oldsource>Kontrollera i&amp;gen</oldsource>
-        <translation>Check a&amp;gain</translation>
+        <translation>Check &amp;again</translation>
     </message>
     <message>
         <location filename="CheckPage.cpp" line="25"/>
@@ -776,7 +780,7 @@ The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
         <location filename="CheckPage.cpp" line="29"/>
-        <source>Ån&amp;gra lagningen</source>
+        <source>&amp;Ångra lagningen</source>
         <translation>U&amp;ndo the mending</translation>
     </message>
     <message>
@@ -1023,7 +1027,7 @@ The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
         <location filename="ProgressPage.cpp" line="115"/>
-        <source>Ta bort provda&amp;g</source>
+        <source>Ta &amp;bort provdag</source>
         <translation>Remove test da&amp;y</translation>
     </message>
     <message>
