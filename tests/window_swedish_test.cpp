@@ -451,6 +451,20 @@ void cancel(QWidget* dialog) {
     qobject_cast<QDialog*>(dialog)->reject();
 }
 
+// Picks `path` in a file dialog, as a user who types its name and presses Enter. A save dialog
+// first asks whether to replace a file that is there, which the next step answers; should the
+// dialog be open still after that, it is closed.
+Walker::Step pick(const QString& path) {
+    return [path](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+        if (files->isVisible()) {
+            files->reject();
+        }
+    };
+}
+
 // Presses the dialog's button or action whose text is `text` (Qt's own words, translated as
 // the dialog shows them), which shows more of it or opens the next dialog; then the texts it
 // shows now are collected and it is closed.
@@ -495,11 +509,12 @@ TEST_F(WindowSwedishTest, NoEnglishOnAnyPageOrDialog) {
             plain(button->text()), [&] { click(button); }, std::move(steps));
     };
 
-    // Import: a file with a row that is no pair; the file dialog; done, pressed again, undone.
+    // Import: a file with a row that is no pair, chosen in the file dialog; done, pressed
+    // again, undone.
     window::ImportPage& import = w.importPage();
-    w.openFile(file("glosor.csv"));
     page("import");
-    dialog(import.choose, {cancel});
+    dialog(import.choose, {pick(file("glosor.csv"))});
+    page("import");
     import.skipBadRows->click();
     click(import.importButton);
     click(import.importButton);
@@ -514,19 +529,12 @@ TEST_F(WindowSwedishTest, NoEnglishOnAnyPageOrDialog) {
         page("export");
     }
     writeFile(file("engelska-prov.html"), "");
-    dialog(exportPage.save, {[&](QWidget* d) {
-                                 auto* files = qobject_cast<QFileDialog*>(d);
-                                 files->selectFile(file("engelska-prov.html"));
-                                 // The question comes, and is refused.
-                                 QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
-                                 files->reject();
-                             },
-                             cancel});
+    dialog(exportPage.save, {pick(file("engelska-prov.html")), cancel});
     dialog(exportPage.print, {press(walker, "QPrintDialog", "&Options >>")});
     dialog(exportPage.preview, {press(walker, "QPrintPreviewDialog", "Page setup"), cancel});
 
-    // Backups: every snapshot's reason; a restore of the damaged file alone, refused; saved
-    // to and restored from a file, cancelled in the file dialog.
+    // Backups: every snapshot's reason; a restore of the damaged file alone, refused; saving
+    // cancelled in the file dialog; a file that is no backup refused with the tool's reason.
     window::BackupsPage& backups = w.backupsPage();
     page("backups");
     backups.table->selectRow(backups.table->rowCount() - 1);
@@ -534,7 +542,9 @@ TEST_F(WindowSwedishTest, NoEnglishOnAnyPageOrDialog) {
     asker.expect(ScriptedAsker::Confirm, "no");
     click(backups.restore);
     dialog(backups.saveBackup, {cancel});
-    dialog(backups.restoreFile, {cancel});
+    writeFile(file("trasig.tar.gz"), "ingen säkerhetskopia");
+    asker.expect(ScriptedAsker::Error);
+    dialog(backups.restoreFile, {pick(file("trasig.tar.gz"))});
 
     // Kontroll: the damaged file and the snapshot that holds it sound; restore refused.
     window::CheckPage& check = w.checkPage();
