@@ -38,7 +38,7 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     restoreFile =
         named(new QPushButton(Tr::tr("Återställ från &fil…")), Tr::tr("Återställ från fil"));
     undoButton =
-        named(new QPushButton(Tr::tr("&Ångra återställningen")), Tr::tr("Ångra återställningen"));
+        named(new QPushButton(Tr::tr("Ån&gra återställningen")), Tr::tr("Ångra återställningen"));
     result = new QLabel;
     result->setWordWrap(true);
 

@@ -27,7 +27,7 @@ CheckPage::CheckPage(Operations& operations, Asker& asker, QWidget* parent)
     mend = named(new QPushButton(Tr::tr("&Laga")), Tr::tr("Laga"));
     restoreDamaged = named(new QPushButton(Tr::tr("Å&terställ den skadade filen")),
                            Tr::tr("Återställ den skadade filen"));
-    undoButton = named(new QPushButton(Tr::tr("&Ångra lagningen")), Tr::tr("Ångra lagningen"));
+    undoButton = named(new QPushButton(Tr::tr("Ån&gra lagningen")), Tr::tr("Ångra lagningen"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(again);
     buttons->addWidget(mend);

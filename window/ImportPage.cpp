@@ -76,7 +76,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     swedishColumn->setSpecialValueText(Tr::tr("som filen säger"));
     detected = new QLabel;
     detected->setWordWrap(true);
-    cut = named(new QCheckBox(Tr::tr("Ko&rta ord längre än 30 tecken")),
+    cut = named(new QCheckBox(Tr::tr("K&orta ord längre än 30 tecken")),
                 Tr::tr("Korta ord längre än 30 tecken"));
     skip = named(new QCheckBox(Tr::tr("&Hoppa över par med tecken som en ordlista inte kan ha")),
                  Tr::tr("Hoppa över par med tecken som en ordlista inte kan ha"));
@@ -94,7 +94,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     problem->setWordWrap(true);
     coloured(problem, QColor(0xa0, 0x00, 0x00));
     importButton = named(new QPushButton(Tr::tr("I&mportera")), Tr::tr("Importera"));
-    undoButton = named(new QPushButton(Tr::tr("&Ångra importen")), Tr::tr("Ångra importen"));
+    undoButton = named(new QPushButton(Tr::tr("Ån&gra importen")), Tr::tr("Ångra importen"));
     learnButton = named(new QPushButton(Tr::tr("L&är in listan")), Tr::tr("Lär in listan"));
     quizButton = named(new QPushButton(Tr::tr("F&örhör listan")), Tr::tr("Förhör listan"));
     result = new QLabel;

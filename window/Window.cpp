@@ -46,7 +46,7 @@ const PageRow kPages[] = {
     row<ExportPage>("export", QT_TRANSLATE_NOOP("Ordlistor", "&Exportera och skriv ut")),
     row<BackupsPage>("backups", QT_TRANSLATE_NOOP("Ordlistor", "&Säkerhetskopior")),
     row<CheckPage>("check", QT_TRANSLATE_NOOP("Ordlistor", "&Kontroll")),
-    row<ProgressPage>("progress", QT_TRANSLATE_NOOP("Ordlistor", "Framste&g")),
+    row<ProgressPage>("progress", QT_TRANSLATE_NOOP("Ordlistor", "F&ramsteg")),
 };
 
 constexpr int kTabs = static_cast<int>(std::size(kPages));

@@ -117,7 +117,7 @@
     </message>
     <message>
         <location filename="Window.cpp" line="49"/>
-        <source>Framste&amp;g</source>
+        <source>F&amp;ramsteg</source>
         <translation>Pro&amp;gress</translation>
     </message>
     <message>
@@ -147,7 +147,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="79"/>
-        <source>Ko&amp;rta ord längre än 30 tecken</source>
+        <source>K&amp;orta ord längre än 30 tecken</source>
         <translation>C&amp;ut words longer than 30 characters</translation>
     </message>
     <message>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="97"/>
-        <source>&amp;Ångra importen</source>
+        <source>Ån&amp;gra importen</source>
         <translation>U&amp;ndo the import</translation>
     </message>
     <message>
@@ -630,7 +630,7 @@ Choose another folder or another name.</translation>
     </message>
     <message>
         <location filename="BackupsPage.cpp" line="41"/>
-        <source>&amp;Ångra återställningen</source>
+        <source>Ån&amp;gra återställningen</source>
         <translation>U&amp;ndo the restore</translation>
     </message>
     <message>
@@ -810,7 +810,7 @@ The other files are left as they are. The files as they are now are kept first, 
     </message>
     <message>
         <location filename="CheckPage.cpp" line="30"/>
-        <source>&amp;Ångra lagningen</source>
+        <source>Ån&amp;gra lagningen</source>
         <translation>U&amp;ndo the mending</translation>
     </message>
     <message>
@@ -984,7 +984,7 @@ The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
         <location filename="ProgressPage.cpp" line="93"/>
-        <source>Sp&amp;råk:</source>
+        <source>Spr&amp;åk:</source>
         <translation>&amp;Language:</translation>
     </message>
     <message>
@@ -1053,7 +1053,7 @@ The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
         <location filename="ProgressPage.cpp" line="115"/>
-        <source>Ta &amp;bort provdag</source>
+        <source>Ta bort provda&amp;g</source>
         <translation>Remove test da&amp;y</translation>
     </message>
     <message>
