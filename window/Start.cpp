@@ -76,7 +76,7 @@ std::unique_ptr<Window> startWindow(const QStringList& arguments, Asker& asker) 
                                                           : tool::defaultDataFolder();
     auto window = std::make_unique<Window>(data, asker);
     if (parser.isSet(page) && !window->showPage(parser.value(page))) {
-        throw Failure(Tr::tr("Okänd sida %1: ge import, export, backups eller check")
+        throw Failure(Tr::tr("Okänd sida %1: ge import, export, backups, check eller progress")
                           .arg(parser.value(page)));
     }
     window->show();

@@ -1,6 +1,6 @@
 #pragma once
 // The window as its command line asks for it: `[--data DIR] [--page PAGE] [FILE]`, FILE a
-// path or a file: URL, as a desktop hands it over; PAGE import, export, backups or check.
+// path or a file: URL, as a desktop hands it over; PAGE import, export, backups, check or progress.
 
 #include <QStringList>
 #include <memory>

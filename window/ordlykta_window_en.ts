@@ -878,14 +878,14 @@ The files as they are now are kept among the backups first.</translation>
         </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="51"/>
+        <location filename="Start.cpp" line="73"/>
         <source>Ge högst en fil att importera.</source>
         <translation>Give at most one file to import.</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="57"/>
-        <source>Okänd sida %1: ge import, export, backups eller check</source>
-        <translation>Unknown page %1: give import, export, backups or check</translation>
+        <location filename="Start.cpp" line="79"/>
+        <source>Okänd sida %1: ge import, export, backups, check eller progress</source>
+        <translation>Unknown page %1: give import, export, backups, check or progress</translation>
     </message>
     <message>
         <location filename="ImportPage.cpp" line="115"/>
