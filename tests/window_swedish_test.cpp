@@ -581,6 +581,26 @@ TEST_F(WindowSwedishTest, NoEnglishOnAnyPageOrDialog) {
                                  << found.join('\n').toStdString();
 }
 
+// The window's command line refused in Swedish, Qt's own words for its options too.
+TEST_F(WindowSwedishTest, CommandLineRefusedInSwedish) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--bogus"}, "Okänd flagga 'bogus'."},
+        {{"--bogus", "--foo"}, "Okända flaggor: bogus, foo."},
+        {{"--page"}, "Värde saknas efter '--page'."},
+        {{"--page", "nope"}, "Okänd sida nope: ge import, export, backups, check eller progress"},
+        {{"a.csv", "b.csv"}, "Ge högst en fil att importera."},
+    };
+    for (const auto& [arguments, message] : cases) {
+        try {
+            window::startWindow(QStringList{"ordlykta-ordlistor", "--data", data()} + arguments,
+                                asker);
+            ADD_FAILURE() << arguments.join(' ').toStdString() << " taken";
+        } catch (const window::Failure& e) {
+            EXPECT_EQ(e.message(), message);
+        }
+    }
+}
+
 // The rule itself, on texts it must and must not take for English.
 TEST(LooksEnglish, WordsOfEnglishNotOfSwedish) {
     for (const char* text : {"Look in", "Files of type", "Cancel the print", "Page setup"}) {

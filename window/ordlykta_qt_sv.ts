@@ -21,6 +21,25 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Värde saknas efter '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Oväntat värde efter '%1'.</translation>
+    </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Okänd flagga '%1'.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Okända flaggor: %1.</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>Change to detail view mode</source>

@@ -1239,5 +1239,10 @@ The files as they are now are kept among the backups first.</translation>
         <source>Svar per dag</source>
         <translation>Answers per day</translation>
     </message>
+    <message>
+        <location filename="main.cpp" line="26"/>
+        <source>Användning: ordlykta-ordlistor [--data MAPP] [--page SIDA] [FIL]</source>
+        <translation>Usage: ordlykta-ordlistor [--data DIR] [--page PAGE] [FILE]</translation>
+    </message>
 </context>
 </TS>
