@@ -9,6 +9,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in bin/ordlykta libexec/ordlykta/ordlykta share/ordlykta/translations/ordlykta_tool_sv.qm \
             libexec/ordlykta/ordlykta-ordlistor share/ordlykta/translations/ordlykta_window_en.qm \
+            share/ordlykta/translations/ordlykta_qt_sv.qm \
             share/applications/org.example.ordlykta.ordlistor.desktop \
             share/mime/packages/org.example.ordlykta.xml; do
     [ -f "$prefix/$file" ] || { echo "FAILED: $file is not installed"; exit 1; }

@@ -863,6 +863,84 @@ TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
     }
 }
 
+// On the backups page a snapshot restores one file alone, as `restore --only` does: the damaged
+// one, offered first when Kontroll names that snapshot, or any other that differs; every other
+// data file stays byte for byte, and "Ångra" gives back the files as they were. Each row says
+// why its snapshot was taken.
+TEST_F(WordsWindowTest, RestoresOneFileFromTheBackupsPage) {
+    QLocale::setDefault(QLocale(QLocale::Swedish));
+    window::installTranslations();
+    givenLists({{"Djur", kAnimals}});
+    store::WordListImage german;  // another language's words, one more added after the snapshot
+    german.append(1, "hus", "Haus");
+    writeFile(data() + "/bu2.dat", bytesOf(german.bytes()));
+    const QString sound = tool::takeSnapshot(data(), tool::reasonBeforeImport("glosor v12.csv"));
+    const auto kept = dataFiles();
+    german.append(1, "bil", "Auto");
+    writeFile(data() + "/bu2.dat", bytesOf(german.bytes()));
+    QByteArray words = readFile(data() + "/bu1.dat");
+    words.chop(store::kRecordSize);
+    writeFile(data() + "/bu1.dat", words);
+    tool::takeSnapshot(data(), tool::reasonAtStart());
+    const auto damaged = dataFiles();
+
+    window::Window& w = open();
+    w.showPage("backups");
+    window::BackupsPage& page = w.backupsPage();
+    ASSERT_EQ(page.table->rowCount(), 2);
+    EXPECT_EQ(page.table->item(0, 1)->text(), "ögonblicksbild, vid start");
+    EXPECT_EQ(page.table->item(1, 1)->text(), "ögonblicksbild, före import av glosor v12.csv");
+    ASSERT_EQ(page.table->item(1, 0)->toolTip(), sound);
+    const auto items = [&] {
+        QStringList texts;
+        for (int i = 0; i < page.files->count(); ++i) {
+            texts += page.files->itemText(i);
+        }
+        return texts;
+    };
+    page.table->selectRow(0);
+    EXPECT_EQ(items(), QStringList{"alla som skiljer sig"}) << "the same files as now";
+    EXPECT_FALSE(page.files->isEnabled());
+    page.table->selectRow(1);
+    EXPECT_EQ(items(), (QStringList{"alla som skiljer sig", "bara den skadade filen, bu1.dat",
+                                    "bara bu2.dat"}));
+    EXPECT_EQ(page.files->currentIndex(), 1) << "Kontroll's advice comes first";
+
+    struct Case {
+        int item;
+        const char* file;
+    };
+    for (const Case c : {Case{1, "bu1.dat"}, Case{2, "bu2.dat"}}) {
+        SCOPED_TRACE(c.file);
+        int r = 0;  // the newest first: the snapshots taken since come before it
+        while (r + 1 < page.table->rowCount() && page.table->item(r, 0)->toolTip() != sound) {
+            ++r;
+        }
+        page.table->selectRow(r);
+        choose(page.files, c.item);
+        asker.expect(ScriptedAsker::Confirm, "yes");
+        click(page.restore);
+        EXPECT_TRUE(asker.texts.last().startsWith(QString("Återställa bara ") + c.file + " från"))
+            << asker.texts.last().toStdString();
+        for (const auto& [name, bytes] : dataFiles()) {
+            EXPECT_EQ(bytes, name == c.file ? kept.at(name) : damaged.at(name))
+                << name.toStdString();
+        }
+        // "Ångra" takes back that file alone; a file of the wrong size is never written back.
+        if (c.file == QString("bu1.dat")) {
+            asker.expect(ScriptedAsker::Error);
+        }
+        click(page.undoButton);
+        if (c.file == QString("bu1.dat")) {
+            EXPECT_TRUE(asker.texts.last().contains("bu1.dat har 679932 byte, inte 680000"))
+                << asker.texts.last().toStdString();
+            writeFile(data() + "/bu1.dat", damaged.at("bu1.dat"));
+            page.reload();  // as the window's watch of the files does
+        }
+        EXPECT_EQ(dataFiles(), damaged);
+    }
+}
+
 // While the trainer holds the folder every change is refused in the window's own words, an
 // import as much as a restore, a repair or an undo, and nothing is written.
 TEST_F(WordsWindowTest, ChangesRefusedWhileTheTrainerHoldsTheFolder) {
@@ -929,8 +1007,9 @@ TEST_F(WordsWindowTest, BannerWhileTheTrainerRuns) {
     EXPECT_TRUE(w.importPage().importButton->isEnabled());
 }
 
-// Every control of every page has a name a screen reader says, and within a page (with the
-// tabs) no two access keys are the same, so that each page works from the keyboard alone.
+// Every control of every page has a name a screen reader says, every tab an access key, and
+// within a page (with the tabs) no two access keys are the same, so that each page works from
+// the keyboard alone.
 // In Swedish, and in English as an English locale shows it.
 TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
     givenLists({{"Djur", kAnimals}});
@@ -956,6 +1035,7 @@ TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
                 }
             };
             for (int t = 0; t < w.tabs->count(); ++t) {
+                EXPECT_FALSE(keyOf(w.tabs->tabText(t)).isNull()) << "a tab without an access key";
                 addKey(w.tabs->tabText(t));
             }
             int controls = 0;
@@ -987,6 +1067,12 @@ TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
             }
             EXPECT_GE(controls, 2);
         }
+        // The last tab's key brings its page from the first.
+        w.tabs->setCurrentIndex(0);
+        w.activateWindow();
+        const int last = w.tabs->count() - 1;
+        QTest::keyClick(&w, keyOf(w.tabs->tabText(last)).toUpper().unicode(), Qt::AltModifier);
+        EXPECT_EQ(w.tabs->currentIndex(), last);
     }
     QLocale::setDefault(QLocale(QLocale::Swedish));
     window::installTranslations();

@@ -1,5 +1,6 @@
 #include "window/BackupsPage.h"
 
+#include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,6 +13,7 @@
 
 #include "window/Asker.h"
 #include "window/Controls.h"
+#include "window/RestoreAlone.h"
 #include "window/TakeBack.h"
 #include "window/Text.h"
 
@@ -29,6 +31,8 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     table->setTabKeyNavigation(false);
     restore = named(new QPushButton(Tr::tr("Å&terställ")), Tr::tr("Återställ"));
+    files = new QComboBox;
+    files->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     saveBackup = named(new QPushButton(Tr::tr("Spara en säker&hetskopia…")),
                        Tr::tr("Spara en säkerhetskopia"));
     restoreFile =
@@ -38,8 +42,13 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     result = new QLabel;
     result->setWordWrap(true);
 
+    auto* restoreRow = new QHBoxLayout;
+    restoreRow->addWidget(restore);
+    restoreRow->addWidget(labelFor(files, Tr::tr("&Vilka filer:")));
+    restoreRow->addWidget(files);
+    restoreRow->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {restore, saveBackup, restoreFile, undoButton}) {
+    for (QPushButton* b : {saveBackup, restoreFile, undoButton}) {
         buttons->addWidget(b);
     }
     buttons->addStretch(1);
@@ -49,16 +58,30 @@ BackupsPage::BackupsPage(Operations& operations, Asker& asker, QWidget* parent)
     heading->setBuddy(table);
     layout->addWidget(heading);
     layout->addWidget(table, 1);
+    layout->addLayout(restoreRow);
     layout->addLayout(buttons);
     layout->addWidget(result);
 
-    connect(table, &QTableWidget::itemSelectionChanged, this, &BackupsPage::updateButtons);
+    connect(table, &QTableWidget::itemSelectionChanged, this, [this] {
+        fillFiles();
+        updateButtons();
+    });
     connect(restore, &QPushButton::clicked, this, [this] {
         const int row = table->currentRow();
-        if (row >= 0 && row < std::ssize(rows_)) {
-            const BackupRow& r = rows_[static_cast<std::size_t>(row)];
-            restoreFrom(r.path, Tr::tr("säkerhetskopian från %1")
-                                    .arg(QLocale().toString(r.taken, QLocale::ShortFormat)));
+        if (row < 0 || row >= std::ssize(rows_)) {
+            return;
+        }
+        const BackupRow& r = rows_[static_cast<std::size_t>(row)];
+        const QString what = Tr::tr("säkerhetskopian från %1")
+                                 .arg(QLocale().toString(r.taken, QLocale::ShortFormat));
+        const QString only = files->currentData().toString();
+        if (only.isEmpty()) {
+            restoreFrom(r.path, what);
+        } else if (std::optional<Undo> done =
+                       restoreAlone(operations_, asker_, {{only, r.path}}, what)) {
+            undo_ = std::move(done);
+            result->setText(Tr::tr("Återställt: %1.").arg(only));
+            folderChanged();
         }
     });
     connect(restoreFile, &QPushButton::clicked, this, [this] {
@@ -124,11 +147,44 @@ void BackupsPage::reload() {
     for (const int c : {0, 1, 3}) {
         table->resizeColumnToContents(c);
     }
+    damaged_.clear();
+    try {
+        for (const CheckRow& row : operations_.check()) {
+            if (!row.soundCopy.isEmpty()) {
+                damaged_.emplace_back(row.file, row.soundCopy);
+            }
+        }
+    } catch (const Failure&) {
+        // The check page says why the files cannot be checked.
+    }
+    fillFiles();
     updateButtons();
+}
+
+void BackupsPage::fillFiles() {
+    files->clear();
+    files->addItem(Tr::tr("alla som skiljer sig"), QString());
+    const int r = table->currentRow();
+    if (r < 0 || r >= std::ssize(rows_) || table->selectedItems().isEmpty()) {
+        return;
+    }
+    const BackupRow& row = rows_[static_cast<std::size_t>(r)];
+    QStringList others = row.differ;
+    for (const auto& [file, soundCopy] : damaged_) {
+        if (soundCopy == row.path && others.removeAll(file) > 0) {
+            // Kontroll's advice: the damaged file alone unless the user chooses otherwise.
+            files->addItem(Tr::tr("bara den skadade filen, %1").arg(file), file);
+            files->setCurrentIndex(1);
+        }
+    }
+    for (const QString& file : others) {
+        files->addItem(Tr::tr("bara %1").arg(file), file);
+    }
 }
 
 void BackupsPage::updateButtons() {
     restore->setEnabled(!busy() && table->currentRow() >= 0 && !table->selectedItems().isEmpty());
+    files->setEnabled(restore->isEnabled() && files->count() > 1);
     restoreFile->setEnabled(!busy());
     undoButton->setEnabled(!busy() && undo_.has_value());
 }

@@ -1,11 +1,13 @@
 #pragma once
-// "Säkerhetskopior": every snapshot as a row, a restore that first says what it will change,
-// a backup saved to a file and a restore from one; after a restore, "Ångra".
+// "Säkerhetskopior": every snapshot as a row with why it was taken, a restore of all its files
+// or of one alone (the damaged one, when Kontroll names this snapshot for it) that first says
+// what it will change, a backup saved to a file and a restore from one; after a restore, "Ångra".
 
 #include <optional>
 
 #include "window/Page.h"
 
+class QComboBox;
 class QPushButton;
 class QTableWidget;
 class QLabel;
@@ -23,6 +25,7 @@ class BackupsPage : public Page {
 
     QTableWidget* table;
     QPushButton* restore;
+    QComboBox* files;  // what "Återställ" brings back: every file that differs, or one alone
     QPushButton* saveBackup;
     QPushButton* restoreFile;
     QPushButton* undoButton;
@@ -33,8 +36,11 @@ class BackupsPage : public Page {
     void restoreFrom(const QString& archive, const QString& what);
     void undo();
     void updateButtons();
+    // The files of the chosen row, the damaged ones first.
+    void fillFiles();
 
     std::vector<BackupRow> rows_;
+    std::vector<std::pair<QString, QString>> damaged_;  // a damaged file, its sound copy
     std::optional<Undo> undo_;
 };
 

@@ -9,6 +9,7 @@
 
 #include "window/Asker.h"
 #include "window/Controls.h"
+#include "window/RestoreAlone.h"
 #include "window/TakeBack.h"
 #include "window/Text.h"
 
@@ -111,24 +112,15 @@ void CheckPage::reload() {
 
 // Only the damaged files, each from the snapshot named beside it; the others stay byte for byte.
 void CheckPage::restoreNow() {
-    QStringList files;
+    std::vector<FileFrom> files;
     for (const auto& [file, snapshot] : soundCopies_) {
-        files += file;
+        files.push_back({file, snapshot});
     }
-    if (!asker_.confirm(Tr::tr("Återställa bara %1 från ögonblicksbilden som nämns?\n\nDe andra "
-                               "filerna lämnas som de är. Filerna som de är nu sparas först.")
-                            .arg(files.join(QStringLiteral(", "))))) {
-        return;
+    if (std::optional<Undo> done =
+            restoreAlone(operations_, asker_, files, Tr::tr("ögonblicksbilden som nämns"))) {
+        undo_ = std::move(done);
+        folderChanged();
     }
-    try {
-        for (const auto& [file, snapshot] : soundCopies_) {
-            undo_ = operations_.restore(snapshot, file);
-        }
-    } catch (const Failure& e) {
-        asker_.error(Tr::tr("Ingenting återställdes: %1").arg(e.message()));
-        return;
-    }
-    folderChanged();
 }
 
 void CheckPage::updateButtons() {

@@ -76,7 +76,7 @@ ImportPage::ImportPage(Operations& operations, Asker& asker, QWidget* parent)
     swedishColumn->setSpecialValueText(Tr::tr("som filen säger"));
     detected = new QLabel;
     detected->setWordWrap(true);
-    cut = named(new QCheckBox(Tr::tr("Ko&rta ord längre än 30 tecken")),
+    cut = named(new QCheckBox(Tr::tr("K&orta ord längre än 30 tecken")),
                 Tr::tr("Korta ord längre än 30 tecken"));
     skip = named(new QCheckBox(Tr::tr("&Hoppa över par med tecken som en ordlista inte kan ha")),
                  Tr::tr("Hoppa över par med tecken som en ordlista inte kan ha"));

@@ -327,24 +327,29 @@ Undo Operations::restore(const QString& archive, const QString& only) {
         options.archive = archive;
         options.only = only;
         const tool::RestoreResult result = tool::restoreArchive(data_, options);
-        return Undo{result.snapshotBefore, result.filesBefore};
+        return Undo{result.snapshotBefore, result.filesBefore, only};
     });
 }
 
 // The snapshot taken before goes back all at once; a data file that was not there before goes
-// only then, once the files as they are now are kept in a snapshot too.
+// only then, once the files as they are now are kept in a snapshot too. After a restore of one
+// file only that file goes back, so that the others keep what was done to them since.
 void Operations::undo(const Undo& undo) {
     guarded([&] {
         const auto lock = tool::holdDataFolder(data_, QStringLiteral("restore"));
         const tool::FileSet now = tool::readDataFiles(data_);
         QStringList added = tool::namesOf(now);
-        added.removeIf([&](const QString& name) { return undo.filesBefore.contains(name); });
+        added.removeIf([&](const QString& name) {
+            return undo.filesBefore.contains(name) || (!undo.only.isEmpty() && name != undo.only);
+        });
         if (!added.isEmpty()) {
             tool::takeSnapshot(data_, now);
         }
-        if (!undo.snapshot.isEmpty()) {
+        if (!undo.snapshot.isEmpty() &&
+            (undo.only.isEmpty() || undo.filesBefore.contains(undo.only))) {
             tool::RestoreOptions options;
             options.archive = undo.snapshot;
+            options.only = undo.only;
             options.force = true;  // the files as they were, damaged or not
             tool::restoreArchive(data_, options);
         }
@@ -408,7 +413,7 @@ Undo Operations::mend() {
     return guarded([&] {
         const auto lock = tool::holdDataFolder(data_, QStringLiteral("check --fix"));
         const tool::CheckResult result = tool::checkFolder(data_, true);
-        return Undo{result.snapshotBefore, result.filesBefore};
+        return Undo{result.snapshotBefore, result.filesBefore, QString()};
     });
 }
 

@@ -107,10 +107,11 @@ struct ImportPreview {
 };
 
 // What an import, a restore or a repair left for "Ångra": the snapshot of the files as they were
-// (empty when there were none) and their names.
+// (empty when there were none) and their names; of a restore of one file, that file's name.
 struct Undo {
     QString snapshot;
     QStringList filesBefore;
+    QString only;  // empty: every data file
 };
 
 struct ImportDone {
@@ -195,7 +196,8 @@ class Operations {
     // All or nothing: every file of the archive, checked, or none; with `only` that data file
     // of it alone.
     Undo restore(const QString& archive, const QString& only = {});
-    // Puts the files back as they were, all at once; data files that were not there go after.
+    // Puts the files back as they were, all at once (the one file alone after a restore of
+    // one); data files that were not there go after.
     void undo(const Undo& undo);
     void saveBackup(const QString& path) const;
 

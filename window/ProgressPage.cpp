@@ -90,7 +90,7 @@ ProgressPage::ProgressPage(Operations& operations, Asker& asker, QWidget* parent
     print = named(new QPushButton(Tr::tr("Skriv &ut rapport…")), Tr::tr("Skriv ut rapport"));
     review = named(new QPushButton(Tr::tr("Repe&tera dagens ord")), Tr::tr("Repetera dagens ord"));
     auto* top = new QHBoxLayout;
-    top->addWidget(labelFor(language, Tr::tr("Sp&råk:")));
+    top->addWidget(labelFor(language, Tr::tr("Spr&åk:")));
     top->addWidget(language);
     top->addWidget(labelFor(pupil, Tr::tr("Elevens &namn:")));
     top->addWidget(pupil, 1);

@@ -13,29 +13,51 @@
 
 namespace window {
 
-void installTranslations() {
-    static QTranslator translator;
-    static QTranslator qtOwn;
+namespace {
+
+// Loads the catalogue `name` from beside the executable, the build tree's tool or window folder,
+// or where the package installs them.
+bool loadOwn(QTranslator& translator, const QString& name) {
     const QString here = QCoreApplication::applicationDirPath();
-    const bool english = QLocale().language() == QLocale::English;
-    // Qt's own dialogs (files, printing, "replace it?") in Swedish too: qtbase_sv, or the
-    // whole catalogue qt_sv that Debian 12 ships in its place.
-    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    for (const QString& catalogue : {QStringLiteral("qtbase_sv"), QStringLiteral("qt_sv")}) {
-        if (!english && qtOwn.load(catalogue, qtFolder)) {
-            QCoreApplication::installTranslator(&qtOwn);
-            break;
-        }
-    }
-    const QString name =
-        english ? QStringLiteral("ordlykta_window_en") : QStringLiteral("ordlykta_tool_sv");
     for (const QString& folder :
          {here, here + QStringLiteral("/../tool"), here + QStringLiteral("/../window"),
           here + QStringLiteral("/../../share/ordlykta/translations")}) {
         if (translator.load(name, folder)) {
-            QCoreApplication::installTranslator(&translator);
-            return;
+            return true;
         }
+    }
+    return false;
+}
+
+}  // namespace
+
+void installTranslations() {
+    static QTranslator translator;
+    static QTranslator qtOwn;
+    static QTranslator qtMore;
+    const bool english = QLocale().language() == QLocale::English;
+    for (QTranslator* t : {&translator, &qtOwn, &qtMore}) {
+        QCoreApplication::removeTranslator(t);
+    }
+    if (!english) {
+        // Qt's own dialogs (files, printing, "replace it?") in Swedish too: qtbase_sv, or the
+        // whole catalogue qt_sv that Debian 12 ships in its place; it was made for Qt 4, and
+        // ordlykta_qt_sv has the words of Qt 6's dialogs that it lacks. The last installed is
+        // asked first.
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        for (const QString& catalogue : {QStringLiteral("qtbase_sv"), QStringLiteral("qt_sv")}) {
+            if (qtOwn.load(catalogue, qtFolder)) {
+                QCoreApplication::installTranslator(&qtOwn);
+                break;
+            }
+        }
+        if (loadOwn(qtMore, QStringLiteral("ordlykta_qt_sv"))) {
+            QCoreApplication::installTranslator(&qtMore);
+        }
+    }
+    if (loadOwn(translator, english ? QStringLiteral("ordlykta_window_en")
+                                    : QStringLiteral("ordlykta_tool_sv"))) {
+        QCoreApplication::installTranslator(&translator);
     }
 }
 
@@ -54,7 +76,7 @@ std::unique_ptr<Window> startWindow(const QStringList& arguments, Asker& asker) 
                                                           : tool::defaultDataFolder();
     auto window = std::make_unique<Window>(data, asker);
     if (parser.isSet(page) && !window->showPage(parser.value(page))) {
-        throw Failure(Tr::tr("Okänd sida %1: ge import, export, backups eller check")
+        throw Failure(Tr::tr("Okänd sida %1: ge import, export, backups, check eller progress")
                           .arg(parser.value(page)));
     }
     window->show();

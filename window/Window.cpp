@@ -46,8 +46,7 @@ const PageRow kPages[] = {
     row<ExportPage>("export", QT_TRANSLATE_NOOP("Ordlistor", "&Exportera och skriv ut")),
     row<BackupsPage>("backups", QT_TRANSLATE_NOOP("Ordlistor", "&Säkerhetskopior")),
     row<CheckPage>("check", QT_TRANSLATE_NOOP("Ordlistor", "&Kontroll")),
-    // Every letter of its name is another page's access key already.
-    row<ProgressPage>("progress", QT_TRANSLATE_NOOP("Ordlistor", "Framsteg")),
+    row<ProgressPage>("progress", QT_TRANSLATE_NOOP("Ordlistor", "F&ramsteg")),
 };
 
 constexpr int kTabs = static_cast<int>(std::size(kPages));

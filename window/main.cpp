@@ -7,6 +7,7 @@
 
 #include "window/Asker.h"
 #include "window/Start.h"
+#include "window/Text.h"
 #include "window/Window.h"
 
 int main(int argc, char* argv[]) {
@@ -21,8 +22,11 @@ int main(int argc, char* argv[]) {
     try {
         window = window::startWindow(QApplication::arguments(), asker);
     } catch (const window::Failure& e) {
-        std::cerr << "ordlykta-ordlistor: " << e.what()
-                  << "\nUsage: ordlykta-ordlistor [--data DIR] [--page PAGE] [FILE]\n";
+        std::cerr << "ordlykta-ordlistor: " << e.what() << '\n'
+                  << window::Tr::tr(
+                         "Användning: ordlykta-ordlistor [--data MAPP] [--page SIDA] [FIL]")
+                         .toStdString()
+                  << '\n';
         return 2;
     }
     asker.setParent(window.get());

@@ -59,24 +59,24 @@
         <translation>Ordlykta could not be started.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="356"/>
+        <location filename="Operations.cpp" line="361"/>
         <source>Mappen %1 har inga ord att spara ännu.</source>
         <translation>The folder %1 holds no words to save yet.</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="395"/>
+        <location filename="Operations.cpp" line="400"/>
         <source>par %1–%2: %3</source>
         <translation>pairs %1–%2: %3</translation>
     </message>
     <message>
-        <location filename="Operations.cpp" line="396"/>
+        <location filename="Operations.cpp" line="401"/>
         <source>par %1: %2</source>
         <translation>pair %1: %2</translation>
     </message>
     <message>
         <location filename="Asker.cpp" line="17"/>
         <location filename="Asker.cpp" line="23"/>
-        <location filename="Window.cpp" line="76"/>
+        <location filename="Window.cpp" line="75"/>
         <source>Ordlykta ordlistor</source>
         <translation>Ordlykta word lists</translation>
     </message>
@@ -91,7 +91,7 @@
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="83"/>
+        <location filename="Window.cpp" line="82"/>
         <source>Sidor</source>
         <translation>Pages</translation>
     </message>
@@ -116,7 +116,11 @@
         <translation>&amp;Check</translation>
     </message>
     <message>
-        <location filename="Window.cpp" line="50"/>
+        <location filename="Window.cpp" line="49"/>
+        <source>F&amp;ramsteg</source>
+        <translation>Pro&amp;gress</translation>
+    </message>
+    <message>
         <location filename="ProgressReport.cpp" line="115"/>
         <source>Framsteg</source>
         <translation>Progress</translation>
@@ -143,7 +147,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="79"/>
-        <source>Ko&amp;rta ord längre än 30 tecken</source>
+        <source>K&amp;orta ord längre än 30 tecken</source>
         <translation>C&amp;ut words longer than 30 characters</translation>
     </message>
     <message>
@@ -220,7 +224,7 @@
     </message>
     <message>
         <location filename="ImportPage.cpp" line="91"/>
-        <location filename="CheckPage.cpp" line="20"/>
+        <location filename="CheckPage.cpp" line="21"/>
         <source>Vad</source>
         <translation>What</translation>
     </message>
@@ -568,136 +572,156 @@ Välj en annan mapp eller ett annat namn.</source>
 Choose another folder or another name.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="22"/>
+        <location filename="BackupsPage.cpp" line="24"/>
         <source>Säkerhetskopior, nyast först</source>
         <translation>Backups, newest first</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="23"/>
+        <location filename="BackupsPage.cpp" line="25"/>
         <source>Tagen</source>
         <translation>Taken</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="23"/>
+        <location filename="BackupsPage.cpp" line="25"/>
         <source>Slag</source>
         <translation>Kind</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="24"/>
+        <location filename="BackupsPage.cpp" line="26"/>
         <source>Skiljer sig från filerna nu</source>
         <translation>Differs from the files now</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="24"/>
+        <location filename="BackupsPage.cpp" line="26"/>
         <source>Storlek</source>
         <translation>Size</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="31"/>
+        <location filename="BackupsPage.cpp" line="33"/>
         <source>Å&amp;terställ</source>
         <translation>&amp;Restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="31"/>
+        <location filename="BackupsPage.cpp" line="33"/>
         <source>Återställ</source>
         <translation>Restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="32"/>
+        <location filename="BackupsPage.cpp" line="36"/>
         <source>Spara en säker&amp;hetskopia…</source>
         <translation>Save a bac&amp;kup…</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="33"/>
-        <location filename="BackupsPage.cpp" line="74"/>
+        <location filename="BackupsPage.cpp" line="37"/>
+        <location filename="BackupsPage.cpp" line="97"/>
         <source>Spara en säkerhetskopia</source>
         <translation>Save a backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="35"/>
+        <location filename="BackupsPage.cpp" line="39"/>
         <source>Återställ från &amp;fil…</source>
         <translation>Restore from &amp;file…</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="35"/>
-        <location filename="BackupsPage.cpp" line="65"/>
+        <location filename="BackupsPage.cpp" line="39"/>
+        <location filename="BackupsPage.cpp" line="88"/>
         <source>Återställ från fil</source>
         <translation>Restore from file</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="37"/>
+        <location filename="BackupsPage.cpp" line="41"/>
         <source>Ån&amp;gra återställningen</source>
         <translation>U&amp;ndo the restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="37"/>
+        <location filename="BackupsPage.cpp" line="41"/>
         <source>Ångra återställningen</source>
         <translation>Undo the restore</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="48"/>
+        <location filename="BackupsPage.cpp" line="47"/>
+        <source>&amp;Vilka filer:</source>
+        <translation>&amp;Which files:</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="57"/>
         <source>&amp;Ögonblicksbilder från före varje ändring, och säkerhetskopior du har sparat:</source>
         <translation>Snapshots from before each change, and backups you have sa&amp;ved:</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="60"/>
+        <location filename="BackupsPage.cpp" line="75"/>
         <source>säkerhetskopian från %1</source>
         <translation>the backup of %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="66"/>
+        <location filename="BackupsPage.cpp" line="89"/>
         <source>Säkerhetskopior (*.tar.gz);;Alla filer (*)</source>
         <translation>Backups (*.tar.gz);;All files (*)</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="75"/>
+        <location filename="BackupsPage.cpp" line="98"/>
         <source>Säkerhetskopior (*.tar.gz)</source>
         <translation>Backups (*.tar.gz)</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="87"/>
+        <location filename="BackupsPage.cpp" line="110"/>
         <source>Säkerhetskopian är sparad i %1.</source>
         <translation>The backup is saved in %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="90"/>
+        <location filename="BackupsPage.cpp" line="113"/>
         <source>Säkerhetskopian sparades inte: %1
 Välj en annan mapp.</source>
         <translation>The backup was not saved: %1
 Choose another folder.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="110"/>
+        <location filename="BackupsPage.cpp" line="133"/>
         <source>inga: samma som nu</source>
         <translation>none: the same as now</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="114"/>
+        <location filename="BackupsPage.cpp" line="137"/>
         <source>ögonblicksbild</source>
         <translation>snapshot</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="115"/>
+        <location filename="BackupsPage.cpp" line="138"/>
         <source>ögonblicksbild, %1</source>
         <translation>snapshot, %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="116"/>
+        <location filename="BackupsPage.cpp" line="139"/>
         <source>säkerhetskopia</source>
         <translation>backup</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="141"/>
+        <location filename="BackupsPage.cpp" line="166"/>
+        <source>alla som skiljer sig</source>
+        <translation>all that differ</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="176"/>
+        <source>bara den skadade filen, %1</source>
+        <translation>only the damaged file, %1</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="181"/>
+        <source>bara %1</source>
+        <translation>only %1</translation>
+    </message>
+    <message>
+        <location filename="BackupsPage.cpp" line="197"/>
         <source>Det går inte att återställa från %1: %2</source>
         <translation>Cannot restore from %1: %2</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="145"/>
+        <location filename="BackupsPage.cpp" line="201"/>
         <source>%1 är samma som filerna nu: det finns inget att återställa.</source>
         <translation>%1 is the same as the files now: there is nothing to restore.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="149"/>
+        <location filename="BackupsPage.cpp" line="205"/>
         <source>Återställa %1?
 
 Det här ändras: %2.
@@ -708,103 +732,109 @@ This changes: %2.
 The files as they are now are kept first, so that you can undo it.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="157"/>
-        <location filename="CheckPage.cpp" line="128"/>
+        <location filename="RestoreAlone.h" line="29"/>
+        <source>Återställa bara %1 från %2?
+
+De andra filerna lämnas som de är. Filerna som de är nu sparas först, så att du kan ångra.</source>
+        <translation>Restore only %1 from %2?
+
+The other files are left as they are. The files as they are now are kept first, so that you can undo it.</translation>
+    </message>
+    <message>
+        <location filename="RestoreAlone.h" line="43"/>
+        <location filename="BackupsPage.cpp" line="213"/>
         <source>Ingenting återställdes: %1</source>
         <translation>Nothing was restored: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="160"/>
+        <location filename="BackupsPage.cpp" line="83"/>
+        <location filename="BackupsPage.cpp" line="216"/>
         <source>Återställt: %1.</source>
         <translation>Restored: %1.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="165"/>
+        <location filename="BackupsPage.cpp" line="221"/>
         <source>Återställningen kunde inte ångras: %1</source>
         <translation>The restore could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="168"/>
+        <location filename="BackupsPage.cpp" line="224"/>
         <source>Återställningen är ångrad: filerna är som de var före den.</source>
         <translation>The restore is undone: the files are as they were before it.</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="19"/>
+        <location filename="CheckPage.cpp" line="20"/>
         <source>Det som kontrollen hittade</source>
         <translation>What the check found</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="20"/>
+        <location filename="CheckPage.cpp" line="21"/>
         <source>Var</source>
         <translation>Where</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="20"/>
+        <location filename="CheckPage.cpp" line="21"/>
         <source>Lagas</source>
         <translation>Mended</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="25"/>
+        <location filename="CheckPage.cpp" line="26"/>
         <source>Kontroller&amp;a igen</source>
         <oldsource>Kontrollera i&amp;gen</oldsource>
-        <translation>Check a&amp;gain</translation>
+        <translation>Check &amp;again</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="25"/>
+        <location filename="CheckPage.cpp" line="26"/>
         <source>Kontrollera igen</source>
         <translation>Check again</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="26"/>
+        <location filename="CheckPage.cpp" line="27"/>
         <source>&amp;Laga</source>
         <translation>&amp;Mend</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="26"/>
+        <location filename="CheckPage.cpp" line="27"/>
         <source>Laga</source>
         <translation>Mend</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="27"/>
+        <location filename="CheckPage.cpp" line="28"/>
         <source>Å&amp;terställ den skadade filen</source>
         <translation>&amp;Restore the damaged file</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="28"/>
+        <location filename="CheckPage.cpp" line="29"/>
         <source>Återställ den skadade filen</source>
         <translation>Restore the damaged file</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="29"/>
+        <location filename="CheckPage.cpp" line="30"/>
         <source>Ån&amp;gra lagningen</source>
         <translation>U&amp;ndo the mending</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="29"/>
+        <location filename="CheckPage.cpp" line="30"/>
         <source>Ångra lagningen</source>
         <translation>Undo the mending</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="44"/>
+        <location filename="CheckPage.cpp" line="45"/>
         <source>Lagningen kunde inte ångras: %1</source>
         <translation>The mending could not be undone: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="93"/>
+        <location filename="CheckPage.cpp" line="94"/>
         <source>%1; en hel kopia finns i ögonblicksbilden från %2 (Säkerhetskopior)</source>
         <translation>%1; a sound copy is in the snapshot of %2 (Backups)</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="118"/>
-        <source>Återställa bara %1 från ögonblicksbilden som nämns?
-
-De andra filerna lämnas som de är. Filerna som de är nu sparas först.</source>
-        <translation>Restore only %1 from the snapshot named?
-
-The other files are left as they are. The files as they are now are kept first.</translation>
+        <location filename="CheckPage.cpp" line="120"/>
+        <source>ögonblicksbilden som nämns</source>
+        <translation>the snapshot named</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="49"/>
+        <location filename="CheckPage.cpp" line="50"/>
         <source>Laga det som kan lagas?
 
 Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
@@ -813,34 +843,34 @@ Filerna som de är nu sparas först bland säkerhetskopiorna.</source>
 The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="56"/>
+        <location filename="CheckPage.cpp" line="57"/>
         <source>Ingenting lagades: %1</source>
         <translation>Nothing was mended: %1</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="84"/>
+        <location filename="CheckPage.cpp" line="85"/>
         <source>lista %1</source>
         <translation>list %1</translation>
     </message>
     <message>
         <location filename="ImportPage.cpp" line="282"/>
-        <location filename="CheckPage.cpp" line="96"/>
+        <location filename="CheckPage.cpp" line="97"/>
         <source>ja</source>
         <translation>yes</translation>
     </message>
     <message>
         <location filename="ImportPage.cpp" line="282"/>
-        <location filename="CheckPage.cpp" line="96"/>
+        <location filename="CheckPage.cpp" line="97"/>
         <source>nej</source>
         <translation>no</translation>
     </message>
     <message>
-        <location filename="CheckPage.cpp" line="106"/>
+        <location filename="CheckPage.cpp" line="107"/>
         <source>Allt är i ordning i %1.</source>
         <translation>All is well in %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="CheckPage.cpp" line="107"/>
+        <location filename="CheckPage.cpp" line="108"/>
         <source>Kontrollen hittade %n fel.</source>
         <translation>
             <numerusform>The check found %n fault.</numerusform>
@@ -848,14 +878,14 @@ The files as they are now are kept among the backups first.</translation>
         </translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="51"/>
+        <location filename="Start.cpp" line="73"/>
         <source>Ge högst en fil att importera.</source>
         <translation>Give at most one file to import.</translation>
     </message>
     <message>
-        <location filename="Start.cpp" line="57"/>
-        <source>Okänd sida %1: ge import, export, backups eller check</source>
-        <translation>Unknown page %1: give import, export, backups or check</translation>
+        <location filename="Start.cpp" line="79"/>
+        <source>Okänd sida %1: ge import, export, backups, check eller progress</source>
+        <translation>Unknown page %1: give import, export, backups, check or progress</translation>
     </message>
     <message>
         <location filename="ImportPage.cpp" line="115"/>
@@ -898,7 +928,7 @@ The files as they are now are kept among the backups first.</translation>
         <translation>Some rows are not pairs or have words that do not fit a word list. Choose above what to do with them, or correct the file.</translation>
     </message>
     <message>
-        <location filename="BackupsPage.cpp" line="109"/>
+        <location filename="BackupsPage.cpp" line="132"/>
         <source>kan inte återställas: %1</source>
         <translation>cannot be restored: %1</translation>
     </message>
@@ -954,7 +984,7 @@ The files as they are now are kept among the backups first.</translation>
     </message>
     <message>
         <location filename="ProgressPage.cpp" line="93"/>
-        <source>Sp&amp;råk:</source>
+        <source>Spr&amp;åk:</source>
         <translation>&amp;Language:</translation>
     </message>
     <message>
@@ -1208,6 +1238,11 @@ The files as they are now are kept among the backups first.</translation>
         <location filename="ProgressReport.cpp" line="96"/>
         <source>Svar per dag</source>
         <translation>Answers per day</translation>
+    </message>
+    <message>
+        <location filename="main.cpp" line="26"/>
+        <source>Användning: ordlykta-ordlistor [--data MAPP] [--page SIDA] [FIL]</source>
+        <translation>Usage: ordlykta-ordlistor [--data DIR] [--page PAGE] [FILE]</translation>
     </message>
 </context>
 </TS>
