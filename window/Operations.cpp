@@ -202,8 +202,8 @@ ImportUndone Operations::undoImport(const tool::ImportRecord& record) {
         // files made since (the import's own among them): going back does just that.
         if (!record.snapshot.isEmpty()) {
             result.lost = tool::lostByRestoring(data_, record.snapshot);
-            result.back = {record.snapshot,
-                           tool::namesOf(tool::readArchive(record.snapshot).files)};
+            result.back = {
+                record.snapshot, tool::namesOf(tool::readArchive(record.snapshot).files), {}};
         }
         return result;
     });

@@ -40,7 +40,10 @@ inline std::optional<Undo> restoreAlone(Operations& operations, Asker& asker,
             }
         }
     } catch (const Failure& e) {
-        asker.error(Tr::tr("Ingenting återställdes: %1").arg(e.message()));
+        // The files restored before the failure stay restored, and "Ångra" takes them back.
+        asker.error((undo ? Tr::tr("Bara en del av filerna återställdes: %1")
+                          : Tr::tr("Ingenting återställdes: %1"))
+                        .arg(e.message()));
     }
     return undo;
 }

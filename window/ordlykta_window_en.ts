@@ -747,6 +747,11 @@ The other files are left as they are. The files as they are now are kept first, 
         <translation>Nothing was restored: %1</translation>
     </message>
     <message>
+        <location filename="RestoreAlone.h" line="43"/>
+        <source>Bara en del av filerna återställdes: %1</source>
+        <translation>Only some of the files were restored: %1</translation>
+    </message>
+    <message>
         <location filename="BackupsPage.cpp" line="83"/>
         <location filename="BackupsPage.cpp" line="216"/>
         <source>Återställt: %1.</source>
