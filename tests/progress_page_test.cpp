@@ -11,17 +11,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "memory/Clock.h"
 #include "memory/Database.h"
+#include "tests/support/History.h"
+#include "tests/support/PrintedPages.h"
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
 #include "tool/Words.h"
@@ -31,15 +30,9 @@
 
 namespace {
 
-// 2026-12-07 12:00 UTC, an hour east of it: the history's first day; "today" is ten days on.
-constexpr std::int64_t kNoon = 1796644800;
-constexpr int kCet = 3600;
-const int kFirst = memory::dayOf({kNoon, kCet});
-const int kToday = kFirst + 10;
-
-memory::PairKey key(const QString& swedish, const QString& other) {
-    return {1, tool::toStore(swedish), tool::toStore(other)};
-}
+using history::key;
+using history::kFirst;
+using history::kToday;
 
 class ProgressPageTest : public DataFolderTest {
   protected:
@@ -52,23 +45,18 @@ class ProgressPageTest : public DataFolderTest {
             {"Kapitel 3", {{"gå", "gått"}, {"se", "sett"}, {"ta", "tagit"}, {"vara", "varit"}}});
         tool::writeList(image, 5, {"Djur", {{"hund", "dog"}}});
         image.save(dataFile("bu1.dat").toStdString());
-        memory::Database db(dataFile("ordlykta.db").toStdString(), true);
-        const auto answer = [&](const char* swedish, const char* other, const char* typed,
-                                bool right, int day, int minute = 0) {
-            db.recordAnswer({key(swedish, other), 3, tool::toStore(typed), right, minute == 0},
-                            {kNoon + std::int64_t{day - kFirst} * 86400 + minute * 60, kCet});
-        };
+        history::History answers(dataFile("ordlykta.db"), 3);
         // gå: wrong first on two of its last three days, "gick" twice, "gådd" once.
-        answer("gå", "gått", "gådd", false, kFirst + 8);
-        answer("gå", "gått", "gått", true, kFirst + 8, 1);
-        answer("gå", "gått", "gått", true, kFirst + 9);
-        answer("gå", "gått", "gick", false, kToday);
-        answer("gå", "gått", "gick", false, kToday, 1);
-        answer("gå", "gått", "gått", true, kToday, 2);
-        answer("vara", "varit", "varit", true, kFirst);
-        answer("vara", "varit", "varit", true, kFirst + 3);
-        answer("vara", "varit", "varit", true, kToday);
-        answer("se", "sett", "sätt", false, kFirst);
+        answers.answer("gå", "gått", "gådd", false, kFirst + 8);
+        answers.answer("gå", "gått", "gått", true, kFirst + 8, 1);
+        answers.answer("gå", "gått", "gått", true, kFirst + 9);
+        answers.answer("gå", "gått", "gick", false, kToday);
+        answers.answer("gå", "gått", "gick", false, kToday, 1);
+        answers.answer("gå", "gått", "gått", true, kToday, 2);
+        answers.answer("vara", "varit", "varit", true, kFirst);
+        answers.answer("vara", "varit", "varit", true, kFirst + 3);
+        answers.answer("vara", "varit", "varit", true, kToday);
+        answers.answer("se", "sett", "sätt", false, kFirst);
     }
 
     window::ProgressPage& page() {
@@ -176,22 +164,21 @@ TEST_F(ProgressPageTest, TestDayChosenOnThePageAndReadByTheTool) {
     // Today: se to repeat (gå and vara were answered today already), ta to begin.
     EXPECT_EQ(p.todo->text(), "Idag: repetera 1 ord och börja på 1 nya (Repetera dagens ord).");
 
-    // The tool sets and clears it the same way.
-    ToolResult set = runTool({"testday", "--data", data(), "--language", "Engelska", "--list",
-                              "Djur", "--date", "2099-05-04"});
-    EXPECT_EQ(set.status, 0) << set.err;
-    EXPECT_EQ(
-        runTool({"testday", "--data", data(), "--language", "1", "--list", "3", "--clear"}).status,
-        0);
-    EXPECT_EQ(runTool({"testday", "--data", data(), "--language", "1", "--list", "3", "--date",
-                       "2026-13-01"})
-                  .status,
-              2);
-    EXPECT_EQ(runTool({"testday", "--data", data(), "--language", "1", "--list", "3"}).status, 2);
-    EXPECT_EQ(runTool({"testday", "--data", data(), "--language", "1", "--list", "3", "--date",
-                       "2001-01-01"})
-                  .status,
-              1);
+    // The tool sets and clears it the same way; a bad date, none, or one past are refused.
+    const QStringList list3 = {"testday", "--data", data(), "--language", "1", "--list", "3"};
+    const std::pair<QStringList, int> runs[] = {
+        {{"testday", "--data", data(), "--language", "Engelska", "--list", "Djur", "--date",
+          "2099-05-04"},
+         0},
+        {list3 + QStringList{"--clear"}, 0},
+        {list3 + QStringList{"--date", "2026-13-01"}, 2},
+        {list3, 2},
+        {list3 + QStringList{"--date", "2001-01-01"}, 1},
+    };
+    for (const auto& [arguments, status] : runs) {
+        const ToolResult result = runTool(arguments);
+        EXPECT_EQ(result.status, status) << arguments.join(' ').toStdString() << ": " << result.err;
+    }
     EXPECT_EQ(memory::Database(dataFile("ordlykta.db").toStdString(), false).testDays(1),
               std::vector<memory::TestDay>({{1, 5, *tool::dayOfDate("2099-05-04")}}));
     p.reload();
@@ -202,7 +189,7 @@ TEST_F(ProgressPageTest, TestDayChosenOnThePageAndReadByTheTool) {
 // The report printed as the print dialog prints it, to PDF, and read back with pdftotext: a
 // page a list, each with the pupil's name, the period, the counts and the hard words.
 TEST_F(ProgressPageTest, ReportPrintedToPdfHasAPageForEachList) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+    if (!canReadPdf()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     }
     window::ProgressPage& p = page();
@@ -210,19 +197,8 @@ TEST_F(ProgressPageTest, ReportPrintedToPdfHasAPageForEachList) {
     asker.expect(ScriptedAsker::Print);
     QTest::mouseClick(p.print, Qt::LeftButton);
     EXPECT_TRUE(asker.lastPreview);
-    const QString pdf = file("rapport.pdf");
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(pdf);
-        window::printPage(asker.lastPrinted, printer);
-    }
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
     const QStringList pages =
-        QString::fromUtf8(text.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+        printedPages(asker.lastPrinted, file("rapport.pdf"), QPageSize(QPageSize::A4));
     ASSERT_EQ(pages.size(), 2);
     const QString period = QStringLiteral("%1 – %2").arg(
         QString::fromStdString(memory::dateOf(kToday - memory::kChartDays + 1)),
@@ -232,13 +208,17 @@ TEST_F(ProgressPageTest, ReportPrintedToPdfHasAPageForEachList) {
         EXPECT_TRUE(page.contains(period)) << page.toStdString();
         EXPECT_TRUE(page.contains("Svar per dag"));
     }
-    const auto simplified = [](const QString& s) { return s.simplified(); };
-    EXPECT_TRUE(simplified(pages[0]).contains("Lista: Engelska: 3 Kapitel 3"));
-    EXPECT_TRUE(simplified(pages[0]).contains("Kan 2"));
-    EXPECT_TRUE(simplified(pages[0]).contains("Dagar övade 5"));
-    EXPECT_TRUE(simplified(pages[0]).contains("gå gått gick, gådd"));
-    EXPECT_TRUE(simplified(pages[1]).contains("Lista: Engelska: 5 Djur"));
-    EXPECT_TRUE(simplified(pages[1]).contains("Inga svåra ord."));
+    const std::pair<int, const char*> shown[] = {
+        {0, "Lista: Engelska: 3 Kapitel 3"},
+        {0, "Kan 2"},
+        {0, "Dagar övade 5"},
+        {0, "gå gått gick, gådd"},
+        {1, "Lista: Engelska: 5 Djur"},
+        {1, "Inga svåra ord."},
+    };
+    for (const auto& [page, text] : shown) {
+        EXPECT_TRUE(pages[page].simplified().contains(text)) << page << ": " << text;
+    }
 
     // One list chosen: one page.
     p.table->selectRow(1);

@@ -77,11 +77,10 @@ class ToolTest : public DataFolderTest {
                        options);
     }
 
-    // The pairs of list N as `show` prints them.
+    // The lists of language 1, and the pairs of list N, as `show` prints them.
+    std::string shownLists() { return run({"show", "--language", "1"}).out; }
     std::string shown(int list) {
-        return runTool(
-                   {"show", "--data", data(), "--language", "1", "--list", QString::number(list)})
-            .out;
+        return run({"show", "--language", "1", "--list", QString::number(list)}).out;
     }
 };
 
@@ -214,12 +213,10 @@ TEST(Tool, HelpNamesEveryCommandAndWhereTheWordsAre) {
 
 TEST_F(ToolTest, ShowFindsLanguagesAndListsByNameWithoutRegardToCase) {
     makeLanguage({{"Djur", pairs(2, "d")}, {"F\xE4rger", pairs(1, "f")}});
-    EXPECT_EQ(runTool({"show", "--data", data()}).out,
-              "1\tEngelska\t3\n2\tSpr\xC3\xA5k B\t0\n3\tSpr\xC3\xA5k C\t0\n");
-    const ToolResult lists = runTool({"show", "--data", data(), "--language", "engelska"});
+    EXPECT_EQ(run({"show"}).out, "1\tEngelska\t3\n2\tSpr\xC3\xA5k B\t0\n3\tSpr\xC3\xA5k C\t0\n");
+    const ToolResult lists = run({"show", "--language", "engelska"});
     EXPECT_TRUE(contains(lists.out, "1\tDjur\t2\n2\tF\xC3\xA4rger\t1\n3\tTomt kapitel: 3\t0\n"));
-    EXPECT_EQ(runTool({"show", "--data", data(), "--language", "1", "--list", "F\xC3\x84RGER"}).out,
-              "1\tfsw1\tfot1\n");
+    EXPECT_EQ(run({"show", "--language", "1", "--list", "F\xC3\x84RGER"}).out, "1\tfsw1\tfot1\n");
 }
 
 // Export, then import into an empty folder: the same lists, names and records, byte for byte.
@@ -231,10 +228,8 @@ TEST_F(ToolTest, EveryFormatRoundTripsAFullLanguageByteForByte) {
          {"Lista med l\xE5ngt namn som fyller 30", pairs(3, "x")}});
     for (const char* format : {"kvtml", "anki", "csv"}) {
         const QString exported = file(QStringLiteral("export.") + format);
-        ASSERT_EQ(runTool({"export", "--data", data(), "--language", "1", "--format", format,
-                           "--output", exported})
-                      .status,
-                  0);
+        ASSERT_EQ(
+            run({"export", "--language", "1", "--format", format, "--output", exported}).status, 0);
         // Spreadsheets take CSV for their own code page unless a byte-order mark says UTF-8.
         EXPECT_EQ(readFile(exported).startsWith("\xEF\xBB\xBF"), QLatin1String(format) == "csv");
         const QString target = file(QStringLiteral("target-") + format);
@@ -285,8 +280,7 @@ TEST_F(ToolTest, KvtmlAsAnotherTrainerWritesIt) {
     EXPECT_EQ(shown(1), "1\thund\tdog\n");
     EXPECT_EQ(shown(2), "1\tbil\tcar\n");
     EXPECT_EQ(shown(3), "1\tb\xC3\xA5t\tboat\n");
-    EXPECT_TRUE(contains(runTool({"show", "--data", data(), "--language", "1"}).out,
-                         "1\tDjur\t1\n2\tFordon\t1\n3\tResa\t1\n"));
+    EXPECT_TRUE(contains(shownLists(), "1\tDjur\t1\n2\tFordon\t1\n3\tResa\t1\n"));
     EXPECT_TRUE(contains(result.out, "Left out:\n  line 12: a side is empty"));
 }
 
@@ -328,15 +322,22 @@ TEST_F(ToolTest, AnkiTextWithAndWithoutHeaders) {
 }
 
 TEST_F(ToolTest, CsvHeaderPicksColumnsAndSwedishColumnOverrides) {
-    makeLanguage({});
-    ASSERT_EQ(import("a.csv", "Engelska,Svenska\ndog,hund\n").status, 0);
-    EXPECT_EQ(shown(1), "1\thund\tdog\n");
-    makeLanguage({});
-    ASSERT_EQ(import("b.csv", "cat,katt\n", {"--swedish-column", "2"}).status, 0);
-    EXPECT_EQ(shown(1), "1\tkatt\tcat\n");
-    makeLanguage({});
-    ASSERT_EQ(import("c.csv", "Lista,Svenska,Engelska\nDjur,hund,dog\n").status, 0);
-    EXPECT_EQ(shown(1), "1\thund\tdog\n");
+    struct Case {
+        const char* name;
+        QByteArray content;
+        QStringList options;
+        const char* list1;
+    };
+    const Case cases[] = {
+        {"a.csv", "Engelska,Svenska\ndog,hund\n", {}, "1\thund\tdog\n"},
+        {"b.csv", "cat,katt\n", {"--swedish-column", "2"}, "1\tkatt\tcat\n"},
+        {"c.csv", "Lista,Svenska,Engelska\nDjur,hund,dog\n", {}, "1\thund\tdog\n"},
+    };
+    for (const Case& c : cases) {
+        makeLanguage({});
+        ASSERT_EQ(import(c.name, c.content, c.options).status, 0) << c.name;
+        EXPECT_EQ(shown(1), c.list1) << c.name;
+    }
 }
 
 // One list is appended to list N; what does not fit continues in the next empty lists, which
@@ -349,7 +350,7 @@ TEST_F(ToolTest, OneListSpillsIntoTheNextEmptyLists) {
     }
     const ToolResult result = import("many.csv", csv);
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::string lists = runTool({"show", "--data", data(), "--language", "1"}).out;
+    const std::string lists = shownLists();
     EXPECT_TRUE(contains(lists, "1\tBas\t98\n2\tUpptagen\t1\n3\tBas\t98\n4\tBas\t4\n5\tTomt"))
         << lists;
     EXPECT_TRUE(contains(shown(1), "50\tbsw50\tbot50\n51\tny1\tnew1\n"));
@@ -365,7 +366,7 @@ TEST_F(ToolTest, SeveralListsGoToEmptyListsFromN) {
     const ToolResult result = import(
         "lists.csv", "Svenska,X,Lista\na,b,Ett\nc,d,Två ✓ och ett mycket långt namn på en lista\n");
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::string lists = runTool({"show", "--data", data(), "--language", "1"}).out;
+    const std::string lists = shownLists();
     EXPECT_TRUE(contains(
         lists,
         "1\tFull\t1\n2\tEtt\t1\n3\tFull2\t1\n4\tTv\xC3\xA5 ? och ett mycket l\xC3\xA5ngt nam\t1\n"))
@@ -446,8 +447,8 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
     }
     makeLanguage(full);
     for (const QString& path : {dir_.path(), fifo, file("big.csv"), file("missing.csv")}) {
-        const ToolResult result = runTool({"import", path, "--data", data(), "--language", "1",
-                                           "--list", "1", "--format", "csv"});
+        const ToolResult result =
+            run({"import", path, "--language", "1", "--list", "1", "--format", "csv"});
         EXPECT_EQ(result.status, 1) << path.toStdString();
         EXPECT_TRUE(folderBytes(data()) == before) << path.toStdString();
     }
@@ -458,7 +459,7 @@ TEST_F(ToolTest, RefusalsWriteNothing) {
         EXPECT_TRUE(contains(result.err, "is running"));
         EXPECT_TRUE(folderBytes(data()) == before);
         EXPECT_EQ(import("ok.csv", "a,b\n", {"--list", "97", "--dry-run"}).status, 0);
-        EXPECT_EQ(runTool({"show", "--data", data()}).status, 0);
+        EXPECT_EQ(run({"show"}).status, 0);
         EXPECT_TRUE(folderBytes(data()) == before);
     }
 }
@@ -534,12 +535,10 @@ TEST_F(ToolTest, MissingFilesAreCreatedWhole) {
 
 TEST_F(ToolTest, HtmlEscapesWordsAndExamLeavesAnswersOut) {
     makeLanguage({{"<b>Lista</b>", {{"a<b", "x&y"}, {"hund", "dog"}}}});
-    const ToolResult page =
-        runTool({"export", "--data", data(), "--language", "1", "--format", "html"});
+    const ToolResult page = run({"export", "--language", "1", "--format", "html"});
     EXPECT_TRUE(contains(page.out, "<h1>&lt;b&gt;Lista&lt;/b&gt;</h1>"));
     EXPECT_TRUE(contains(page.out, "<td>a&lt;b</td><td>x&amp;y</td>"));
-    const ToolResult exam =
-        runTool({"export", "--data", data(), "--language", "1", "--format", "html", "--exam"});
+    const ToolResult exam = run({"export", "--language", "1", "--format", "html", "--exam"});
     EXPECT_TRUE(contains(exam.out, "<td>hund</td><td></td>"));
     EXPECT_FALSE(contains(exam.out, "dog"));
 }
@@ -579,8 +578,7 @@ TEST_F(ToolTest, KvtmlWithOneLessonIsAppendedToListN) {
     // The user's column wins over the identifier's name.
     ASSERT_EQ(import("one.kvtml", kvtml, {"--swedish-column", "1"}).status, 0);
     EXPECT_TRUE(contains(shown(1), "4\tdog\thund\n"));
-    EXPECT_TRUE(
-        contains(runTool({"show", "--data", data(), "--language", "1"}).out, "1\tMina ord\t4\n"));
+    EXPECT_TRUE(contains(shownLists(), "1\tMina ord\t4\n"));
 }
 
 // A damaged word-list file is never read into an export or written over by an import; an
@@ -588,17 +586,16 @@ TEST_F(ToolTest, KvtmlWithOneLessonIsAppendedToListN) {
 TEST_F(ToolTest, DamagedFilesAndUnwritableOutputFail) {
     makeLanguage({{"Djur", pairs(1, "d")}});
     const QString output = file("missing-folder/out.csv");
-    const ToolResult unwritten = runTool(
-        {"export", "--data", data(), "--language", "1", "--format", "csv", "--output", output});
+    const ToolResult unwritten =
+        run({"export", "--language", "1", "--format", "csv", "--output", output});
     EXPECT_EQ(unwritten.status, 1);
     EXPECT_FALSE(QFile::exists(output));
 
     QFile::resize(wordList(), 1000);
     ASSERT_EQ(::mkfifo((data() + "/bu2.dat").toLocal8Bit().constData(), 0600), 0);
-    EXPECT_EQ(runTool({"show", "--data", data()}).status, 1);
+    EXPECT_EQ(run({"show"}).status, 1);
     const auto before = folderBytes(data());
-    EXPECT_EQ(runTool({"export", "--data", data(), "--language", "1", "--format", "csv"}).status,
-              1);
+    EXPECT_EQ(run({"export", "--language", "1", "--format", "csv"}).status, 1);
     const ToolResult result = import("w.csv", "hund,dog\n");
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(contains(result.err, "bu1.dat")) << result.err;
@@ -733,7 +730,7 @@ TEST_F(ToolTest, ImportCanBeUndone) {
     EXPECT_TRUE(contains(result.out, "to undo the import: ordlykta restore --latest"))
         << result.out;
     EXPECT_NE(readFile(wordList()), before.at(wordList()));
-    ASSERT_EQ(runTool({"restore", "--latest", "--data", data()}).status, 0);
+    ASSERT_EQ(run({"restore", "--latest"}).status, 0);
     for (const auto& [path, bytes] : before) {
         EXPECT_EQ(readFile(path), bytes) << path.toStdString();
     }

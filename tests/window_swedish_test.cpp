@@ -41,10 +41,9 @@
 #include <map>
 #include <set>
 
-#include "memory/Clock.h"
-#include "memory/Database.h"
 #include "store/Layout.h"
 #include "store/WordListImage.h"
+#include "tests/support/History.h"
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
 #include "tool/Words.h"
@@ -319,11 +318,8 @@ class Walker {
     }
 };
 
-// 2026-12-07 12:00 UTC, an hour east of it: the history's first day; "today" is ten days on.
-constexpr std::int64_t kNoon = 1796644800;
-constexpr int kCet = 3600;
-const int kFirst = memory::dayOf({kNoon, kCet});
-const int kToday = kFirst + 10;
+using history::kFirst;
+using history::kToday;
 
 // The boxes scripted, Qt's own dialogs real.
 struct Asker : ScriptedAsker {
@@ -378,28 +374,17 @@ class WindowSwedishTest : public DataFolderTest {
         store::WordListImage german;
         german.append(1, "hus", "Haus");
         german.save(dataFile("bu2.dat").toStdString());
-        memory::Database db(dataFile("ordlykta.db").toStdString(), true);
-        const auto answer = [&](const char* swedish, const char* other, const char* typed,
-                                bool right, int day) {
-            db.recordAnswer({{1, tool::toStore(swedish), tool::toStore(other)},
-                             3,
-                             tool::toStore(typed),
-                             right,
-                             true},
-                            {kNoon + std::int64_t{day - kFirst} * 86400, kCet});
-        };
+        history::History answers(dataFile("ordlykta.db"), 3);
         for (const int day : {kFirst + 7, kFirst + 9, kToday}) {
-            answer("gå", "gone", "went", false, day);
+            answers.answer("gå", "gone", "went", false, day);
         }
-        answer("se", "seen", "seen", true, kToday);
+        answers.answer("se", "seen", "seen", true, kToday);
         for (const QString& reason :
              {tool::reasonAtStart(), tool::reasonBeforeRestore(), tool::reasonBeforeRepair(),
               tool::reasonBeforeUndo("glosor.csv"), tool::reasonBeforeImport("glosor.csv")}) {
             tool::takeSnapshot(data(), reason);
         }
-        QByteArray bytes = readFile(dataFile("bu2.dat"));
-        bytes.chop(store::kRecordSize);
-        writeFile(dataFile("bu2.dat"), bytes);
+        cutLastRecord(dataFile("bu2.dat"));
         writeFile(file("glosor.csv"), "Svenska;Engelska\nbil;car\nbara ett ord\nsol;sun\n");
     }
 

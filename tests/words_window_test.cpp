@@ -14,14 +14,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -33,14 +31,14 @@
 #include <functional>
 #include <iostream>
 
-#include "memory/Clock.h"
-#include "memory/Database.h"
 #include "store/File.h"
 #include "store/FolderLock.h"
 #include "store/Settings.h"
 #include "store/WordList.h"
 #include "store/WordListImage.h"
 #include "tests/support/FaultSweep.h"
+#include "tests/support/History.h"
+#include "tests/support/PrintedPages.h"
 #include "tests/support/ScriptedAsker.h"
 #include "tests/support/ToolRun.h"
 #include "tool/Words.h"
@@ -89,6 +87,35 @@ class WordsWindowTest : public DataFolderTest {
 
     // The data files alone (snapshots left out), with their bytes.
     tool::FileSet dataFiles() const { return tool::readDataFiles(data()); }
+    // Language 1's words, bu1.dat, as the program reads them.
+    store::WordListImage words() const {
+        return store::WordListImage::load(dataFile("bu1.dat").toStdString());
+    }
+
+    // The data files: `changed` holding `bytes`, every other one byte for byte as in `before`.
+    void expectDataFilesBut(const tool::FileSet& before, const QString& changed,
+                            const QByteArray& bytes) const {
+        const tool::FileSet now = dataFiles();
+        EXPECT_EQ(tool::namesOf(now), tool::namesOf(before));
+        for (const auto& [name, kept] : now) {
+            EXPECT_EQ(kept, name == changed ? bytes : before.at(name)) << name.toStdString();
+        }
+    }
+
+    // bu2.dat: the second language's list 1 holding these pairs.
+    void givenLanguage2(const Pairs& pairs) {
+        store::WordListImage image;
+        for (const auto& [swedish, other] : pairs) {
+            image.append(1, tool::toStore(swedish), tool::toStore(other));
+        }
+        writeFile(dataFile("bu2.dat"), bytesOf(image.bytes()));
+    }
+
+    // The window's texts in Swedish, as on a Swedish desktop.
+    static void inSwedish() {
+        QLocale::setDefault(QLocale(QLocale::Swedish));
+        window::installTranslations();
+    }
 
     window::Window& open() {
         window_ = std::make_unique<window::Window>(data(), asker);
@@ -172,8 +199,7 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
         click(page.importButton);
         EXPECT_TRUE(page.result->text().contains("3 par tillagda"))
             << page.result->text().toStdString();
-        const store::WordListImage image =
-            store::WordListImage::load((data() + "/bu1.dat").toStdString());
+        const store::WordListImage image = words();
         ASSERT_EQ(image.count(list), 3);
         EXPECT_EQ(tool::readList(image, list).pairs.back().other, "fish");
         EXPECT_EQ(tool::readList(image, list).pairs[1].swedish, "ko");
@@ -193,9 +219,7 @@ TEST_F(WordsWindowTest, ImportPreviewedDoneAndUndone) {
 // snapshot, so that the import takes none of its own.
 TEST_F(WordsWindowTest, UndoKeepsAnotherLanguagesWordsAlreadyInASnapshot) {
     QDir().mkpath(data());
-    store::WordListImage other;
-    other.append(1, "hus", "maison");
-    writeFile(data() + "/bu2.dat", bytesOf(other.bytes()));
+    givenLanguage2({{"hus", "maison"}});
     ASSERT_FALSE(tool::takeSnapshot(data()).isEmpty());
     const auto before = dataFiles();
     writeFile(file("ord.csv"), "katt,cat\n");
@@ -229,7 +253,7 @@ TEST_F(WordsWindowTest, ImportRefusedWhenTheWordsChangedSinceThePreview) {
     EXPECT_FALSE(page.undoButton->isEnabled());
     EXPECT_EQ(row(page.targets, 0), (QStringList{"1", "Mat", "1", "2"}));
     click(page.importButton);
-    EXPECT_EQ(store::WordListImage::load((data() + "/bu1.dat").toStdString()).count(1), 2);
+    EXPECT_EQ(words().count(1), 2);
 }
 
 // What the preview says was read from a file, and what it makes of it.
@@ -299,8 +323,7 @@ TEST_F(WordsWindowTest, DetectsWhatTheFileIs) {
     EXPECT_TRUE(wrong.problem.contains("UTF-8")) << wrong.problem.toStdString();
     choice.encoding.reset();
     operations.import(operations.previewImport(choice));
-    const store::WordListImage image =
-        store::WordListImage::load((data() + "/bu1.dat").toStdString());
+    const store::WordListImage image = words();
     EXPECT_EQ(tool::readList(image, 2).name, "d");  // a new list named after the file
     EXPECT_EQ(tool::readList(image, 2).pairs.back().swedish, "häst");
 }
@@ -533,7 +556,7 @@ TEST_F(WordsWindowTest, PrintsTheListAndTheExamSheet) {
 // read back page by page by poppler's pdftotext: the head with both columns' names on every
 // page, the score line on the first, and the rows numbered 1 to 98 in order across the pages.
 TEST_F(WordsWindowTest, PrintedExamRepeatsItsHeadOnEveryPage) {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+    if (!canReadPdf()) {
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     }
     tool::WordList list{"Djur", {}};
@@ -541,18 +564,7 @@ TEST_F(WordsWindowTest, PrintedExamRepeatsItsHeadOnEveryPage) {
         list.pairs.push_back({QStringLiteral("ord%1").arg(p), QStringLiteral("word%1").arg(p)});
     }
     const QByteArray html = tool::writeHtml({"Engelska", {list}}, {true, false, {}});
-    const QString pdf = file("prov.pdf");
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        window::printPage(QString::fromUtf8(html), printer);
-    }
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QStringList pages =
-        QString::fromUtf8(text.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    const QStringList pages = printedPages(QString::fromUtf8(html), file("prov.pdf"));
     ASSERT_GE(pages.size(), 2) << "98 rows fill more than one page";
     EXPECT_TRUE(pages.first().contains("Resultat: ___ av 98"));
     static const QRegularExpression row(QStringLiteral("^\\s*(\\d+)\\s+ord(\\d+)\\s*$"),
@@ -755,13 +767,12 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
     givenLists(
         {{"Djur", {{"hund", "dog"}, {"hund", "hound"}, {"hund", "doggy"}, {"katt ", "cat"}}}});
     // List 3 counting 5000 pairs: a damaged file, which "Ångra" brings back all the same.
-    QByteArray words = readFile(data() + "/bu1.dat");
-    words.replace(3 * store::kSlotsPerList * store::kRecordSize, 4,
+    QByteArray bytes = readFile(dataFile("bu1.dat"));
+    bytes.replace(3 * store::kSlotsPerList * store::kRecordSize, 4,
                   QByteArray::fromHex("88130000"));
-    writeFile(data() + "/bu1.dat", words);
+    writeFile(dataFile("bu1.dat"), bytes);
     const auto before = dataFiles();
-    QLocale::setDefault(QLocale(QLocale::Swedish));
-    window::installTranslations();
+    inSwedish();
     window::Window& w = open();
     window::CheckPage& page = w.checkPage();
     EXPECT_EQ(page.tree->topLevelItemCount(), 0) << "a page reads the folder when shown";
@@ -795,8 +806,7 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
                                                 "par 2–99: samma svenska ord som par 1 | nej"}}}));
     asker.expect(ScriptedAsker::Confirm, "yes");
     click(page.mend);
-    const store::WordListImage image =
-        store::WordListImage::load((data() + "/bu1.dat").toStdString());
+    const store::WordListImage image = words();
     EXPECT_EQ(tool::readList(image, 1).pairs[3].swedish, "katt");
     EXPECT_EQ(image.count(3), 99) << "as the program reads it";
     EXPECT_EQ(listed(), (std::map<QString, QStringList>{
@@ -811,20 +821,15 @@ TEST_F(WordsWindowTest, CheckGroupsRunsAndMends) {
 // A file of the wrong size cannot be mended: its row names the newest snapshot with a sound
 // copy of it, at the time the backups page shows for that snapshot, and none when there is none.
 TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
-    QLocale::setDefault(QLocale(QLocale::Swedish));
-    window::installTranslations();
+    inSwedish();
     for (const bool kept : {true, false}) {
         SCOPED_TRACE(kept ? "a snapshot holds a sound copy" : "none does");
         QDir(data()).removeRecursively();
         givenLists({{"Djur", kAnimals}});
         const QString sound = kept ? tool::takeSnapshot(data()) : QString();
         const QByteArray whole = readFile(data() + "/bu1.dat");
-        store::WordListImage later;  // another language's words, newer than the sound copy
-        later.append(1, "hus", "Haus");
-        writeFile(data() + "/bu2.dat", bytesOf(later.bytes()));
-        QByteArray words = readFile(data() + "/bu1.dat");
-        words.chop(store::kRecordSize);
-        writeFile(data() + "/bu1.dat", words);
+        givenLanguage2({{"hus", "Haus"}});  // another language's words, newer than the sound copy
+        cutLastRecord(dataFile("bu1.dat"));
         tool::takeSnapshot(data());  // newer, and of the damaged file
         window::Window& w = open();
         w.showPage("check");
@@ -855,10 +860,7 @@ TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
         click(w.checkPage().restoreDamaged);
         EXPECT_TRUE(asker.texts.last().contains("bara bu1.dat"))
             << asker.texts.last().toStdString();
-        const auto after = dataFiles();
-        EXPECT_EQ(after.at("bu1.dat"), whole);
-        EXPECT_EQ(after.at("bu2.dat"), before.at("bu2.dat"));
-        EXPECT_EQ(after.at("agen.dat"), before.at("agen.dat"));
+        expectDataFilesBut(before, "bu1.dat", whole);
         EXPECT_EQ(w.checkPage().tree->topLevelItemCount(), 0) << "read again: nothing wrong";
     }
 }
@@ -868,19 +870,14 @@ TEST_F(WordsWindowTest, CheckNamesTheSnapshotWithASoundCopy) {
 // data file stays byte for byte, and "Ångra" gives back the files as they were. Each row says
 // why its snapshot was taken.
 TEST_F(WordsWindowTest, RestoresOneFileFromTheBackupsPage) {
-    QLocale::setDefault(QLocale(QLocale::Swedish));
-    window::installTranslations();
+    inSwedish();
     givenLists({{"Djur", kAnimals}});
-    store::WordListImage german;  // another language's words, one more added after the snapshot
-    german.append(1, "hus", "Haus");
-    writeFile(data() + "/bu2.dat", bytesOf(german.bytes()));
+    // Another language's words, one more added after the snapshot.
+    givenLanguage2({{"hus", "Haus"}});
     const QString sound = tool::takeSnapshot(data(), tool::reasonBeforeImport("glosor v12.csv"));
     const auto kept = dataFiles();
-    german.append(1, "bil", "Auto");
-    writeFile(data() + "/bu2.dat", bytesOf(german.bytes()));
-    QByteArray words = readFile(data() + "/bu1.dat");
-    words.chop(store::kRecordSize);
-    writeFile(data() + "/bu1.dat", words);
+    givenLanguage2({{"hus", "Haus"}, {"bil", "Auto"}});
+    cutLastRecord(dataFile("bu1.dat"));
     tool::takeSnapshot(data(), tool::reasonAtStart());
     const auto damaged = dataFiles();
 
@@ -922,10 +919,7 @@ TEST_F(WordsWindowTest, RestoresOneFileFromTheBackupsPage) {
         click(page.restore);
         EXPECT_TRUE(asker.texts.last().startsWith(QString("Återställa bara ") + c.file + " från"))
             << asker.texts.last().toStdString();
-        for (const auto& [name, bytes] : dataFiles()) {
-            EXPECT_EQ(bytes, name == c.file ? kept.at(name) : damaged.at(name))
-                << name.toStdString();
-        }
+        expectDataFilesBut(damaged, c.file, kept.at(c.file));
         // "Ångra" takes back that file alone; a file of the wrong size is never written back.
         if (c.file == QString("bu1.dat")) {
             asker.expect(ScriptedAsker::Error);
@@ -1074,8 +1068,7 @@ TEST_F(WordsWindowTest, EveryControlNamedAndReachedByItsOwnKey) {
         QTest::keyClick(&w, keyOf(w.tabs->tabText(last)).toUpper().unicode(), Qt::AltModifier);
         EXPECT_EQ(w.tabs->currentIndex(), last);
     }
-    QLocale::setDefault(QLocale(QLocale::Swedish));
-    window::installTranslations();
+    inSwedish();
 }
 
 // At its smallest the window still shows every button's and every label's whole text.
@@ -1223,15 +1216,11 @@ TEST_F(WordsWindowTest, OnToPractiseTheListImported) {
 // that keeps its arguments and the file it was given.
 TEST_F(WordsWindowTest, ProgressPageStartsTheTrainersReview) {
     givenLists({{"Djur", {{"gå", "gått"}, {"ta", "tagit"}}}});
-    const std::int64_t noon = 1796644800;  // 2026-12-07 12:00 UTC
-    const int first = memory::dayOf({noon, 0});
     {
-        memory::Database db(dataFile("ordlykta.db").toStdString(), true);
-        const memory::PairKey gone{1, tool::toStore("gå"), tool::toStore("gått")};
-        int day = 0;
+        history::History answers(dataFile("ordlykta.db"), 1, 0);
+        int day = history::kFirst;
         for (const char* typed : {"gådd", "gått", "gick"}) {  // wrong first on two of three days
-            db.recordAnswer({gone, 1, tool::toStore(typed), typed == std::string("gått"), true},
-                            {noon + std::int64_t{day++} * 86400, 0});
+            answers.answer("gå", "gått", typed, typed == std::string("gått"), day++);
         }
     }
     const QString kept = file("kept");
@@ -1244,7 +1233,7 @@ TEST_F(WordsWindowTest, ProgressPageStartsTheTrainersReview) {
     qputenv("ORDLYKTA_PROGRAM", file("trainer").toUtf8());
     window::Window& w = open();
     window::ProgressPage& page = w.progressPage();
-    page.setClock([first] { return first + 2; });
+    page.setClock([] { return history::kFirst + 2; });
     w.showPage("progress");
     page.reload();
     const auto started = [&] {

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "store/Layout.h"
 #include "store/Settings.h"
 #include "tests/support/KeptJournal.h"
 #include "tool/Tool.h"
@@ -45,6 +46,13 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// A data file made a record short, as a damaged one is.
+inline void cutLastRecord(const QString& path) {
+    QByteArray bytes = readFile(path);
+    bytes.chop(store::kRecordSize);
+    writeFile(path, bytes);
 }
 
 // Every file under a folder, hidden ones and those in subfolders too, with its bytes; an empty
