@@ -87,6 +87,7 @@ int learnerToday() {
 void writePair(JsonWriter& json, const memory::PairState& p, int today,
                const std::vector<memory::AnswerRecord>* answers) {
     const memory::Schedule& s = p.schedule;
+    // The names sorted, as Qt's documents keep them.
     json.beginObject();
     if (answers != nullptr) {
         json.name("answers").beginArray();
