@@ -22,7 +22,7 @@ python3 fuzz/make_seeds.py build-fuzz/seeds/fuzz_screens
 # 1 CSV, 2 Anki text, 3 archive), and a backup archive.
 readers=build-fuzz/seeds/fuzz_readers
 mkdir -p "$readers"
-for f in tests/fixtures/kwordquiz/*.kvtml; do { printf '\000'; cat "$f"; } >"$readers/$(basename "$f")"; done
+for f in tests/fixtures/kwordquiz/*.kvtml tests/fixtures/kwordquiz-saved/*.kvtml; do { printf '\000'; cat "$f"; } >"$readers/$(basename "$f")"; done
 for f in tests/fixtures/spreadsheet/*.csv; do { printf '\001'; cat "$f"; } >"$readers/$(basename "$f")"; done
 for f in tests/fixtures/anki/*.txt; do { printf '\002'; cat "$f"; } >"$readers/$(basename "$f")"; done
 archive=$(mktemp -d)

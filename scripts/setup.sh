@@ -2,7 +2,7 @@
 # Installs what building, running and testing need on Debian 12, where it is missing.
 set -euo pipefail
 packages=(g++ make cmake qt6-base-dev libgtest-dev libbenchmark-dev
-          fonts-liberation fonts-dejavu-core xvfb xauth xdotool
+          fonts-liberation fonts-dejavu-core xvfb xauth xdotool xclip
           libxcb1-dev dpkg-dev appstream desktop-file-utils
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libarchive-dev zlib1g-dev libxml2-dev libsqlite3-dev python3
           libkeduvocdocument-dev qtbase5-dev poppler-utils

@@ -118,6 +118,17 @@ for name in sorted(os.listdir(examples)):
     if not read:
         failures.append(f"{name}: KDE's library read no pairs")
 
+# A list KWordQuiz saved itself, its Swedish in the second column and its unused rows empty:
+# imported with no option, its pairs as KDE's library reads them, the Swedish word first, in a
+# new list named after the file.
+saved = os.path.join(source, "tests", "fixtures", "kwordquiz-saved", "glosor v12.kvtml")
+data = os.path.join(scratch, "saved")
+ordlykta(data, "import", saved)
+languages, lessons = kde_read(saved)
+expect("KWordQuiz's languages", languages, ["Tyska", "Svenska"])
+expect("KWordQuiz's list", lists(data),
+       [("glosor v12", [(b, a) for _, pairs in lessons for a, b in pairs if a and b])])
+
 for failure in failures:
     print(failure)
 sys.exit(1 if failures else 0)

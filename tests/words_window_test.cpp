@@ -1079,30 +1079,37 @@ TEST_F(WordsWindowTest, ReadsAgainWhenAnotherProcessChangesTheWords) {
 
 // "Ångra" after a later change to the imported list: refused with what changed and what a
 // restore of the snapshot would lose, nothing written unless confirmed; confirmed, the
-// snapshot from before the import.
+// snapshot from before the import, without the word-list file the import made.
 TEST_F(WordsWindowTest, UndoAfterALaterChangeToTheListAsksFirst) {
-    givenLists({{"Djur", kAnimals}});
-    const auto before = dataFiles();
-    writeFile(file("glosor.csv"), "Svenska,Engelska\nost,cheese\n");
-    window::Window& w = open();
-    w.openFile(file("glosor.csv"));
-    window::ImportPage& page = w.importPage();
-    click(page.importButton);
-    ASSERT_EQ(runTool({"import", file("glosor.csv"), "--data", data(), "--list", "2"}).status, 0)
-        << "nothing to add: already there";
-    writeFile(file("mer.csv"), "Svenska,Engelska\nbröd,bread\n");
-    ASSERT_EQ(runTool({"import", file("mer.csv"), "--data", data(), "--list", "2"}).status, 0);
-    const auto changed = dataFiles();
-    asker.expect(ScriptedAsker::Confirm, "no");
-    click(page.undoButton);
-    // What changed, and what the snapshot would lose: the pair added since and the import's.
-    EXPECT_EQ(asker.texts.last().count("bröd \u2013 bread"), 2) << asker.texts.last().toStdString();
-    EXPECT_EQ(asker.texts.last().count("ost \u2013 cheese"), 1) << asker.texts.last().toStdString();
-    EXPECT_EQ(dataFiles(), changed);
-    asker.expect(ScriptedAsker::Confirm, "yes");
-    click(page.undoButton);
-    EXPECT_EQ(dataFiles(), before);
-    EXPECT_FALSE(page.undoButton->isEnabled());
+    // Into list 2 of the language that has a file, and into a language whose file it makes.
+    for (const auto& [language, list] : {std::pair{"Engelska", "2"}, std::pair{"Tyska", "1"}}) {
+        QDir(data()).removeRecursively();
+        givenLists({{"Djur", kAnimals}});
+        const auto before = dataFiles();
+        const QByteArray head = QByteArray("Svenska,") + language + "\n";
+        writeFile(file("glosor.csv"), head + "ost,cheese\n");
+        window::Window& w = open();
+        w.openFile(file("glosor.csv"));
+        window::ImportPage& page = w.importPage();
+        click(page.importButton);
+        ASSERT_EQ(runTool({"import", file("glosor.csv"), "--data", data(), "--list", list}).status,
+                  0)
+            << "nothing to add: already there";
+        writeFile(file("mer.csv"), head + "bröd,bread\n");
+        ASSERT_EQ(runTool({"import", file("mer.csv"), "--data", data(), "--list", list}).status, 0);
+        const auto changed = dataFiles();
+        asker.expect(ScriptedAsker::Confirm, "no");
+        click(page.undoButton);
+        // What changed, and what the snapshot would lose: the pair added since and the import's.
+        const std::string said = asker.texts.last().toStdString();
+        EXPECT_EQ(asker.texts.last().count("bröd \u2013 bread"), 2) << language << said;
+        EXPECT_EQ(asker.texts.last().count("ost \u2013 cheese"), 1) << language << said;
+        EXPECT_EQ(dataFiles(), changed) << language;
+        asker.expect(ScriptedAsker::Confirm, "yes");
+        click(page.undoButton);
+        EXPECT_EQ(dataFiles(), before) << language;
+        EXPECT_FALSE(page.undoButton->isEnabled());
+    }
 }
 
 // After an import, "Förhör listan" makes that list the trainer's current one, as the menu does,

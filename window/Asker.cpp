@@ -1,21 +1,36 @@
 #include "window/Asker.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
 
 #include "window/Text.h"
 
 namespace window {
 
+namespace {
+
+// Ctrl+C copies the box's text, which Qt's boxes do on Windows alone: a list of what changed or
+// would be lost can be kept.
+void copiedByCtrlC(QMessageBox& box) {
+    QObject::connect(new QShortcut(QKeySequence::Copy, &box), &QShortcut::activated, &box,
+                     [&box] { QGuiApplication::clipboard()->setText(box.text()); });
+}
+
+}  // namespace
+
 void QtAsker::error(const QString& text) {
     QMessageBox box(QMessageBox::Warning, Tr::tr("Ordlykta ordlistor"), text, QMessageBox::Ok,
                     parent_);
+    copiedByCtrlC(box);
     box.exec();
 }
 
@@ -26,6 +41,7 @@ bool QtAsker::confirm(const QString& text) {
     QPushButton* no = box.addButton(Tr::tr("&Nej"), QMessageBox::NoRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
+    copiedByCtrlC(box);
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -404,7 +404,7 @@ void ImportPage::undo() {
         const ImportUndone undone = operations_.undoImport(*record_);
         if (!undone.done) {
             const QString changes = undone.changes.join(QStringLiteral("\n  "));
-            if (undone.snapshot.isEmpty()) {
+            if (undone.back.snapshot.isEmpty()) {
                 asker_.error(Tr::tr("Importen kan inte ångras, för sedan den har det här "
                                     "ändrats:\n  %1")
                                  .arg(changes));
@@ -419,7 +419,7 @@ void ImportPage::undo() {
                         .arg(changes, lost))) {
                 return;
             }
-            operations_.restore(undone.snapshot);
+            operations_.undo(undone.back);
         }
     } catch (const Failure& e) {
         asker_.error(Tr::tr("Importen kunde inte ångras: %1").arg(e.message()));

@@ -198,9 +198,12 @@ ImportUndone Operations::undoImport(const tool::ImportRecord& record) {
             result.done = true;
             return result;
         }
-        result.snapshot = record.snapshot;
-        if (!result.snapshot.isEmpty()) {
-            result.lost = tool::lostByRestoring(data_, result.snapshot);
+        // What would be lost is reckoned as if the folder became the snapshot, without the data
+        // files made since (the import's own among them): going back does just that.
+        if (!record.snapshot.isEmpty()) {
+            result.lost = tool::lostByRestoring(data_, record.snapshot);
+            result.back = {record.snapshot,
+                           tool::namesOf(tool::readArchive(record.snapshot).files)};
         }
         return result;
     });

@@ -125,7 +125,7 @@ struct ImportUndone {
     bool done = false;
     QStringList changes;
     QStringList lost;
-    QString snapshot;
+    Undo back;  // to the snapshot: its files, and the data files it does not hold removed
 };
 
 struct BackupRow {
