@@ -41,19 +41,6 @@ printf 'Svenska,Engelska\nhund,animal\nkatt,animal\nbil,vehicle\nbuss,vehicle\n'
 "$tool" import "$work/list.csv" --data "$data" --language 1 --list 1 >/dev/null ||
   fail "the list was not imported"
 
-# The one visible window titled as the quiz screens are, once `hidden` windows of that title
-# are hidden (the start screen the quiz replaces).
-quiz_window() {
-  local hidden=$1 id=
-  for _ in $(seq 100); do
-    if [ "$(xdotool search --name '^Ordlykta 2.0 ELV$' 2>/dev/null | wc -l)" -gt "$hidden" ]; then
-      id=$(xdotool search --onlyvisible --name '^Ordlykta 2.0 ELV$' 2>/dev/null)
-      [ "$(printf '%s\n' "$id" | grep -c .)" = 1 ] && { echo "$id"; return 0; }
-    fi
-    sleep 0.1
-  done
-  return 1
-}
 # Without a window manager the keyboard follows the pointer.
 point_at() {
   xdotool mousemove --window "$1" 40 40
@@ -67,18 +54,12 @@ answer() {  # TEXT, then Enter
 }
 # Enter on the scored pass, and "Yes" in the box that offers the wrong ones again.
 repeat_wrong() {
-  local quiz=$1 box=
+  local box
   xdotool key Return
-  for _ in $(seq 50); do
-    box=$(xdotool search --onlyvisible --name '^Confirm$' 2>/dev/null | head -n1)
-    [ -n "$box" ] && break
-    sleep 0.1
-  done
-  [ -n "$box" ] || fail "no box offers the wrong ones again"
-  point_at "$box"
-  xdotool key Return
+  box=$(visible Confirm) || fail "no box offers the wrong ones again"
+  press Return "$box"
   sleep 0.3
-  point_at "$quiz"
+  point_at "$1"
 }
 # History as "swedish due reps answers" lines, sorted, on day $1.
 history() {
@@ -104,7 +85,7 @@ stop_trainer() {
 cd "$data"
 start_on 02 "$program" --screen quiz
 cd "$work"
-quiz=$(quiz_window 1) || fail "the trainer did not show the list's quiz"
+quiz=$(trainer_screen 'Ordlykta 2.0 ELV') || fail "the trainer did not show the list's quiz"
 point_at "$quiz"
 for _ in 1 2 3 4; do answer animal; done  # hund and katt right, bil and buss wrong
 repeat_wrong "$quiz"
@@ -120,7 +101,7 @@ due=$(on 03 "$tool" due --json --data "$data" |
 
 # 3 March: today's words in the real window, both answered right.
 start_on 03 "$tool" review --language 1 --data "$data"
-quiz=$(quiz_window 0) || fail "no window of today's words"
+quiz=$(visible 'Ordlykta 2.0 ELV') || fail "no window of today's words"
 point_at "$quiz"
 for _ in 1 2; do answer vehicle; done
 wait_for_answers 03 8
