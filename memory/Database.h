@@ -96,6 +96,10 @@ class Database {
 
     // Every pair with a schedule, of one language (1..3) or all (0), by language, list, words.
     std::vector<PairState> pairs(int language) const;
+    // Of those the pairs due by `today` (due day <= today), in the same order.
+    std::vector<PairState> dueBy(int language, int today) const;
+    // The earliest due day after `today`; -1 when no pair is due after it.
+    int nextDueAfter(int language, int today) const;
     // The same with their answers.
     std::vector<PairHistory> history(int language) const;
 

@@ -24,6 +24,12 @@ Today dueOn(const std::vector<PairState>& pairs, int today) {
     return result;
 }
 
+Today dueOn(const Database& db, int language, int today) {
+    Today result = dueOn(db.dueBy(language, today), today);
+    result.nextDay = db.nextDueAfter(language, today);
+    return result;
+}
+
 std::string damagedName(const Moment& at, int n) {
     const std::string iso = isoTime(at);  // 2026-12-07T22:30:00+01:00
     std::string name = "ordlykta-damaged-";
@@ -119,7 +125,7 @@ Today Keeper::today(int language) noexcept {
         }
         // A list with a test day to come puts its planned pairs first.
         const std::vector<TestDay> tests = db->testDays(language);
-        return tests.empty() ? dueOn(db->pairs(language), day())
+        return tests.empty() ? dueOn(*db, language, day())
                              : dueWithTestDays(db->pairs(language), day(), tests,
                                                readLists(folder_, language));
     } catch (...) {

@@ -25,6 +25,8 @@ struct Today {
 
 // The due pairs among `pairs` on `today`.
 Today dueOn(const std::vector<PairState>& pairs, int today);
+// The same of a language (1..3) or all (0) read from `db`, which reads only the due pairs.
+Today dueOn(const Database& db, int language, int today);
 
 class Recorder {
   public:

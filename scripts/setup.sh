@@ -6,7 +6,7 @@ packages=(g++ make cmake qt6-base-dev libgtest-dev libbenchmark-dev
           libxcb1-dev dpkg-dev appstream desktop-file-utils
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libarchive-dev zlib1g-dev libxml2-dev libsqlite3-dev python3
           libkeduvocdocument-dev qtbase5-dev poppler-utils
-          lintian devscripts man-db mandoc btrfs-progs
+          lintian devscripts man-db mandoc btrfs-progs faketime
           qt6-charts-dev libqt6opengl6-dev)
 missing=()
 for p in "${packages[@]}"; do

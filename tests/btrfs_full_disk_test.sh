@@ -5,11 +5,14 @@
 # the editor reads and what `ordlykta show` prints is the list before the change or after it,
 # never a torn one (the one before when the change was refused); once the space is freed, the
 # next holder of the folder leaves that same list.
+# With MEMORY_SCREEN_TEST, its full-disk case runs in a folder on the same disk: a quiz answered
+# while the disk fills up keeps the answers it can, the word lists byte for byte, and no box.
 # Needs root (mount) and loop devices; skipped (status 77) where it cannot mount one.
-# Usage: btrfs_full_disk_test.sh LIST_EDIT_TOOL TOOL
+# Usage: btrfs_full_disk_test.sh LIST_EDIT_TOOL TOOL [MEMORY_SCREEN_TEST]
 set -u
 edit=$1
 tool=$2
+screens=${3:-}
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() { echo "FAILED: $*"; exit 1; }
 
@@ -72,3 +75,13 @@ for change in append insert remove; do
 done
 echo "btrfs full disk: $cases cases, $refused refused"
 [ $refused -gt 0 ] || fail "no change was refused: the disk was never full"
+
+if [ -n "$screens" ]; then
+  # Room for the three word-list files the test makes; it fills the rest itself.
+  rm -rf "$data" "$mnt/taken"
+  sync -f "$mnt"
+  fallocate -l $(( $(stat -f -c '%a * %S' "$mnt") - 16 * 1024 * 1024 )) "$mnt/taken"
+  TMPDIR=$mnt ORDLYKTA_FULL_DISK=$mnt "$screens" --gtest_filter='*AFullDiskLoses*' \
+    --gtest_brief=1 || fail "answers on a full disk"
+  echo "btrfs full disk: answers on a full disk lost alone"
+fi

@@ -11,6 +11,7 @@
 
 #include "memory/Database.h"
 #include "tests/support/ToolRun.h"
+#include "tool/commands/JsonWriter.h"
 
 namespace {
 
@@ -121,6 +122,57 @@ TEST_F(LearnedTest, CheckRunsTheIntegrityCheckAndNamesWhatWasSetAside) {
     EXPECT_NE(check.out.find("ordlykta-damaged-20261207-130000.db: answers the program set aside"),
               std::string::npos)
         << check.out;
+}
+
+// The writer `due` and `history` print with lays its text out byte for byte as Qt's document
+// does: nesting, empty arrays, every escape, numbers whole and not, text beyond ASCII.
+TEST(JsonWriterTest, WritesWhatQtsDocumentWrites) {
+    const QList<QString> texts = {"",
+                                  "hund",
+                                  "h\u00e4st \u00e5\u00c4\u00d6\u20ac\u0152",
+                                  "\"\\/",
+                                  QString::fromUtf16(u"\b\f\n\r\t\u0001\u001f\u007f"),
+                                  QString::fromUtf16(u"\U0001F600 \xD800 x")};
+    const QList<double> numbers = {0,           -0.0, 5,          -1,    0.1,    1e6,  36500,
+                                   1234567.125, 1e-7, 0.56572485, 1e300, 0x1p53, 1e19, -0x1p63};
+    tool::JsonWriter json;
+    QJsonArray expected;
+    json.beginArray();
+    json.beginArray();
+    json.endArray();
+    expected.append(QJsonArray());
+    for (qsizetype i = 0; i < std::max(texts.size(), numbers.size()); ++i) {
+        const QString text = texts[i % texts.size()];
+        const double number = numbers[i % numbers.size()];
+        const int whole = static_cast<int>(i) * 1000 - 3;
+        json.beginObject();
+        json.name("a").beginArray();
+        for (qsizetype k = 0; k < i % 3; ++k) {
+            json.beginObject();
+            json.name("b").value(i % 2 == 0);
+            json.endObject();
+            json.value(whole);
+        }
+        json.endArray();
+        json.name("n").value(number);
+        json.name("t").value(text);
+        json.name("w").value(whole);
+        json.endObject();
+        QJsonArray nested;
+        for (qsizetype k = 0; k < i % 3; ++k) {
+            nested.append(QJsonObject{{"b", i % 2 == 0}});
+            nested.append(whole);
+        }
+        expected.append(QJsonObject{{"a", nested}, {"n", number}, {"t", text}, {"w", whole}});
+    }
+    json.endArray();
+    EXPECT_EQ(json.text().toStdString(),
+              QJsonDocument(expected).toJson(QJsonDocument::Indented).toStdString());
+
+    tool::JsonWriter empty;
+    empty.beginArray();
+    empty.endArray();
+    EXPECT_EQ(empty.text(), QJsonDocument(QJsonArray()).toJson(QJsonDocument::Indented));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // What the drill screens keep in the answers database, and how they fare when it cannot be
 // kept: the word lists stay byte for byte, no box comes, the screens go on.
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <map>
 #include <set>
@@ -68,7 +71,36 @@ class MemoryScreenTest : public ProgramTest {
         return result;
     }
     int today() const { return memory::dayOf(now); }
+    static std::size_t answersKept() {
+        std::size_t count = 0;
+        for (const auto& [swedish, answers] : kept()) {
+            count += answers.size();
+        }
+        return count;
+    }
+    // The data files by name, with their bytes.
+    static std::map<QString, QByteArray> dataFiles() {
+        std::map<QString, QByteArray> files;
+        for (const QString& name : QDir().entryList({"*.dat"}, QDir::Files)) {
+            files[name] = fileBytes(name);
+        }
+        return files;
+    }
 };
+
+// Fills the disk that holds `path` with a file there, in smaller and smaller pieces until the
+// disk refuses even a byte.
+void fillDisk(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+    ASSERT_GE(fd, 0);
+    for (const std::size_t size : {65536u, 4096u, 512u, 1u}) {
+        const std::vector<char> zeros(size);
+        while (::write(fd, zeros.data(), size) == static_cast<ssize_t>(size)) {
+        }
+        ::fsync(fd);
+    }
+    ::close(fd);
+}
 
 }  // namespace
 
@@ -227,4 +259,34 @@ TEST_F(MemoryScreenTest, TheReviewAsksExactlyThePairsGiven) {
     program().startReview(1, std::vector<drill::Words>{{stored("borta"), stored("gone")}});
     EXPECT_EQ(review.pairCount(), 0);
     EXPECT_EQ(review.lblMESS->text(), " Inga av orden finns kvar i ordlistorna.");
+}
+
+// Run by btrfs_full_disk_test.sh with the working folder on a small btrfs, whose root
+// ORDLYKTA_FULL_DISK names: answers typed while the disk is full are lost and nothing else, the
+// word lists stay byte for byte, no box comes, the database stays sound, and once there is room
+// again the next answers are kept.
+TEST_F(MemoryScreenTest, AFullDiskLosesOnlyTheAnswersItRefused) {
+    const std::string disk = qEnvironmentVariable("ORDLYKTA_FULL_DISK").toStdString();
+    if (disk.empty()) {
+        GTEST_SKIP() << "needs a small disk of its own: btrfs_full_disk_test.sh";
+    }
+    openQuiz();
+    const std::map<QString, QByteArray> files = dataFiles();
+    answerAll(1);  // the database made while there is room
+    ASSERT_EQ(answersKept(), 1u);
+    fillDisk(disk + "/fill");
+    answerAll(3);
+    EXPECT_EQ(quiz().lblMESS->text(), " Bra gjort! Alla rätt!");
+    const std::size_t whileFull = answersKept();
+    EXPECT_LT(whileFull, 4u) << "the disk was never full";
+    EXPECT_TRUE(memory::Database(memory::kDatabaseName, false).integrityCheck().empty());
+    EXPECT_EQ(dataFiles(), files);
+
+    ASSERT_EQ(std::remove((disk + "/fill").c_str()), 0);
+    ::sync();
+    dialogs.expectConfirm("Förhör glosorna igen", true);
+    click(quiz().buttNEXT);
+    answerAll(4, {"ko"});
+    EXPECT_EQ(answersKept(), whileFull + 4);
+    EXPECT_EQ(dataFiles(), files);
 }

@@ -1,5 +1,3 @@
-#include <QJsonArray>
-
 #include "memory/Memory.h"
 #include "tool/Words.h"
 #include "tool/commands/Commands.h"
@@ -20,13 +18,15 @@ int due(Call& call) {
                              ? folder.language(options.value(QStringLiteral("language")))
                              : 0;
     const int today = learnerToday();
-    const memory::Today due = memory::dueOn(readPairs(folder.path(), language), today);
+    const memory::Today due = readDue(folder.path(), language, today);
     if (options.isSet(QStringLiteral("json"))) {
-        QJsonArray objects;
+        JsonWriter json;
+        json.beginArray();
         for (const memory::DuePair& d : due.due) {
-            objects.append(pairObject(d.state, today));
+            writePair(json, d.state, today);
         }
-        printJson(call.out, objects);
+        json.endArray();
+        printJson(call.out, json);
     } else if (due.due.empty()) {
         print(call.out, due.nextDay < 0
                             ? Tr::tr("Nothing is due: no pair has been answered yet.\n")

@@ -1,5 +1,3 @@
-#include <QJsonArray>
-
 #include "tool/Words.h"
 #include "tool/commands/Commands.h"
 #include "tool/commands/Learned.h"
@@ -52,20 +50,23 @@ int history(Call& call) {
         }
     }
     const int today = learnerToday();
-    QJsonArray objects;
+    const bool asJson = options.isSet(QStringLiteral("json"));
+    JsonWriter json;
+    json.beginArray();
     QString text = csv ? csvLine(kCsvHeader) : QString();
     for (const memory::PairHistory& h : readHistory(folder.path(), language)) {
         if (list != 0 && h.state.list != list) {
             continue;
         }
+        if (asJson) {
+            writePair(json, h.state, today, &h.answers);
+            continue;
+        }
         const QStringList fields = pairFields(h.state, today);
-        QJsonObject object = pairObject(h.state, today);
-        QJsonArray answers;
-        if (!csv && !options.isSet(QStringLiteral("json"))) {
+        if (!csv) {
             text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
         }
         for (const memory::AnswerRecord& a : h.answers) {
-            answers.append(answerObject(a));
             if (csv) {
                 text += csvLine(fields + answerFields(a));
             } else {
@@ -73,11 +74,10 @@ int history(Call& call) {
                         QLatin1Char('\n');
             }
         }
-        object.insert(QStringLiteral("answers"), answers);
-        objects.append(object);
     }
-    if (options.isSet(QStringLiteral("json"))) {
-        printJson(call.out, objects);
+    json.endArray();
+    if (asJson) {
+        printJson(call.out, json);
     } else {
         print(call.out, text);
     }

@@ -28,30 +28,30 @@ Refusal unreadable(const std::string& path, const memory::Error& e) {
                        .arg(QString::fromStdString(path), QString::fromUtf8(e.what())));
 }
 
-}  // namespace
-
-std::vector<memory::PairState> readPairs(const QString& dataFolder, int language) {
+// What `read` gives of the database of `dataFolder`, opened for reading; nothing without one.
+template <class Result, class Read>
+Result readDatabase(const QString& dataFolder, const Read& read) {
     const std::string path = databasePath(dataFolder);
     if (!memory::databaseExists(path)) {
         return {};
     }
     try {
-        return memory::Database(path, memory::Database::Access::Read).pairs(language);
+        return read(memory::Database(path, memory::Database::Access::Read));
     } catch (const memory::Error& e) {
         throw unreadable(path, e);
     }
 }
 
+}  // namespace
+
+memory::Today readDue(const QString& dataFolder, int language, int today) {
+    return readDatabase<memory::Today>(
+        dataFolder, [&](const memory::Database& db) { return memory::dueOn(db, language, today); });
+}
+
 std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language) {
-    const std::string path = databasePath(dataFolder);
-    if (!memory::databaseExists(path)) {
-        return {};
-    }
-    try {
-        return memory::Database(path, memory::Database::Access::Read).history(language);
-    } catch (const memory::Error& e) {
-        throw unreadable(path, e);
-    }
+    return readDatabase<std::vector<memory::PairHistory>>(
+        dataFolder, [&](const memory::Database& db) { return db.history(language); });
 }
 
 QStringList answersProblems(const QString& dataFolder) {
@@ -84,20 +84,34 @@ int learnerToday() {
     return memory::dayOf(memory::systemNow());
 }
 
-QJsonObject pairObject(const memory::PairState& p, int today) {
+void writePair(JsonWriter& json, const memory::PairState& p, int today,
+               const std::vector<memory::AnswerRecord>* answers) {
     const memory::Schedule& s = p.schedule;
-    return {
-        {"language", p.pair.language},
-        {"list", p.list},
-        {"swedish", words(p.pair.swedish)},
-        {"other", words(p.pair.other)},
-        {"due", QString::fromStdString(memory::dateOf(s.dueDay()))},
-        {"stability", s.stability},
-        {"difficulty", s.difficulty},
-        {"retrievability", memory::retrievability(s.stability, today - s.lastDay)},
-        {"reps", s.reps},
-        {"lapses", s.lapses},
-    };
+    // The names sorted, as Qt's documents keep them.
+    json.beginObject();
+    if (answers != nullptr) {
+        json.name("answers").beginArray();
+        for (const memory::AnswerRecord& a : *answers) {
+            json.beginObject();
+            json.name("at").value(QString::fromStdString(memory::isoTime(a.at)));
+            json.name("first").value(a.first);
+            json.name("right").value(a.right);
+            json.name("typed").value(words(a.typed));
+            json.endObject();
+        }
+        json.endArray();
+    }
+    json.name("difficulty").value(s.difficulty);
+    json.name("due").value(QString::fromStdString(memory::dateOf(s.dueDay())));
+    json.name("language").value(p.pair.language);
+    json.name("lapses").value(s.lapses);
+    json.name("list").value(p.list);
+    json.name("other").value(words(p.pair.other));
+    json.name("reps").value(s.reps);
+    json.name("retrievability").value(memory::retrievability(s.stability, today - s.lastDay));
+    json.name("stability").value(s.stability);
+    json.name("swedish").value(words(p.pair.swedish));
+    json.endObject();
 }
 
 QStringList pairFields(const memory::PairState& p, int today) {
@@ -114,20 +128,20 @@ QStringList pairFields(const memory::PairState& p, int today) {
             QString::number(s.lapses)};
 }
 
-QJsonObject answerObject(const memory::AnswerRecord& a) {
-    return {{"at", QString::fromStdString(memory::isoTime(a.at))},
-            {"right", a.right},
-            {"typed", words(a.typed)},
-            {"first", a.first}};
-}
-
 QStringList answerFields(const memory::AnswerRecord& a) {
     return {QString::fromStdString(memory::isoTime(a.at)), a.right ? "true" : "false",
             words(a.typed), a.first ? "true" : "false"};
 }
 
 void printJson(std::ostream& out, const QJsonArray& objects) {
-    print(out, QString::fromUtf8(QJsonDocument(objects).toJson(QJsonDocument::Indented)));
+    const QByteArray text = QJsonDocument(objects).toJson(QJsonDocument::Indented);
+    out.write(text.constData(), text.size());
+    out.flush();
+}
+
+void printJson(std::ostream& out, const JsonWriter& json) {
+    out.write(json.text().constData(), json.text().size());
+    out.flush();
 }
 
 }  // namespace tool
