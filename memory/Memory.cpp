@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "memory/TestDay.h"
+#include "store/Layout.h"
 
 namespace memory {
 
@@ -28,6 +29,25 @@ Today dueOn(const Database& db, int language, int today) {
     Today result = dueOn(db.dueBy(language, today), today);
     result.nextDay = db.nextDueAfter(language, today);
     return result;
+}
+
+Today todayOf(const Database& db, const std::string& folder, int language, int today) {
+    if (db.testDays(language).empty()) {
+        return dueOn(db, language, today);
+    }
+    if (language == 0) {
+        Today all;
+        for (int l = 1; l <= store::kLanguageCount; ++l) {
+            Today one = todayOf(db, folder, l, today);
+            all.due.insert(all.due.end(), one.due.begin(), one.due.end());
+            if (one.nextDay >= 0 && (all.nextDay < 0 || one.nextDay < all.nextDay)) {
+                all.nextDay = one.nextDay;
+            }
+        }
+        return all;
+    }
+    return dueWithTestDays(db.pairs(language), today, db.testDays(language),
+                           readLists(folder, language));
 }
 
 std::string damagedName(const Moment& at, int n) {
@@ -123,11 +143,7 @@ Today Keeper::today(int language) noexcept {
         if (db == nullptr) {
             return {};
         }
-        // A list with a test day to come puts its planned pairs first.
-        const std::vector<TestDay> tests = db->testDays(language);
-        return tests.empty() ? dueOn(*db, language, day())
-                             : dueWithTestDays(db->pairs(language), day(), tests,
-                                               readLists(folder_, language));
+        return todayOf(*db, folder_, language, day());
     } catch (...) {
         return {};
     }

@@ -27,6 +27,9 @@ struct Today {
 Today dueOn(const std::vector<PairState>& pairs, int today);
 // The same of a language (1..3) or all (0) read from `db`, which reads only the due pairs.
 Today dueOn(const Database& db, int language, int today);
+// Today's pairs as the drill takes them: a list with a test day to come puts its planned pairs
+// first (memory/TestDay.h), the word lists read from `folder`; all languages one after another.
+Today todayOf(const Database& db, const std::string& folder, int language, int today);
 
 class Recorder {
   public:

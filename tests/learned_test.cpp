@@ -11,6 +11,7 @@
 
 #include "memory/Database.h"
 #include "tests/support/ToolRun.h"
+#include "tool/Words.h"
 #include "tool/commands/JsonWriter.h"
 
 namespace {
@@ -72,6 +73,26 @@ TEST_F(LearnedTest, DueListsTheWrongPairsAndNamesTheNextDayWhenNoneIs) {
     answer(hund, 3, "dog", true, true, 0);
     EXPECT_EQ(run({"due", "--language", "1"}).out,
               "Nothing is due today; the next pair is due on " + date(2).toStdString() + ".\n");
+}
+
+// With a test day to come, `due` gives what the drill asks: the list's planned pairs, then the
+// new pairs the plan begins today, which the ordinary schedule never names.
+TEST_F(LearnedTest, DueFollowsTheTestDaysPlan) {
+    writeSettings("Engelska");
+    store::WordListImage image;
+    tool::writeList(image, 3, {"Djur", {{"hund", "dog"}, {"katt", "cat"}}});
+    image.save(dataFile("bu1.dat").toStdString());
+    answer(hund, 3, "dgo", false, true, 1);
+    const auto dueWords = [&] {
+        QStringList words;
+        for (const QJsonValue pair : json(run({"due", "--json"}))) {
+            words << pair.toObject()["swedish"].toString();
+        }
+        return words;
+    };
+    EXPECT_EQ(dueWords(), QStringList({"hund"}));
+    ASSERT_EQ(run({"testday", "--language", "1", "--list", "3", "--date", date(2)}).status, 0);
+    EXPECT_EQ(dueWords(), QStringList({"hund", "katt"}));
 }
 
 TEST_F(LearnedTest, HistoryGivesEveryAnswerAsJsonAndCsv) {

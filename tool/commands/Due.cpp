@@ -8,15 +8,13 @@ namespace tool {
 
 int due(Call& call) {
     Options options(call);
-    options.add(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("L")));
+    options.addLanguage();
     options.add(QCommandLineOption(QStringLiteral("json")));
     if (!options.parse()) {
         return kDone;
     }
     const DataFolder folder(options.dataFolder());
-    const int language = options.isSet(QStringLiteral("language"))
-                             ? folder.language(options.value(QStringLiteral("language")))
-                             : 0;
+    const int language = options.language(folder);
     const int today = learnerToday();
     const memory::Today due = readDue(folder.path(), language, today);
     if (options.isSet(QStringLiteral("json"))) {

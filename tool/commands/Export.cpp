@@ -1,10 +1,10 @@
 #include <QDir>
 #include <random>
 
-#include "tool/commands/Options.h"
-#include "tool/backup/Locking.h"
 #include "tool/Output.h"
+#include "tool/backup/Locking.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 #include "tool/formats/Formats.h"
 
 namespace tool {

@@ -23,7 +23,7 @@ QString csvLine(const QStringList& fields) {
 
 int history(Call& call) {
     Options options(call);
-    options.add(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("L")));
+    options.addLanguage();
     options.add(QCommandLineOption(QStringLiteral("list"), QString(), QStringLiteral("N")));
     options.add(QCommandLineOption(QStringLiteral("json")));
     options.add(QCommandLineOption(QStringLiteral("format"), QString(), QStringLiteral("csv")));
@@ -41,14 +41,11 @@ int history(Call& call) {
         throw UsageError(Tr::tr("--list needs --language"));
     }
     const DataFolder folder(options.dataFolder());
-    int language = 0;
-    int list = 0;
-    if (options.isSet(QStringLiteral("language"))) {
-        language = folder.language(options.value(QStringLiteral("language")));
-        if (options.isSet(QStringLiteral("list"))) {
-            list = findList(folder.wordList(language), options.value(QStringLiteral("list")));
-        }
-    }
+    const int language = options.language(folder);
+    const int list =
+        options.isSet(QStringLiteral("list"))
+            ? findList(folder.wordList(language), options.value(QStringLiteral("list")))
+            : 0;
     const int today = learnerToday();
     const bool asJson = options.isSet(QStringLiteral("json"));
     JsonWriter json;

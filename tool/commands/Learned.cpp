@@ -45,8 +45,9 @@ Result readDatabase(const QString& dataFolder, const Read& read) {
 }  // namespace
 
 memory::Today readDue(const QString& dataFolder, int language, int today) {
-    return readDatabase<memory::Today>(
-        dataFolder, [&](const memory::Database& db) { return memory::dueOn(db, language, today); });
+    return readDatabase<memory::Today>(dataFolder, [&](const memory::Database& db) {
+        return memory::todayOf(db, dataFolder.toStdString(), language, today);
+    });
 }
 
 std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language) {

@@ -16,7 +16,7 @@ namespace tool {
 // The answers database of a data folder, read; a missing one holds nothing. Throws Refusal for
 // one that cannot be read.
 std::vector<memory::PairHistory> readHistory(const QString& dataFolder, int language);
-// The pairs due on `today` and the next due day after it.
+// The pairs due on `today` as the drill takes them (test days first) and the next due day.
 memory::Today readDue(const QString& dataFolder, int language, int today);
 
 // What SQLite's integrity check finds in the answers database, one line each; a database that

@@ -1,5 +1,7 @@
 #include "tool/commands/Options.h"
 
+#include "tool/Words.h"
+
 #include <QDir>
 
 namespace tool {
@@ -52,6 +54,15 @@ QString defaultDataFolder() {
 
 QCommandLineOption dataOption() {
     return QCommandLineOption(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
+}
+
+void Options::addLanguage() {
+    add(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("L")));
+}
+
+int Options::language(const DataFolder& folder) const {
+    return isSet(QStringLiteral("language")) ? folder.language(value(QStringLiteral("language")))
+                                             : 0;
 }
 
 }  // namespace tool

@@ -8,6 +8,8 @@
 
 namespace tool {
 
+class DataFolder;
+
 class Options {
   public:
     explicit Options(Call& call);
@@ -22,6 +24,11 @@ class Options {
     QStringList positional() const { return parser_.positionalArguments(); }
     // --data, else the default data folder.
     QString dataFolder() const;
+
+    // --language L for a command over one language or all.
+    void addLanguage();
+    // The language --language names in `folder`; 0, every language, without it.
+    int language(const DataFolder& folder) const;
 
   private:
     Call& call_;

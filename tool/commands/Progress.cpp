@@ -115,17 +115,15 @@ QJsonArray progressJson(const DataFolder& folder, const std::vector<int>& langua
 
 int progress(Call& call) {
     Options options(call);
-    options.add(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("L")));
+    options.addLanguage();
     options.add(QCommandLineOption(QStringLiteral("json")));
     if (!options.parse()) {
         return kDone;
     }
     const DataFolder folder(options.dataFolder());
     std::vector<int> languages;
-    if (options.isSet(QStringLiteral("language"))) {
-        languages.push_back(folder.language(options.value(QStringLiteral("language"))));
-    } else {
-        for (int l = 1; l <= store::kLanguageCount; ++l) {
+    for (int l = 1; l <= store::kLanguageCount; ++l) {
+        if (options.language(folder) == 0 || options.language(folder) == l) {
             languages.push_back(l);
         }
     }

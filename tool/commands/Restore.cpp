@@ -1,7 +1,7 @@
 #include "tool/backup/Locking.h"
-#include "tool/commands/Options.h"
 #include "tool/backup/Recovery.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 
 namespace tool {
 

@@ -1,7 +1,7 @@
-#include "tool/commands/Options.h"
-#include "tool/backup/Locking.h"
 #include "tool/Words.h"
+#include "tool/backup/Locking.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 
 namespace tool {
 namespace {

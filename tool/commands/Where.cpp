@@ -1,5 +1,5 @@
-#include "tool/commands/Options.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 
 namespace tool {
 

@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "tool/commands/Options.h"
 #include "tool/commands/Commands.h"
+#include "tool/commands/Options.h"
 
 namespace tool {
 namespace {
