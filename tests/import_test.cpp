@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include "editor/ListEdits.h"
+#include "memory/Database.h"
 #include "store/WordList.h"
 #include "tests/support/ToolRun.h"
 #include "tool/backup/Recovery.h"
@@ -255,6 +256,13 @@ TEST_F(ImportTest, UndoTakesBackOnlyTheImport) {
     EXPECT_TRUE(lost.contains(
         QString::fromUtf8("language 3 is named \"Franska\", would be \"Spr\xC3\xA5k C\"")))
         << lost.join('\n').toStdString();
+    // Answers recorded since go back with the snapshot too, and are named.
+    const QString answersLost =
+        "the answers and test days recorded since the snapshot (ordlykta.db) would be lost";
+    EXPECT_FALSE(lost.contains(answersLost));
+    memory::Database(dataFile("ordlykta.db").toStdString(), true)
+        .recordAnswer({{3, "hus", "maison"}, 1, "maison", true, true}, memory::systemNow());
+    EXPECT_TRUE(tool::lostByRestoring(data(), done.snapshot).contains(answersLost));
 }
 
 }  // namespace

@@ -1037,6 +1037,11 @@ De finns kvar när paketet tas bort; ta bort den mappen om du vill bli av med de
         <translation>%1: &quot;%2&quot; skulle gå förlorat</translation>
     </message>
     <message>
+        <location line="+6"/>
+        <source>the answers and test days recorded since the snapshot (%1) would be lost</source>
+        <translation>svaren och provdagarna som sparats sedan ögonblicksbilden (%1) skulle gå förlorade</translation>
+    </message>
+    <message>
         <location filename="commands/Learned.cpp" line="+27"/>
         <location filename="commands/Progress.cpp" line="+22"/>
         <source>ordlykta: the answers database %1 cannot be read: %2</source>

@@ -41,9 +41,9 @@ Action failingWith(std::function<void()> act) {
     };
 }
 
-// A sweep runs each case that ends in a kill, or each Nth with ORDLYKTA_SWEEP_EVERY=N: the
-// sanitizer pass samples so, as the fork of each such case costs it many times as much. A prime
-// N takes every kind of fault in turn.
+// A sweep runs each case, or each Nth with ORDLYKTA_SWEEP_EVERY=N: the sanitizer pass samples
+// so, as it makes each case many times slower and each kill's fork slower still. A prime N
+// takes every kind of fault in turn.
 inline std::size_t every() {
     static const std::size_t n = [] {
         const char* given = std::getenv("ORDLYKTA_SWEEP_EVERY");
@@ -100,10 +100,10 @@ inline int run(const std::vector<store::FileOp>& ops,
                const std::function<void()>& reset, const Action& act,
                const std::function<void(Outcome, const std::string& what)>& check) {
     int cases = 0;
-    std::size_t kills = 0;
+    std::size_t index = 0;
     for (std::size_t at = 0; at < ops.size(); ++at) {
         for (const Fault& fault : faults(ops[at])) {
-            if (fault.killed && kills++ % every() != 0) {
+            if (index++ % every() != 0) {
                 continue;
             }
             const std::string what = "operation " + std::to_string(at) + " of " +

@@ -6,6 +6,7 @@
 
 #include "store/Layout.h"
 #include "tool/Base.h"
+#include "tool/backup/Answers.h"
 #include "tool/backup/Archive.h"
 #include "tool/backup/Locking.h"
 #include "tool/backup/Recovery.h"
@@ -224,6 +225,12 @@ QStringList lostByRestoring(const QString& dataFolder, const QString& archive) {
                 lines += Tr::tr("%1: \"%2\" would be lost").arg(place, pairText(pair));
             }
         }
+    }
+    // The snapshot's copy of the answers goes back with the words: what was recorded since, too.
+    const std::optional<QByteArray> answersNow = answersCopy(dataFolder);
+    if (answersNow && fileIn(then, answersName()) != *answersNow) {
+        lines += Tr::tr("the answers and test days recorded since the snapshot (%1) would be lost")
+                     .arg(answersName());
     }
     return lines;
 }
