@@ -241,6 +241,11 @@ TEST_F(ImportTest, UndoTakesBackOnlyTheImport) {
 
     // A change since to the imported list: refused, nothing written, and what a restore of
     // the snapshot would lose named pair by pair.
+    const auto recordAnswer = [&] {
+        memory::Database(dataFile("ordlykta.db").toStdString(), true)
+            .recordAnswer({{1, "ett", "one"}, 1, "one", true, true}, memory::systemNow());
+    };
+    recordAnswer();  // before: in the snapshot as it is now
     done = importNow(file("glosor.csv"));
     addPair(3, 1, "hus", "maison");
     const auto changed = folderBytes(data());
@@ -260,8 +265,7 @@ TEST_F(ImportTest, UndoTakesBackOnlyTheImport) {
     const QString answersLost =
         "the answers and test days recorded since the snapshot (ordlykta.db) would be lost";
     EXPECT_FALSE(lost.contains(answersLost));
-    memory::Database(dataFile("ordlykta.db").toStdString(), true)
-        .recordAnswer({{3, "hus", "maison"}, 1, "maison", true, true}, memory::systemNow());
+    recordAnswer();
     EXPECT_TRUE(tool::lostByRestoring(data(), done.snapshot).contains(answersLost));
 }
 
