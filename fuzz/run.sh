@@ -15,7 +15,8 @@ targets=(${3:-fuzz_screens fuzz_readers})
 top=$PWD
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DORDLYKTA_FUZZ=ON -DORDLYKTA_BENCH=OFF >/dev/null
+  -DORDLYKTA_FUZZ=ON \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" >/dev/null
 cmake --build build-fuzz -j2 --target "${targets[@]}"
 python3 fuzz/make_seeds.py build-fuzz/seeds/fuzz_screens
 # The readers' seeds: the fixture files, each after the byte that picks its reader (0 KVTML,
