@@ -161,8 +161,11 @@ void undoImport(const ImportRecord& record) {
     const Bytes now = bytesOf(files.at(wordListName));
     std::vector<unsigned char> kept(now.begin(), now.end());
     const QByteArray before = wordListOr(record.wordListBefore);
+    // Copied to a vector of the whole file's size, which the compiler can see: at -O3 GCC 12
+    // otherwise takes `before` for Qt's shared empty array and refuses the copy.
+    const std::vector<unsigned char> beforeBytes(before.begin(), before.end());
     for (const Placement& p : record.placements) {
-        const Bytes from = store::listOf(bytesOf(before), p.list);
+        const auto from = store::listOf(beforeBytes, p.list);
         std::copy(from.begin(), from.end(), store::listOf(kept, p.list).begin());
     }
     const QByteArray words(reinterpret_cast<const char*>(kept.data()),
